@@ -1,0 +1,29 @@
+# Build helpers shared by every folder.
+
+# Fails the configure step when one of the given targets links Qt, and adds a build step
+# that fails when a file in the toolkit-free folders includes a Qt header.
+function(marovek_forbid_qt)
+    foreach(target ${ARGN})
+        get_target_property(libs ${target} LINK_LIBRARIES)
+        get_target_property(ilibs ${target} INTERFACE_LINK_LIBRARIES)
+        foreach(lib ${libs} ${ilibs})
+            if(lib MATCHES "Qt[0-9]*::")
+                message(FATAL_ERROR "${target} links ${lib}: the game library stays toolkit-free")
+            endif()
+        endforeach()
+    endforeach()
+    add_custom_target(check_no_qt ALL
+        COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/check_no_qt.cmake
+        COMMENT "Checking that the game library includes no Qt header")
+endfunction()
+
+# One GoogleTest executable per subsystem: marovek_add_test(name SOURCES ... LIBS ...)
+find_package(GTest REQUIRED)
+include(GoogleTest)
+function(marovek_add_test name)
+    cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main marovek_warnings)
+    set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MAROVEK_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+endfunction()

@@ -1,0 +1,59 @@
+// What the game view asks of the window that hosts it: repaint, timer, message boxes, cursor,
+// capture, status bar, title, popup menu and quitting.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageIcon { None, Information, Exclamation, Error, Question };
+// The values are the ones the game compares answers with.
+enum class MessageAnswer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
+
+// The screen the window lives on, as the game sizes itself by it.
+struct ScreenMetrics {
+    int width = 1024;
+    int height = 768;
+    int captionHeight = 22;   // height of a window's title bar
+    int menuButtonWidth = 18; // above 22 means large system fonts
+    int logicalDpi = 96;
+};
+
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+
+    virtual ScreenMetrics Screen() const = 0;
+
+    // Asks for the whole game view to be painted again.
+    virtual void Invalidate() = 0;
+    virtual void SetTimer(int id, int periodMs) = 0;
+    virtual void KillTimer(int id) = 0;
+
+    virtual MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                                     MessageButtons buttons, MessageIcon icon) = 0;
+    virtual void Beep() = 0;
+
+    // Counts like the system's cursor display counter: the cursor shows while the count is >= 0.
+    // Returns the new count.
+    virtual int ShowCursor(bool show) = 0;
+    virtual void SetWaitCursor(bool wait) = 0;
+    virtual void SetCapture() = 0;
+    virtual void ReleaseCapture() = 0;
+
+    // paneId 0 is the status-text pane; 163 the losses pane, 164 the cards pane.
+    virtual void SetStatusPane(int paneId, const std::string& text) = 0;
+    virtual void SetWindowTitle(const std::string& title) = 0;
+    // The toolbars' rebar: disabled while an opened game waits to be continued.
+    virtual void EnableToolbars(bool enable) = 0;
+
+    // Shows popup menu `menuIndex` of the menu bar at (x, y) in view coordinates; the chosen
+    // command is delivered as a command like a menu choice.
+    virtual void TrackPopupMenu(int menuIndex, int x, int y) = 0;
+
+    // Ends the program's message loop.
+    virtual void Quit() = 0;
+};
+
+}  // namespace platform
