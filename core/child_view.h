@@ -10,7 +10,7 @@
 #include "platform/raster/surface.h"
 
 class CChildView {
-public:
+  public:
     // The program's own start-up (shell/view_construction.cpp).
     explicit CChildView(platform::Platform& platform);
     ~CChildView();
@@ -39,6 +39,6 @@ public:
     // Status line (the text the idle handler copies into the status bar).
     void ShowStatus(const std::string& text);
 
-private:
+  private:
     platform::Platform& platform_;
 };

@@ -6,7 +6,7 @@
 namespace platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds since 1970-01-01 UTC.
     virtual std::int64_t Now() const = 0;

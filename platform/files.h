@@ -11,7 +11,7 @@ namespace platform {
 using Bytes = std::vector<std::uint8_t>;
 
 class Files {
-public:
+  public:
     virtual ~Files() = default;
 
     // The user's documents folder, the application-data folder and the folder holding the

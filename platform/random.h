@@ -7,7 +7,7 @@
 namespace platform {
 
 class Random {
-public:
+  public:
     static constexpr int kMax = 32767;
 
     explicit Random(std::uint32_t seed = 1) : state_(seed) {}
@@ -19,7 +19,7 @@ public:
     }
     std::uint32_t State() const { return state_; }
 
-private:
+  private:
     std::uint32_t state_;
 };
 

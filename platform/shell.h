@@ -6,7 +6,7 @@
 namespace platform {
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a web page in the user's browser; false when nothing could open it.
     virtual bool OpenUrl(const std::string& url) = 0;

@@ -6,7 +6,7 @@
 namespace platform {
 
 class SoundPlayer {
-public:
+  public:
     virtual ~SoundPlayer() = default;
     // Plays a WAVE file once or looping. A machine without sound plays nothing and fails nothing.
     virtual void Play(const std::string& wavePath, bool loop) = 0;

@@ -15,13 +15,13 @@ enum class MessageAnswer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
 struct ScreenMetrics {
     int width = 1024;
     int height = 768;
-    int captionHeight = 22;   // height of a window's title bar
-    int menuButtonWidth = 18; // above 22 means large system fonts
+    int captionHeight = 22;    // height of a window's title bar
+    int menuButtonWidth = 18;  // above 22 means large system fonts
     int logicalDpi = 96;
 };
 
 class WindowServices {
-public:
+  public:
     virtual ~WindowServices() = default;
 
     virtual ScreenMetrics Screen() const = 0;

@@ -6,7 +6,7 @@
 namespace headless {
 
 class ManualClock : public platform::Clock {
-public:
+  public:
     std::int64_t Now() const override { return now_; }
     std::uint64_t TickMs() const override { return tickMs_; }
     void Set(std::int64_t now) { now_ = now; }
@@ -15,7 +15,7 @@ public:
         now_ += static_cast<std::int64_t>(ms / 1000);
     }
 
-private:
+  private:
     std::int64_t now_ = 1'700'000'000;
     std::uint64_t tickMs_ = 0;
 };

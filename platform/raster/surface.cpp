@@ -5,7 +5,9 @@
 
 namespace raster {
 
-Surface::Surface(int width, int height, Colour fill) { Resize(width, height, fill); }
+Surface::Surface(int width, int height, Colour fill) {
+    Resize(width, height, fill);
+}
 
 void Surface::Resize(int width, int height, Colour fill) {
     width_ = std::max(0, width);
@@ -13,6 +15,8 @@ void Surface::Resize(int width, int height, Colour fill) {
     pixels_.assign(static_cast<std::size_t>(width_) * height_, fill);
 }
 
-void Surface::Fill(Colour c) { std::fill(pixels_.begin(), pixels_.end(), c); }
+void Surface::Fill(Colour c) {
+    std::fill(pixels_.begin(), pixels_.end(), c);
+}
 
 }  // namespace raster

@@ -15,9 +15,15 @@ inline constexpr Colour kInvalidColour = 0xFFFFFFFFu;
 inline constexpr Colour Rgb(int r, int g, int b) {
     return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-inline constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
-inline constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-inline constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+inline constexpr int RedOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+inline constexpr int GreenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+inline constexpr int BlueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 struct Point {
     int x = 0;
@@ -38,7 +44,7 @@ struct Rect {
 };
 
 class Surface {
-public:
+  public:
     Surface() = default;
     Surface(int width, int height, Colour fill = 0);
 
@@ -62,7 +68,7 @@ public:
     const std::vector<Colour>& Pixels() const { return pixels_; }
     std::vector<Colour>& Pixels() { return pixels_; }
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Colour> pixels_;

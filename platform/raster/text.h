@@ -23,12 +23,12 @@ struct FontSpec {
 struct TextMask {
     int width = 0;
     int height = 0;
-    int ascent = 0;  // rows above the baseline
+    int ascent = 0;                 // rows above the baseline
     std::vector<std::uint8_t> ink;  // width * height, row-major
 };
 
 class GlyphSource {
-public:
+  public:
     virtual ~GlyphSource() = default;
     // Renders one line of Latin-1 text.
     virtual TextMask Render(const FontSpec& font, const std::string& latin1Text) = 0;
