@@ -40,8 +40,15 @@ struct Rect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool Empty() const { return right <= left || bottom <= top; }
     bool operator==(const Rect&) const = default;
 };
+
+// The common part of two rectangles; an empty result may have any coordinates.
+inline Rect Intersect(const Rect& a, const Rect& b) {
+    return Rect{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
 
 class Surface {
   public:
@@ -52,6 +59,7 @@ class Surface {
     int Height() const { return height_; }
     bool Empty() const { return width_ <= 0 || height_ <= 0; }
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    Rect Bounds() const { return Rect{0, 0, width_, height_}; }
 
     // Outside the surface: kInvalidColour, and nothing is read.
     Colour Pixel(int x, int y) const {

@@ -27,11 +27,24 @@ struct TextMask {
     std::vector<std::uint8_t> ink;  // width * height, row-major
 };
 
+// The size of one line of text: its advance and the font's cell height.
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+    bool operator==(const TextExtent&) const = default;
+};
+
 class GlyphSource {
   public:
     virtual ~GlyphSource() = default;
-    // Renders one line of Latin-1 text.
+    // Renders one line of Latin-1 text. The mask's top row is the top of the font's cell;
+    // its width is the text's advance.
     virtual TextMask Render(const FontSpec& font, const std::string& latin1Text) = 0;
+    // Measures without drawing; sources that can do it cheaper override it.
+    virtual TextExtent Measure(const FontSpec& font, const std::string& latin1Text) {
+        const TextMask mask = Render(font, latin1Text);
+        return TextExtent{mask.width, mask.height};
+    }
 };
 
 }  // namespace raster

@@ -1,0 +1,39 @@
+// The program's platform: the Qt window, dialogs, sound, shell and sockets, the POSIX files and
+// clock, the curl transfers and the one random source, bundled as the view expects them.
+#pragma once
+
+#include <string>
+
+#include "platform/curl/curl_transfer.h"
+#include "platform/platform.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/system_clock.h"
+#include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_socket.h"
+#include "platform/qt/qt_sound_player.h"
+#include "platform/qt/qt_window_services.h"
+#include "platform/random.h"
+
+namespace app {
+
+struct AppPlatform {
+    // `programFolder` holds res/; the environment decides the user's folders.
+    explicit AppPlatform(std::string programFolder,
+                         posix::Environment environment = posix::ProcessEnvironment());
+    AppPlatform(const AppPlatform&) = delete;
+    AppPlatform& operator=(const AppPlatform&) = delete;
+
+    qtplatform::QtWindowServices window;
+    qtplatform::QtDialogHost dialogs;
+    qtplatform::QtSoundPlayer sound;
+    posix::PosixFiles files;
+    qtplatform::QtShell shell;
+    posix::SystemClock clock;
+    platform::Random random;
+    qtplatform::QtSocketFactory sockets;
+    curl::CurlTransfer transfer;
+    platform::Platform platform;
+};
+
+}  // namespace app

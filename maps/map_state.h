@@ -1,0 +1,7 @@
+// Map values that the built-in map catalogue sets beside the board's tables.
+#pragma once
+
+#include <cstdint>
+
+// Owned territories that earn one reinforcement army; set with every map.
+extern std::int32_t g_reinforcementDivisor;

@@ -1,0 +1,245 @@
+// POSIX files: XDG folders, whole-file reads, writes by temporary file + fsync + rename.
+#include "platform/posix/posix_files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <utility>
+
+namespace posix {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool WriteAll(int fd, const platform::Bytes& content) {
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t written = ::write(fd, content.data() + done, content.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Writes, flushes to disk and closes; the descriptor is closed whatever happens.
+bool WriteSyncClose(int fd, const platform::Bytes& content) {
+    const bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes the rename itself durable.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool EndsWithNoCase(const std::string& name, const std::string& suffix) {
+    if (name.size() < suffix.size()) return false;
+    return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<long>(suffix.size()),
+                      [](char a, char b) {
+                          auto lower = [](char c) {
+                              return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+                          };
+                          return lower(a) == lower(b);
+                      });
+}
+
+// The value of `key` in a user-dirs.dirs file: KEY="$HOME/path" or KEY="/path".
+std::optional<std::string> UserDir(const std::string& file, const std::string& key,
+                                   const std::string& home) {
+    std::ifstream in(file);
+    std::string line;
+    const std::string prefix = key + "=\"";
+    while (std::getline(in, line)) {
+        if (line.rfind(prefix, 0) != 0) continue;
+        const std::size_t end = line.find('"', prefix.size());
+        if (end == std::string::npos) return std::nullopt;
+        std::string value = line.substr(prefix.size(), end - prefix.size());
+        if (value.rfind("$HOME", 0) == 0) {
+            value = home + value.substr(5);
+        } else if (value.empty() || value.front() != '/') {
+            return std::nullopt;
+        }
+        while (value.size() > 1 && value.back() == '/') value.pop_back();
+        // A folder set to $HOME itself means the user has none for this purpose.
+        if (value == home) return std::nullopt;
+        return value;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Environment ProcessEnvironment() {
+    return [](const std::string& name) -> std::optional<std::string> {
+        const char* value = std::getenv(name.c_str());
+        if (value == nullptr) return std::nullopt;
+        return std::string(value);
+    };
+}
+
+PosixFiles::PosixFiles(std::string programFolder, Environment environment)
+    : programFolder_(std::move(programFolder)), environment_(std::move(environment)) {}
+
+std::optional<std::string> PosixFiles::Variable(const std::string& name) const {
+    std::optional<std::string> value = environment_(name);
+    if (!value || value->empty()) return std::nullopt;
+    return value;
+}
+
+std::optional<std::string> PosixFiles::Home() const {
+    std::optional<std::string> home = Variable("HOME");
+    if (!home || home->front() != '/') return std::nullopt;
+    return home;
+}
+
+std::optional<std::string> PosixFiles::XdgDocumentsFolder() const {
+    const std::optional<std::string> home = Home();
+    if (!home) return std::nullopt;
+    std::optional<std::string> config = Variable("XDG_CONFIG_HOME");
+    if (!config || config->front() != '/') config = platform::JoinPath(*home, ".config");
+    return UserDir(platform::JoinPath(*config, "user-dirs.dirs"), "XDG_DOCUMENTS_DIR", *home);
+}
+
+std::optional<std::string> PosixFiles::DocumentsFolder() const {
+    if (std::optional<std::string> xdg = XdgDocumentsFolder()) return xdg;
+    const std::optional<std::string> home = Home();
+    if (!home) return std::nullopt;
+    const std::string documents = platform::JoinPath(*home, "Documents");
+    return IsFolder(documents) ? documents : *home;
+}
+
+std::optional<std::string> PosixFiles::AppDataFolder() const {
+    // Relative values are to be ignored (XDG base directories).
+    std::optional<std::string> data = Variable("XDG_DATA_HOME");
+    if (data && data->front() == '/') return data;
+    const std::optional<std::string> home = Home();
+    if (!home) return std::nullopt;
+    return platform::JoinPath(*home, ".local/share");
+}
+
+std::optional<std::string> PosixFiles::ProgramFolder() const {
+    if (programFolder_.empty()) return std::nullopt;
+    return programFolder_;
+}
+
+std::optional<std::string> PosixFiles::CurrentDirectory() const {
+    std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+    if (!cwd) return std::nullopt;
+    return std::string(cwd.get());
+}
+
+bool PosixFiles::CreateFolder(const std::string& path) {
+    if (path.empty()) return false;
+    // Each missing parent first, then the folder itself.
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (!part.empty() && !IsFolder(part) && ::mkdir(part.c_str(), 0755) != 0 &&
+            errno != EEXIST) {
+            return false;
+        }
+        if (slash == std::string::npos) break;
+    }
+    return IsFolder(path);
+}
+
+bool PosixFiles::Exists(const std::string& path) const {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0;
+}
+
+std::optional<platform::Bytes> PosixFiles::Read(const std::string& path,
+                                                std::size_t maxBytes) const {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    platform::Bytes content;
+    std::uint8_t chunk[4096];
+    bool ok = true;
+    while (content.size() < maxBytes) {
+        const std::size_t want = std::min(sizeof chunk, maxBytes - content.size());
+        const ssize_t got = ::read(fd, chunk, want);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) ok = false;
+        if (got <= 0) break;
+        content.insert(content.end(), chunk, chunk + got);
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    return content;
+}
+
+bool PosixFiles::WriteAtomic(const std::string& path, const platform::Bytes& content) {
+    if (path.empty() || path.back() == '/') return false;
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    // Keep the mode of the file it replaces, or the usual mode of a new file.
+    struct stat old {};
+    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+    if (!WriteSyncClose(fd, content) || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(FolderOf(path));
+    return true;
+}
+
+bool PosixFiles::CreateNew(const std::string& path, const platform::Bytes& content) {
+    if (path.empty()) return false;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    if (!WriteSyncClose(fd, content)) {
+        // A half-written new file would later read as a damaged one.
+        ::unlink(path.c_str());
+        return false;
+    }
+    SyncFolder(FolderOf(path));
+    return true;
+}
+
+bool PosixFiles::Remove(const std::string& path) {
+    return !path.empty() && ::unlink(path.c_str()) == 0;
+}
+
+std::vector<std::string> PosixFiles::List(const std::string& folder,
+                                          const std::string& suffix) const {
+    std::vector<std::string> names;
+    struct CloseDir {
+        void operator()(DIR* dir) const { ::closedir(dir); }
+    };
+    std::unique_ptr<DIR, CloseDir> dir(::opendir(folder.c_str()));
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        struct stat info {};
+        const std::string full = platform::JoinPath(folder, name);
+        if (::stat(full.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            EndsWithNoCase(name, suffix)) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace posix

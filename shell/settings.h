@@ -1,0 +1,132 @@
+// The user's settings: their process-wide variables and the layout of the settings file.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+
+#include "platform/raster/surface.h"
+#include "shell/storage.h"  // g_settings, g_settingsFilePath, g_documentsFolder
+
+// The settings file: one fixed-size record, no header.
+inline constexpr std::size_t kSettingsSize = 752;
+inline constexpr char kSettingsFileName[] = "Mrvek55Settings.dat";
+inline constexpr std::size_t kTextSlotWidth = 20;  // at most 19 characters, zero-padded
+inline constexpr std::size_t kPathSlotWidth = 254;
+
+// Offsets of the slots that other areas read straight from g_settings.
+inline constexpr std::size_t kPersonalitiesOffset = 124;  // i32 per player 1..10
+inline constexpr std::size_t kRandomMixOffset = 164;
+inline constexpr std::size_t kLanHostOffset = 176;
+inline constexpr std::size_t kInternetHostOffset = 196;
+inline constexpr std::size_t kExternalAddressOffset = 216;
+inline constexpr std::size_t kGameListNameOffset = 236;
+inline constexpr std::size_t kPlayerNameOffset = 256;
+inline constexpr std::size_t kHotseatNamesOffset = 296;  // 20 bytes per player 1..10
+inline constexpr std::size_t kDocumentsPathOffset = 496;
+
+inline constexpr int kPlayerColourSlots = 20;  // [1..5] colours, [6..10] highlights, ...
+
+// Colours of players 1..10 and their highlights, 0x00BBGGRR; [0] unused.
+extern std::array<raster::Colour, kPlayerColourSlots + 1> g_playerColours;
+// Computer personalities of players 1..10 (0 Normal .. 6 Unstable); [0] unused.
+extern std::array<std::int32_t, 11> g_personalities;
+extern bool g_isRandomMix;
+
+// Speed.
+extern bool g_isFastSpeed;
+extern bool g_isVeryFastSpeed;
+extern bool g_isFastestSpeed;
+
+// Look.
+extern std::int32_t g_oceansBackground;  // 0..5
+extern raster::Colour g_oceansColour;
+extern bool g_isSmiliesOn;
+extern bool g_hideCreatingMapsNotice;
+extern std::int32_t g_screenSize;  // 1 Small, 2 Medium, 3 Large
+extern bool g_isSafeMode;
+extern bool g_isGradientFill;
+extern std::int32_t g_transparencyPercent;  // dialog opacity, 20..100
+extern std::int32_t g_colourScheme;         // 0 Gradients, 1 Solid Colors, 2 own colours
+
+// Sounds.
+extern bool g_isSoundOff;
+extern bool g_isAttackSoundOn;
+extern bool g_isAddSoundOn;
+extern bool g_isMoveSoundOn;
+extern bool g_isNextPlayerSoundOn;
+extern bool g_isPlayerOutSoundOn;
+extern bool g_isContinentSoundOn;
+extern bool g_isVictorySoundOn;
+extern bool g_isSonarSoundOn;
+
+// The reserved byte 99, carried through unchanged.
+extern std::uint8_t g_settingsByte99;
+
+// Remembered texts (Latin-1, at most 19 characters in the file).
+extern std::string g_settingsString176;  // last LAN host typed
+extern std::string g_settingsString196;  // last Internet host typed
+extern std::string g_settingsString216;  // external address typed last when hosting
+extern std::string g_settingsString236;  // own name in the internet game list
+
+// Set by their owners only around the one save that stores a name or an address.
+extern bool g_isSavingPlayerName;
+extern bool g_isSavingHotseatNames;
+extern bool g_isSavingHostAddress;
+
+// The computer's name as the system gave it (Latin-1).
+extern std::string g_computerName;
+
+// Gradient paint as the board uses it: a copy of g_isGradientFill taken at start.
+extern bool g_isGradientPaint;
+
+// Where the computer's name comes from (the system's host name by default); nullopt when the
+// system cannot tell. Tests put in their own.
+using ComputerNameQuery = std::optional<std::string> (*)();
+void SetComputerNameQuery(ComputerNameQuery query);
+
+// The record's layout, declared once: loading, creating and saving are all derived from it.
+enum class FieldKind : std::uint8_t { Colour, I32, Flag, Byte, Zero, Text, Path };
+// When a save writes the field (the others keep what the file held).
+enum class SaveRule : std::uint8_t { Always, Personalities, RandomMix, PlayerName, HotseatNames };
+// What a newly created file holds in the field.
+enum class NewValue : std::uint8_t { Variable, Blanks, ComputerName };
+
+// The valid range of a loaded number and what an out-of-range value becomes.
+struct FieldRange {
+    std::int32_t min = 0;
+    std::int32_t max = 0;
+    std::int32_t fallback = 0;  // kScreenDefault: the default for the screen's width
+    bool checked = false;
+};
+inline constexpr std::int32_t kScreenDefault = -1;
+
+using FieldVariable = std::variant<std::monostate, raster::Colour*, std::int32_t*, bool*,
+                                   std::uint8_t*, std::string*>;
+
+struct SettingField {
+    std::size_t offset;
+    FieldKind kind;
+    FieldVariable variable;  // the first of `count` elements
+    int count = 1;           // repeated fields lie one after the other
+    SaveRule save = SaveRule::Always;
+    NewValue newValue = NewValue::Variable;
+    bool loaded = true;  // false: other areas read the slot from g_settings themselves
+    FieldRange range = {};
+};
+
+std::size_t FieldWidth(FieldKind kind);
+std::span<const SettingField> SettingsFields();
+
+// The record as bytes, and the three ways of filling it.
+using SettingsBytes = std::array<std::uint8_t, kSettingsSize>;
+// A new file's record: every field from the current values, the names blank.
+SettingsBytes NewSettingsRecord();
+// Writes the current values over an old record by each field's save rule.
+void UpdateSettingsRecord(SettingsBytes& record);
+// Copies a record into the variables, bringing every number into its valid range.
+void ApplySettingsRecord(const SettingsBytes& record);

@@ -1,0 +1,162 @@
+// The game view's construction: the program's own start-up, before any window exists.
+#include <string>
+
+#include "core/child_view.h"
+#include "core/game_state.h"
+#include "core/session_state.h"
+#include "platform/files.h"
+#include "platform/window_services.h"
+#include "shell/frame_layout.h"
+#include "shell/settings.h"
+#include "shell/storage.h"
+
+namespace {
+
+// The colours of players 1..5, their highlights, players 6..10, their highlights (0x00BBGGRR).
+constexpr std::array<raster::Colour, kPlayerColourSlots> kDefaultPlayerColours{
+    0x805040, 0x3232A3, 0x3080A0, 0x406010, 0x384F5E, 0xFFFF80, 0xC0C0FF,
+    0xC0FFFF, 0x80FF80, 0x8CC6FF, 0x5B335C, 0x4A57B6, 0x006BAB, 0x2B6B6B,
+    0x687C5A, 0xFFC0C0, 0xC0C0FF, 0xB9DCFF, 0x80C0C0, 0xBFC9B8};
+
+void ReadScreen(const platform::WindowServices& window) {
+    const platform::ScreenMetrics screen = window.Screen();
+    g_screenWidth = screen.width;
+    g_screenHeight = screen.height;
+    g_repaintOnFocus = false;
+    g_deferSlowCommands = true;
+}
+
+// The faces are the game's own names; the glyph source maps them to free fonts, so the game's
+// font file "sserife.fon" is not added to the system's fonts.
+void CreateFonts() {
+    g_fontSansSerif8 = {"MS Sans Serif", 8, 8};
+    g_fontSansSerif6 = {"MS Sans Serif", 6, 6};
+    g_fontSerif6 = {"MS Serif", 6, 6};
+    g_fontTerminal8 = {"Terminal", 8, 0};
+    g_fontSansSerif6Underlined = {"MS Sans Serif", 6, 6, true};
+    g_fontTerminal10 = {"Terminal", 10, 0};
+}
+
+void SetSoundStartValues() {
+    g_isSoundOff = false;
+    for (bool* on :
+         {&g_isAttackSoundOn, &g_isAddSoundOn, &g_isMoveSoundOn, &g_isNextPlayerSoundOn,
+          &g_isPlayerOutSoundOn, &g_isContinentSoundOn, &g_isVictorySoundOn, &g_isSonarSoundOn}) {
+        *on = true;
+    }
+}
+
+// Start values before the map's size is known.
+void SetFirstStartValues() {
+    g_isFastestSpeed = false;
+    g_isDemoRunning = true;
+    g_hasNeutralArmy = g_isHighScoreGame = g_isInternetGame = false;
+    g_chatRoomRequest = g_emailIpRequest = g_showUsersJoinedRequest = g_advancedIpRequest = false;
+    g_isUsersJoinedShown = false;
+    g_areTerritoriesDealt = g_isSavingPlayerName = g_isSavingHotseatNames = false;
+    g_isSavingHostAddress = g_isChatWindowShown = g_isChatLinePending = false;
+    SetSoundStartValues();
+    g_isPainting = g_isSafeMode = g_isCardsPanelShown = false;
+    g_resolveUnstableOnLoad = true;
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        g_troopExperience[p] = 100;
+        for (int q = 1; q <= kMaxPlayers; ++q) g_troopExperienceSnapshots[p][q] = 100;
+    }
+    for (int t = 1; t <= kMaxTerritories; ++t) {
+        g_defenceMissiles[t] = g_attackMissiles[t] = 0;
+        g_displayedDefenceMissiles[t] = g_displayedAttackMissiles[t] = 0;
+    }
+    for (int i = 1; i <= 20; ++i) g_aiStrongArmyTerritories[i] = g_aiMissileLaunchers[i] = 0;
+    ClearMapFlags();
+    g_isMapWorld = true;
+    g_canChangeMap = true;
+    g_showTestMarkers = g_isQuickLaunch = false;
+    g_gameKind = 1;
+    g_isNormalLevel = true;
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        g_personalities[p] = g_avengeTargets[p] = g_unstableMarks[p] = 0;
+    g_isRandomMix = false;
+    g_campaignNumber = 0;
+    g_campaignStep = 1;
+    g_campaignLength = 1;
+    g_campaignPlayer = 0;
+    g_isCampaignLost = g_isCampaignFinished = false;
+}
+
+void FindCurrentDirectory(platform::Platform& platform) {
+    if (const std::optional<std::string> current = platform.files.CurrentDirectory()) {
+        g_currentDirectory = *current;
+        return;
+    }
+    platform.window.MessageBox("No current directory", "Marovek", platform::MessageButtons::Ok,
+                               platform::MessageIcon::None);
+}
+
+void SetGameStartValues() {
+    g_currentPlayer = g_lossesShown = 0;
+    g_humanPlayerCount = 1;
+    g_playerCount = 3;
+    g_isOneForOneRule = 'j';
+    g_isJustOpened = g_isGameFromFile = 'n';
+    g_aiMinAttackArmies = 3;
+    for (int p = 1; p <= kMaxPlayers; ++p) g_turnsPlayed[p] = 0;
+    g_roundCounter = 0;
+    g_isGameOver = g_hasAttackedThisTurn = g_hasFinishedGame = g_isGameWithoutWinner = false;
+    g_exitReason = 0;
+    g_ackPendingCode = g_ackTicks = g_ackResends = g_ackSocket = 0;
+    for (int p = 1; p <= kMaxPlayers; ++p) g_playerRecordSnapshot[p] = g_players[p];
+    g_cardsLinePlayer = 0;
+    for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
+        g_territoryHighlight[t] = 'n';
+        g_displayedTerritories[t] = g_territories[t];
+    }
+}
+
+void SetSettingStartValues() {
+    for (int k = 1; k <= kPlayerColourSlots; ++k) g_playerColours[k] = kDefaultPlayerColours[k - 1];
+    g_isFastSpeed = g_isVeryFastSpeed = g_isFastestSpeed = false;
+    g_screenSize = DefaultScreenSize(g_screenWidth);
+    g_isSmiliesOn = g_hideCreatingMapsNotice = false;
+    g_oceansBackground = g_colourScheme = 0;
+    g_oceansColour = 0x404040;
+    g_transparencyPercent = 85;  // what a new settings file holds
+}
+
+// Without a documents folder the patterns stay empty rather than point at the working folder.
+void SetUserFolders() {
+    g_userFilesFolder = g_documentsFolder;
+    g_mapName.clear();
+    if (g_documentsFolder.empty()) return;
+    g_mapFilePath = platform::JoinPath(g_documentsFolder, "*.txt");
+    g_documentsFolder = platform::JoinPath(g_documentsFolder, "*.Mrvek");
+}
+
+}  // namespace
+
+CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
+    // The optional resource library is loaded at the first paint; nothing to clear here.
+    ReadScreen(platform_.window);
+    CreateFonts();
+    SetFirstStartValues();
+    SetBuiltinMapSize();  // World's counts, so that the tables below cover its territories
+    FindCurrentDirectory(platform_);
+    FindDataFolders(platform_.files);
+    if (const std::optional<std::string> program = platform_.files.ProgramFolder()) {
+        g_programFolder = *program;
+    }
+    CreateDataFolders(platform_.files);
+    SetGameStartValues();
+    SetSettingStartValues();
+    SetUserFolders();
+    g_isGradientFill = true;
+    LoadSettings();
+    g_isGradientPaint = g_isGradientFill;
+    // --- Later task: load the background bitmaps for g_oceansBackground here. ---
+    g_screenSize = ClampScreenSize(g_screenSize, g_screenWidth, g_screenHeight);
+    // --- Later task: set up the start map, the third group of start values with the scores
+    // record, the sockets and the network and clock values here. ---
+}
+
+CChildView::~CChildView() {
+    // --- Later task: the leave messages by g_exitReason and closing a published entry. ---
+}

@@ -1,0 +1,155 @@
+// The Qt window services, shell and picture conversion on real Qt objects offscreen.
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QLabel>
+#include <QMainWindow>
+#include <QUrl>
+
+#include "app/pictures.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_window_services.h"
+#include "test_support.h"
+
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+TEST(QtWindowServices, MessageBoxShowsTextAndAnswersTheButtonClicked) {
+    apptest::EnsureApp();
+    qtplatform::QtWindowServices window;
+    struct Case {
+        MessageButtons buttons;
+        QMessageBox::StandardButton click;
+        MessageAnswer answer;
+    };
+    const Case cases[] = {{MessageButtons::YesNo, QMessageBox::Yes, MessageAnswer::Yes},
+                          {MessageButtons::YesNo, QMessageBox::No, MessageAnswer::No},
+                          {MessageButtons::OkCancel, QMessageBox::Cancel, MessageAnswer::Cancel},
+                          {MessageButtons::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+                          {MessageButtons::RetryCancel, QMessageBox::Retry, MessageAnswer::Retry}};
+    for (const Case& c : cases) {
+        apptest::AskedBox asked;
+        apptest::AnswerNextMessageBox(c.click, &asked);
+        // Latin-1 text arrives unchanged.
+        EXPECT_EQ(window.MessageBox("Gr\xF6\xDF"
+                                    "e ?",
+                                    "Marovek", c.buttons, MessageIcon::Exclamation),
+                  c.answer);
+        EXPECT_EQ(asked.text, QStringLiteral("Gr\u00F6\u00DFe ?"));
+        EXPECT_EQ(asked.caption, QStringLiteral("Marovek"));
+    }
+}
+
+TEST(QtWindowServices, TimersTickTheirIdUntilKilledEvenFromTheirOwnTick) {
+    apptest::EnsureApp();
+    qtplatform::QtWindowServices window;
+    QWidget view;
+    std::vector<int> ticks;
+    QEventLoop loop;
+    window.AttachView(&view, [&](int id) {
+        ticks.push_back(id);
+        if (ticks.size() == 3) {
+            window.KillTimer(id);
+            loop.quit();
+        }
+    });
+    window.SetTimer(7, 1);
+    window.SetTimer(7, 2);                                // set again: still one timer
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);  // bound only, never reached normally
+    loop.exec();
+    EXPECT_EQ(ticks, (std::vector<int>{7, 7, 7}));
+    EXPECT_FALSE(window.HasTimer(7));
+}
+
+TEST(QtWindowServices, CursorCountHidesAtBelowZeroAndWaitCursorShowsOtherwise) {
+    apptest::EnsureApp();
+    qtplatform::QtWindowServices window;
+    auto shape = [] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        return c == nullptr ? -1 : static_cast<int>(c->shape());
+    };
+    EXPECT_EQ(window.ShowCursor(false), -1);
+    EXPECT_EQ(shape(), Qt::BlankCursor);
+    EXPECT_EQ(window.ShowCursor(false), -2);
+    EXPECT_EQ(window.ShowCursor(true), -1);
+    EXPECT_EQ(shape(), Qt::BlankCursor);
+    window.SetWaitCursor(true);
+    EXPECT_EQ(shape(), Qt::BlankCursor);  // hidden wins
+    EXPECT_EQ(window.ShowCursor(true), 0);
+    EXPECT_EQ(shape(), Qt::WaitCursor);
+    window.SetWaitCursor(false);
+    EXPECT_EQ(shape(), -1);
+}
+
+TEST(QtWindowServices, TitleToolbarsAndPanesReachTheWindow) {
+    apptest::EnsureApp();
+    qtplatform::QtWindowServices window;
+    QMainWindow frame;
+    QWidget bar(&frame);
+    QLabel pane(&frame);
+    window.AttachFrame(&frame);
+    window.AttachToolbars({&bar});
+    window.AttachStatusPane(164, &pane);
+    window.SetWindowTitle("Marovek - World");
+    window.EnableToolbars(false);
+    window.SetStatusPane(164, "Cards : \xC4");
+    window.SetStatusPane(163, "no such pane");
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Marovek - World"));
+    EXPECT_FALSE(bar.isEnabled());
+    EXPECT_EQ(pane.text(), QStringLiteral("Cards : \u00C4"));
+    window.EnableToolbars(true);
+    EXPECT_TRUE(bar.isEnabled());
+    // Once detached, the services no longer touch the window.
+    window.Detach();
+    window.SetWindowTitle("gone");
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Marovek - World"));
+}
+
+// Receives the addresses the desktop would have opened.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    std::vector<QUrl> urls;
+  public slots:
+    void Open(const QUrl& url) { urls.push_back(url); }
+};
+
+TEST(QtShell, WebAddressesGetASchemeAndMailLinksStayMail) {
+    apptest::EnsureApp();
+    UrlCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "Open");
+    }
+    qtplatform::QtShell shell;
+    EXPECT_TRUE(shell.OpenUrl("www.marovek.org//index.html"));
+    EXPECT_TRUE(shell.OpenMail("mailto:scores@marovek.org?subject=High score&body=World 12"));
+    EXPECT_FALSE(shell.OpenMail("http://not.a.mail.link"));
+    ASSERT_EQ(catcher.urls.size(), 2u);
+    EXPECT_EQ(catcher.urls[0].scheme(), QStringLiteral("http"));
+    EXPECT_EQ(catcher.urls[0].host(), QStringLiteral("www.marovek.org"));
+    EXPECT_EQ(catcher.urls[0].path(), QStringLiteral("//index.html"));
+    EXPECT_EQ(catcher.urls[1].scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(catcher.urls[1].path(), QStringLiteral("scores@marovek.org"));
+    EXPECT_EQ(catcher.urls[1].query(QUrl::FullyDecoded),
+              QStringLiteral("subject=High score&body=World 12"));
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+}
+
+TEST(Pictures, SurfaceColoursBecomeTheSameQtColours) {
+    raster::Surface surface(3, 2, raster::Rgb(1, 2, 3));
+    surface.SetPixel(2, 1, raster::Rgb(0xFF, 0x00, 0x80));
+    const QImage image = app::ToQImage(surface);
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(1, 2, 3));
+    EXPECT_EQ(image.pixel(2, 1), qRgb(0xFF, 0x00, 0x80));
+}
+
+}  // namespace
+
+#include "services_test.moc"
