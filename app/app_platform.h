@@ -9,6 +9,9 @@
 #include "platform/posix/posix_files.h"
 #include "platform/posix/system_clock.h"
 #include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_glyph_source.h"
+#include "platform/qt/qt_image_decoder.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_socket.h"
 #include "platform/qt/qt_sound_player.h"
@@ -34,6 +37,10 @@ struct AppPlatform {
     qtplatform::QtSocketFactory sockets;
     curl::CurlTransfer transfer;
     platform::Platform platform;
+    // Services the view takes through its setters.
+    qtplatform::QtGlyphSource glyphs;
+    qtplatform::QtImageDecoder imageDecoder;
+    qtplatform::QtFileDialogs fileDialogs;
 };
 
 }  // namespace app

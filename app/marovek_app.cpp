@@ -1,6 +1,8 @@
 // The application object: start-up, the idle pass and the application's own commands.
 #include "app/marovek_app.h"
 
+#include "core/child_view.h"
+
 #include <QAbstractEventDispatcher>
 #include <QMessageBox>
 #include <QTimer>
@@ -40,6 +42,11 @@ bool CMarovekApp::InitInstance() {
     }
     frame_->SetAppCommands(this);
     platform_->dialogs.SetParentWidget(frame_.get());
+    platform_->fileDialogs.SetParentWidget(frame_.get());
+    CChildView& view = *frame_->View();
+    view.SetGlyphSource(&platform_->glyphs);
+    view.SetImageDecoder(&platform_->imageDecoder);
+    view.SetFileDialogs(&platform_->fileDialogs);
     const QPixmap icon = app::LoadIcon(platform_->files, shell::kProgramIcon);
     if (!icon.isNull()) setWindowIcon(QIcon(icon));
 

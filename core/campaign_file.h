@@ -20,7 +20,8 @@ std::string CampaignResultMessage(std::int32_t result);
 // nothing.
 std::int32_t ParseCampaignBuffer();
 
-// The map text file that a (blank-padded) campaign map name stands for.
+// The map text file in the user files folder that a blank-padded map name stands for: a
+// campaign's maps and the map a host names.
 std::string CampaignMapFilePath(std::string_view mapName);
 
 // Makes map g_campaignStep of a campaign file current: g_mapName and g_mapFilePath. False,

@@ -3,7 +3,9 @@
 // Its member functions are defined in the folder of the subsystem each belongs to.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/command_ui.h"
@@ -12,7 +14,41 @@
 
 namespace platform {
 class FileDialogs;
+class Socket;
+}  // namespace platform
+// Board rendering's helpers (render/).
+namespace platform {
+class ImageDecoder;
 }
+namespace raster {
+class GlyphSource;
+}
+namespace render {
+class TraceProgress;
+}
+
+// The map flags before a change (core/map_selection.h).
+struct PreviousMapFlags;
+
+// The card windows the view holds (core/card_windows.h); deleted through the function so that
+// this header needs only their name.
+struct CardWindows;
+void DestroyCardWindows(CardWindows* windows);
+
+// The "Armies" window of the army count (core/army_count.h), made on first use.
+class ClegersDlg;
+void DestroyArmiesDialog(ClegersDlg* dialog);
+
+// The set-up dialogs the view holds (setup/setup_dialogs.h): made on first use, they keep their
+// last answers as the presets of the next New Game while the program runs.
+struct SetupDialogs;
+void DestroySetupDialogs(SetupDialogs* dialogs);
+
+// Deletes a socket where its class is known (net/net_state.cpp), so that this header needs only
+// its name.
+struct SocketDeleter {
+    void operator()(platform::Socket* socket) const;
+};
 
 class CChildView {
   public:
@@ -107,7 +143,199 @@ class CChildView {
     bool AddBuiltinMapTextFrance();
     bool AddBuiltinMapText107();
 
+    // Map selection: the Map menu's commands, the set-up of the selected map, its reload after a
+    // change, and the window title (core/map_selection.cpp, core/window_title.cpp).
+    void OnMapWorld();
+    void OnMapEurope();
+    void OnMapRealWorld();
+    void OnMapNorthAmerica();
+    void OnMapJapanKorea();
+    void OnMapAustralia();
+    void OnMapScandinavia();
+    void OnMapWorms();
+    void OnMapChina();
+    void OnMapGreatBritain();
+    void OnMapLinesII();
+    void OnMapSwamp();
+    void OnMapSwampII();
+    void SetupSelectedMap();
+    void ReloadMapIfChanged(const PreviousMapFlags& previous);
+    void UpdateWindowTitle();
+
+    // Cards: trade options, the Cards command and turn-in, the cards pane and the card windows
+    // (core/cards*.cpp, core/card_windows*.cpp).
+    void BuildCardSetOptions(std::int32_t artillery, std::int32_t infantry, std::int32_t cavalry,
+                             std::int32_t wild, std::int32_t total);
+    void OnCards();
+    void QueueCardsEvent();
+    void OnShowCards();
+    void FormatCardsLine(std::string& text);
+    void OnUpdateCardsPane(CmdUI& ui);
+    // The exchange notice of another player's turn-in: shown modeless from g_lastCardTurnIn by
+    // the clock (cards event) and the network receive code, removed by the cards-notice-off event.
+    void ShowCardsNotice();
+    void HideCardsNotice();
+    // The view's three card windows, made on first use and destroyed with the view.
+    CardWindows& Cards();
+
+    // Turn engine: status line, sounds, queues, clock, hand-over, speed and view commands
+    // (shell/status.cpp, core/game_sounds.cpp, core/queues.cpp, core/game_clock*.cpp,
+    // core/turn_handover.cpp, core/command_state.cpp).
+    void ShowTransientStatus(const std::string& text);
+    void PlayGameSound(std::uint32_t sound);
+    void SetBusy();
+    void ClearBusy();
+    void ReportLastError(const std::string& text);
+    void GetComputerPlayerName(std::string* name);
+    void QueueTerritoryUpdate(std::int32_t territory);
+    void ShowBattleResult(std::int32_t territory, bool drawNow);
+    void QueueEventText(std::string text);
+    void QueueMessage(std::string text);
+    void QueueNextPlayerEvent();
+    void QueueComputerPlacementEvents();
+    void QueuePauseEvent();
+    void QueuePauseMessage();
+    void AnnounceInitialPlacement();
+    // One tick of the game clock (timer 1); a tick that starts while one runs does nothing.
+    void RunClockTick();
+    void NextPlayer();
+    void OnNextPlayer();
+    void OnSpeedSlow();
+    void OnSpeedFast();
+    void OnSpeedVeryFast();
+    void OnSpeedFastest();
+    void OnStatistics();
+    void OnMoreMaps();
+    void RepaintOnFocus();
+
+    // Network messages and links (net/board_state_glue.cpp, net/net_state.cpp). Socket 0
+    // listens on a host; 1..4 are a host's joined machines, 1 a joining machine's host.
+    void AppendBoardState();
+    // False when the received text fails its checks; nothing is applied then.
+    bool ReadBoardState();
+    void MarkTerritoryAndSync(std::int32_t territory);
+    void AttachSocket(int index, std::unique_ptr<platform::Socket> socket);
+    platform::Socket* SocketAt(int index) const;
+
+    // Board rendering (render/): the composed board, outlines, territory painting and labels,
+    // the players panel and the ocean picture. PaintBoard is the work of OnPaint.
+    void PaintBoard(raster::Surface& target);
+    void RebuildBoard();
+    void MakeTerritoryOutlines();
+    void OpenMapCacheFile();
+    void TraceTerritoryOutline(std::int32_t x, std::int32_t y, std::int16_t* count,
+                               std::int32_t territory);
+    void GradientFillTerritory(std::int32_t territory, std::int32_t owner);
+    void DrawPlayerIcon(std::int32_t code, std::int32_t x, std::int32_t y);
+    void OnOceansPicture();
+    void OnUpdateOceansPicture(CmdUI& ui);
+    // Text on the board, the decoder of the user's pictures and the tracing progress bar, until
+    // the platform bundle carries them; without them the board has no text, only BMP pictures
+    // are read and no progress is shown.
+    void SetGlyphSource(raster::GlyphSource* glyphs) { glyphs_ = glyphs; }
+    void SetImageDecoder(platform::ImageDecoder* decoder) { imageDecoder_ = decoder; }
+    void SetTraceProgress(render::TraceProgress* progress) { traceProgress_ = progress; }
+
+    // Rules: deal, reinforcements, attack resolution, turn commands, army count and the scores
+    // file (core/deal.cpp, core/reinforcements.cpp, core/attack*.cpp, core/turn_commands.cpp,
+    // core/army_count.cpp, setup/scores_file.cpp). ComputeReinforcements, ComputeStartArmies,
+    // DealTerritories, UpdateActionFlags and LoadScoresRecord are declared below.
+    void ResolveAttack(std::int32_t from, std::int32_t count, std::int32_t to, char& cardFlag);
+    void OnAttack();
+    void OnMoveArmies();
+    void OnAdd();
+    void OnCancel();
+    void IsNextToStronghold(std::int32_t territory, bool* refused);
+    void AskArmyCount(std::int32_t* count, std::int32_t afterConquest, std::int32_t limit);
+    ClegersDlg& ArmiesDialog();
+    // `winner` is the player number of the winner (the attacker that ended the game).
+    void RecordScore(std::int32_t winner, std::int32_t players, char ruleByte, std::int32_t losses,
+                     std::string name);
+
+    // Board input: the click and its phases, hit testing and hover, the Continents overlay
+    // (core/board_input*.cpp, core/hit_test.cpp, core/placement*.cpp, core/attack_clicks.cpp,
+    // core/continents_overlay*.cpp). The hit tests answer a territory or kNoTerritory.
+    void SelectPlacementTerritory(std::int32_t territory);
+    void PlaceArmies(std::int32_t* pool, std::int32_t count);
+    static void HitTestTerritory(std::int32_t x, std::int32_t y, std::int32_t* territory);
+    static void HoverTestTerritory(std::int32_t x, std::int32_t y, std::int32_t* territory);
+    static void IsMarkerReachable(std::int32_t labelX, std::int32_t labelY, bool* reachable,
+                                  raster::Point point);
+    static void IsPointNearMarker(std::int32_t labelX, std::int32_t labelY, bool* near,
+                                  raster::Point point);
+    static void LineDdaCheckPixel(std::int32_t x, std::int32_t y, void* userValue);
+    void OnContinents();
+    raster::GlyphSource* Glyphs() const { return glyphs_; }
+
+    // Game set-up: New Game, Quick Launch, the reset of game state, personalities and the
+    // set-up dialogs (setup/new_game*.cpp, setup/quick_launch.cpp, setup/personalities.cpp).
+    void OnNewGame();
+    void OnQuickLaunch();
+    void ClearGameState();
+    void OnPersonalities();
+    SetupDialogs& Setup();
+
+    // Computer player (ai/): the turn driver, card turn-in, the evaluations other subsystems
+    // ask for, placement, moves, attacks and strategy. Its pure evaluations are in ai/evaluation.h.
+    void RunComputerTurns();
+    void PlayComputerTurn();
+    void ComputerPlaceArmies();
+    void ComputerDecideCardTurnIn();
+    void TurnInCards();
+    void GetCardSetValue();
+    void SortScoreTables(std::int32_t kind, std::int32_t count);
+    void RatePlayerStrengths(std::int32_t mode);
+    // Answers the chosen row of the path rows (0 = none); `value` receives its value.
+    std::int32_t FindAttackPath(std::int32_t from, std::int32_t to, std::int32_t mode,
+                                std::int32_t* value = nullptr);
+    void ComputerPlaceArmiesOn(std::int32_t territory, std::int32_t count);
+    void ComputerPlaceTerritoryArmies();
+    void ComputerPlaceTerritoryArmiesOn(std::int32_t territory, std::int32_t count);
+    void ComputerPlacementStep();
+    void ComputerPlaceFromPool(std::int32_t count);
+    void ComputerPlaceContinentBonus();
+    void ComputerMoveIntoConquered(std::int32_t from, std::int32_t to, std::int32_t mode);
+    void ComputerMoveArmies(std::int32_t& count, std::int32_t& budget, std::int32_t source);
+    void ComputerMoveStep(std::int32_t& budget);
+    void ComputerAttackTarget(std::int32_t entry);
+    void ComputerAttackPass();
+    void ComputerAttackAndAdvance();
+    void ComputerAttackAndMove();
+    void ComputerChooseStrategy();
+    void ComputerReinforceContinentBorders(std::int32_t mode);
+    void ComputerChoosePlacement();
+
+    // Operations of subsystems still to come, placeholders in core/pending_operations.cpp.
+    void ComputeReinforcements();
+    void ComputeStartArmies();
+    void DealTerritories();
+    void UpdateActionFlags();
+    void LoadScoresRecord();
+    void DrawTerritoryArmies(std::int32_t territory, std::int32_t armies, std::int32_t owner,
+                             bool highlight);
+    void PaintTerritory(std::int32_t x, std::int32_t y, const std::string& code,
+                        const std::string& countText, bool highlight, std::int32_t owner,
+                        std::int32_t territory, std::int32_t armies);
+    void DrawPlayersPanel();
+    void ShowMissionDialog(const std::string& text);
+    void ShowStatsDialog();
+    void PublishGameListEntry(std::int32_t slot, std::string hostText, std::int32_t close);
+    void ShowUsersJoinedWindow();
+    void DestroyUsersJoinedWindow();
+    void DestroyDirectIpWindow();
+    void GetChatText(std::string* text);
+    void ClearChatText();
+    void AddChatLine(const std::string& line);
+
   private:
     platform::Platform& platform_;
     platform::FileDialogs* fileDialogs_ = nullptr;
+    raster::GlyphSource* glyphs_ = nullptr;
+    platform::ImageDecoder* imageDecoder_ = nullptr;
+    render::TraceProgress* traceProgress_ = nullptr;
+    std::array<std::unique_ptr<platform::Socket, SocketDeleter>, 5> sockets_;
+    std::unique_ptr<CardWindows, void (*)(CardWindows*)> cardWindows_{nullptr, &DestroyCardWindows};
+    std::unique_ptr<ClegersDlg, void (*)(ClegersDlg*)> armiesDialog_{nullptr, &DestroyArmiesDialog};
+    std::unique_ptr<SetupDialogs, void (*)(SetupDialogs*)> setupDialogs_{nullptr,
+                                                                         &DestroySetupDialogs};
 };

@@ -1,10 +1,13 @@
-// The view's window events until their subsystems take them over.
+// The view's window events that no subsystem has taken over yet, and the forwarding of the rest.
 #include "core/child_view.h"
 
 void CChildView::OnPaint(raster::Surface& target) {
-    target.Fill(raster::Rgb(0x40, 0x40, 0x40));
+    PaintBoard(target);
 }
-void CChildView::OnTimer(int /*id*/) {}
-void CChildView::OnLButtonDown(int /*x*/, int /*y*/) {}
-void CChildView::OnMouseMove(int /*x*/, int /*y*/) {}
-void CChildView::OnSetFocus() {}
+// Timer 1 is the game clock; the view arms no other.
+void CChildView::OnTimer(int id) {
+    if (id == 1) RunClockTick();
+}
+void CChildView::OnSetFocus() {
+    RepaintOnFocus();
+}

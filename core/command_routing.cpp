@@ -5,8 +5,10 @@
 #include <string>
 
 #include "core/child_view.h"
+#include "core/command_state.h"
 #include "core/game_state.h"
 #include "core/session_state.h"
+#include "core/turn_state.h"
 #include "platform/window_services.h"
 #include "shell/frame_layout.h"
 #include "shell/menu.h"
@@ -27,20 +29,6 @@ struct CommandRow {
 
 void Always(CmdUI& ui) {
     ui.enabled = true;
-}
-
-// Speeds: exactly one check, Very Fast and Fastest also set the Fast flag.
-void UpdateSpeedSlow(CmdUI& ui) {
-    ui.checked = !g_isFastSpeed && !g_isVeryFastSpeed && !g_isFastestSpeed;
-}
-void UpdateSpeedFast(CmdUI& ui) {
-    ui.checked = g_isFastSpeed && !g_isVeryFastSpeed && !g_isFastestSpeed;
-}
-void UpdateSpeedVeryFast(CmdUI& ui) {
-    ui.checked = g_isVeryFastSpeed;
-}
-void UpdateSpeedFastest(CmdUI& ui) {
-    ui.checked = g_isFastestSpeed;
 }
 
 // A loaded map file or a map under test is drawn at the size it was made for.
@@ -102,26 +90,32 @@ void UpdateChangeMap(CmdUI& ui) {
     ui.enabled = g_canChangeMap;
 }
 
+// Cards turns a set in once per turn; the turn start and the turn-in set the flag.
+void UpdateCards(CmdUI& ui) {
+    ui.enabled = g_canCards;
+}
+
 namespace cmd = shell::cmd;
+namespace state = command_state;
 
 // Rows without an update handler stay disabled until the turn logic they depend on exists.
 const std::array kCommands = std::to_array<CommandRow>({
     // Game menu.
-    {cmd::kNewGame, nullptr, nullptr},
-    {cmd::kQuickLaunch, nullptr, nullptr},
-    {cmd::kOpen, nullptr, nullptr},
-    {cmd::kSave, nullptr, nullptr},
-    {cmd::kSaveAs, nullptr, nullptr},
+    {cmd::kNewGame, &CChildView::OnNewGame, state::UpdateNewGame},
+    {cmd::kQuickLaunch, &CChildView::OnQuickLaunch, state::UpdateNewGame},
+    {cmd::kOpen, nullptr, state::UpdateOpen},
+    {cmd::kSave, nullptr, state::UpdateSave},
+    {cmd::kSaveAs, nullptr, state::UpdateSaveAs},
     // Scores, Cards, Continents, Statistics.
     {cmd::kScores, nullptr, Always},
-    {cmd::kShowCards, nullptr, Always},
-    {cmd::kContinents, nullptr, nullptr},
-    {cmd::kStatistics, nullptr, Always},
+    {cmd::kShowCards, &CChildView::OnShowCards, Always},
+    {cmd::kContinents, &CChildView::OnContinents, state::UpdateContinents},
+    {cmd::kStatistics, &CChildView::OnStatistics, Always},
     // Settings menu.
-    {cmd::kSpeedSlow, nullptr, UpdateSpeedSlow},
-    {cmd::kSpeedFast, nullptr, UpdateSpeedFast},
-    {cmd::kSpeedVeryFast, nullptr, UpdateSpeedVeryFast},
-    {cmd::kSpeedFastest, nullptr, UpdateSpeedFastest},
+    {cmd::kSpeedSlow, &CChildView::OnSpeedSlow, state::UpdateSpeedSlow},
+    {cmd::kSpeedFast, &CChildView::OnSpeedFast, state::UpdateSpeedFast},
+    {cmd::kSpeedVeryFast, &CChildView::OnSpeedVeryFast, state::UpdateSpeedVeryFast},
+    {cmd::kSpeedFastest, &CChildView::OnSpeedFastest, state::UpdateSpeedFastest},
     {cmd::kScreenSmall, nullptr, UpdateScreenSmall},
     {cmd::kScreenMedium, nullptr, UpdateScreenMedium},
     {cmd::kScreenLarge, nullptr, UpdateScreenLarge},
@@ -131,39 +125,39 @@ const std::array kCommands = std::to_array<CommandRow>({
     {cmd::kBackground1, nullptr, UpdateBackground<0>},
     {cmd::kYourColorSettings, nullptr, UpdateBackground<1>},
     {cmd::kDesktopShiningThrough, nullptr, UpdateBackground<2>},
-    {cmd::kOceansPicture, nullptr, UpdateBackground<3>},
+    {cmd::kOceansPicture, &CChildView::OnOceansPicture, UpdateBackground<3>},
     {cmd::kBackground2, nullptr, UpdateBackground<4>},
     {cmd::kBackground3, nullptr, UpdateBackground<5>},
     {cmd::kSmilies, nullptr, UpdateSmilies},
     {cmd::kTransparency, nullptr, Always},
     {cmd::kSound, nullptr, Always},
-    {cmd::kPersonalities, nullptr, nullptr},
+    {cmd::kPersonalities, &CChildView::OnPersonalities, state::UpdatePersonalities},
     {cmd::kSafeMode, nullptr, UpdateSafeMode},
     {cmd::kHostingInternetGames, nullptr, Always},
     // Map menu.
-    {cmd::kMapWorld, nullptr, UpdateMap<g_isMapWorld>},
-    {cmd::kMapChina, nullptr, UpdateMap<g_isMapChina>},
-    {cmd::kMapEurope, nullptr, UpdateMap<g_isMapEurope>},
-    {cmd::kMapAustralia, nullptr, UpdateMap<g_isMapAustralia>},
-    {cmd::kMapScandinavia, nullptr, UpdateMap<g_isMapScandinavia>},
-    {cmd::kMapNorthAmerica, nullptr, UpdateMap<g_isMapNorthAmerica>},
-    {cmd::kMapJapanKorea, nullptr, UpdateMap<g_isMapJapanKorea>},
-    {cmd::kMapGreatBritain, nullptr, UpdateMap<g_isMapGreatBritain>},
-    {cmd::kMapRealWorld, nullptr, UpdateMap<g_isMapRealWorld>},
-    {cmd::kMapSwamp, nullptr, UpdateMap<g_isMapSwamp>},
-    {cmd::kMapWorms, nullptr, UpdateMap<g_isMapWorms>},
-    {cmd::kMapLinesII, nullptr, UpdateMap<g_isMapLinesII>},
-    {cmd::kMapSwampII, nullptr, UpdateMap<g_isMapSwampII>},
-    {cmd::kLoadMap, nullptr, UpdateLoadMap},
-    {cmd::kTestCustomMap, nullptr, UpdateChangeMap},
-    {cmd::kMoreMaps, nullptr, UpdateChangeMap},
+    {cmd::kMapWorld, &CChildView::OnMapWorld, UpdateMap<g_isMapWorld>},
+    {cmd::kMapChina, &CChildView::OnMapChina, UpdateMap<g_isMapChina>},
+    {cmd::kMapEurope, &CChildView::OnMapEurope, UpdateMap<g_isMapEurope>},
+    {cmd::kMapAustralia, &CChildView::OnMapAustralia, UpdateMap<g_isMapAustralia>},
+    {cmd::kMapScandinavia, &CChildView::OnMapScandinavia, UpdateMap<g_isMapScandinavia>},
+    {cmd::kMapNorthAmerica, &CChildView::OnMapNorthAmerica, UpdateMap<g_isMapNorthAmerica>},
+    {cmd::kMapJapanKorea, &CChildView::OnMapJapanKorea, UpdateMap<g_isMapJapanKorea>},
+    {cmd::kMapGreatBritain, &CChildView::OnMapGreatBritain, UpdateMap<g_isMapGreatBritain>},
+    {cmd::kMapRealWorld, &CChildView::OnMapRealWorld, UpdateMap<g_isMapRealWorld>},
+    {cmd::kMapSwamp, &CChildView::OnMapSwamp, UpdateMap<g_isMapSwamp>},
+    {cmd::kMapWorms, &CChildView::OnMapWorms, UpdateMap<g_isMapWorms>},
+    {cmd::kMapLinesII, &CChildView::OnMapLinesII, UpdateMap<g_isMapLinesII>},
+    {cmd::kMapSwampII, &CChildView::OnMapSwampII, UpdateMap<g_isMapSwampII>},
+    {cmd::kLoadMap, &CChildView::OnLoadMap, UpdateLoadMap},
+    {cmd::kTestCustomMap, &CChildView::OnTestCustomMap, UpdateChangeMap},
+    {cmd::kMoreMaps, &CChildView::OnMoreMaps, UpdateChangeMap},
     // Turn commands (action toolbar and the view's popup).
-    {cmd::kCancel, nullptr, nullptr},
-    {cmd::kCards, nullptr, nullptr},
-    {cmd::kMove, nullptr, nullptr},
-    {cmd::kAdd, nullptr, nullptr},
-    {cmd::kAttack, nullptr, nullptr},
-    {cmd::kNextPlayer, nullptr, nullptr},
+    {cmd::kCancel, &CChildView::OnCancel, state::UpdateCancel},
+    {cmd::kCards, &CChildView::OnCards, UpdateCards},
+    {cmd::kMove, &CChildView::OnMoveArmies, state::UpdateMove},
+    {cmd::kAdd, &CChildView::OnAdd, state::UpdateAdd},
+    {cmd::kAttack, &CChildView::OnAttack, state::UpdateAttack},
+    {cmd::kNextPlayer, &CChildView::OnNextPlayer, state::UpdateNextPlayer},
 });
 
 const CommandRow* FindCommand(int id) {
@@ -202,6 +196,10 @@ bool CChildView::OnUpdateCommand(int id, CmdUI& ui) {
     if (id == cmd::kPaneLosses) {
         ui = {.enabled = true, .checked = false};
         platform_.window.SetStatusPane(id, LossesPaneText());
+        return true;
+    }
+    if (id == cmd::kPaneCards) {
+        OnUpdateCardsPane(ui);
         return true;
     }
     const CommandRow* row = FindCommand(id);

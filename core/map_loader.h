@@ -25,7 +25,6 @@ extern bool g_isMapFileLoaded;
 extern bool g_isTestMapPending;
 
 inline constexpr char kMapFileFilter[] = "Map Files (*.txt)|*.txt||";
-inline constexpr char kMapFileErrorMessageCaption[] = "Map File Error";
 inline constexpr char kNotFoundMessage[] = "Not Found";
 inline constexpr char kTop5NotFoundMessage[] = "Map downloads Top 5 Map Not Found";
 inline constexpr char kFileTooLargeMessage[] = "File too large";
@@ -53,7 +52,7 @@ class MapLoadSteps {
     // Appends the built-in map text a high-score game serves for a file name; false for none.
     virtual bool AppendServedMapText(std::string_view fileName) = 0;
     virtual void SetupSelectedMap() = 0;
-    // Draws every territory and the players panel, and copies the board to the window.
+    // Draws every territory and the players panel, and shows the board in the window.
     virtual void RedrawBoard() = 0;
 };
 
@@ -103,12 +102,6 @@ class ViewMapLoadSteps : public MapLoadSteps {
 
 // Hooks for the steps whose parts are not built yet; each does nothing until its part exists.
 namespace map_load_hooks {
-// The "Creating Maps" notice (CCreamapDlg, dialog 220, check box 1004): shows nothing yet and
-// answers `hidden` unchanged.
+// The "Creating Maps" notice (CCreamapDlg, dialog 220): answers its "Don't show this again" box.
 bool RunCreatingMapsNotice(CChildView& view, bool hidden);
-// CChildView::SetupSelectedMap: builds the selected map's tables and board.
-void SetupSelectedMap(CChildView& view);
-// DrawTerritoryArmies for territories 1..g_territoryCount, the players panel and the copy of
-// the 1206 x 898 board to the window.
-void RedrawBoard(CChildView& view);
 }  // namespace map_load_hooks

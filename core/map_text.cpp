@@ -338,8 +338,7 @@ std::int32_t CheckCounts(const ParseState& state) {
     if (state.territories > kMaxTerritories) result = kTooManyTerritories;
     // A territory without neighbours still tells the board its size; a map the tables cannot
     // hold (results above 6) never does.
-    if (state.territoryWithoutNeighbours && result <= kAboveNetworkLimits)
-        StoreCounts(state);
+    if (state.territoryWithoutNeighbours && result <= kAboveNetworkLimits) StoreCounts(state);
     return result;
 }
 

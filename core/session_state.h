@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/game_state.h"
 
@@ -50,6 +51,13 @@ extern std::array<std::array<std::int32_t, kMaxPlayers + 1>, kMaxPlayers + 1>
 extern std::int32_t g_aiMinAttackArmies;
 extern std::array<std::int32_t, 21> g_aiStrongArmyTerritories;
 extern std::array<std::int32_t, 21> g_aiMissileLaunchers;
+// Each computer player's last chosen victim and the turn it chose it (ai/ai_state.cpp); saved
+// with the game, zeroed by the map set-ups.
+struct LastTarget {
+    std::int32_t victim = 0;
+    std::int32_t turn = 0;
+};
+extern std::array<LastTarget, kMaxPlayers + 1> g_aiLastTargets;
 
 // Missiles per territory and their copies as last drawn.
 extern std::array<std::int32_t, kMaxTerritories + 1> g_defenceMissiles;
@@ -75,3 +83,60 @@ extern bool g_advancedIpRequest;
 extern bool g_isUsersJoinedShown;
 extern bool g_isChatWindowShown;
 extern bool g_isChatLinePending;
+
+// Cards: trade options, the turn-in and a computer's selected set (core/cards_state.cpp).
+extern std::string g_cardSetOption1;
+extern std::string g_cardSetOption2;
+extern std::string g_cardSetOption3;
+extern std::string g_cardSetOption4;
+extern std::string g_cardSetOption5;
+extern std::string g_cardSetOption6;
+// Row k for option k + 1: artillery, infantry, cavalry, wild, armies.
+extern std::array<std::array<std::int32_t, 5>, 6> g_cardSetOptions;
+extern std::int32_t g_cardTurnInMarker;  // saved with the game
+extern char g_hasTurnedInCards;          // 'j' while the trade window is open
+extern std::int32_t g_cardArmiesToAdd;
+extern std::int32_t g_mustTurnInCards;  // 5 while a turn-in is demanded
+extern char g_canTurnInCards;           // 'j' the hand made a set at the start of the turn
+extern std::int32_t g_aiArtilleryCards;
+extern std::int32_t g_aiInfantryCards;
+extern std::int32_t g_aiCavalryCards;
+extern std::int32_t g_aiWildCards;
+extern std::int32_t g_cardSetArmies;
+extern std::int32_t g_turnInArmies;
+
+// Rules: the turn's reinforcements, the attack and its outcome, the action probe, the army
+// count (core/reinforcements.cpp, core/attack.cpp, core/turn_commands.cpp, core/army_count.cpp,
+// setup/scores_file.cpp).
+extern std::int32_t g_territoryArmiesToAdd;
+extern std::int32_t g_continentArmiesToAdd;
+extern char g_hasEarnedCardThisTurn;  // 'j' once this turn's card is earned
+extern char g_canAttackState;         // 'a' can attack, 'p' must pass
+extern std::int32_t g_playersLeft;    // players owning a territory
+extern std::int32_t g_fromTerritory;
+extern std::int32_t g_toTerritory;
+extern std::int32_t g_selectedTerritory;
+extern bool g_isAskingArmyCount;
+extern std::int32_t g_retakenMissionContinent;
+extern std::int64_t g_gameEndTime;
+extern bool g_arePersonalitiesActive;
+extern std::int32_t g_joinedSeatCount;  // seats of a network game, written with the score
+
+// Game set-up: play time, the saved game's name flags, the personalities' copies and the values
+// New Game, Quick Launch and the view's start-up reset (setup/new_game_state.cpp).
+extern std::int64_t g_gameStartTime;
+extern std::int64_t g_playResumeTime;     // play time counts from here
+extern double g_playingSeconds;           // played before g_playResumeTime
+extern bool g_hasOpenedFileName;          // the game came from Open
+extern bool g_hasFileName;                // Save or Save As wrote the game
+extern std::uint8_t g_savedGameByte3708;  // carried from an opened record to the next save
+extern bool g_moreNamesFollow;            // "+ Add More Players" ended the hotseat name dialog
+extern bool g_isGreyOutline;
+extern bool g_isFixedPalette;
+extern std::int32_t g_networkPort;
+extern std::array<std::int32_t, kMaxPlayers + 1> g_savedPersonalities;
+extern bool g_savedRandomMix;
+extern std::array<std::int32_t, kMaxPlayers + 1> g_personalitiesBackup;
+extern std::array<std::int32_t, kMaxPlayers + 1> g_avengeTargetsBackup;
+extern std::array<std::int32_t, kMaxPlayers + 1> g_unstableMarksBackup;
+extern bool g_isRandomMixBackup;

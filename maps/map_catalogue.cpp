@@ -8,6 +8,7 @@
 #include "core/child_view.h"
 #include "core/game_state.h"
 #include "maps/map_state.h"
+#include "render/render_state.h"
 
 namespace {
 
@@ -238,6 +239,8 @@ void SetBuiltinMapSize() {
         g_mapAuxCount = 0;
     }
     g_reinforcementDivisor = ReinforcementDivisorFor(g_territoryCount);
+    // The new map's outlines are made at the next rebuild.
+    g_isBoardRebuildPending = true;
 }
 
 void SetContinentNames() {

@@ -6,6 +6,7 @@
 
 #include "core/child_view.h"
 #include "core/game_state.h"
+#include "core/session_state.h"
 
 namespace {
 
@@ -49,6 +50,8 @@ void ResetGame() {
     g_deckInfantryCards = 17;
     g_deckCavalryCards = 17;
     g_deckWildCards = 2;
+    // The computer players' last targets name territories of the previous map.
+    for (int p = 1; p <= kMaxPlayers; ++p) g_aiLastTargets[p] = LastTarget{};
     for (int t = 1; t <= kMaxTerritories; ++t) g_territoryPicked[t] = 'n';
     g_suggestedPlayerCount = std::clamp(g_territoryCount / 12, 3, 10);
 }

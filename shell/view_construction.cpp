@@ -1,11 +1,22 @@
 // The game view's construction: the program's own start-up, before any window exists.
+#include <array>
 #include <string>
+#include <vector>
 
+#include "ai/ai_state.h"
 #include "core/child_view.h"
 #include "core/game_state.h"
+#include "core/map_loader.h"
+#include "core/queues.h"
 #include "core/session_state.h"
+#include "core/turn_state.h"
+#include "maps/map_catalogue.h"
+#include "net/net_state.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window_services.h"
+#include "render/pictures.h"
+#include "render/render_state.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
 #include "shell/storage.h"
@@ -131,6 +142,101 @@ void SetUserFolders() {
     g_documentsFolder = platform::JoinPath(g_documentsFolder, "*.Mrvek");
 }
 
+// The background pictures of each oceans background; the others draw no picture of ours.
+std::vector<int> BackgroundBitmapIds(std::int32_t background) {
+    switch (background) {
+        case 0:
+            return {339, 341, 340, 338};
+        case 4:
+            return {214, 215, 274};
+        case 5:
+            return {366, 365, 367};
+        default:
+            return {};
+    }
+}
+
+// Read once now, so that the first paint finds them; a missing one stays empty.
+void LoadBackgroundBitmaps(const platform::Files& files) {
+    for (int id : BackgroundBitmapIds(g_oceansBackground)) render::ProgramPicture(files, id);
+}
+
+// The start map: the first selected map in this order (World after the start values).
+constexpr std::array kStartMapOrder{&g_isMapSwampII,   &g_isMapThreeNationsB, &g_isMapThreeNationsA,
+                                    &g_isMapSwamp,     &g_isMapLinesII,       &g_isMapGreatBritain,
+                                    &g_isMapChina,     &g_isMapWorms,         &g_isMapScandinavia,
+                                    &g_isMapAustralia, &g_isMapJapanKorea,    &g_isMapNorthAmerica,
+                                    &g_isMapRealWorld, &g_isMapWorld,         &g_isMapEurope};
+
+// Reserves each record's text as the game expects of its queues.
+constexpr char kQueueTextPreset[] =
+    "0123456789012345678901234567890123456789012345678901234567890123456789012345678901234567"
+    "890123456789";
+
+void PresetQueue(std::vector<QueueRecord>& queue, std::size_t records) {
+    queue.assign(records, QueueRecord{});
+    for (QueueRecord& record : queue) record.text = kQueueTextPreset;
+}
+
+void SetPlayStartValues() {
+    g_isInitialPlacement = g_isAttackFrom = g_isMoveFrom = g_isAttackTo = false;
+    g_isAddForTerritories = g_isAddForContinents = g_isAddForCards = false;
+    g_isMoveTo = g_isStrongholdChoice = false;
+    g_lastGainedContinent = g_syncContinent = g_retakenMissionContinent = 0;
+    g_canTurnInCards = g_hasTurnedInCards = 'n';
+    g_isGreyOutline = false;
+    g_isHumanTurnStarted = true;
+    for (int p = 1; p <= kMaxPlayers; ++p) g_playerRecordSnapshot[p] = g_players[p];
+    g_cardsLinePlayer = g_currentPlayer;
+    g_eventCount = g_eventReadIndex = g_messageCount = g_messageReadIndex = 0;
+    PresetQueue(g_eventQueue, kEventTextLimit + 1);
+    PresetQueue(g_messageQueue, kMessageTextLimit + 1);
+    g_areTerritoriesHidden = g_isHidingActive = g_areStrongholdsOn = g_areMissilesEnabled = false;
+    g_missionKind = 0;
+    g_missionProgress = 1;
+    g_isMissionFailed = false;
+    g_missionTextKind = 0;
+    g_isTroopExperienceOn = false;
+    g_statusText = " ";
+    g_isAskingArmyCount = g_isFixedPalette = g_isMouseCaptured = false;
+    SetOneCharacterText(g_freshMapMarker, '0');
+    g_canSaveAs = g_canSave = g_canOpen = g_canNewGame = g_newGameEnablePending = false;
+    g_canCancel = g_canAttack = g_canAdd = g_canMove = g_canCards = g_canNextPlayer = false;
+    g_canSetSlowSpeed = g_canSetFastSpeeds = true;
+    g_hasOpenedFileName = g_hasFileName = false;
+    for (int p = 1; p <= kMaxPlayers; ++p) g_playerNames[p] = " ";
+}
+
+void SetNetworkAndClockStartValues(const platform::Clock& clock) {
+    g_isHostWaiting = false;
+    g_networkSeat = g_lastNetworkSeat = g_syncTerritory = g_connectedClients = 0;
+    g_lastCardTurnIn.fill(0);
+    g_syncArmies = g_syncOwner = 0;
+    g_syncMarked = false;
+    g_playResumeTime = clock.Now();
+    g_playingSeconds = 0.0;
+    g_demoBlinkCounter = 0;
+    g_isUserMapLoad = true;
+    g_isTestMapPending = g_isMapFileLoaded = g_isTestCustomMap = false;
+    g_publishedGameSlot = 99;
+    g_publishedHostText = " ";
+}
+
+// The game's network port.
+constexpr std::int32_t kNetworkPort = 5466;
+
+void SetUpStartMap(CChildView& view) {
+    if (g_isMapCustom) {
+        view.ResetGame();
+        return;
+    }
+    for (const bool* flag : kStartMapOrder) {
+        if (!*flag) continue;
+        if (const BuiltinMap* map = BuiltinMapByFlag(flag)) (view.*map->setup)();
+        return;
+    }
+}
+
 }  // namespace
 
 CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
@@ -151,12 +257,34 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     g_isGradientFill = true;
     LoadSettings();
     g_isGradientPaint = g_isGradientFill;
-    // --- Later task: load the background bitmaps for g_oceansBackground here. ---
+    LoadBackgroundBitmaps(platform_.files);
     g_screenSize = ClampScreenSize(g_screenSize, g_screenWidth, g_screenHeight);
-    // --- Later task: set up the start map, the third group of start values with the scores
-    // record, the sockets and the network and clock values here. ---
+    SetUpStartMap(*this);
+    SetPlayStartValues();
+    LoadScoresRecord();
+    // The sockets are made when a network game needs them, already knowing their view.
+    g_networkPort = kNetworkPort;
+    SetNetworkAndClockStartValues(platform_.clock);
 }
 
 CChildView::~CChildView() {
-    // --- Later task: the leave messages by g_exitReason and closing a published entry. ---
+    switch (g_exitReason) {
+        case 1:
+            // The host leaves: every joined machine hears it, as far as they are connected.
+            net::SendBoard(*this, net_code::kHostQuits, 1);
+            for (int socket = 2; socket <= 4 && g_connectedClients >= socket; ++socket)
+                net::SendBoard(*this, net_code::kHostQuits, socket);
+            break;
+        case 2:
+            net::SendBoard(*this, net_code::kJoinedQuits, 1);
+            break;
+        case 3:
+            PublishGameListEntry(g_publishedGameSlot, g_publishedHostText, 1);
+            break;
+        default:
+            break;
+    }
+    // The chat window is made by the network games; its flag is all there is to clear.
+    g_isChatWindowShown = false;
+    // The blocks, pictures and sockets are released by their owners' destructors.
 }

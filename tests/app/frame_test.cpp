@@ -1,5 +1,5 @@
-// The real main frame offscreen: menus, toolbars, status panes, the view's popup, commands
-// disabled until they are built, and the quit question.
+// The real main frame offscreen: menus, toolbars, status panes, the view's popup, the turn's
+// enables reaching menus and toolbar, and the quit question.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -14,6 +14,7 @@
 #include "core/child_view.h"
 #include "core/game_state.h"
 #include "core/session_state.h"
+#include "core/turn_state.h"
 #include "shell/frame_layout.h"
 #include "shell/menu.h"
 #include "test_support.h"
@@ -186,19 +187,26 @@ TEST(MainFrame, StatusBarHasThreePanesSizedFromTheirTemplates) {
 TEST(MainFrame, GameCommandsAreDisabledAndChecksFollowTheirState) {
     FrameFixture f;
     ASSERT_TRUE(f.frame->LoadFrame(nullptr));
-    g_canChangeMap = true;
     ClearMapFlags();
     g_isMapEurope = true;
-    for (QMenu* menu : f.frame->Popups()) emit menu->aboutToShow();
     QMenu* mapMenu = f.frame->Popups()[4];
-    // Behaviour comes later: even an enabled rule leaves a command without handler disabled.
-    EXPECT_FALSE(FindAction(f.frame->Popups()[8], 161)->isEnabled());
-    EXPECT_FALSE(FindAction(f.frame->Popups()[0], 153)->isEnabled());
-    EXPECT_FALSE(FindAction(mapMenu, 178)->isEnabled());
-    EXPECT_TRUE(FindAction(mapMenu, 178)->isChecked());
-    EXPECT_FALSE(FindAction(mapMenu, 177)->isChecked());
-    f.frame->UpdateBars();
-    for (QAction* action : f.frame->ActionToolbar()->actions()) EXPECT_FALSE(action->isEnabled());
+    // The menus and the action toolbar follow the turn's enables both ways; the check marks
+    // follow the selected map whether or not the map may change.
+    for (bool on : {false, true}) {
+        g_canChangeMap = g_canNewGame = on;
+        g_newGameEnablePending = false;
+        g_canCancel = g_canCards = g_canMove = g_canAdd = g_canAttack = g_canNextPlayer = on;
+        for (QMenu* menu : f.frame->Popups()) emit menu->aboutToShow();
+        EXPECT_EQ(FindAction(f.frame->Popups()[8], 161)->isEnabled(), on);
+        EXPECT_EQ(FindAction(f.frame->Popups()[0], 153)->isEnabled(), on);
+        EXPECT_EQ(FindAction(mapMenu, 178)->isEnabled(), on);
+        EXPECT_TRUE(FindAction(mapMenu, 178)->isChecked());
+        EXPECT_FALSE(FindAction(mapMenu, 177)->isChecked());
+        f.frame->UpdateBars();
+        for (QAction* action : f.frame->ActionToolbar()->actions()) {
+            EXPECT_EQ(action->isEnabled(), on) << CommandOf(action);
+        }
+    }
     // A command the frame offers no one is disabled: About and Exit need the application.
     EXPECT_FALSE(f.frame->UpdateCommand(57664).enabled);
 }

@@ -35,21 +35,30 @@ Bytes ExpectedFirstRecord(const std::string& home, const std::string& nameSlot) 
 using SettingsFileTest = ShellFixture;
 
 TEST_F(SettingsFileTest, FirstStartWritesEveryDefaultAtItsOffset) {
-    g_playerNames[3] = "Anna";
-    StartView(1024, 768);
+    CChildView& view = StartView(1024, 768);
 
-    const Bytes written = SettingsBytes();
-    ASSERT_EQ(written.size(), 752u);
     const Bytes expected = ExpectedFirstRecord(home_, "gamebox" + std::string(11, ' '));
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(written[i], expected[i]) << "byte " << i;
-    }
-    // Making the file leaves the live names alone, and the load fills the remembered texts.
-    EXPECT_EQ(g_playerNames[3], "Anna");
+    const auto expectWritten = [&] {
+        const Bytes written = SettingsBytes();
+        ASSERT_EQ(written.size(), 752u);
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(written[i], expected[i]) << "byte " << i;
+        }
+    };
+    expectWritten();
+    // The load fills the remembered texts.
     EXPECT_EQ(g_settingsString176, std::string(18, ' '));
     EXPECT_EQ(g_settingsString236, "gamebox" + std::string(11, ' '));
     EXPECT_EQ(g_documentsFolder, home_ + "/Marovek/*.Mrvek");
     EXPECT_TRUE(MessageBoxes().empty());
+
+    // A file lost while the game runs is made again the same way, and making it leaves the
+    // live player names alone.
+    g_playerNames[3] = "Anna";
+    std::filesystem::remove(SettingsPath());
+    view.LoadSettings();
+    expectWritten();
+    EXPECT_EQ(g_playerNames[3], "Anna");
 }
 
 struct NameCase {

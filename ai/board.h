@@ -1,0 +1,178 @@
+// Read-only questions the computer player asks of the board, with every index checked: owners,
+// armies, neighbours, continent members and borders, neighbour sums.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "core/game_state.h"
+
+namespace ai {
+
+inline std::int32_t Territories() {
+    return std::clamp(g_territoryCount, 0, kMaxTerritories);
+}
+inline std::int32_t Continents() {
+    return std::clamp(g_continentCount, 0, kMaxContinents);
+}
+inline std::int32_t Players() {
+    return std::clamp(g_playerCount, 0, kMaxPlayers);
+}
+inline bool IsTerritory(std::int32_t t) {
+    return t >= 1 && t <= Territories();
+}
+inline bool IsPlayer(std::int32_t p) {
+    return p >= 1 && p <= kMaxPlayers;
+}
+inline bool IsContinent(std::int32_t c) {
+    return c >= 1 && c <= Continents();
+}
+inline std::int32_t Current() {
+    return IsPlayer(g_currentPlayer) ? g_currentPlayer : 0;
+}
+inline std::int32_t Owner(std::int32_t t) {
+    return IsTerritory(t) ? g_territories[static_cast<std::size_t>(t)].owner : 0;
+}
+inline std::int32_t Armies(std::int32_t t) {
+    return IsTerritory(t) ? g_territories[static_cast<std::size_t>(t)].armies : 0;
+}
+inline std::int32_t& ArmiesRef(std::int32_t t) {
+    return g_territories[static_cast<std::size_t>(t)].armies;
+}
+inline PlayerRecord& Record(std::int32_t p) {
+    return g_players[static_cast<std::size_t>(IsPlayer(p) ? p : 0)];
+}
+inline std::int32_t Stronghold(std::int32_t p) {
+    return IsPlayer(p) ? g_players[static_cast<std::size_t>(p)][player_field::kStronghold] : 0;
+}
+
+// Calls each(n, slot) for t's neighbours, slots 1..11, up to the first 0.
+template <typename Each>
+void ForEachNeighbour(std::int32_t t, Each each) {
+    if (!IsTerritory(t)) return;
+    const NeighbourList& list = g_neighbours[static_cast<std::size_t>(t)];
+    for (int k = 1; k <= kMaxNeighbours && list[static_cast<std::size_t>(k)] != 0; ++k) {
+        const std::int32_t n = list[static_cast<std::size_t>(k)];
+        if (IsTerritory(n)) each(n, k);
+    }
+}
+inline bool IsNeighbour(std::int32_t a, std::int32_t b) {
+    bool found = false;
+    ForEachNeighbour(a, [&](std::int32_t n, int) { found = found || n == b; });
+    return found;
+}
+
+inline std::int32_t MemberCount(std::int32_t c) {
+    if (!IsContinent(c)) return 0;
+    return std::clamp(g_continents[static_cast<std::size_t>(c)][kContinentMemberCount], 0,
+                      kMaxContinentMembers);
+}
+inline std::int32_t Bonus(std::int32_t c) {
+    return IsContinent(c) ? g_continents[static_cast<std::size_t>(c)][kContinentBonus] : 0;
+}
+// Calls each(member) in member order.
+template <typename Each>
+void ForEachMember(std::int32_t c, Each each) {
+    for (int k = 1; k <= MemberCount(c); ++k) {
+        const std::int32_t t =
+            g_continents[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)];
+        if (IsTerritory(t)) each(t);
+    }
+}
+// Calls each(border territory) for c's border list, at most g_maxContinentBorder entries.
+template <typename Each>
+void ForEachBorder(std::int32_t c, Each each) {
+    if (!IsContinent(c)) return;
+    const int limit = std::clamp(g_maxContinentBorder, 0, kMaxContinentBorder);
+    const ContinentBorderList& list = g_continentBorders[static_cast<std::size_t>(c)];
+    for (int k = 1; k <= limit && list[static_cast<std::size_t>(k)] != 0; ++k) {
+        const std::int32_t t = list[static_cast<std::size_t>(k)];
+        if (IsTerritory(t)) each(t);
+    }
+}
+inline bool IsMemberOf(std::int32_t c, std::int32_t t) {
+    bool found = false;
+    ForEachMember(c, [&](std::int32_t m) { found = found || m == t; });
+    return found;
+}
+inline bool IsBorderOf(std::int32_t c, std::int32_t t) {
+    bool found = false;
+    ForEachBorder(c, [&](std::int32_t b) { found = found || b == t; });
+    return found;
+}
+// Continent 0 (none) and a continent without members are never held.
+inline bool Holds(std::int32_t p, std::int32_t c) {
+    if (MemberCount(c) == 0) return false;
+    bool all = true;
+    ForEachMember(c, [&](std::int32_t m) { all = all && Owner(m) == p; });
+    return all;
+}
+// The first continent whose member list holds t; 0 = none.
+inline std::int32_t ContinentOf(std::int32_t t) {
+    for (int c = 1; c <= Continents(); ++c)
+        if (IsMemberOf(c, t)) return c;
+    return 0;
+}
+
+// Around t for `player`: armies of other owners, that minus the player's own, and how many
+// neighbours belong to others.
+struct NeighbourSums {
+    std::int32_t enemy = 0;
+    std::int32_t net = 0;
+    std::int32_t enemyCount = 0;
+};
+inline NeighbourSums SumsFor(std::int32_t t, std::int32_t player) {
+    NeighbourSums sums;
+    std::int32_t own = 0;
+    ForEachNeighbour(t, [&](std::int32_t n, int) {
+        if (Owner(n) == player) {
+            own += Armies(n);
+        } else {
+            sums.enemy += Armies(n);
+            ++sums.enemyCount;
+        }
+    });
+    sums.net = sums.enemy - own;
+    return sums;
+}
+inline NeighbourSums Sums(std::int32_t t) {
+    return SumsFor(t, Current());
+}
+inline bool HasEnemyArmiesNext(std::int32_t t) {
+    return Sums(t).enemy > 0;
+}
+inline bool HasEnemyNeighbour(std::int32_t t) {
+    return Sums(t).enemyCount > 0;
+}
+
+inline std::int32_t TotalArmies(std::int32_t p) {
+    std::int32_t sum = 0;
+    for (int t = 1; t <= Territories(); ++t)
+        if (Owner(t) == p) sum += Armies(t);
+    return sum;
+}
+inline std::int32_t TerritoriesOf(std::int32_t p) {
+    std::int32_t count = 0;
+    for (int t = 1; t <= Territories(); ++t)
+        if (Owner(t) == p) ++count;
+    return count;
+}
+inline std::int32_t CardsOf(std::int32_t p) {
+    const PlayerRecord& r = Record(p);
+    return r[player_field::kArtilleryCards] + r[player_field::kInfantryCards] +
+           r[player_field::kCavalryCards] + r[player_field::kWildCards];
+}
+
+// g_currentPlayer set for a while and put back.
+class ActingAs {
+  public:
+    explicit ActingAs(std::int32_t player) : saved_(g_currentPlayer) { g_currentPlayer = player; }
+    ~ActingAs() { g_currentPlayer = saved_; }
+    ActingAs(const ActingAs&) = delete;
+    ActingAs& operator=(const ActingAs&) = delete;
+
+  private:
+    std::int32_t saved_;
+};
+
+}  // namespace ai

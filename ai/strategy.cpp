@@ -1,0 +1,261 @@
+// The strategy step: what every player can muster, and a score for every plan of the turn.
+#include <algorithm>
+
+#include "ai/ai_state.h"
+#include "ai/board.h"
+#include "ai/evaluation.h"
+#include "core/child_view.h"
+#include "core/session_state.h"
+#include "core/turn_state.h"
+#include "maps/map_state.h"
+#include "shell/settings.h"
+
+namespace ai {
+
+// The pool plans for the 1st to 9th rival after the current player.
+inline constexpr std::array<std::int32_t, 9> kPoolPlans{6, 7, 10, 11, 22, 23, 24, 25, 26};
+
+namespace {
+
+using namespace player_field;
+
+std::int32_t& Score(std::int32_t plan) {
+    return g_aiPlanScores[static_cast<std::size_t>(plan)];
+}
+
+std::int32_t CardValue(std::int32_t cards) {
+    if (cards == 2) return 5;
+    if (cards == 3) return 10;
+    if (cards == 4 || cards == 5) return 15;
+    return 0;
+}
+
+void FillEstimates() {
+    for (auto& e : g_aiPlayerEstimates) e.fill(0);
+    const std::int32_t divisor = std::max(g_reinforcementDivisor, 1);
+    for (int q = 1; q <= Players(); ++q) {
+        auto& e = g_aiPlayerEstimates[static_cast<std::size_t>(q)];
+        const std::int32_t owned = TerritoriesOf(q);
+        if (owned == 0) {
+            Record(q)[player_field::kContinentBonus] = 0;
+            continue;
+        }
+        e[0] = Record(q)[player_field::kContinentBonus];
+        e[1] = CardValue(CardsOf(q));
+        e[2] = std::max(3, owned / divisor);
+    }
+    for (int field = 0; field < 2; ++field) {
+        std::int32_t top = 0, second = 0, holder = 0;
+        for (int q = 1; q <= Players(); ++q) {
+            const std::int32_t v =
+                g_aiPlayerEstimates[static_cast<std::size_t>(q)][static_cast<std::size_t>(field)];
+            if (v > top) {
+                second = top;
+                top = v;
+                holder = q;
+            } else {
+                second = std::max(second, v);
+            }
+        }
+        for (int q = 1; q <= Players(); ++q)
+            g_aiPlayerEstimates[static_cast<std::size_t>(q)][static_cast<std::size_t>(field + 3)] =
+                q == holder ? second : top;
+    }
+}
+
+bool IsActiveAvenger(std::int32_t p) {
+    return g_arePersonalitiesActive &&
+           g_personalities[static_cast<std::size_t>(p)] == personality::kAvenger &&
+           IsPlayer(g_avengeTargets[static_cast<std::size_t>(p)]);
+}
+
+// When another player leads, a plan only counts against the leader.
+bool LeaderRuleKeeps(std::int32_t victim) {
+    const std::int32_t p = Current();
+    return g_aiLeader == 0 || g_aiLeader == p || victim == g_aiLeader;
+}
+
+void ScoreContinentPlan(std::int32_t p, std::int32_t rivalsTop) {
+    const std::int32_t toCome = g_aiCardArmies + g_aiArmiesToPlace;
+    g_aiPlanContinent = 0;
+    const std::int32_t v = toCome - rivalsTop + g_aiContinentRanking[1].value;
+    if (g_aiContinentOptionCount > 0) {
+        if (v >= 8 && g_aiContinentRanking[1].id != 0) Score(4) = v;
+        return;
+    }
+    std::int32_t best = 7;
+    for (int i = 1; i <= g_aiContinentRankingCount; ++i) {
+        const ScoreEntry& entry = g_aiContinentRanking[static_cast<std::size_t>(i)];
+        if (entry.id == 0) break;
+        g_aiTargetList.fill(0);
+        std::int32_t listed = 0;
+        ForEachMember(entry.id, [&](std::int32_t m) {
+            if (Owner(m) != p && listed < kTargetListEntries)
+                g_aiTargetList[static_cast<std::size_t>(++listed)] = m;
+        });
+        if (ChooseAttackTargets() == 0) continue;
+        const std::int32_t value = entry.value - rivalsTop + toCome;
+        if (value <= best) continue;
+        best = value;
+        g_aiPlanContinent = entry.id;
+    }
+    const std::int32_t chosen =
+        g_aiPlanContinent != 0 ? g_aiPlanContinent : g_aiContinentRanking[1].id;
+    g_aiTargetList.fill(0);
+    std::int32_t listed = 0;
+    ForEachMember(chosen, [&](std::int32_t m) {
+        if (Owner(m) != p && listed < kTargetListEntries)
+            g_aiTargetList[static_cast<std::size_t>(++listed)] = m;
+    });
+    if (g_aiPlanContinent != 0) Score(4) = best;
+}
+
+void ScorePoolPlans(std::int32_t p) {
+    for (int k = 1; k <= std::min<std::int32_t>(RivalCount(), 9); ++k) {
+        const std::int32_t plan = kPoolPlans[static_cast<std::size_t>(k - 1)];
+        const RivalRanking& rival = g_aiRivalContinentRankings[static_cast<std::size_t>(k)];
+        const std::int32_t r = rival.player;
+        g_aiPoolAmounts[static_cast<std::size_t>(plan)] = 0;
+        g_aiPoolTargets[static_cast<std::size_t>(plan)] = 0;
+        if (!IsPlayer(r) || r == p) continue;
+        const auto& e = g_aiPlayerEstimates[static_cast<std::size_t>(r)];
+        const std::int32_t v = e[0] - e[4] - e[3] + e[1] + rival.ranking[1].value;
+        std::int32_t score = v > 3 ? v : 0;
+        std::int32_t amount = score;
+        const ThreatenedTerritory threatened =
+            FindThreatenedContinentTerritory(rival.ranking[1].id);
+        if (!threatened.keep) score = 0;
+        if (!LeaderRuleKeeps(r) || g_hasAttackedThisTurn) score = 0;
+        const bool noAttackPlan = Score(3) <= 0 && Score(4) <= 0 && Score(5) <= 0 && Score(9) <= 0;
+        if (g_hasNeutralArmy && k <= 2 && g_turnsPlayed[static_cast<std::size_t>(p)] < 6 &&
+            r == 1 && noAttackPlan) {
+            amount = 5;
+            score += 10;
+        }
+        if (threatened.territory == 0) score = 0;
+        Score(plan) = score;
+        g_aiPoolAmounts[static_cast<std::size_t>(plan)] = amount;
+        g_aiPoolTargets[static_cast<std::size_t>(plan)] = threatened.territory;
+    }
+}
+
+void ScoreOpponentPlans(std::int32_t p) {
+    const std::int32_t total = TotalArmies(p);
+    const bool avenger = IsActiveAvenger(p);
+    const std::int32_t s13 = g_aiWeakestOpponentScore;
+    if (g_aiWeakestOpponent != 0 && total - s13 >= 26 && s13 < total / 2) Score(13) = 100;
+    if (!avenger && g_aiLeader != 0 && g_aiLeader != p) Score(13) = 0;
+    const std::int32_t s14 = g_aiWeakestNeighbourScore;
+    if (g_aiWeakestNeighbourOpponent != 0 && total - s14 > 25 &&
+        (avenger || g_aiLeader == 0 || g_aiLeader == p))
+        Score(14) = s14 < 20 ? 100 : s14 < total / 5 ? 50 : s14 < total / 2 ? 20 : 0;
+    if (Score(13) >= 1) Score(14) = 0;
+}
+
+void TestDominantLeader(std::int32_t p) {
+    const std::int32_t g = g_playerStrengths[1].id;
+    auto power = [](std::int32_t q) {
+        const auto& e = g_aiPlayerEstimates[static_cast<std::size_t>(IsPlayer(q) ? q : 0)];
+        return e[2] + e[0];
+    };
+    std::int32_t others = 0;
+    for (int k = 2; k <= Players(); ++k)
+        others += power(g_playerStrengths[static_cast<std::size_t>(k)].id);
+    g_isLeaderDominant = 'n';
+    if (g == 0 || g == p || power(g) < others) return;
+    for (std::int32_t plan : kPoolPlans) Score(plan) = 0;
+    if (g_aiLeader != 0 && g_aiLeader != p) g_isLeaderDominant = power(g) > others ? 'j' : 'n';
+}
+
+bool AreAllHumansOut() {
+    const std::int32_t humans = g_networkSeat == 1 ? std::clamp(g_lastNetworkSeat, 0, kMaxPlayers)
+                                                   : std::clamp(g_humanPlayerCount, 0, kMaxPlayers);
+    for (int h = 1; h <= humans; ++h)
+        if (TerritoriesOf(h) > 0) return false;
+    return true;
+}
+
+}  // namespace
+
+bool AreHumansOutOrDemo() {
+    return g_isDemoRunning || g_gameKind == 5 || AreAllHumansOut();
+}
+
+}  // namespace ai
+
+using namespace ai;
+
+void CChildView::ComputerChooseStrategy() {
+    const std::int32_t p = Current();
+    g_aiPlanScores.fill(0);
+    FillEstimates();
+    const auto& mine = g_aiPlayerEstimates[static_cast<std::size_t>(p)];
+    const std::int32_t rivalsTop = mine[3] + mine[4];
+    const std::int32_t toCome = g_aiCardArmies + g_aiArmiesToPlace;
+    if (g_aiThreatList[1].id != 0) {
+        g_aiThreatMargin = g_aiThreatList[1].value - rivalsTop;
+        Score(3) = g_aiThreatMargin < 0 && !g_hasAttackedThisTurn ? -g_aiThreatMargin : 0;
+    }
+    ScoreContinentPlan(p, rivalsTop);
+    if (g_aiContinentRoutePlan.row != 0 && g_aiContinentRoutePlan.margin - rivalsTop > 7)
+        Score(8) = g_aiContinentRoutePlan.margin - rivalsTop;
+    ScorePoolPlans(p);
+    ScoreOpponentPlans(p);
+    TestDominantLeader(p);
+    const std::int32_t first = g_aiTerritoryRanking[1].id;
+    if (first != 0) {
+        const std::int32_t v = toCome + g_aiTerritoryRanking[1].value;
+        Score(5) = v >= 2 && LeaderRuleKeeps(Owner(first)) ? v : 0;
+    }
+    RatePlayerStrengths(0);
+    g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'n';
+    const std::int32_t strongest = g_playerStrengths[1].id;
+    if (g_playersLeft > 2 && g_aiLeader != 0 && Score(5) >= 1 && Owner(first) != strongest &&
+        p != strongest) {
+        Score(5) = 0;
+        g_aiIsSmallArmy = 'j';
+    }
+    if (g_aiChosenAttackCandidate >= 1 && g_aiChosenAttackCandidate <= g_attackCandidateCount) {
+        const RouteCandidate& c =
+            g_attackCandidates[static_cast<std::size_t>(g_aiChosenAttackCandidate)];
+        if (c.margin > 2) Score(9) = c.margin;
+        g_aiRouteTarget = RouteAt(c.row, c.target);
+        if (g_playersLeft > 2 && g_aiLeader != 0 && Score(9) > 0 &&
+            Owner(g_aiRouteTarget) != strongest && p != strongest) {
+            Score(9) = 0;
+            g_aiIsSmallArmy = 'j';
+        }
+    } else {
+        g_aiRouteTarget = 0;
+    }
+    RatePlayerStrengths(1);
+    if (g_playersLeft > 2) EvaluateContinentShares();
+    if (AreHumansOutOrDemo()) {
+        bool big = false;
+        for (int t = 1; t <= Territories(); ++t) big = big || Armies(t) > 55;
+        if (big) {
+            Score(3) = 0;
+            for (std::int32_t plan : kPoolPlans) Score(plan) = 0;
+            g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'n';
+        }
+    }
+    if (g_aiIsSmallArmy == 'j' || g_aiIsSmallArmyAlt == 'j') {
+        Score(8) = Score(13) = Score(14) = 0;
+        g_isLeaderDominant = 'n';
+    }
+}
+
+void CChildView::SortScoreTables(std::int32_t kind, std::int32_t count) {
+    ai::SortScoreTables(kind, count);
+}
+
+void CChildView::RatePlayerStrengths(std::int32_t mode) {
+    ai::RatePlayerStrengths(mode);
+}
+
+std::int32_t CChildView::FindAttackPath(std::int32_t from, std::int32_t to, std::int32_t mode,
+                                        std::int32_t* value) {
+    const ai::PathChoice choice = ai::FindAttackPath(from, to, mode);
+    if (value != nullptr) *value = choice.value;
+    return choice.row;
+}

@@ -1,0 +1,240 @@
+// The computer turn driver: consecutive computer turns from the clock, and one whole turn (its
+// start, the planning cycles, the end-of-turn attacks, the moves and the turn's counters).
+#include <algorithm>
+
+#include "ai/ai_state.h"
+#include "ai/board.h"
+#include "ai/evaluation.h"
+#include "ai/planning.h"
+#include "core/child_view.h"
+#include "core/queues.h"
+#include "core/session_state.h"
+#include "core/turn_state.h"
+#include "maps/map_state.h"
+#include "platform/window_services.h"
+#include "render/render_state.h"
+#include "shell/settings.h"
+
+namespace ai {
+
+namespace {
+
+using namespace player_field;
+
+constexpr std::int32_t kNeutralPlayer = 3;
+constexpr std::int32_t kDemoGameKind = 5;
+constexpr std::int32_t kDemoEndArmies = 700;
+constexpr std::int32_t kCalmArmies = 56;
+constexpr int kMaxCycles = 64;  // the cycles end by their own counters long before this
+
+bool IsHuman(std::int32_t p) {
+    return p >= 1 && p <= g_humanPlayerCount;
+}
+
+bool IsOut(std::int32_t p) {
+    return TerritoriesOf(p) == 0 || (g_areStrongholdsOn && Stronghold(p) == 0);
+}
+
+bool AllHumansOut() {
+    for (int h = 1; h <= std::clamp(g_humanPlayerCount, 0, kMaxPlayers); ++h)
+        if (!IsOut(h)) return false;
+    return true;
+}
+
+std::int32_t NextPlayer(std::int32_t p) {
+    for (int step = 0; step < Players(); ++step) {
+        p = p >= Players() || p < 1 ? 1 : p + 1;
+        if (g_hasNeutralArmy && p == kNeutralPlayer) p = TerritoriesOf(1) > 0 ? 1 : 2;
+        if (!IsOut(p)) return p;
+    }
+    return p;
+}
+
+void UpdateExperience(std::int32_t p) {
+    const auto i = static_cast<std::size_t>(p);
+    const std::int32_t turns = g_turnsPlayed[i];
+    if (turns >= 9) {
+        std::int64_t losses = 0;
+        for (int q = 1; q <= Players(); ++q)
+            if (TerritoriesOf(q) > 0) losses += Record(q)[kLosses];
+        for (int q = 1; q <= Players(); ++q) {
+            std::int32_t& experience = g_troopExperience[static_cast<std::size_t>(q)];
+            if (TerritoriesOf(q) == 0) {
+                experience = 0;
+            } else if (losses > 0) {
+                experience = static_cast<std::int32_t>(std::int64_t{Record(q)[kLosses]} *
+                                                       g_playersLeft * 100 / losses);
+                if (experience < 50 && turns < 13) experience = 50;
+            }
+            if (g_areStrongholdsOn && TerritoriesOf(q) > 0 && Stronghold(q) == 0) experience = 0;
+            if (g_hasNeutralArmy && q == kNeutralPlayer && TerritoriesOf(q) > 0) experience = 100;
+        }
+    }
+    for (int q = 1; q <= Players(); ++q)
+        g_troopExperienceSnapshots[i][static_cast<std::size_t>(q)] =
+            g_troopExperience[static_cast<std::size_t>(q)];
+}
+
+bool EndsDemo() {
+    if (g_gameKind != kDemoGameKind) return false;
+    for (int t = 1; t <= Territories(); ++t)
+        if (Armies(t) > kDemoEndArmies) return true;
+    return false;
+}
+
+void DecidePersonalities() {
+    g_arePersonalitiesActive = g_isNormalLevel && g_gameKind != 2 && g_gameKind != 3 &&
+                               !g_hasNeutralArmy && g_playersLeft >= 4 && !g_isDemoRunning &&
+                               g_aiLeader == 0;
+    if (!AreHumansOutOrDemo()) return;
+    for (int t = 1; t <= Territories(); ++t)
+        if (Armies(t) >= kCalmArmies) g_arePersonalitiesActive = false;
+}
+
+std::int32_t Quota(std::int32_t q) {
+    return g_aiPlayerEstimates[static_cast<std::size_t>(IsPlayer(q) ? q : 0)][2];
+}
+
+void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
+    RatePlayerStrengths(1);
+    const std::int32_t divisor = std::max(g_reinforcementDivisor, 1);
+    for (int q = 1; q <= Players(); ++q)
+        g_aiPlayerEstimates[static_cast<std::size_t>(q)][2] =
+            std::max(3, TerritoriesOf(q) / divisor);
+    const std::int32_t small = g_isDemoRunning ? 12 : 25;
+    const bool unstable = g_arePersonalitiesActive &&
+                          g_personalities[static_cast<std::size_t>(p)] == personality::kHunter;
+    if (TotalArmies(p) < small || (unstable && TotalArmies(p) < 40))
+        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'j';
+    g_aiQuotaThreshold = Territories() / std::max(g_playersLeft, 1) / divisor + 2;
+    const std::int32_t strongest = g_playerStrengths[1].id;
+    auto strongRival = [&] { return strongest != p && Quota(strongest) >= g_aiQuotaThreshold; };
+    auto advance = [&] {
+        if (!g_isGameOver) view.ComputerAttackAndAdvance();
+    };
+    if (g_hasAttackedThisTurn && strongRival()) {
+        advance();
+        advance();
+    }
+    if (g_hasEarnedCardThisTurn == 'j' || g_isGameOver) return;
+    RankContinentsToTake();
+    if (g_hasAttackedThisTurn) {
+        advance();
+        if (strongRival()) advance();
+        return;
+    }
+    view.ComputerChoosePlacement();
+    if (!g_hasAttackedThisTurn) return;
+    if (strongRival()) advance();
+    if (g_hasEarnedCardThisTurn != 'j') {
+        advance();
+        if (strongRival()) advance();
+    }
+}
+
+void MovesAndCounters(CChildView& view, std::int32_t p) {
+    if (g_hasAttackedThisTurn) {
+        view.ComputerReinforceContinentBorders(2);
+        std::int32_t budget = 7;
+        view.ComputerMoveStep(budget);
+        if (budget >= 1 && budget <= 6) view.ComputerMoveStep(budget);
+        return;
+    }
+    ++Record(p)[kReinforcementCount];
+    if (!g_isTroopExperienceOn) ++Record(p)[kLosses];
+    if (g_gameKind == 2 || g_gameKind == 3) return;
+    std::int32_t fewest = 0;
+    for (int q = 1; q <= Players(); ++q)
+        if (TerritoriesOf(q) > 0 &&
+            (fewest == 0 || Record(q)[kBattlesFought] < Record(fewest)[kBattlesFought]))
+            fewest = q;
+    if (fewest == p && g_turnsPlayed[static_cast<std::size_t>(p)] >= 5 && !g_isTroopExperienceOn)
+        ++Record(p)[kLosses];
+}
+
+void StartTurn(CChildView& view, std::int32_t p) {
+    g_actingPlayerName = g_playerNames[static_cast<std::size_t>(p)];
+    AppendEvent(event_type::kNextPlayer).a = p;
+    view.QueueEventText(g_actingPlayerName + " is next.");
+    view.ComputerPlaceContinentBonus();
+    g_hasEarnedCardThisTurn = 'n';
+    g_hasAttackedThisTurn = false;
+    g_aiPlacementDone = false;
+    g_aiTerritoryArmiesPlaced = false;
+    g_aiPlacementStepRuns = g_aiPoolPlacementRuns = g_aiTargetAttackRuns = g_aiAttackPassDone = 0;
+    g_aiPlanCycle = 0;
+}
+
+void ShowBoardAfterTurn(CChildView& view, std::int32_t p) {
+    if (g_isFastestSpeed) {
+        g_eventCount = g_eventReadIndex = 0;
+        for (int t = 1; t <= Territories(); ++t)
+            g_displayedTerritories[static_cast<std::size_t>(t)] =
+                g_territories[static_cast<std::size_t>(t)];
+        if (g_isGameOver) AppendEvent(event_type::kGameEnd);
+    }
+    if (g_gameKind != kDemoGameKind && !AllHumansOut()) return;
+    g_cardsLinePlayer = p;
+    g_lossesShown = Record(p)[kLosses];
+    for (int q = 1; q <= kMaxPlayers; ++q)
+        g_playerRecordSnapshot[static_cast<std::size_t>(q)] =
+            g_players[static_cast<std::size_t>(q)];
+    if (!g_isFastestSpeed || g_areTerritoriesHidden) return;
+    for (int t = 1; t <= Territories(); ++t)
+        view.DrawTerritoryArmies(t, Armies(t), Owner(t), g_isHighlightOn);
+    view.Platform().window.Invalidate();
+}
+
+}  // namespace
+
+}  // namespace ai
+
+using namespace ai;
+
+void CChildView::RunComputerTurns() {
+    std::int32_t p = g_currentPlayer;
+    // Each pass moves on by one player; while a human is alive the loop reaches him.
+    for (int pass = 0; pass <= 2 * kMaxPlayers; ++pass) {
+        if (!IsHuman(p)) {
+            PlayComputerTurn();
+            ShowBoardAfterTurn(*this, p);
+            if (g_isGameOver) return;
+        }
+        if (IsPlayer(p)) ++g_turnsPlayed[static_cast<std::size_t>(p)];
+        p = ai::NextPlayer(p);
+        g_currentPlayer = p;
+        if (IsHuman(p)) g_isHumanTurnStarted = false;
+        if (g_humanPlayerCount <= 0 || AllHumansOut()) {
+            RestartMessages(message_type::kComputerTurns);
+            return;
+        }
+        if (IsHuman(p)) return;
+    }
+}
+
+void CChildView::PlayComputerTurn() {
+    const std::int32_t p = g_currentPlayer;
+    if (!IsPlayer(p)) return;
+    g_aiActingPlayer = p;
+    g_playersLeft = 0;
+    for (int q = 1; q <= Players(); ++q) g_playersLeft += TerritoriesOf(q) > 0 ? 1 : 0;
+    if (g_isTroopExperienceOn) UpdateExperience(p);
+    if (EndsDemo()) {
+        AppendEvent(event_type::kGameEnd);
+        g_isGameOver = true;
+        return;
+    }
+    g_pendingSound = 0;
+    DecidePersonalities();
+    if (IsOut(p)) return;
+    StartTurn(*this, p);
+    CycleEnd end = CycleEnd::kGoOn;
+    for (int cycle = 0; cycle < kMaxCycles && end == CycleEnd::kGoOn; ++cycle)
+        end = RunPlanningCycle(*this);
+    if (end == CycleEnd::kTurnOver || g_isGameOver) return;
+    if (end != CycleEnd::kToMoves) {
+        EndOfTurnAttacks(*this, p);
+        if (g_isGameOver) return;
+    }
+    MovesAndCounters(*this, p);
+}

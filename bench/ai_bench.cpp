@@ -1,0 +1,177 @@
+// The computer player's figures: Google Benchmark timings of a whole computer-only game, and with
+// --figures the strength table over seeded games and the spread of single computer turns.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/ai/simulation.h"
+
+namespace {
+
+using namespace ai_sim;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kTurnCap = 5000;
+
+struct Tally {
+    int games = 0, sideWins = 0, otherWins = 0, unfinished = 0;
+};
+
+// Seats of the measured side alternate between the odd and the even seats from game to game.
+bool OnSide(int seat, std::uint32_t seed) {
+    return seat % 2 == static_cast<int>(seed % 2);
+}
+// A side of one seat that goes round the table from game to game.
+bool IsLoneSeat(int seat, std::uint32_t seed) {
+    return seat == 1 + static_cast<int>(seed % 4);
+}
+
+template <typename Configure>
+Tally PlaySide(int games, int players, Configure configure,
+               bool (*onSide)(int, std::uint32_t) = OnSide) {
+    Simulation sim;
+    Tally tally;
+    for (int g = 0; g < games; ++g) {
+        GameSetup setup;
+        setup.seed = 1000u + static_cast<std::uint32_t>(g);
+        setup.players = players;
+        setup.turnCap = kTurnCap;
+        for (int seat = 1; seat <= players; ++seat)
+            configure(setup, seat, onSide(seat, setup.seed));
+        if (!sim.Start(setup)) continue;
+        const GameResult r = sim.Run();
+        ++tally.games;
+        if (r.winner == 0)
+            ++tally.unfinished;
+        else if (onSide(r.winner, setup.seed))
+            ++tally.sideWins;
+        else
+            ++tally.otherWins;
+    }
+    return tally;
+}
+
+void PrintSide(const char* name, const Tally& t) {
+    std::printf("%-34s games %4d  side wins %4d (%5.1f%%)  other wins %4d  unfinished %d\n", name,
+                t.games, t.sideWins, 100.0 * t.sideWins / std::max(t.games, 1), t.otherWins,
+                t.unfinished);
+}
+
+void WinsBySeat(int games) {
+    Simulation sim;
+    std::array<int, kMaxPlayers + 1> wins{};
+    int unfinished = 0;
+    for (int g = 0; g < games; ++g) {
+        GameSetup setup;
+        setup.seed = 5000u + static_cast<std::uint32_t>(g);
+        setup.turnCap = kTurnCap;
+        if (!sim.Start(setup)) continue;
+        const GameResult r = sim.Run();
+        if (r.winner == 0)
+            ++unfinished;
+        else
+            ++wins[static_cast<std::size_t>(r.winner)];
+    }
+    std::printf("wins by seat, 6 plain players on World, %d games:", games);
+    for (int s = 1; s <= 6; ++s) std::printf("  seat %d: %d", s, wins[static_cast<std::size_t>(s)]);
+    std::printf("  unfinished: %d\n", unfinished);
+}
+
+void TurnTimes(const bool* map, const char* name, int games) {
+    Simulation sim;
+    std::vector<double> turns, wholeGames;
+    for (int g = 0; g < games; ++g) {
+        GameSetup setup;
+        setup.map = map;
+        setup.seed = 9000u + static_cast<std::uint32_t>(g);
+        setup.turnCap = kTurnCap;
+        if (!sim.Start(setup)) {
+            std::printf("%s: not available in this build\n", name);
+            return;
+        }
+        Clock::time_point start;
+        sim.beforeTurn = [&](std::int32_t) { start = Clock::now(); };
+        sim.afterTurn = [&](std::int32_t) {
+            turns.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        };
+        const Clock::time_point gameStart = Clock::now();
+        sim.Run();
+        wholeGames.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - gameStart).count());
+    }
+    auto at = [](std::vector<double>& v, double q) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
+    };
+    std::printf("%s, 6 players: %zu turns  median %.3f ms  p90 %.3f ms  p99 %.3f ms  max %.3f ms\n",
+                name, turns.size(), at(turns, 0.5), at(turns, 0.9), at(turns, 0.99),
+                at(turns, 1.0));
+    std::printf("%s, 6 players: %zu whole games  median %.1f ms  max %.1f ms\n", name,
+                wholeGames.size(), at(wholeGames, 0.5), at(wholeGames, 1.0));
+}
+
+int RunFigures(int games) {
+    std::printf("strength over %d seeded games per case (World, Conquer All, 1-for-1 rule)\n",
+                games);
+    PrintSide("Normal (2 seats) vs Easy (2 seats)",
+              PlaySide(games, 4, [](GameSetup& s, int seat, bool side) {
+                  s.easyPlayers[static_cast<std::size_t>(seat)] = !side;
+              }));
+    static const char* const kNames[] = {"Normal",  "Conqueror",  "Defensive",
+                                         "Avenger", "Determined", "Hunter"};
+    for (int personality = 1; personality <= 5; ++personality) {
+        const std::string name = std::string(kNames[personality]) + " (2 seats) vs plain (2 seats)";
+        PrintSide(name.c_str(), PlaySide(games, 4, [&](GameSetup& s, int seat, bool side) {
+                      s.personalities[static_cast<std::size_t>(seat)] = side ? personality : 0;
+                  }));
+    }
+    PrintSide("plain (2 seats) vs random (2 seats)",
+              PlaySide(games, 4, [](GameSetup& s, int seat, bool side) {
+                  s.randomPlayers[static_cast<std::size_t>(seat)] = !side;
+              }));
+    PrintSide("plain (1 seat) vs random (3 seats)",
+              PlaySide(
+                  games, 4,
+                  [](GameSetup& s, int seat, bool side) {
+                      s.randomPlayers[static_cast<std::size_t>(seat)] = !side;
+                  },
+                  IsLoneSeat));
+    WinsBySeat(games);
+    TurnTimes(&g_isMapWorld, "World", 50);
+    TurnTimes(&g_isMapSwampII, "Swamp II", 20);
+    return 0;
+}
+
+void BM_WorldGameSixComputers(benchmark::State& state) {
+    Simulation sim;
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        GameSetup setup;
+        setup.seed = seed++;
+        setup.turnCap = kTurnCap;
+        if (!sim.Start(setup)) {
+            state.SkipWithError("World could not be set up");
+            return;
+        }
+        benchmark::DoNotOptimize(sim.Run());
+    }
+}
+BENCHMARK(BM_WorldGameSixComputers)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+// "--figures [games]" prints the strength table and the turn times; otherwise the benchmarks.
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--figures") == 0)
+        return RunFigures(argc >= 3 ? std::max(std::atoi(argv[2]), 1) : 200);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,18 @@
+// The action probes of the turn commands: what the current player can still attack or move.
+#pragma once
+
+#include <cstdint>
+
+namespace turn_commands {
+
+// A territory holding exactly this many armies is a chosen stronghold.
+inline constexpr std::int32_t kStrongholdArmies = 15;
+
+struct ActionState {
+    char attack = 'p';  // 'a' can attack, 'p' must pass
+    char move = 'n';    // 'j' can move
+};
+// From the board as it stands: what `player` can do with territories of 2 armies or more.
+ActionState ProbeActions(std::int32_t player);
+
+}  // namespace turn_commands

@@ -1,0 +1,127 @@
+// The board text of the game's tables: gathered for the writer, applied from the reader.
+#include <algorithm>
+
+#include "core/child_view.h"
+#include "core/game_state.h"
+#include "core/session_state.h"
+#include "core/turn_state.h"
+#include "net/board_state.h"
+#include "net/net_state.h"
+
+namespace {
+
+constexpr int kMaxSentArmies = 999;
+constexpr int kSentContinents = 15;
+constexpr const char* kUnnamedPlayers[] = {"pc VI", "pc VII", "pc VIII", "pc IX", "pc X"};
+
+BoardState::Player GatherPlayer(const PlayerRecord& record) {
+    namespace f = player_field;
+    BoardState::Player player;
+    player.territories = record[f::kTerritories];
+    player.armies = record[f::kArmies];
+    player.continentBonus = record[f::kContinentBonus];
+    player.artilleryCards = record[f::kArtilleryCards];
+    player.infantryCards = record[f::kInfantryCards];
+    player.cavalryCards = record[f::kCavalryCards];
+    player.wildCards = record[f::kWildCards];
+    for (int c = 1; c <= kSentContinents; ++c)
+        player.continentHeld[c] = record[f::kContinentHeldFirst + c - 1] != 0 ? 1 : 0;
+    player.losses = record[f::kLosses];
+    player.stronghold = record[f::kStronghold];
+    return player;
+}
+
+void ApplyPlayer(const BoardState::Player& player, PlayerRecord& record) {
+    namespace f = player_field;
+    record[f::kTerritories] = player.territories;
+    record[f::kArmies] = player.armies;
+    record[f::kContinentBonus] = player.continentBonus;
+    record[f::kArtilleryCards] = player.artilleryCards;
+    record[f::kInfantryCards] = player.infantryCards;
+    record[f::kCavalryCards] = player.cavalryCards;
+    record[f::kWildCards] = player.wildCards;
+    for (int c = 1; c <= kSentContinents; ++c)
+        record[f::kContinentHeldFirst + c - 1] = player.continentHeld[c];
+    record[f::kLosses] = player.losses;
+    record[f::kStronghold] = player.stronghold;
+}
+
+BoardState GatherBoardState() {
+    BoardState state;
+    state.currentPlayer = g_currentPlayer;
+    for (int t = 1; t <= kBoardTerritories; ++t) {
+        TerritoryState& territory = g_territories[t];
+        // The text has room for 999; the sender's own table is brought down to what it sends.
+        territory.armies = std::min(territory.armies, kMaxSentArmies);
+        state.territories[t] = {territory.owner, territory.armies};
+    }
+    for (int p = 1; p <= kMaxPlayers; ++p) state.players[p] = GatherPlayer(g_players[p]);
+    state.deckArtillery = g_deckArtilleryCards;
+    state.deckInfantry = g_deckInfantryCards;
+    state.deckCavalry = g_deckCavalryCards;
+    state.deckWild = g_deckWildCards;
+    state.humanPlayerCount = g_humanPlayerCount;
+    state.playerCount = g_playerCount;
+    for (int p = 1; p <= kMaxPlayers; ++p) state.turnsPlayed[p] = g_turnsPlayed[p];
+    state.battleRule = g_isOneForOneRule;
+    state.troopExperience = g_isTroopExperienceOn;
+    state.strongholds = g_areStrongholdsOn;
+    state.highlight = g_isHighlightOn;
+    state.syncTerritory = g_syncTerritory;
+    state.roundCounter = g_roundCounter;
+    state.lastCardTurnIn = g_lastCardTurnIn;
+    state.syncArmies = g_syncArmies;
+    state.syncOwner = g_syncOwner;
+    state.syncContinent = g_syncContinent;
+    state.syncMarked = g_syncMarked;
+    for (int p = 1; p <= kBoardNamedPlayers; ++p) state.names[p] = g_playerNames[p];
+    state.mapName = g_mapName;
+    return state;
+}
+
+void ApplyBoardState(const BoardState& state) {
+    g_currentPlayer = state.currentPlayer;
+    for (int t = 1; t <= kBoardTerritories; ++t) {
+        g_territories[t] = {state.territories[t].owner, state.territories[t].armies};
+        g_displayedTerritories[t] = g_territories[t];
+    }
+    for (int p = 1; p <= kMaxPlayers; ++p) ApplyPlayer(state.players[p], g_players[p]);
+    g_deckArtilleryCards = state.deckArtillery;
+    g_deckInfantryCards = state.deckInfantry;
+    g_deckCavalryCards = state.deckCavalry;
+    g_deckWildCards = state.deckWild;
+    g_humanPlayerCount = state.humanPlayerCount;
+    g_playerCount = state.playerCount;
+    for (int p = 1; p <= kMaxPlayers; ++p) g_turnsPlayed[p] = state.turnsPlayed[p];
+    g_isOneForOneRule = state.battleRule == 'j' ? 'j' : 'n';
+    g_aiMinAttackArmies = state.battleRule == 'j' ? 3 : 2;
+    g_areTerritoriesHidden = false;  // not carried: off on every machine that reads a board
+    g_isTroopExperienceOn = state.troopExperience;
+    g_areStrongholdsOn = state.strongholds;
+    g_isHighlightOn = state.highlight;
+    g_syncTerritory = state.syncTerritory;
+    g_roundCounter = state.roundCounter;
+    g_lastCardTurnIn = state.lastCardTurnIn;
+    g_syncArmies = state.syncArmies;
+    g_syncOwner = state.syncOwner;
+    g_syncContinent = state.syncContinent;
+    g_syncMarked = state.syncMarked;
+    for (int p = 1; p <= kBoardNamedPlayers; ++p) g_playerNames[p] = state.names[p];
+    for (int p = kBoardNamedPlayers + 1; p <= kMaxPlayers; ++p)
+        g_playerNames[p] = kUnnamedPlayers[p - kBoardNamedPlayers - 1];
+    g_mapName = state.mapName;
+}
+
+}  // namespace
+
+void CChildView::AppendBoardState() {
+    g_outgoingMessage += EncodeBoardState(GatherBoardState());
+}
+
+// A text that fails its checks changes nothing; the caller decides what a bad message means.
+bool CChildView::ReadBoardState() {
+    const std::optional<BoardState> state = DecodeBoardState(g_incomingMessage, nullptr);
+    if (!state) return false;
+    ApplyBoardState(*state);
+    return true;
+}

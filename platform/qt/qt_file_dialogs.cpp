@@ -1,0 +1,40 @@
+// The open-file dialog: the game's filter turned into Qt's, the start folder from the initial path.
+#include "platform/qt/qt_file_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace qtplatform {
+
+std::string QtFilterFromGameFilter(const std::string& filter) {
+    std::string result;
+    std::size_t pos = 0;
+    while (pos < filter.size()) {
+        const std::size_t descriptionEnd = filter.find('|', pos);
+        if (descriptionEnd == std::string::npos || descriptionEnd == pos) break;
+        const std::size_t patternsEnd = filter.find('|', descriptionEnd + 1);
+        const std::size_t end = patternsEnd == std::string::npos ? filter.size() : patternsEnd;
+        std::string patterns = filter.substr(descriptionEnd + 1, end - descriptionEnd - 1);
+        for (char& c : patterns)
+            if (c == ';') c = ' ';
+        if (!result.empty()) result += ";;";
+        result += filter.substr(pos, descriptionEnd - pos) + " (" + patterns + ")";
+        pos = end + 1;
+    }
+    return result;
+}
+
+std::optional<std::string> QtFileDialogs::OpenFile(const std::string& filter,
+                                                   const std::string& initialPath) {
+    // The initial path may be a pattern such as ".../*.txt": start in its folder.
+    const QFileInfo initial(QString::fromLocal8Bit(initialPath.c_str()));
+    const QString folder =
+        initial.fileName().contains(QLatin1Char('*')) ? initial.path() : initial.filePath();
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent_, QString(), folder, QString::fromLatin1(QtFilterFromGameFilter(filter)));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toLocal8Bit().toStdString();
+}
+
+}  // namespace qtplatform

@@ -1,0 +1,26 @@
+// The system's open-file dialog through Qt.
+#pragma once
+
+#include <string>
+
+#include "platform/file_dialogs.h"
+
+class QWidget;
+
+namespace qtplatform {
+
+class QtFileDialogs : public platform::FileDialogs {
+  public:
+    void SetParentWidget(QWidget* parent) { parent_ = parent; }
+    std::optional<std::string> OpenFile(const std::string& filter,
+                                        const std::string& initialPath) override;
+
+  private:
+    QWidget* parent_ = nullptr;
+};
+
+// "Map Files (*.txt)|*.txt||" becomes "Map Files (*.txt) (*.txt)": Qt's filter form, one entry
+// per description and patterns; patterns separated by ";" become blanks.
+std::string QtFilterFromGameFilter(const std::string& filter);
+
+}  // namespace qtplatform

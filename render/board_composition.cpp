@@ -1,0 +1,222 @@
+// The board's composition: background, map picture with black see-through, outlines when
+// gradients need them, every territory with its label; and the copy of the board to the window.
+#include <optional>
+#include <string>
+
+#include "core/child_view.h"
+#include "core/game_state.h"
+#include "core/map_loader.h"
+#include "core/session_state.h"
+#include "core/turn_state.h"
+#include "maps/map_catalogue.h"
+#include "platform/raster/blit.h"
+#include "platform/raster/fill.h"
+#include "platform/window_services.h"
+#include "render/board_rules.h"
+#include "render/pictures.h"
+#include "render/render_state.h"
+#include "render/trace_progress.h"
+#include "shell/settings.h"
+#include "shell/storage.h"
+
+namespace {
+
+constexpr int kClockTimer = 1;
+constexpr raster::Colour kSeeThrough = 0x000000;
+constexpr raster::Colour kTestMarker = 0xFEFFFD;
+constexpr char kOceanPictureName[] = "oceans.bmp";
+
+// The background bitmaps of backgrounds 1, 2 and 3: small, medium, large.
+constexpr int kBackground1[3] = {341, 339, 338};
+constexpr int kBackground2[3] = {215, 214, 274};
+constexpr int kBackground3[3] = {365, 366, 367};
+
+int SizeIndex() {
+    if (g_screenSize == 3) return 2;
+    if (g_screenSize == 2) return 1;
+    return 0;
+}
+
+// The board's size at each screen size, which the user's picture is stretched to.
+raster::Rect BoardRect() {
+    constexpr raster::Rect kBoards[3] = {{0, 0, 741, 471}, {0, 0, 954, 632}, {0, 0, 1192, 790}};
+    return kBoards[SizeIndex()];
+}
+
+void DrawProgramPicture(raster::Surface& board, const platform::Files& files, const int ids[3]) {
+    if (const raster::Surface* picture = render::ProgramPicture(files, ids[SizeIndex()])) {
+        raster::Blit(board, 0, 0, *picture);
+    }
+}
+
+void DrawOceanPicture(raster::Surface& board, const platform::Files& files) {
+    std::optional<raster::Surface> picture =
+        render::ReadPictureFile(files, platform::JoinPath(g_userFilesFolder, kOceanPictureName));
+    if (!picture) return;
+    g_backgroundPicture = std::move(*picture);
+    const raster::Rect target = BoardRect();
+    if (g_backgroundPicture.Width() >= target.Width() &&
+        g_backgroundPicture.Height() >= target.Height()) {
+        raster::Blit(board, 0, 0, g_backgroundPicture);
+    } else {
+        raster::StretchBlit(board, target, g_backgroundPicture, g_backgroundPicture.Bounds());
+    }
+}
+
+// The oceans by background; some backgrounds move a preset colour scheme to own colours.
+void DrawOceans(raster::Surface& board, const platform::Files& files) {
+    switch (g_oceansBackground) {
+        case 0:
+            DrawProgramPicture(board, files, kBackground1);
+            if (g_colourScheme == 1) g_colourScheme = 2;
+            break;
+        case 1:
+            raster::FillRect(board, raster::Rect{0, 0, kBoardWidth, kOceanHeight}, g_oceansColour);
+            g_colourScheme = 2;
+            break;
+        case 3:
+            DrawOceanPicture(board, files);
+            g_colourScheme = 2;
+            break;
+        case 4:
+            DrawProgramPicture(board, files, kBackground2);
+            g_colourScheme = 2;
+            break;
+        case 5:
+            DrawProgramPicture(board, files, kBackground3);
+            if (g_colourScheme == 0) g_colourScheme = 2;
+            break;
+        default:  // 2: the desktop shines through
+            break;
+    }
+}
+
+// What lies behind the window; black where the system gives no picture of it.
+void DrawDesktop(raster::Surface& board) {
+    g_desktopOffsetX = 2;
+    g_desktopOffsetY = 2;
+    if (g_desktopDC.Empty()) return;
+    raster::Blit(board, 0, 0, g_desktopDC,
+                 raster::Rect{g_desktopOffsetX, g_desktopOffsetY, g_desktopOffsetX + kBoardWidth,
+                              g_desktopOffsetY + kOceanHeight});
+}
+
+// The selected map's picture: a built-in map's bitmap, or a map file's picture (never on the
+// small screen). Empty when it does not load.
+raster::Surface LoadMapPicture(const platform::Files& files) {
+    if (const BuiltinMap* map = SelectedBuiltinMap()) {
+        const raster::Surface* picture = render::ProgramPicture(files, map->bitmaps[SizeIndex()]);
+        return picture != nullptr ? *picture : raster::Surface();
+    }
+    if (render::IsMapFile() && g_screenSize > 1) {
+        if (std::optional<raster::Surface> picture =
+                render::ReadPictureFile(files, g_mapBitmapPath)) {
+            return std::move(*picture);
+        }
+    }
+    return raster::Surface();
+}
+
+// Which map and size outlines are for: a built-in map's code, or a map file's picture.
+std::string OutlineKey() {
+    const BuiltinMap* map = SelectedBuiltinMap();
+    const std::string what = map != nullptr ? std::string(map->code) : "file:" + g_mapBitmapPath;
+    return what + "/" + std::to_string(g_screenSize);
+}
+
+void MarkLabelPoint(std::int32_t territory) {
+    const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(territory)];
+    const int shift = g_isMapRealWorld ? 4 : 0;
+    g_mapDC.SetPixel(render::ScaleToScreen(label.x) + shift, render::ScaleToScreen(label.y) + shift,
+                     kTestMarker);
+}
+
+}  // namespace
+
+void CChildView::PaintBoard(raster::Surface& target) {
+    g_isHighlightOn = false;
+    // A board never composed has nothing to copy: compose it now.
+    if (g_mapDC.Empty()) SetOneCharacterText(g_freshMapMarker, '0');
+    if (g_freshMapMarker == "0") RebuildBoard();
+    g_isHighlightOn = false;
+    if (target.Width() > g_mapDC.Width() || target.Height() > g_mapDC.Height()) target.Fill(0);
+    raster::Blit(target, 0, 0, g_mapDC);
+    SetOneCharacterText(g_freshMapMarker, '1');
+}
+
+void CChildView::RebuildBoard() {
+    platform_.window.SetTimer(kClockTimer, g_isVeryFastSpeed || g_isFastestSpeed ? 384 : 768);
+    g_isPainting = true;
+    raster::Surface board(kBoardWidth, kBoardHeight, 0);
+    DrawDesktop(board);
+    DrawOceans(board, platform_.files);
+    g_mapBitmap = LoadMapPicture(platform_.files);
+    const bool hasMap = !g_mapBitmap.Empty();
+    // Outlines belong to one map and size: a change of either makes them again.
+    if (hasMap &&
+        (g_isBoardRebuildPending || (g_isGradientFill && g_outlinesMadeFor != OutlineKey()))) {
+        MakeTerritoryOutlines();
+    }
+    g_isBoardRebuildPending = false;
+    if (hasMap) raster::BlitKeyed(board, 0, 0, g_mapBitmap, kSeeThrough);
+    g_mapDC = std::move(board);
+    // Without a map picture there is nothing to fill: the board shows its background only.
+    for (std::int32_t t = 1; hasMap && t <= g_territoryCount && t <= kMaxTerritories; ++t) {
+        const auto i = static_cast<std::size_t>(t);
+        g_isHighlightOn = g_territoryHighlight[i] == 'j';
+        DrawTerritoryArmies(t, g_displayedTerritories[i].armies, g_displayedTerritories[i].owner,
+                            g_isHighlightOn);
+        if (g_showTestMarkers) MarkLabelPoint(t);
+    }
+    g_isPainting = false;
+    if (!g_isMapFileLoaded) g_isMapCustom = false;
+    if (g_isTestMapPending) {
+        g_isTestMapPending = false;
+        g_isMapCustom = false;
+        g_isTestCustomMap = true;
+    }
+}
+
+void CChildView::MakeTerritoryOutlines() {
+    const bool wasCustom = g_isMapCustom;
+    if (g_isTestCustomMap) g_isMapCustom = true;
+    if (g_isGradientFill) g_isGradientPaint = true;
+    const bool traced = g_isMapCustom || g_isMapThreeNationsB;
+    g_outlinesMadeFor = OutlineKey();
+    if (!traced && g_isGradientPaint) OpenMapCacheFile();
+    const bool showProgress = traced && g_isGradientPaint && traceProgress_ != nullptr;
+    if (showProgress) {
+        const raster::Rect bar{10, 3, g_screenSize == 3 ? 800 : 600, 16};
+        traceProgress_->Begin(bar, 1, g_territoryCount);
+    }
+    bool tracing = traced && g_isGradientPaint;
+    for (std::int32_t t = 1; g_isGradientPaint && t <= g_territoryCount && t <= kMaxTerritories;
+         ++t) {
+        const auto i = static_cast<std::size_t>(t);
+        if (tracing) {
+            if (showProgress) traceProgress_->Step();
+            std::int16_t count = 0;
+            TraceTerritoryOutline(g_labelPositions[i].x, g_labelPositions[i].y, &count, t);
+            g_outlineCounts[i] = count;
+            for (int k = 0; k <= count; ++k) {
+                g_outlineX[i][static_cast<std::size_t>(k)] = g_traceX[static_cast<std::size_t>(k)];
+                g_outlineY[i][static_cast<std::size_t>(k)] = g_traceY[static_cast<std::size_t>(k)];
+            }
+            const bool repeated = t >= 2 && count >= 1 && count == g_outlineCounts[i - 1] &&
+                                  g_outlineX[i][1] == g_outlineX[i - 1][1] &&
+                                  g_outlineY[i][1] == g_outlineY[i - 1][1];
+            // A short or repeated outline means the picture cannot be traced: paint flat.
+            if (count < 100 || repeated) {
+                tracing = false;
+                g_isGradientPaint = false;
+                break;
+            }
+        }
+        for (int k = 0; k <= g_outlineCounts[i]; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            g_outlinePolygons[i][at] = raster::Point{g_outlineX[i][at], g_outlineY[i][at]};
+        }
+    }
+    if (g_isTestCustomMap) g_isMapCustom = wasCustom;
+    if (showProgress) traceProgress_->End();
+}

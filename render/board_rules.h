@@ -1,0 +1,44 @@
+// The board's drawing rules that several painters share: scaling, map traits, owner colours.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/raster/surface.h"
+
+namespace render {
+
+// A stored position (medium-screen units) on the current screen size: 70/100 on the small
+// screen, 125/100 on the large one, truncating.
+std::int32_t ScaleToScreen(std::int32_t value);
+
+// A map file, loaded or under test.
+bool IsMapFile();
+// Maps whose boards show territory codes, the count below the code, and the player icons.
+bool HasCodeLayout();
+// Player icons may stand on this map's territories (screen and settings aside).
+bool IsIconMap();
+// Icons stand on territories now: an icon map with smilies on at a wide enough screen.
+bool AreTerritoryIconsShown();
+
+// The owner's colour and highlight colour from the player colour settings; 0x400000 (the
+// label colour of flat painting) for owners that are not players.
+raster::Colour PlayerColour(std::int32_t owner);
+raster::Colour PlayerHighlightColour(std::int32_t owner);
+
+// The owner is a player whose territories are hidden from the humans.
+bool IsHiddenOwner(std::int32_t owner);
+
+// A territory's flat fill colour (what the brush of its fill holds).
+raster::Colour FillColour(std::int32_t owner, bool highlight);
+
+// The two colours of a territory's gradient, top and bottom.
+struct GradientColours {
+    raster::Colour top = 0;
+    raster::Colour bottom = 0;
+};
+GradientColours GradientColoursOf(std::int32_t owner, bool highlightOn);
+
+// Some player holds the territory as a stronghold while strongholds are on.
+bool IsStronghold(std::int32_t territory);
+
+}  // namespace render

@@ -1,0 +1,74 @@
+// The Picture command: the user's own picture becomes the oceans, stored as "oceans.bmp".
+#include <optional>
+#include <string>
+
+#include "core/child_view.h"
+#include "core/session_state.h"
+#include "platform/file_dialogs.h"
+#include "platform/image_decoder.h"
+#include "platform/raster/bmp.h"
+#include "platform/window_services.h"
+#include "render/pictures.h"
+#include "render/render_state.h"
+#include "shell/settings.h"
+#include "shell/storage.h"
+
+namespace {
+
+constexpr char kFilter[] =
+    "All Picture Files|*.JPG;*.JPEG;*.GIF;*.BMP;*.PNG|JPEG (*.JPG;*.JPEG)|*.JPG;*.JPEG|GIF "
+    "(*.GIF)|*.GIF|Bitmap Files (*.BMP)|*.BMP|PNG (*.PNG)|*.PNG|";
+constexpr char kPatterns[] = "*.jpg;*.jpeg;*.gif;*.bmp;*.png";
+constexpr char kInvalidPicture[] = "File not found or invalid format";
+constexpr char kCaption[] = "Marovek";
+constexpr char kOceanPictureName[] = "oceans.bmp";
+
+// The folder the dialog starts in: the user's pictures, which the system files keep among the
+// documents.
+std::string PicturesFolder(platform::Files& files) {
+    const std::optional<std::string> documents = files.DocumentsFolder();
+    if (!documents) return {};
+    files.CreateFolder(*documents);
+    return *documents;
+}
+
+bool IsGameUnderWay() {
+    return g_roundCounter >= 1 || g_isGameFromFile == 'j' || g_gameKind >= 2;
+}
+
+}  // namespace
+
+void CChildView::OnOceansPicture() {
+    const std::string folder = PicturesFolder(platform_.files);
+    SetOneCharacterText(g_statusText, ' ');
+    const std::optional<std::string> chosen =
+        fileDialogs_ != nullptr
+            ? fileDialogs_->OpenFile(kFilter, platform::JoinPath(folder, kPatterns))
+            : std::nullopt;
+    if (!chosen) return;
+
+    std::optional<raster::Surface> picture;
+    if (const std::optional<platform::Bytes> bytes =
+            platform_.files.Read(*chosen, render::kMaxPictureFileBytes)) {
+        picture = imageDecoder_ != nullptr ? imageDecoder_->Decode(*bytes, nullptr)
+                                           : raster::ReadBmp(*bytes, nullptr);
+    }
+    // The picture goes in by temporary file and rename: a failed write leaves the old one.
+    const std::string target = platform::JoinPath(g_userFilesFolder, kOceanPictureName);
+    if (!picture || picture->Empty() || g_userFilesFolder.empty() ||
+        !platform_.files.WriteAtomic(target, raster::WriteBmp(*picture))) {
+        platform_.window.MessageBox(kInvalidPicture, kCaption, platform::MessageButtons::Ok,
+                                    platform::MessageIcon::None);
+        return;
+    }
+    g_oceansBackground = 3;
+    SetOneCharacterText(g_freshMapMarker, '0');
+    platform_.window.Invalidate();
+    if (IsGameUnderWay()) QueueNextPlayerEvent();
+    SaveSettings();
+}
+
+void CChildView::OnUpdateOceansPicture(CmdUI& ui) {
+    ui.enabled = true;
+    ui.checked = g_oceansBackground == 3;
+}

@@ -1,0 +1,25 @@
+// The rendering's process-wide drawing state.
+#include "render/render_state.h"
+
+std::string g_freshMapMarker;
+bool g_isBoardRebuildPending = false;
+
+raster::Surface g_mapDC;
+raster::Surface g_mapBitmap;
+raster::Surface g_backgroundPicture;
+raster::Surface g_desktopDC;
+std::int32_t g_desktopOffsetX = 0;
+std::int32_t g_desktopOffsetY = 0;
+
+std::array<std::int16_t, kMaxTerritories + 1> g_outlineCounts{};
+std::array<OutlineRow, kMaxTerritories + 1> g_outlineX{};
+std::array<OutlineRow, kMaxTerritories + 1> g_outlineY{};
+std::array<PolygonRow, kMaxTerritories + 1> g_outlinePolygons{};
+std::string g_outlinesMadeFor;
+
+std::array<std::int16_t, kTraceTableSize> g_traceX{};
+std::array<std::int16_t, kTraceTableSize> g_traceY{};
+std::array<std::int32_t, kTraceTableSize> g_traceOuterX{};
+std::array<std::int32_t, kTraceTableSize> g_traceOuterY{};
+
+std::string g_actingPlayerName;

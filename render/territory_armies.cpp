@@ -1,0 +1,68 @@
+// DrawTerritoryArmies: a territory's count text and label point, then its paint and label.
+#include <algorithm>
+#include <optional>
+
+#include "core/child_view.h"
+#include "core/game_state.h"
+#include "core/session_state.h"
+#include "platform/window_services.h"
+#include "render/board_rules.h"
+#include "render/map_art.h"
+#include "shell/frame_layout.h"
+#include "shell/settings.h"
+
+namespace {
+
+struct LabelPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::string code;
+};
+
+// Maps whose label points are the board's own table (from a map text or the map's content).
+bool UsesBoardLabels() {
+    return render::IsMapFile() || g_isMapScandinavia || g_isMapGreatBritain || g_isMapLinesII ||
+           g_isMapSwampII || g_isMapThreeNationsA || g_isMapThreeNationsB || g_isMapSwamp ||
+           g_isMapChina || g_isMapWorms;
+}
+
+bool UsesLabelTable() {
+    return g_isMapAustralia || g_isMapJapanKorea || g_isMapNorthAmerica || g_isMapRealWorld ||
+           g_isMapWorld || g_isMapEurope;
+}
+
+std::optional<LabelPoint> FromLabelTable(std::int32_t territory) {
+    const maps::MapArt* art = render::CurrentMapArt();
+    if (art == nullptr) return std::nullopt;
+    LabelPoint point;
+    const maps::ArtLabel* row = maps::LabelRow(*art, g_screenSize, territory, &point.x, &point.y);
+    if (row == nullptr) return std::nullopt;
+    point.code = std::string(row->code);
+    return point;
+}
+
+std::optional<LabelPoint> LabelPointOf(std::int32_t territory) {
+    if (territory < 1 || territory > kMaxTerritories) return std::nullopt;
+    const auto t = static_cast<std::size_t>(territory);
+    if (UsesBoardLabels()) {
+        return LabelPoint{g_labelPositions[t].x, g_labelPositions[t].y, g_territoryCodes[t]};
+    }
+    if (UsesLabelTable()) return FromLabelTable(territory);
+    return std::nullopt;
+}
+
+}  // namespace
+
+void CChildView::DrawTerritoryArmies(std::int32_t territory, std::int32_t armies,
+                                     std::int32_t owner, bool highlight) {
+    std::int32_t count = g_showTestMarkers ? 72 : armies;
+    const bool narrow = g_screenSize == 1 || g_screenWidth <= 800 || g_isLargeFonts;
+    count = std::min(count, narrow ? 99 : 999);
+    const std::optional<LabelPoint> label = LabelPointOf(territory);
+    if (!label) return;
+    PaintTerritory(label->x, label->y, label->code, std::to_string(count), highlight, owner,
+                   territory, count);
+    // Outside a paint the board picture changed under the window: ask for a repaint rather than
+    // draw into a paint that has ended.
+    if (!g_isPainting) platform_.window.Invalidate();
+}

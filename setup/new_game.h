@@ -1,0 +1,67 @@
+// The New Game sequence: one restartable chain of set-up dialogs that ends with the first move.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/map_selection.h"
+
+class CChildView;
+struct SetupDialogs;
+
+namespace new_game {
+
+// What a step asks of the chain: go on, start again at the main menu, or end the command.
+enum class Next { kGo, kRestart, kLeave };
+
+// The message of the network choices while the network games are not built.
+inline constexpr char kNetworkNotReadyText[] =
+    "LAN and Internet games are not available in this version of Marovek.";
+inline constexpr char kNeutralArmyText[] = "A non-attacking neutral army is assigned.";
+inline constexpr char kStartQuestion[] = "Start a new game ? (and quit current game)";
+inline constexpr char kNamePrompt[] = "Your name ?";
+
+class Sequence {
+  public:
+    explicit Sequence(CChildView& view);
+    void Run();
+
+  private:
+    bool Prepare();
+    Next Pass();
+    void RestartValues();
+    void ReloadSettingsIfDealt();
+    Next MainMenu();
+    Next MapAndOptions();
+    Next ChooseMap(bool withGameType, bool highScore);
+    Next ChooseSingleMap(bool highScore);
+    Next ChooseCampaign();
+    Next LoadChosenMap(const PreviousMapFlags& previous, bool wasWorld);
+    Next FallBack();
+    Next Options();
+    Next ComputerPlayers();
+    Next HighScoreGame();
+    Next Demo();
+    Next HotseatNames();
+    Next HotseatComputers(std::int32_t most);
+    Next Personalities();
+    Next Deal();
+    void ReinforcementInfo();
+    void DrawBoard();
+    void CommandsAndName();
+    Next PlayerName();
+    void StartPlay();
+    // Cancel after a map file or own campaign was loaded: the next pass reloads the settings.
+    Next RestartAfterCancel();
+    Next Reenable(Next next);
+    bool IsCustomSource() const;
+
+    CChildView& view_;
+    SetupDialogs& dialogs_;
+    std::string timeStamp_;
+};
+
+// A text slot of the settings record (at most 19 characters up to its first zero).
+std::string SettingsText(std::size_t offset);
+
+}  // namespace new_game

@@ -1,0 +1,169 @@
+// The game view's construction and destruction as the program starts and ends.
+#include <filesystem>
+#include <fstream>
+
+#include "core/map_loader.h"
+#include "maps/map_catalogue.h"
+#include "net/net_state.h"
+#include "newgame_fixture.h"
+#include "platform/raster/bmp.h"
+#include "render/pictures.h"
+#include "render/render_state.h"
+#include "shell/frame_layout.h"
+
+namespace newgame_test {
+namespace {
+
+using ViewConstruction = NewGameFixture;
+
+TEST_F(ViewConstruction, StartsWithWorldPresetQueuesAndItsFiles) {
+    EXPECT_TRUE(g_isMapWorld);
+    EXPECT_EQ(g_territoryCount, 42);
+    EXPECT_NE(g_neighbours[1][1], 0);  // World's whole set-up ran
+    EXPECT_EQ(g_eventQueue.size(), 501u);
+    EXPECT_EQ(g_messageQueue.size(), 201u);
+    EXPECT_EQ(g_messageQueue[200].text.size(), 100u);
+    EXPECT_EQ(g_messageQueue[200].text.substr(0, 12), "012345678901");
+    EXPECT_TRUE(AreQueuesEmpty());
+    EXPECT_EQ(g_networkPort, 5466);
+    EXPECT_EQ(g_publishedGameSlot, 99);
+    EXPECT_EQ(g_publishedHostText, " ");
+    EXPECT_EQ(g_playerNames[1], " ");
+    EXPECT_FALSE(g_canNewGame);
+    EXPECT_TRUE(g_canSetSlowSpeed);
+    EXPECT_EQ(g_missionProgress, 1);
+    EXPECT_EQ(g_freshMapMarker, "0");
+    EXPECT_TRUE(g_isUserMapLoad);
+    EXPECT_EQ(g_playResumeTime, platform_->clock.Now());
+    EXPECT_TRUE(std::filesystem::exists(g_settingsFilePath));
+    EXPECT_TRUE(std::filesystem::exists(g_scoresFilePath));
+    EXPECT_TRUE(std::filesystem::is_directory(g_appDataFolder));
+}
+
+TEST_F(ViewConstruction, ScreenSizeByTheScreenAndClampedFromTheFile) {
+    struct Case {
+        int width;
+        int height;
+        int stored;  // 0: a first start
+        int size;
+    };
+    const Case cases[] = {{1024, 768, 0, 2}, {1280, 1024, 0, 3}, {800, 600, 0, 1},
+                          {1280, 800, 3, 2}, {1280, 1024, 3, 3}, {800, 600, 2, 1}};
+    for (const Case& c : cases) {
+        view_.reset();
+        std::filesystem::remove_all(home_);
+        std::filesystem::create_directories(home_);
+        if (c.stored != 0) {
+            Make({.width = c.width, .height = c.height});
+            g_screenSize = c.stored;
+            View().SaveSettings();
+        }
+        Make({.width = c.width, .height = c.height});
+        EXPECT_EQ(g_screenSize, c.size) << c.width << "x" << c.height << " " << c.stored;
+    }
+}
+
+TEST_F(ViewConstruction, BackgroundPicturesAreReadForThePictureBackgroundsOnly) {
+    const std::filesystem::path bitmaps = std::filesystem::path(home_) / "res/bitmaps";
+    std::filesystem::create_directories(bitmaps);
+    auto writePicture = [&](int id) {
+        const auto bytes = raster::WriteBmp(raster::Surface(4, 4, 0x123456));
+        std::ofstream(bitmaps / (std::to_string(id) + ".bmp"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    };
+    struct Case {
+        int background;
+        int picture;
+        bool loaded;
+    };
+    for (const Case& c :
+         {Case{0, 339, true}, Case{5, 367, true}, Case{1, 339, false}, Case{3, 339, false}}) {
+        render::ForgetProgramPictures();
+        writePicture(c.picture);
+        g_oceansBackground = c.background;
+        View().SaveSettings();
+        Make({});
+        // Gone from the disk: only what the start-up read is still there.
+        std::filesystem::remove(bitmaps / (std::to_string(c.picture) + ".bmp"));
+        EXPECT_EQ(render::ProgramPicture(platform_->files, c.picture) != nullptr, c.loaded)
+            << c.background;
+    }
+}
+
+class ViewDestruction : public NewGameFixture {
+  protected:
+    // `count` joined machines on the view's sockets 1..count.
+    void Connect(int count) {
+        headless::LoopbackSocketFactory& net = platform_->sockets;
+        listener_ = net.CreateSocket(log_);
+        ASSERT_TRUE(listener_->Listen(0));
+        for (int k = 1; k <= count; ++k) {
+            remotes_.push_back(net.CreateSocket(log_));
+            ASSERT_TRUE(remotes_.back()->Connect(net.LocalHostName(), listener_->LocalPort()));
+            net.Pump();
+            std::unique_ptr<platform::Socket> hostSide = net.CreateSocket(log_);
+            ASSERT_TRUE(listener_->Accept(*hostSide));
+            ids_[static_cast<headless::LoopbackSocket*>(hostSide.get())->Id()] = k;
+            View().AttachSocket(k, std::move(hostSide));
+        }
+        net.Pump();
+        g_connectedClients = count;
+    }
+    std::vector<std::string> SentCodes() const {
+        std::vector<std::string> codes;
+        for (const headless::SentMessage& m : platform_->sockets.Sent()) {
+            const auto found = ids_.find(m.from);
+            if (found != ids_.end() && m.error == platform::SocketError::None)
+                codes.push_back(m.data.substr(0, 4) + "@" + std::to_string(found->second));
+        }
+        return codes;
+    }
+    void TearDown() override {
+        view_.reset();
+        remotes_.clear();
+        listener_.reset();
+        NewGameFixture::TearDown();
+    }
+
+    headless::SocketEventLog log_;
+    std::unique_ptr<platform::Socket> listener_;
+    std::vector<std::unique_ptr<platform::Socket>> remotes_;
+    std::map<int, int> ids_;
+};
+
+TEST_F(ViewDestruction, AHostLeavingTellsEachJoinedMachine) {
+    Connect(4);
+    g_networkSeat = 1;
+    g_connectedClients = 3;
+    g_exitReason = 1;
+    view_.reset();
+    EXPECT_EQ(SentCodes(), (std::vector<std::string>{"1019@1", "1019@2", "1019@3"}));
+}
+
+TEST_F(ViewDestruction, AJoinedMachineLeavingTellsItsHost) {
+    Connect(1);
+    g_networkSeat = 2;
+    g_exitReason = 2;
+    view_.reset();
+    EXPECT_EQ(SentCodes(), (std::vector<std::string>{"1020@1"}));
+}
+
+TEST_F(ViewDestruction, APlainQuitSendsNothing) {
+    Connect(1);
+    g_networkSeat = 2;
+    g_exitReason = 0;
+    view_.reset();
+    EXPECT_TRUE(SentCodes().empty());
+}
+
+TEST_F(ViewDestruction, AnInternetHostAloneClosesItsEntry) {
+    g_exitReason = 3;
+    g_publishedGameSlot = 2;
+    g_publishedHostText = "host text";
+    view_.reset();
+    ASSERT_FALSE(PendingCallLog().empty());
+    EXPECT_EQ(PendingCallLog().back(), "PublishGameListEntry 2 host text 1");
+}
+
+}  // namespace
+}  // namespace newgame_test

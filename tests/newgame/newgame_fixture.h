@@ -1,0 +1,107 @@
+// A game view on the headless platform in a temporary home, with helpers to script the set-up
+// dialogs and read what was shown.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/child_view.h"
+#include "core/game_state.h"
+#include "core/pending_operations.h"
+#include "core/queues.h"
+#include "core/session_state.h"
+#include "core/turn_state.h"
+#include "platform/headless/test_platform.h"
+#include "setup/setup_dialogs.h"
+#include "shell/settings.h"
+#include "shell/storage.h"
+
+namespace newgame_test {
+
+using headless::ScriptStep;
+
+inline std::string MakeTemporaryFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "marovek-newgame-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    return pattern;
+}
+
+class NewGameFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        home_ = MakeTemporaryFolder();
+        Make({});
+    }
+    void TearDown() override {
+        view_.reset();
+        platform_.reset();
+        std::filesystem::remove_all(home_);
+    }
+
+    // A fresh view on a screen of the given size.
+    void Make(platform::ScreenMetrics screen) {
+        view_.reset();
+        platform_ = std::make_unique<headless::TestPlatform>(
+            std::map<std::string, std::string>{{"HOME", home_}}, home_, screen);
+        view_ = std::make_unique<CChildView>(platform_->platform);
+        // The start-up demo ends with the first click; New Game comes after it.
+        g_isDemoRunning = false;
+        PendingCallLog().clear();
+    }
+
+    CChildView& View() { return *view_; }
+    headless::ScriptedDialogHost& Dialogs() { return platform_->dialogs; }
+    headless::RecordingWindow& Window() { return platform_->window; }
+
+    void Script(int templateId, std::vector<ScriptStep> steps) {
+        Dialogs().Script(templateId, std::move(steps));
+    }
+    // Chooses radio `id` and presses OK.
+    void Choose(int templateId, int id) {
+        Script(templateId, {ScriptStep::Click(id), ScriptStep::Click(kIdOk)});
+    }
+    void Ok(int templateId) { Script(templateId, {ScriptStep::Click(kIdOk)}); }
+    void Cancel(int templateId) { Script(templateId, {ScriptStep::Cancel()}); }
+    void Name(const std::string& name) {
+        Script(CNaamDlg::kIdd,
+               {ScriptStep::Edit(CNaamDlg::kIdName, name), ScriptStep::Click(kIdOk)});
+    }
+
+    // The template ids of the dialogs shown, in order.
+    std::vector<int> ShownIds() const {
+        std::vector<int> ids;
+        for (const auto& shown : platform_->dialogs.Shown()) ids.push_back(shown.templateId);
+        return ids;
+    }
+    int TimesShown(int templateId) const {
+        int n = 0;
+        for (int id : ShownIds()) n += id == templateId ? 1 : 0;
+        return n;
+    }
+    std::vector<std::string> MessageBoxTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& call : platform_->window.messageBoxes) texts.push_back(call.text);
+        return texts;
+    }
+    std::vector<std::string> QueuedMessageTexts() const {
+        std::vector<std::string> texts;
+        for (int i = 1; i <= g_messageCount; ++i) {
+            const QueueRecord& record = g_messageQueue[static_cast<std::size_t>(i)];
+            if (record.type == message_type::kText) texts.push_back(record.text);
+        }
+        return texts;
+    }
+
+    std::string home_;
+    std::unique_ptr<headless::TestPlatform> platform_;
+    std::unique_ptr<CChildView> view_;
+};
+
+}  // namespace newgame_test

@@ -1,0 +1,132 @@
+// Outline files: the checked reader, and OpenMapCacheFile on real files in the program folder.
+#include <gtest/gtest.h>
+
+#include "core/game_state.h"
+#include "render/outline_file.h"
+#include "render/render_state.h"
+#include "render_fixture.h"
+#include "shell/settings.h"
+#include "shell/storage.h"
+
+namespace render_test {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void Put16(Bytes& bytes, int value) {
+    bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+}
+
+// A file of the given counts, with point i of territory t at (t * 100 + i, i).
+Bytes OutlineBytes(const std::vector<int>& counts, int n = -1) {
+    Bytes bytes;
+    Put16(bytes, n < 0 ? static_cast<int>(counts.size()) : n);
+    for (const int count : counts) Put16(bytes, count);
+    for (std::size_t t = 1; t <= counts.size(); ++t) {
+        for (int i = 0; i <= counts[t - 1]; ++i) {
+            Put16(bytes, static_cast<int>(t) * 100 + i);
+            Put16(bytes, i);
+        }
+    }
+    return bytes;
+}
+
+TEST(OutlineFileTest, ReadsCountsAndPointsIncludingEmptyAndSinglePointTerritories) {
+    const Bytes bytes = OutlineBytes({2, -1, 0});
+    std::string error;
+    const auto file = render::ParseOutlineFile(bytes, 3, &error);
+    ASSERT_TRUE(file) << error;
+    EXPECT_EQ(file->counts, (std::vector<std::int16_t>{2, -1, 0}));
+    EXPECT_EQ(file->points[0], (std::vector<raster::Point>{{100, 0}, {101, 1}, {102, 2}}));
+    EXPECT_TRUE(file->points[1].empty());
+    // Territory 3's records follow territory 1's at once.
+    EXPECT_EQ(file->points[2], (std::vector<raster::Point>{{300, 0}}));
+    EXPECT_EQ(bytes.size(), 2u + 6u + 3u * 4u + 4u);
+}
+
+TEST(OutlineFileTest, AnEmptyFileOfNoTerritoriesIsValid) {
+    const auto file = render::ParseOutlineFile(OutlineBytes({}), 0, nullptr);
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(file->counts.empty());
+}
+
+TEST(OutlineFileTest, RefusesEveryFault) {
+    Bytes tooLong = OutlineBytes({2, 1});
+    tooLong.push_back(0);
+    Bytes tooShort = OutlineBytes({2, 1});
+    tooShort.pop_back();
+    Bytes hugeCount;
+    Put16(hugeCount, 1);
+    Put16(hugeCount, 5001);
+    const struct {
+        const char* name;
+        Bytes bytes;
+        int territories;
+    } cases[] = {
+        {"empty", {}, 0},
+        {"one byte", {1}, 1},
+        {"another map's count", OutlineBytes({2, 1}), 3},
+        {"more than 200", OutlineBytes(std::vector<int>(201, -1)), 201},
+        {"ends in the counts", Bytes{2, 0, 1, 0}, 2},
+        {"a byte too many", tooLong, 2},
+        {"a byte too few", tooShort, 2},
+        {"a count above 5000", hugeCount, 1},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(render::ParseOutlineFile(c.bytes, c.territories, &error)) << c.name;
+        EXPECT_FALSE(error.empty()) << c.name;
+    }
+}
+
+TEST(OutlineFileTest, NamesFollowTheMapCodeAndSize) {
+    EXPECT_EQ(render::OutlineFileName("Wor", 2), "MrvekmapWor2.dat");
+    EXPECT_EQ(render::OutlineFileName("3Nb", 1), "Mrvekmap3Nb1.dat");
+}
+
+using OpenMapCacheFileTest = RenderFixture;
+
+TEST_F(OpenMapCacheFileTest, ReadsTheSelectedMapsFileIntoTheTables) {
+    CChildView& view = StartView();
+    ASSERT_TRUE(g_isMapWorld);
+    g_screenSize = 2;
+    std::vector<int> counts(static_cast<std::size_t>(g_territoryCount), 0);
+    counts[0] = 3;
+    counts[1] = -1;
+    WriteBytes(program_ + "/res/maps/MrvekmapWor2.dat", OutlineBytes(counts));
+    g_isGradientPaint = true;
+    view.OpenMapCacheFile();
+    EXPECT_EQ(g_mapCachePath, program_ + "/res/maps/MrvekmapWor2.dat");
+    EXPECT_EQ(g_outlineCounts[1], 3);
+    EXPECT_EQ(g_outlineX[1][3], 103);
+    EXPECT_EQ(g_outlineY[1][3], 3);
+    EXPECT_EQ(g_outlineCounts[2], -1);
+    EXPECT_EQ(g_outlineX[42][0], 4200);
+    EXPECT_TRUE(g_isGradientPaint);
+}
+
+TEST_F(OpenMapCacheFileTest, AMissingOrForeignFileLeavesNoOutlinesAndPaintsFlat) {
+    CChildView& view = StartView();
+    g_screenSize = 2;
+    // First a good file, then its size's file goes missing: nothing of it may be painted.
+    WriteBytes(program_ + "/res/maps/MrvekmapWor2.dat",
+               OutlineBytes(std::vector<int>(static_cast<std::size_t>(g_territoryCount), 5)));
+    view.OpenMapCacheFile();
+    ASSERT_EQ(g_outlineCounts[7], 5);
+    g_screenSize = 3;
+    g_isGradientPaint = true;
+    view.OpenMapCacheFile();
+    EXPECT_EQ(g_outlineCounts[7], -1);
+    EXPECT_FALSE(g_isGradientPaint);
+    EXPECT_TRUE(g_mapCachePath.empty());
+    // A file made for a map of another territory count is refused the same way.
+    WriteBytes(program_ + "/res/maps/MrvekmapWor3.dat", OutlineBytes(std::vector<int>(44, 5)));
+    g_isGradientPaint = true;
+    view.OpenMapCacheFile();
+    EXPECT_EQ(g_outlineCounts[7], -1);
+    EXPECT_FALSE(g_isGradientPaint);
+}
+
+}  // namespace
+}  // namespace render_test

@@ -1,0 +1,105 @@
+// Draws the board pictures and outline files of one map of real places, from its inputs in
+// tools/places/<map>, and checks them against the compiled label tables and content.
+// Usage: gen_place_maps <tools/places folder> <res folder> <map> [--strict | --search N SEED]
+// --search looks for label points (the cells' sites) that give the catalogue's counts and prints
+// the label rows and content rows to be copied into maps/place_art.cpp and
+// maps/place_map_content.cpp. Broken rules are reported; with --strict they fail the run.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/game_state.h"
+#include "maps/place_art.h"
+#include "tools/places/place_map.h"
+
+namespace {
+
+using namespace places;
+
+std::optional<PlaceMap> PlaceNamed(std::string_view name) {
+    struct Row {
+        std::string_view folder;
+        const bool* flag;
+        std::array<int, 3> shiftY;
+        int panelX, panelY;
+    };
+    const Row rows[] = {
+        {"australia", &g_isMapAustralia, {12, 12, 12}, 760, 160},
+    };
+    for (const Row& r : rows)
+        if (r.folder == name)
+            return PlaceMap{std::string(r.folder), BuiltinMapByFlag(r.flag), r.shiftY, r.panelX,
+                            r.panelY};
+    return std::nullopt;
+}
+
+int Fail(const std::string& why) {
+    std::fprintf(stderr, "gen_place_maps: %s\n", why.c_str());
+    return 1;
+}
+
+std::string PrefixOf(const std::string& folder) {
+    std::string p = folder;
+    p[0] = static_cast<char>(p[0] - 'a' + 'A');
+    return p;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: gen_place_maps <places folder> <res folder> <map> "
+                     "[--strict | --search N SEED]\n");
+        return 2;
+    }
+    const std::filesystem::path dir = argv[1], res = argv[2];
+    const auto place = PlaceNamed(argv[3]);
+    if (!place || place->map == nullptr) return Fail(std::string("no map of places ") + argv[3]);
+    const std::string_view mode = argc > 4 ? argv[4] : "";
+    std::string error;
+    const auto countries = LoadCountries((dir / "countries-50m.txt").string(), &error);
+    if (!countries) return Fail(error);
+    const auto layout = LoadLayout((dir / place->folder / "layout.txt").string(), &error);
+    if (!layout) return Fail(error);
+    const auto plan = LoadCellPlan((dir / place->folder / "cells.txt").string(), &error);
+    if (!plan) return Fail(error);
+    const std::string prefix = PrefixOf(place->folder);
+
+    if (mode == "--regions") {  // the states' land, to look at while choosing the layout
+        std::vector<Vec2> from, to;
+        for (const auto& [geo, board] : layout->controls) from.push_back(geo), to.push_back(board);
+        Warp warp;
+        warp.Fit(from, to);
+        const auto shapes = BuildShapes(*countries, *layout, warp, &error);
+        const maps::MapArt none{};
+        const Board regions = Rasterise(shapes, *layout, none, {}, 2, false, 0);
+        Finished f{Render(regions, raster::Rgb(64, 64, 64)), {}};
+        return WriteMapFiles(res, 0, "Look", 2, f, &error) ? 0 : Fail(error);
+    }
+    if (mode == "--search") {
+        const int attempts = argc > 5 ? std::atoi(argv[5]) : 20;
+        const std::uint64_t seed = argc > 6 ? std::strtoull(argv[6], nullptr, 10) : 1;
+        const auto art = SearchArt(*place, *countries, *layout, *plan, attempts, seed);
+        if (!art) return Fail("no sound label points found");
+        const Drawing d = Draw(*place, *countries, *layout, *plan, art->View());
+        std::printf("%s\n%s", ArtSource(prefix, art->View()).c_str(),
+                    ContentSource(prefix, d.tables, art->View()).c_str());
+        return 0;
+    }
+
+    const maps::MapArt* art = maps::PlaceArt(place->map->flag);
+    if (art == nullptr) return Fail("no compiled label table for " + place->folder);
+    Drawing d = Draw(*place, *countries, *layout, *plan, *art);
+    for (const auto& miss : CompiledMisses(d.tables, *art, PlaceMapContent(*place->map)))
+        d.errors.push_back(miss);
+    for (int size = 1; size <= 3; ++size)
+        if (!WriteMapFiles(res, place->map->bitmaps[size - 1], std::string(place->map->code), size,
+                           d.sizes[size - 1], &error))
+            return Fail(error);
+    for (const auto& w : d.warnings) std::printf("gen_place_maps: %s\n", w.c_str());
+    for (const auto& e : d.errors) std::fprintf(stderr, "gen_place_maps: %s\n", e.c_str());
+    return !d.errors.empty() && mode == "--strict" ? 1 : 0;
+}

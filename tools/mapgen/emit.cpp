@@ -1,0 +1,149 @@
+// Printing and comparing the generated tables.
+#include "tools/mapgen/emit.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "maps/map_catalogue.h"
+#include "maps/map_texts.h"
+
+namespace mapgen {
+namespace {
+
+// The code-built maps in the order of the content table, with the identifier of each.
+const char* const kContentOrder[][2] = {
+    {"Europe", "g_isMapEurope"},           {"NorthAmerica", "g_isMapNorthAmerica"},
+    {"RealWorld", "g_isMapRealWorld"},     {"JapanKorea", "g_isMapJapanKorea"},
+    {"Australia", "g_isMapAustralia"},     {"Scandinavia", "g_isMapScandinavia"},
+    {"Worms", "g_isMapWorms"},             {"China", "g_isMapChina"},
+    {"GreatBritain", "g_isMapGreatBritain"}, {"LinesII", "g_isMapLinesII"},
+    {"Swamp", "g_isMapSwamp"},             {"ThreeNationsA", "g_isMapThreeNationsA"},
+    {"ThreeNationsB", "g_isMapThreeNationsB"},
+};
+
+const char* const kTextOrder[] = {"USA",      "Europe2", "MiddleEarth", "africa",
+                                  "AloneInACrowd", "Atlantis2", "Atlantis", "Doom",
+                                  "DragonWarrior", "e2", "Hex_gone_crazy", "Ireland",
+                                  "Lines",    "Neighbourhood", "OK83", "Rings",
+                                  "Romania",  "coconutz", "SwampII", "JustNeedTwo",
+                                  "Russia",   "WorldII", "France", "107"};
+
+template <class Row>
+std::string List(const Row& row) {
+    std::string out = "{";
+    int last = static_cast<int>(row.size()) - 1;
+    while (last > 0 && row[static_cast<std::size_t>(last)] == 0) --last;
+    for (int k = 0; k <= last; ++k) out += (k ? ", " : "") + std::to_string(row[static_cast<std::size_t>(k)]);
+    return out + "}";
+}
+
+const ImaginedMap* ByKey(const std::vector<ImaginedMap>& maps, const std::string& key) {
+    for (const ImaginedMap& m : maps)
+        if (m.Key() == key) return &m;
+    return nullptr;
+}
+
+void PrintTables(std::ostringstream& out, const ImaginedMap& m) {
+    const std::string key = m.Key();
+    out << "const TerritoryContent k" << key << "Territories[] = {\n";
+    for (const TerritoryContent& t : m.territories)
+        out << "    {\"" << t.code << "\", " << t.x << ", " << t.y << ", " << List(t.neighbours)
+            << "},\n";
+    out << "};\nconst BorderRow k" << key << "Borders[] = {\n";
+    for (const BorderRow& row : m.borders) out << "    " << List(row) << ",\n";
+    out << "};\nconst RouteChain k" << key << "Routes[] = {\n";
+    for (const RouteChain& row : m.routes) out << "    " << List(row) << ",\n";
+    out << "};\n\n";
+}
+
+std::string Quoted(const std::string& line) {
+    return "\"" + line + "\"";
+}
+
+}  // namespace
+
+std::string ContentFile(const std::vector<ImaginedMap>& maps) {
+    std::ostringstream out;
+    out << "// Generated contents of the code-built maps other than World; printed by\n"
+           "// `gen_imagined_maps tools/imagined --print-content` from the inputs in "
+           "tools/imagined.\n"
+           "// Maps without contents here are refused by their set-ups.\n"
+           "#include \"maps/map_catalogue.h\"\n#include \"maps/map_content.h\"\n\n"
+           "namespace {\n\n// clang-format off\n";
+    for (const ImaginedMap& m : maps)
+        if (!m.territories.empty() && m.continentLines.empty()) PrintTables(out, m);
+    out << "// clang-format on\n\nstruct GeneratedEntry {\n    const bool* flag;\n"
+           "    CodeMapContent content;\n};\n\n"
+           "// kGeneratedMapContent: one entry per map; an empty content is a map still to make.\n"
+           "const GeneratedEntry kGeneratedMapContent[] = {\n";
+    for (const auto& entry : kContentOrder) {
+        const std::string key = entry[0];
+        if (ByKey(maps, key))
+            out << "    {&" << entry[1] << ", {k" << key << "Territories, k" << key << "Borders, k"
+                << key << "Routes}},\n";
+        else
+            out << "    {&" << entry[1] << ", {}},\n";
+    }
+    out << "};\n\nconst CodeMapContent kNoContent{};\n\n}  // namespace\n\n"
+           "const CodeMapContent& GeneratedMapContent(const BuiltinMap& map) {\n"
+           "    for (const GeneratedEntry& entry : kGeneratedMapContent)\n"
+           "        if (entry.flag == map.flag) return entry.content;\n"
+           "    return kNoContent;\n}\n";
+    return out.str();
+}
+
+std::string TextsFile(const std::vector<ImaginedMap>& maps) {
+    std::ostringstream out;
+    out << "// Generated lines of the built-in map texts other than ParisByNight; printed by\n"
+           "// `gen_imagined_maps tools/imagined --print-texts`. A text without lines appends "
+           "nothing.\n"
+           "#include \"maps/map_texts.h\"\n\nnamespace {\n\n// clang-format off\n";
+    const ImaginedMap* swamp = ByKey(maps, "SwampII");
+    if (swamp) {
+        out << "const char* const kSwampIIContinents[] = {\n";
+        for (const std::string& l : swamp->continentLines) out << "    " << Quoted(l) << ",\n";
+        out << "};\nconst char* const kSwampIITerritories[] = {\n";
+        for (const std::string& l : swamp->territoryLines) out << "    " << Quoted(l) << ",\n";
+        out << "};\n";
+    }
+    out << "// clang-format on\n\nstruct GeneratedText {\n    const char* name;\n"
+           "    MapTextContent content;\n};\n\n"
+           "// kGeneratedMapTextContent: one entry per text, by its \"[map]\" line.\n"
+           "const GeneratedText kGeneratedMapTextContent[] = {\n";
+    for (const char* name : kTextOrder) {
+        if (swamp && std::string(name) == "SwampII")
+            out << "    {\"SwampII\", {kSwampIIContinents, kSwampIITerritories}},\n";
+        else
+            out << "    {\"" << name << "\", {}},\n";
+    }
+    out << "};\n\nconst MapTextContent kNoLines{};\n\n}  // namespace\n\n"
+           "const MapTextContent& GeneratedMapTextContent(const BuiltinMapText& text) {\n"
+           "    for (const GeneratedText& entry : kGeneratedMapTextContent)\n"
+           "        if (text.name == entry.name) return entry.content;\n"
+           "    return kNoLines;\n}\n";
+    return out.str();
+}
+
+bool MatchesCompiledTables(const ImaginedMap& m) {
+    if (!m.continentLines.empty()) {
+        const BuiltinMapText* text = BuiltinMapTextByName("SwampII");
+        if (text == nullptr) return false;
+        const MapTextContent& lines = GeneratedMapTextContent(*text);
+        return std::equal(m.continentLines.begin(), m.continentLines.end(),
+                          lines.continentLines.begin(), lines.continentLines.end()) &&
+               std::equal(m.territoryLines.begin(), m.territoryLines.end(),
+                          lines.territoryLines.begin(), lines.territoryLines.end());
+    }
+    const CodeMapContent& compiled = GeneratedMapContent(*m.map);
+    auto sameTerritory = [](const TerritoryContent& a, const TerritoryContent& b) {
+        return a.code == b.code && a.x == b.x && a.y == b.y && a.neighbours == b.neighbours;
+    };
+    return std::equal(m.territories.begin(), m.territories.end(), compiled.territories.begin(),
+                      compiled.territories.end(), sameTerritory) &&
+           std::equal(m.borders.begin(), m.borders.end(), compiled.borders.begin(),
+                      compiled.borders.end()) &&
+           std::equal(m.routes.begin(), m.routes.end(), compiled.routes.begin(),
+                      compiled.routes.end());
+}
+
+}  // namespace mapgen

@@ -1,0 +1,68 @@
+// One map of real places: what its generator draws and checks, from tools/places/<folder>.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "maps/map_catalogue.h"
+#include "maps/validate_picture.h"
+#include "tools/places/cells.h"
+#include "tools/places/finish.h"
+#include "tools/places/tables.h"
+
+namespace places {
+
+// Label artwork held by the generator while it searches (the compiled tables are views too).
+struct OwnedArt {
+    std::vector<maps::ArtLabel> labelsSize1, labelsSize23;
+    std::vector<maps::ArtOffset> countOffsets, iconOffsets;
+    std::array<std::vector<maps::FillSeed>, 3> seeds;
+    maps::MapArt View() const;
+};
+
+// The cell file of a map (cells.txt): how its regions are cut into territories.
+struct CellPlan {
+    std::vector<RegionWish> regions;  // in search order
+    std::vector<Site> fixed;          // territory: the number in its region
+    struct Lanes {
+        int from = 0, to = 0, count = 0;
+    };
+    std::vector<Lanes> lanes;
+    double clearance = 14, spacing = 40, band = 6;
+    int size1Dy = 0;            // size-1 label rows lie this much lower
+    std::vector<int> ownSize3;  // rows with a size-3 position of their own (x + 2)
+    std::vector<maps::ArtOffset> countOffsets;
+};
+std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error);
+
+struct PlaceMap {
+    std::string folder;         // under tools/places
+    const BuiltinMap* map;      // its catalogue row
+    std::array<int, 3> shiftY;  // paint point raised, sizes 1..3
+    int panelX, panelY;         // medium-screen panel origin, kept free of land
+};
+
+// Everything one drawing came to.
+struct Drawing {
+    PlaceTables tables;
+    std::array<Finished, 3> sizes;  // screen sizes 1..3
+    std::vector<std::string> errors, warnings;
+};
+
+// The map drawn from its inputs with `art`'s label points as the cells' sites; the tables are
+// derived from the medium picture and every size checked against them.
+Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const Layout& layout,
+             const CellPlan& plan, const maps::MapArt& art);
+
+// A search for label points: sites for every region, the art made of them, drawn and checked;
+// the first sound one of `attempts`, or nullopt.
+std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Country>& countries,
+                                  const Layout& layout, const CellPlan& plan, int attempts,
+                                  std::uint64_t seed);
+
+// The art's rows as C++ for maps/place_art.cpp, under the name `prefix`.
+std::string ArtSource(const std::string& prefix, const maps::MapArt& art);
+
+}  // namespace places
