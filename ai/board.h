@@ -10,16 +10,16 @@
 namespace ai {
 
 inline std::int32_t Territories() {
-    return std::clamp(g_territoryCount, 0, kMaxTerritories);
+    return TerritoriesInPlay();
 }
 inline std::int32_t Continents() {
-    return std::clamp(g_continentCount, 0, kMaxContinents);
+    return ContinentsInPlay();
 }
 inline std::int32_t Players() {
     return std::clamp(g_playerCount, 0, kMaxPlayers);
 }
 inline bool IsTerritory(std::int32_t t) {
-    return t >= 1 && t <= Territories();
+    return IsTerritoryInPlay(t);
 }
 inline bool IsPlayer(std::int32_t p) {
     return p >= 1 && p <= kMaxPlayers;

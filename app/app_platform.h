@@ -36,11 +36,10 @@ struct AppPlatform {
     platform::Random random;
     qtplatform::QtSocketFactory sockets;
     curl::CurlTransfer transfer;
-    platform::Platform platform;
-    // Services the view takes through its setters.
+    qtplatform::QtFileDialogs fileDialogs;
     qtplatform::QtGlyphSource glyphs;
     qtplatform::QtImageDecoder imageDecoder;
-    qtplatform::QtFileDialogs fileDialogs;
+    platform::Platform platform;
 };
 
 }  // namespace app

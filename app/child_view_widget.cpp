@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/pictures.h"
 #include "core/child_view.h"
+#include "platform/qt/qt_images.h"
 
 namespace app {
 
@@ -25,7 +25,7 @@ void ChildViewWidget::paintEvent(QPaintEvent* /*event*/) {
     }
     view_.OnPaint(surface_);
     QPainter painter(this);
-    painter.drawImage(0, 0, ToQImage(surface_));
+    painter.drawImage(0, 0, qtplatform::ToQImage(surface_));
 }
 
 void ChildViewWidget::mousePressEvent(QMouseEvent* event) {

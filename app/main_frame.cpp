@@ -71,6 +71,9 @@ void CMainFrame::OnCreate() {
     window_.AttachFrame(this);
     window_.AttachView(viewWidget_, [this](int id) {
         if (view_) view_->OnTimer(id);
+        // A tick changes the status text and the commands' state while no input arrives; the
+        // event loop does not always report itself idle between two timer events.
+        if (app_) app_->RequestIdle();
     });
     window_.AttachPopupMenus(popups_);
     window_.AttachToolbars({mainToolbar_, actionToolbar_});

@@ -31,6 +31,8 @@ class AppCommands {
     virtual ~AppCommands() = default;
     virtual bool OnAppCommand(int id) = 0;
     virtual bool OnUpdateAppCommand(int id, CmdUI& ui) = 0;
+    // Asks for an idle pass once the events now pending are done.
+    virtual void RequestIdle() = 0;
 };
 
 class CMainFrame : public QMainWindow {

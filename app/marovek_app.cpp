@@ -43,10 +43,6 @@ bool CMarovekApp::InitInstance() {
     frame_->SetAppCommands(this);
     platform_->dialogs.SetParentWidget(frame_.get());
     platform_->fileDialogs.SetParentWidget(frame_.get());
-    CChildView& view = *frame_->View();
-    view.SetGlyphSource(&platform_->glyphs);
-    view.SetImageDecoder(&platform_->imageDecoder);
-    view.SetFileDialogs(&platform_->fileDialogs);
     const QPixmap icon = app::LoadIcon(platform_->files, shell::kProgramIcon);
     if (!icon.isNull()) setWindowIcon(QIcon(icon));
 
@@ -80,6 +76,10 @@ void CMarovekApp::OnIdle() {
     }
     frame_->UpdateBars();
     inIdle_ = false;
+}
+
+void CMarovekApp::RequestIdle() {
+    QTimer::singleShot(0, this, [this] { OnIdle(); });
 }
 
 bool CMarovekApp::OnAppCommand(int id) {

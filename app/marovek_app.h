@@ -25,6 +25,7 @@ class CMarovekApp : public QApplication, public app::AppCommands {
 
     bool OnAppCommand(int id) override;
     bool OnUpdateAppCommand(int id, CmdUI& ui) override;
+    void RequestIdle() override;
 
   private:
     void OnIdle();

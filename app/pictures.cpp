@@ -1,7 +1,8 @@
-// Our raster pictures as Qt images, and the program's generated bitmaps loaded as pixmaps.
+// The program's generated bitmaps loaded as pixmaps.
 #include "app/pictures.h"
 
 #include "platform/files.h"
+#include "platform/qt/qt_images.h"
 #include "platform/raster/bmp.h"
 #include "platform/resources.h"
 
@@ -17,7 +18,7 @@ QPixmap LoadPicture(const platform::Files& files, const std::string& path, bool 
     if (!bytes) return {};
     const std::optional<raster::Surface> surface = raster::ReadBmp(*bytes, nullptr);
     if (!surface) return {};
-    QImage image = ToQImage(*surface);
+    QImage image = qtplatform::ToQImage(*surface);
     if (keyTransparent) {
         image = image.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
@@ -35,21 +36,6 @@ std::string ProgramFolder(const platform::Files& files) {
 }
 
 }  // namespace
-
-QImage ToQImage(const raster::Surface& surface) {
-    QImage image(surface.Width(), surface.Height(), QImage::Format_RGB32);
-    const std::vector<raster::Colour>& pixels = surface.Pixels();
-    for (int y = 0; y < surface.Height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const raster::Colour* row = pixels.data() + static_cast<std::size_t>(y) * surface.Width();
-        // 0x00BBGGRR becomes 0xFFRRGGBB: red and blue change places.
-        for (int x = 0; x < surface.Width(); ++x) {
-            const raster::Colour c = row[x];
-            line[x] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-        }
-    }
-    return image;
-}
 
 QPixmap LoadBitmap(const platform::Files& files, int id, bool keyTransparent) {
     return LoadPicture(files, platform::BitmapPath(ProgramFolder(files), id), keyTransparent);

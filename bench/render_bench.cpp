@@ -1,5 +1,5 @@
-// Board rendering on World at the large size: a full rebuild with gradients and with solid
-// colours, and one territory's redraw.
+// Board rendering at the large size on World and on the largest map, Swamp II: a full rebuild
+// with gradients and with solid colours, one territory's redraw, and one hit test.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -15,8 +15,8 @@
 
 namespace {
 
-// One view for the whole run, in a home folder of its own, World at size 3 with an owner and
-// armies on every territory.
+// One view for the whole run, in a home folder of its own, at size 3; Show() sets up a map
+// with an owner and armies on every territory.
 struct Board {
     Board() {
         std::string pattern =
@@ -31,11 +31,21 @@ struct Board {
         view = std::make_unique<CChildView>(platform->platform);
         g_screenSize = 3;
         g_oceansBackground = 0;
+    }
+    // 0 World, 1 Swamp II.
+    void Show(std::int64_t map) {
+        if (map == shown) return;
+        ClearMapFlags();
+        (map == 0 ? g_isMapWorld : g_isMapSwampII) = true;
+        view->SetupSelectedMap();
         for (int t = 1; t <= g_territoryCount; ++t) {
-            g_displayedTerritories[t] = {1 + t % 3, t * 7};
+            g_territories[t] = g_displayedTerritories[t] = {1 + t % 3, t * 7};
             g_territoryHighlight[t] = 'n';
         }
+        g_currentPlayer = 1;
+        shown = map;
     }
+    std::int64_t shown = -1;
     ~Board() {
         view.reset();
         platform.reset();
@@ -54,6 +64,7 @@ Board& TheBoard() {
 
 void Rebuild(benchmark::State& state, bool gradient) {
     Board& board = TheBoard();
+    board.Show(state.range(0));
     g_isGradientFill = gradient;
     g_isGradientPaint = gradient;
     for (auto _ : state) {
@@ -75,7 +86,8 @@ void BM_FullRebuildSolid(benchmark::State& state) {
 
 void BM_TerritoryRedraw(benchmark::State& state) {
     Board& board = TheBoard();
-    g_isGradientFill = g_isGradientPaint = state.range(0) != 0;
+    board.Show(state.range(0));
+    g_isGradientFill = g_isGradientPaint = state.range(1) != 0;
     g_freshMapMarker = "0";
     g_isBoardRebuildPending = true;
     board.view->PaintBoard(board.window);
@@ -86,9 +98,32 @@ void BM_TerritoryRedraw(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_FullRebuildGradient)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FullRebuildSolid)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TerritoryRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+// A click on each territory's label point in turn, on the composed board.
+void BM_HitTest(benchmark::State& state) {
+    Board& board = TheBoard();
+    board.Show(state.range(0));
+    g_isGradientFill = g_isGradientPaint = true;
+    g_freshMapMarker = "0";
+    board.view->PaintBoard(board.window);
+    std::int32_t t = 0;
+    std::int32_t found = 0;
+    for (auto _ : state) {
+        t = t % g_territoryCount + 1;
+        const auto& label = g_labelPositions[static_cast<std::size_t>(t)];
+        CChildView::HitTestTerritory(label.x * 125 / 100, label.y * 125 / 100, &found);
+        benchmark::DoNotOptimize(found);
+    }
+}
+
+BENCHMARK(BM_FullRebuildGradient)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRebuildSolid)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TerritoryRedraw)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HitTest)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

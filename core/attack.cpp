@@ -28,15 +28,6 @@ constexpr std::int32_t kAvenger = 3;
 constexpr std::int32_t kMissionContinents = 1;
 constexpr std::int32_t kMissionHoldContinents = 2;
 
-std::int32_t Territories() {
-    return std::clamp(g_territoryCount, 0, kMaxTerritories);
-}
-std::int32_t Continents() {
-    return std::clamp(g_continentCount, 0, kMaxContinents);
-}
-bool IsTerritory(std::int32_t t) {
-    return t >= 1 && t <= Territories();
-}
 bool IsPlayer(std::int32_t p) {
     return p >= 1 && p <= kMaxPlayers;
 }
@@ -46,7 +37,7 @@ bool InCampaign() {
 
 void RecountArmies(std::int32_t player) {
     std::int32_t armies = 0;
-    for (int t = 1; t <= Territories(); ++t)
+    for (int t = 1; t <= TerritoriesInPlay(); ++t)
         if (g_territories[t].owner == player) armies += g_territories[t].armies;
     g_players[player][kArmies] = armies;
 }
@@ -56,7 +47,7 @@ bool HoldsContinent(std::int32_t player, std::int32_t c) {
     const int members = std::clamp(g_continents[c][kContinentMemberCount], 0, kMaxContinentMembers);
     for (int k = 1; k <= members; ++k) {
         const std::int32_t t = g_continents[c][k];
-        if (IsTerritory(t) && g_territories[t].owner != player) return false;
+        if (IsTerritoryInPlay(t) && g_territories[t].owner != player) return false;
     }
     return true;
 }
@@ -64,7 +55,7 @@ bool HoldsContinent(std::int32_t player, std::int32_t c) {
 bool HasEnemyNeighbour(std::int32_t t) {
     for (int k = 1; k <= kMaxNeighbours && g_neighbours[t][k] != 0; ++k) {
         const std::int32_t n = g_neighbours[t][k];
-        if (IsTerritory(n) && g_territories[n].owner != g_territories[t].owner &&
+        if (IsTerritoryInPlay(n) && g_territories[n].owner != g_territories[t].owner &&
             g_territories[n].armies >= 1)
             return true;
     }
@@ -73,7 +64,7 @@ bool HasEnemyNeighbour(std::int32_t t) {
 
 std::int32_t OwnedBy(std::int32_t player) {
     std::int32_t owned = 0;
-    for (int t = 1; t <= Territories(); ++t)
+    for (int t = 1; t <= TerritoriesInPlay(); ++t)
         if (g_territories[t].owner == player) ++owned;
     return owned;
 }
@@ -162,7 +153,7 @@ void EliminateIfOut(const Sides& s) {
 void TakeStrongholdIfThere(CChildView& view, const Sides& s) {
     if (!g_areStrongholdsOn) return;
     const std::int32_t stronghold = g_players[s.defender][kStronghold];
-    if (!IsTerritory(stronghold) || g_territories[stronghold].owner != s.attacker) return;
+    if (!IsTerritoryInPlay(stronghold) || g_territories[stronghold].owner != s.attacker) return;
     g_pendingSound = kPlayerOutSound;
     g_players[s.defender][kStronghold] = 0;
     view.QueueEventText("Stronghold lost !!");
@@ -194,7 +185,7 @@ void UpdateAttackerContinents(CChildView& view, const Sides& s) {
     // Only the human players have a mission order of their own.
     const bool hasMissionOrder =
         g_missionKind == kMissionContinents && s.attacker >= 1 && s.attacker <= g_humanPlayerCount;
-    for (int c = 1; c <= Continents(); ++c) {
+    for (int c = 1; c <= ContinentsInPlay(); ++c) {
         if (!HoldsContinent(s.attacker, c)) {
             record[c] = 0;
             continue;
@@ -217,7 +208,7 @@ void UpdateAttackerContinents(CChildView& view, const Sides& s) {
 void UpdateDefenderContinents(const Sides& s) {
     PlayerRecord& record = g_players[s.defender];
     record[player_field::kContinentBonus] = 0;
-    for (int c = 1; c <= Continents(); ++c) {
+    for (int c = 1; c <= ContinentsInPlay(); ++c) {
         if (HoldsContinent(s.defender, c)) {
             record[c] = 1;
             record[player_field::kContinentBonus] += g_continents[c][::kContinentBonus];
@@ -234,9 +225,9 @@ void UpdateDefenderContinents(const Sides& s) {
 }
 
 void CheckStalemate(const Sides& s) {
-    for (int t = 1; t <= Territories(); ++t)
+    for (int t = 1; t <= TerritoriesInPlay(); ++t)
         if (g_territories[t].owner == s.attacker && HasEnemyNeighbour(t)) return;
-    if (OwnedBy(s.attacker) >= Territories()) return;
+    if (OwnedBy(s.attacker) >= TerritoriesInPlay()) return;
     g_isGameOver = true;
     g_isGameWithoutWinner = true;
     LoseCampaignIfInOne();
@@ -255,7 +246,7 @@ void CheckLastStronghold() {
     }
     if (holders != 1) return;
     g_isGameOver = true;
-    for (int t = 1; t <= Territories(); ++t) {
+    for (int t = 1; t <= TerritoriesInPlay(); ++t) {
         if (g_territories[t].owner == holder) continue;
         g_territories[t].owner = holder;
         ++g_players[holder][kTerritories];
@@ -270,8 +261,8 @@ void CheckLastStronghold() {
 }
 
 std::int32_t SoleOwner() {
-    const std::int32_t owner = Territories() >= 1 ? g_territories[1].owner : 0;
-    for (int t = 2; t <= Territories(); ++t)
+    const std::int32_t owner = TerritoriesInPlay() >= 1 ? g_territories[1].owner : 0;
+    for (int t = 2; t <= TerritoriesInPlay(); ++t)
         if (g_territories[t].owner != owner) return 0;
     return owner;
 }
@@ -301,7 +292,7 @@ bool HasGameEnded(const Sides& s) {
 
 void CChildView::ResolveAttack(std::int32_t from, std::int32_t count, std::int32_t to,
                                char& cardFlag) {
-    if (!IsTerritory(from) || !IsTerritory(to)) return;
+    if (!IsTerritoryInPlay(from) || !IsTerritoryInPlay(to)) return;
     Sides s{from, to, g_territories[from].owner, g_territories[to].owner, false};
     if (!IsPlayer(s.attacker) || !IsPlayer(s.defender)) return;
     s.attackerIsLocal = IsLocalPlayer(s.attacker);

@@ -21,7 +21,6 @@ namespace board_input {
 namespace {
 
 constexpr std::int32_t kMovesAfterAttack = 7;
-constexpr std::int32_t kMissionPreview = 100;
 
 bool IsPicked(std::int32_t t) {
     return IsTerritory(t) && g_territoryPicked[static_cast<std::size_t>(t)] == 'j';
@@ -61,19 +60,6 @@ void RevealTarget(CChildView& view, std::int32_t t) {
     g_isHidingActive = true;
 }
 
-// The continent blinks: highlighted, then repainted, with pauses between.
-void QueueContinentBlink(CChildView& view, std::int32_t continent, std::int32_t mark) {
-    view.QueuePauseMessage();
-    QueueRecord& highlight = AppendMessage(message_type::kContinentHighlight);
-    highlight.a = continent;
-    highlight.b = mark;
-    view.QueuePauseMessage();
-    view.QueuePauseMessage();
-    QueueRecord& repaint = AppendMessage(message_type::kContinentRepaint);
-    repaint.a = continent;
-    repaint.b = mark;
-}
-
 void QueueGainedContinent(CChildView& view) {
     if (g_lastGainedContinent <= 0) return;
     QueueContinentBlink(view, g_lastGainedContinent, 0);
@@ -85,7 +71,7 @@ void QueueGainedContinent(CChildView& view) {
             const std::int32_t next = g_missionOrders[static_cast<std::size_t>(g_currentPlayer)]
                                                      [static_cast<std::size_t>(g_missionProgress)];
             if (next >= 1 && next <= g_continentCount) {
-                QueueContinentBlink(view, next, kMissionPreview);
+                QueueContinentBlink(view, next, kMissionPreviewMark);
             }
         }
         g_retakenMissionContinent = 0;

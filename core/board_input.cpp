@@ -25,7 +25,7 @@ void Beep(CChildView& view) {
 }
 
 bool IsTerritory(std::int32_t territory) {
-    return territory >= 1 && territory <= g_territoryCount && territory <= kMaxTerritories;
+    return IsTerritoryInPlay(territory);
 }
 
 std::int32_t& ArmiesOf(std::int32_t territory) {

@@ -6,6 +6,7 @@
 #include "core/campaign_state.h"
 #include "core/game_state.h"
 #include "core/session_state.h"
+#include "maps/map_catalogue.h"
 
 namespace {
 
@@ -47,11 +48,6 @@ std::string Padded(const std::string& name) {
     return (name + std::string(15, ' ')).substr(0, kTitleLength);
 }
 
-struct MapTitle {
-    const bool* flag;
-    const char* title;
-};
-
 }  // namespace
 
 const DialogTemplate& FameTemplate() {
@@ -77,34 +73,13 @@ bool CFameDlg::DoDataExchange(bool save) {
 namespace board_input {
 
 std::string HighScoreTitle() {
-    static constexpr std::array<const char*, 6> kCampaigns{"",
-                                                           "Worlds        ",
-                                                           "West Pacific  ",
-                                                           "N. Atlantic   ",
-                                                           "Three Nations ",
-                                                           "Marovek       "};
-    if (g_campaignNumber >= 1 && g_campaignNumber <= 5)
-        return kCampaigns[static_cast<std::size_t>(g_campaignNumber)];
+    if (g_campaignNumber >= 1 && g_campaignNumber <= 5) return CampaignScoreTitle(g_campaignNumber);
     if (g_campaignNumber == 6) return Padded(g_campaignName);
     if (g_isMapCustom) return Padded(g_mapName);
     if (g_isMapWorld) return g_playerCount <= 5 ? "World Freeware" : "World         ";
     // The two Three Nations maps have no title of their own.
-    static const std::array<MapTitle, 12> kMaps{{
-        {&g_isMapEurope, "Europe        "},
-        {&g_isMapNorthAmerica, "North America "},
-        {&g_isMapJapanKorea, "Japan Korea   "},
-        {&g_isMapAustralia, "Australia     "},
-        {&g_isMapScandinavia, "Scandinavia   "},
-        {&g_isMapGreatBritain, "Great Britain "},
-        {&g_isMapChina, "China         "},
-        {&g_isMapWorms, "Worms         "},
-        {&g_isMapLinesII, "Lines II      "},
-        {&g_isMapSwampII, "Swamp II      "},
-        {&g_isMapSwamp, "Swamp         "},
-        {&g_isMapRealWorld, "Real world    "},
-    }};
-    for (const MapTitle& map : kMaps)
-        if (*map.flag) return map.title;
+    if (const BuiltinMap* map = SelectedBuiltinMap(); map != nullptr && !map->scoreTitle.empty())
+        return std::string(map->scoreTitle);
     return std::string(kTitleLength, ' ');
 }
 

@@ -56,5 +56,5 @@ bool LoadCampaign(const LoaderContext& context) {
 
 void CChildView::LoadCampaignFile() {
     ViewMapLoadSteps steps(*this);
-    LoadCampaign({platform_.window, platform_.files, fileDialogs_, steps});
+    LoadCampaign({platform_.window, platform_.files, &platform_.fileDialogs, steps});
 }

@@ -159,14 +159,14 @@ CardLayout CCkaartDlg::Layout() const {
     return ExchangeNoticeLayout();
 }
 
-CardWindows::CardWindows(const platform::Files& files)
-    : cards(files, glyphs), trade(files, glyphs), notice(files, glyphs) {}
+CardWindows::CardWindows(const platform::Files& files, raster::GlyphSource& glyphSource)
+    : glyphs(&glyphSource), cards(files, glyphs), trade(files, glyphs), notice(files, glyphs) {}
 
 void DestroyCardWindows(CardWindows* windows) {
     delete windows;
 }
 
 CardWindows& CChildView::Cards() {
-    if (!cardWindows_) cardWindows_.reset(new CardWindows(platform_.files));
+    if (!cardWindows_) cardWindows_.reset(new CardWindows(platform_.files, platform_.glyphs));
     return *cardWindows_;
 }

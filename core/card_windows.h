@@ -127,11 +127,12 @@ const DialogTemplate& CardsWindowTemplate();
 const DialogTemplate& TradeWindowTemplate();
 const DialogTemplate& ExchangeNoticeTemplate();
 
-// The view's card windows. Texts are drawn through `glyphs`; without one only the pictures and
-// the templates' own controls show.
+// The view's card windows. Texts are drawn through `glyphs`; a source that draws no text leaves
+// only the pictures and the templates' own controls.
 struct CardWindows {
-    explicit CardWindows(const platform::Files& files);
-    raster::GlyphSource* glyphs = nullptr;
+    CardWindows(const platform::Files& files, raster::GlyphSource& glyphSource);
+    // The platform's glyph source, which the three windows draw through.
+    raster::GlyphSource* glyphs;
     CKaartenDlg cards;
     CKaartiDlg trade;
     CCkaartDlg notice;

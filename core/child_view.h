@@ -91,9 +91,6 @@ class CChildView {
     void OnLoadMap();
     void OnTestCustomMap();
     void LoadCampaignFile();
-    // The open-file dialog of the loaders, until the platform bundle carries it; without one
-    // every file dialog counts as cancelled.
-    void SetFileDialogs(platform::FileDialogs* dialogs) { fileDialogs_ = dialogs; }
 
     // Built-in maps: sizes, names, texts and set-ups (maps/). A set-up or text answers false when
     // its map's content is missing or refused; the set-up then leaves World set up instead.
@@ -229,11 +226,7 @@ class CChildView {
     void DrawPlayerIcon(std::int32_t code, std::int32_t x, std::int32_t y);
     void OnOceansPicture();
     void OnUpdateOceansPicture(CmdUI& ui);
-    // Text on the board, the decoder of the user's pictures and the tracing progress bar, until
-    // the platform bundle carries them; without them the board has no text, only BMP pictures
-    // are read and no progress is shown.
-    void SetGlyphSource(raster::GlyphSource* glyphs) { glyphs_ = glyphs; }
-    void SetImageDecoder(platform::ImageDecoder* decoder) { imageDecoder_ = decoder; }
+    // The tracing progress bar is optional UI: without one no progress is shown.
     void SetTraceProgress(render::TraceProgress* progress) { traceProgress_ = progress; }
 
     // Rules: deal, reinforcements, attack resolution, turn commands, army count and the scores
@@ -265,7 +258,6 @@ class CChildView {
                                   raster::Point point);
     static void LineDdaCheckPixel(std::int32_t x, std::int32_t y, void* userValue);
     void OnContinents();
-    raster::GlyphSource* Glyphs() const { return glyphs_; }
 
     // Game set-up: New Game, Quick Launch, the reset of game state, personalities and the
     // set-up dialogs (setup/new_game*.cpp, setup/quick_launch.cpp, setup/personalities.cpp).
@@ -329,9 +321,6 @@ class CChildView {
 
   private:
     platform::Platform& platform_;
-    platform::FileDialogs* fileDialogs_ = nullptr;
-    raster::GlyphSource* glyphs_ = nullptr;
-    platform::ImageDecoder* imageDecoder_ = nullptr;
     render::TraceProgress* traceProgress_ = nullptr;
     std::array<std::unique_ptr<platform::Socket, SocketDeleter>, 5> sockets_;
     std::unique_ptr<CardWindows, void (*)(CardWindows*)> cardWindows_{nullptr, &DestroyCardWindows};

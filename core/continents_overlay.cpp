@@ -16,12 +16,6 @@ namespace {
 constexpr std::int32_t kContinentsForOwnColours = 15;
 constexpr std::int32_t kContinentsMission = 1;
 
-std::int32_t Territories() {
-    return std::clamp(g_territoryCount, 0, kMaxTerritories);
-}
-std::int32_t Continents() {
-    return std::clamp(g_continentCount, 0, kMaxContinents);
-}
 bool UsesLargeWindow() {
     return g_continentCount >= kContinentsForOwnColours;
 }
@@ -30,14 +24,15 @@ bool UsesLargeWindow() {
 // whatever happens while the window is open (a tick, a network message) stays when it closes.
 std::array<TerritoryState, kMaxTerritories + 1> OverlayBoard() {
     std::array<TerritoryState, kMaxTerritories + 1> board{};
-    for (std::int32_t t = 1; t <= Territories(); ++t) board[static_cast<std::size_t>(t)] = {0, 1};
-    for (std::int32_t c = 1; c <= Continents(); ++c) {
+    for (std::int32_t t = 1; t <= TerritoriesInPlay(); ++t)
+        board[static_cast<std::size_t>(t)] = {0, 1};
+    for (std::int32_t c = 1; c <= ContinentsInPlay(); ++c) {
         const ContinentRecord& continent = g_continents[static_cast<std::size_t>(c)];
         const std::int32_t owner = UsesLargeWindow() ? c : continents_overlay::ColourIndex(c);
         const int members = std::clamp(continent[kContinentMemberCount], 0, kMaxContinentMembers);
         for (int k = 1; k <= members; ++k) {
             const std::int32_t member = continent[static_cast<std::size_t>(k)];
-            if (member >= 1 && member <= Territories())
+            if (member >= 1 && member <= TerritoriesInPlay())
                 board[static_cast<std::size_t>(member)] = {owner, continent[kContinentBonus]};
         }
     }
@@ -51,7 +46,7 @@ void DrawBoard(CChildView& view, const std::array<TerritoryState, kMaxTerritorie
     const bool hidingWas = g_isHidingActive;
     const bool highlightWas = g_isHighlightOn;
     if (showHidden && g_areTerritoriesHidden) g_isHidingActive = false;
-    for (std::int32_t t = 1; t <= Territories(); ++t) {
+    for (std::int32_t t = 1; t <= TerritoriesInPlay(); ++t) {
         const auto i = static_cast<std::size_t>(t);
         g_isHighlightOn = g_territoryHighlight[i] == 'j';
         view.DrawTerritoryArmies(t, board[i].armies, board[i].owner, g_isHighlightOn);
@@ -66,7 +61,7 @@ void FillLegend(std::array<std::string, N>& entries) {
     for (std::string& entry : entries) entry = " ";
     char line[160];
     if (g_isMapCustom || g_isTestCustomMap || g_isMapSwampII) {
-        for (std::int32_t c = 1; c <= Continents() && static_cast<std::size_t>(c) < N; ++c) {
+        for (std::int32_t c = 1; c <= ContinentsInPlay() && static_cast<std::size_t>(c) < N; ++c) {
             std::snprintf(
                 line, sizeof line, "%s   %d", g_continentNames[static_cast<std::size_t>(c)].c_str(),
                 static_cast<int>(g_continents[static_cast<std::size_t>(c)][kContinentBonus]));
@@ -76,7 +71,7 @@ void FillLegend(std::array<std::string, N>& entries) {
     }
     const auto lines = continents_overlay::BuiltinLegend();
     for (std::size_t i = 0; i < lines.size() && i + 1 < N; ++i) {
-        const std::int32_t bonus = static_cast<std::int32_t>(i) + 1 <= Continents()
+        const std::int32_t bonus = static_cast<std::int32_t>(i) + 1 <= ContinentsInPlay()
                                        ? g_continents[i + 1][kContinentBonus]
                                        : 0;
         std::snprintf(line, sizeof line, lines[i], static_cast<int>(bonus));
@@ -109,10 +104,10 @@ void ShowWindow(CChildView& view, Dialog& dialog) {
 void CChildView::OnContinents() {
     DrawBoard(*this, OverlayBoard(), true);
     if (UsesLargeWindow()) {
-        CValuesDlg window(glyphs_);
+        CValuesDlg window(&platform_.glyphs);
         ShowWindow(*this, window);
     } else {
-        CValues2Dlg window(glyphs_);
+        CValues2Dlg window(&platform_.glyphs);
         ShowWindow(*this, window);
     }
     // The board as the game holds it now, including what changed while the window was open.

@@ -18,17 +18,8 @@ constexpr std::int32_t kDemoGameKind = 5;
 constexpr std::int32_t kDemoPlayers = 9;
 constexpr std::int32_t kMissionContinents = 1;
 
-std::int32_t Territories() {
-    return std::clamp(g_territoryCount, 0, kMaxTerritories);
-}
-std::int32_t Continents() {
-    return std::clamp(g_continentCount, 0, kMaxContinents);
-}
 std::int32_t MemberCount(std::int32_t c) {
     return std::clamp(g_continents[c][kContinentMemberCount], 0, kMaxContinentMembers);
-}
-bool IsTerritory(std::int32_t t) {
-    return t >= 1 && t <= Territories();
 }
 bool IsMemberOf(std::int32_t t, std::int32_t c) {
     for (int k = 1; k <= MemberCount(c); ++k)
@@ -36,7 +27,7 @@ bool IsMemberOf(std::int32_t t, std::int32_t c) {
     return false;
 }
 std::int32_t OwnerOf(std::int32_t t) {
-    return IsTerritory(t) ? g_territories[t].owner : 0;
+    return IsTerritoryInPlay(t) ? g_territories[t].owner : 0;
 }
 // Draws a second player different from the first; with one player there is no other.
 std::int32_t DrawOtherPlayer(platform::Random& random, std::int32_t players, std::int32_t first) {
@@ -67,7 +58,7 @@ void ForEachBorderTerritory(std::int32_t c, Visit visit) {
     const int last = std::clamp(g_maxContinentBorder, 0, kMaxContinentBorder);
     for (int k = 1; k <= last; ++k) {
         const std::int32_t b = g_continentBorders[c][k];
-        if (IsTerritory(b)) visit(b);
+        if (IsTerritoryInPlay(b)) visit(b);
     }
 }
 
@@ -86,7 +77,7 @@ std::int32_t StartArmies(std::int32_t territories, std::int32_t players) {
 
 HeldTable CountHeld(std::int32_t players) {
     HeldTable held{};
-    for (int c = 1; c <= Continents(); ++c) {
+    for (int c = 1; c <= ContinentsInPlay(); ++c) {
         for (int k = 1; k <= MemberCount(c); ++k) {
             const std::int32_t owner = OwnerOf(g_continents[c][k]);
             if (owner >= 1 && owner <= std::min(players, kMaxPlayers)) ++held[owner][c];
@@ -97,7 +88,7 @@ HeldTable CountHeld(std::int32_t players) {
 
 bool PassesContinentShare(const HeldTable& held, std::int32_t players) {
     for (int p = 1; p <= std::min(players, kMaxPlayers); ++p)
-        for (int c = 1; c <= Continents(); ++c)
+        for (int c = 1; c <= ContinentsInPlay(); ++c)
             if (held[p][c] > MemberCount(c) / 3 + 1) return false;
     return true;
 }
@@ -105,7 +96,7 @@ bool PassesContinentShare(const HeldTable& held, std::int32_t players) {
 bool PassesBorderTest(const HeldTable& held, std::int32_t players) {
     bool passes = true;
     for (int p = 1; p <= std::min(players, kMaxPlayers); ++p) {
-        for (int c = 1; c <= Continents(); ++c) {
+        for (int c = 1; c <= ContinentsInPlay(); ++c) {
             ForEachBorderTerritory(c, [&](std::int32_t b) {
                 const std::int32_t e = OutsideNeighboursOf(b, c, p);
                 if (e > 0 && held[p][c] > (e + MemberCount(c)) / 3 + 1) passes = false;
@@ -116,9 +107,9 @@ bool PassesBorderTest(const HeldTable& held, std::int32_t players) {
 }
 
 bool PassesNeutralArmyTest(const HeldTable& held) {
-    for (int c = 1; c <= Continents(); ++c)
+    for (int c = 1; c <= ContinentsInPlay(); ++c)
         if (held[1][c] < 1 || held[2][c] < 1) return false;
-    for (int c = 1; c <= Continents(); ++c) {
+    for (int c = 1; c <= ContinentsInPlay(); ++c) {
         const std::int32_t members = MemberCount(c);
         if (members != 3 && members != 4) continue;
         std::int32_t other = 0;
@@ -140,7 +131,7 @@ bool PassesAllTests(const HeldTable& held, std::int32_t players) {
 }
 
 bool CanDealWithNeutralArmy() {
-    for (int c = 1; c <= Continents(); ++c)
+    for (int c = 1; c <= ContinentsInPlay(); ++c)
         if (MemberCount(c) < 2) return false;
     return true;
 }
@@ -149,7 +140,7 @@ void DealOnce(platform::Random& random, std::int32_t players,
               std::array<std::int32_t, kMaxPlayers + 1>& dealt) {
     for (TerritoryState& t : g_territories) t = TerritoryState{0, 0};
     dealt.fill(0);
-    const std::int32_t territories = Territories();
+    const std::int32_t territories = TerritoriesInPlay();
     for (int t = 1; t <= territories; ++t) g_territories[t].armies = 1;
     const std::int32_t quota = territories / players;
     const std::int32_t full = quota * players;
@@ -176,7 +167,7 @@ void DealOnce(platform::Random& random, std::int32_t players,
 
 void ShuffleMissionOrder(platform::Random& random, std::int32_t player) {
     auto& order = g_missionOrders[player];
-    const std::int32_t continents = Continents();
+    const std::int32_t continents = ContinentsInPlay();
     for (int c = 1; c <= continents; ++c) order[c] = c;
     for (int c = 1; c <= continents; ++c)
         std::swap(order[c], order[random.Next() % continents + 1]);
@@ -206,7 +197,7 @@ void SetUpDealtPlayers(std::int32_t players,
         record[player_field::kTerritories] = dealt[p];
         record[player_field::kArmies] = dealt[p] + g_startArmies;
         for (int c = 1; c <= kMaxContinents; ++c) record[c] = 0;
-        for (int c = 1; c <= Continents(); ++c) {
+        for (int c = 1; c <= ContinentsInPlay(); ++c) {
             bool whole = true;
             for (int k = 1; k <= MemberCount(c); ++k)
                 whole = whole && OwnerOf(g_continents[c][k]) == p;
@@ -221,7 +212,7 @@ void SetUpDealtPlayers(std::int32_t players,
 void HandPlayerOneToDemoPlayer(std::int32_t players) {
     const std::int32_t demo = players + 1;
     g_playerCount = demo;
-    for (int t = 1; t <= Territories(); ++t)
+    for (int t = 1; t <= TerritoriesInPlay(); ++t)
         if (g_territories[t].owner == 1) g_territories[t].owner = demo;
     for (int f = 1; f <= player_field::kContinentBonus; ++f) {
         g_players[demo][f] = g_players[1][f];

@@ -3,6 +3,7 @@
 #include "core/game_clock.h"
 #include "core/game_state.h"
 #include "core/map_loader.h"
+#include "core/queues.h"
 #include "core/session_state.h"
 #include "core/turn_state.h"
 #include "net/net_state.h"
@@ -71,15 +72,7 @@ void ResetTroopExperience() {
 
 void QueueMissionPreview(CChildView& view) {
     const std::int32_t continent = g_missionOrders[1][1];
-    view.QueuePauseMessage();
-    QueueRecord& highlight = AppendMessage(message_type::kContinentHighlight);
-    highlight.a = continent;
-    highlight.b = 100;
-    view.QueuePauseMessage();
-    view.QueuePauseMessage();
-    QueueRecord& repaint = AppendMessage(message_type::kContinentRepaint);
-    repaint.a = continent;
-    repaint.b = 100;
+    QueueContinentBlink(view, continent, kMissionPreviewMark);
 }
 
 void QueueFirstPlacement(CChildView& view, bool localSide) {

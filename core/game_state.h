@@ -2,6 +2,7 @@
 // All tables are 1-based with slot 0 unused and zero-initialised at start.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -66,6 +67,17 @@ struct LabelPosition {
 // Map size.
 extern std::int32_t g_territoryCount;
 extern std::int32_t g_continentCount;
+// The board's counts clamped to the tables, so that no count a file or message set can lead a
+// loop out of them; and whether `t` is one of the board's territories.
+inline std::int32_t TerritoriesInPlay() {
+    return std::clamp(g_territoryCount, 0, kMaxTerritories);
+}
+inline std::int32_t ContinentsInPlay() {
+    return std::clamp(g_continentCount, 0, kMaxContinents);
+}
+inline bool IsTerritoryInPlay(std::int32_t t) {
+    return t >= 1 && t <= TerritoriesInPlay();
+}
 extern std::int32_t g_maxContinentSize;
 extern std::int32_t g_maxContinentBorder;
 extern std::int32_t g_borderTerritoryTotal;

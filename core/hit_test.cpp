@@ -16,12 +16,6 @@ namespace {
 
 constexpr std::int32_t kFarAway = 99999;
 
-std::int32_t Territories() {
-    return g_territoryCount < 0
-               ? 0
-               : (g_territoryCount > kMaxTerritories ? kMaxTerritories : g_territoryCount);
-}
-
 raster::Point LabelOnScreen(std::int32_t territory) {
     const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(territory)];
     return {render::ScaleToScreen(label.x), render::ScaleToScreen(label.y)};
@@ -53,7 +47,7 @@ bool HasTallLabels() {
 template <typename IsCandidate>
 std::int32_t FindTerritory(std::int32_t x, std::int32_t y, IsCandidate isCandidate) {
     const raster::Point point{x, y};
-    const std::int32_t territories = Territories();
+    const std::int32_t territories = TerritoriesInPlay();
     auto reachable = [&](std::int32_t t) {
         const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(t)];
         bool flag = false;

@@ -263,7 +263,7 @@ bool RunCreatingMapsNotice(CChildView& view, bool hidden) {
 
 void CChildView::OnLoadMap() {
     ViewMapLoadSteps steps(*this);
-    LoadMapFile({platform_.window, platform_.files, fileDialogs_, steps});
+    LoadMapFile({platform_.window, platform_.files, &platform_.fileDialogs, steps});
 }
 
 // Test Custom Map loads a map file to be shown with its label points marked; a load that
@@ -277,7 +277,8 @@ void CChildView::OnTestCustomMap() {
     g_isMapCustom = false;
     g_isUserMapLoad = true;
     ViewMapLoadSteps steps(*this);
-    const bool loaded = LoadMapFile({platform_.window, platform_.files, fileDialogs_, steps});
+    const bool loaded =
+        LoadMapFile({platform_.window, platform_.files, &platform_.fileDialogs, steps});
     g_isUserMapLoad = true;
     if (loaded) return;
     g_showTestMarkers = markers;

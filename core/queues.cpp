@@ -132,3 +132,15 @@ void CChildView::AnnounceInitialPlacement() {
     QueuePauseEvent();
     QueuePauseEvent();
 }
+
+void QueueContinentBlink(CChildView& view, std::int32_t continent, std::int32_t mark) {
+    view.QueuePauseMessage();
+    QueueRecord& highlight = AppendMessage(message_type::kContinentHighlight);
+    highlight.a = continent;
+    highlight.b = mark;
+    view.QueuePauseMessage();
+    view.QueuePauseMessage();
+    QueueRecord& repaint = AppendMessage(message_type::kContinentRepaint);
+    repaint.a = continent;
+    repaint.b = mark;
+}

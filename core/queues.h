@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class CChildView;
+
 // One record of either queue; a type uses only some of the values and leaves the rest as they
 // were, and only text records overwrite the text.
 struct QueueRecord {
@@ -81,3 +83,8 @@ QueueRecord& RestartMessages(std::int32_t type);
 // Both counts and read indices back to 0.
 void EmptyQueues();
 bool AreQueuesEmpty();
+
+// The mark a mission's continent blinks with when the mission is previewed.
+inline constexpr std::int32_t kMissionPreviewMark = 100;
+// A continent blinks: highlighted with `mark`, then repainted, with the view's pauses between.
+void QueueContinentBlink(CChildView& view, std::int32_t continent, std::int32_t mark);

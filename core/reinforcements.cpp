@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/board_input.h"
 #include "core/child_view.h"
 #include "core/queues.h"
 #include "core/session_state.h"
@@ -41,15 +42,6 @@ std::int32_t CountPlayersLeft() {
     for (int p = 1; p <= Players(); ++p)
         if (g_players[p][kTerritories] > 0) ++left;
     return left;
-}
-
-std::string ContinentArmiesText(std::int32_t bonus) {
-    char text[64];
-    std::snprintf(text, sizeof text,
-                  bonus == 1 ? "Add %d army based on your continents."
-                             : "Add %d armies based on your continents.",
-                  bonus);
-    return text;
 }
 
 }  // namespace
@@ -171,7 +163,8 @@ void CChildView::ComputeReinforcements() {
             g_isAddForContinents = true;
             g_continentArmiesToAdd = bonus;
             const int times = g_networkSeat > 0 ? 3 : 1;
-            for (int i = 0; i < times; ++i) QueueMessage(ContinentArmiesText(bonus));
+            for (int i = 0; i < times; ++i)
+                QueueMessage(board_input::AddArmiesText(bonus, "continents"));
             g_canAttack = false;
             if (g_canTurnInCards == 'j') g_canCards = false;
             if (mustTurnIn) g_mustTurnInCards = kCardsDemanded;

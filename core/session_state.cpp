@@ -57,3 +57,14 @@ bool g_advancedIpRequest{};
 bool g_isUsersJoinedShown{};
 bool g_isChatWindowShown{};
 bool g_isChatLinePending{};
+
+void SetPlayerStartValues() {
+    g_humanPlayerCount = 1;
+    g_playerCount = 3;
+    g_isOneForOneRule = 'j';
+    g_isJustOpened = g_isGameFromFile = 'n';
+    g_aiMinAttackArmies = 3;
+    for (int p = 1; p <= kMaxPlayers; ++p) g_turnsPlayed[p] = 0;
+    g_roundCounter = 0;
+    g_isGameOver = g_hasAttackedThisTurn = g_isGameWithoutWinner = false;
+}

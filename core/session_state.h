@@ -140,3 +140,7 @@ extern std::array<std::int32_t, kMaxPlayers + 1> g_personalitiesBackup;
 extern std::array<std::int32_t, kMaxPlayers + 1> g_avengeTargetsBackup;
 extern std::array<std::int32_t, kMaxPlayers + 1> g_unstableMarksBackup;
 extern bool g_isRandomMixBackup;
+
+// The players' and the game's start values that the program's start and every new game share:
+// one local player of three, no turn played, no game over.
+void SetPlayerStartValues();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/board_input.h"
 #include "core/child_view.h"
 #include "core/reinforcements.h"
 #include "core/session_state.h"
@@ -18,28 +19,11 @@ namespace {
 
 constexpr std::int32_t kMovesPerTurn = 7;
 
-std::int32_t Territories() {
-    return std::clamp(g_territoryCount, 0, kMaxTerritories);
-}
-
-bool IsTerritory(std::int32_t t) {
-    return t >= 1 && t <= Territories();
-}
-
 // Visits the neighbours of t: at most 11, the list ends at the first 0.
 template <typename Visit>
 void ForEachNeighbour(std::int32_t t, Visit visit) {
     for (int k = 1; k <= kMaxNeighbours && g_neighbours[t][k] != 0; ++k)
-        if (IsTerritory(g_neighbours[t][k])) visit(g_neighbours[t][k]);
-}
-
-std::string TerritoryArmiesText(std::int32_t armies) {
-    char text[64];
-    std::snprintf(text, sizeof text,
-                  armies == 1 ? "Add %d army based on your territories."
-                              : "Add %d armies based on your territories.",
-                  armies);
-    return text;
+        if (IsTerritoryInPlay(g_neighbours[t][k])) visit(g_neighbours[t][k]);
 }
 
 bool IsNextToAStronghold(std::int32_t t) {
@@ -56,7 +40,7 @@ namespace turn_commands {
 
 ActionState ProbeActions(std::int32_t player) {
     ActionState state;
-    for (int t = 1; t <= Territories(); ++t) {
+    for (int t = 1; t <= TerritoriesInPlay(); ++t) {
         if (g_territories[t].owner != player || g_territories[t].armies < 2) continue;
         std::int64_t enemyArmies = 0;
         bool ownNeighbour = false;
@@ -85,9 +69,9 @@ void CChildView::IsNextToStronghold(std::int32_t territory, bool* refused) {
     *refused = false;
     // A stronghold may stand next to another only when every territory of the player does.
     bool hasFreeTerritory = false;
-    for (int t = Territories(); t >= 1 && !hasFreeTerritory; --t)
+    for (int t = TerritoriesInPlay(); t >= 1 && !hasFreeTerritory; --t)
         hasFreeTerritory = g_territories[t].owner == g_currentPlayer && !IsNextToAStronghold(t);
-    if (hasFreeTerritory && IsTerritory(territory) && IsNextToAStronghold(territory))
+    if (hasFreeTerritory && IsTerritoryInPlay(territory) && IsNextToAStronghold(territory))
         *refused = true;
 }
 
@@ -111,7 +95,7 @@ void CChildView::OnAdd() {
     g_isAddForTerritories = true;
     g_canAttack = g_canCards = g_canSave = g_canSaveAs = false;
     g_canCancel = true;
-    QueueMessage(TerritoryArmiesText(g_territoryArmiesToAdd));
+    QueueMessage(board_input::AddArmiesText(g_territoryArmiesToAdd, "territories"));
 }
 
 void CChildView::OnCancel() {
@@ -153,7 +137,7 @@ void CChildView::OnCancel() {
     }
     g_canCancel = false;
     g_isAttackFrom = g_isAttackTo = g_isMoveFrom = g_isMoveTo = g_isAddForTerritories = false;
-    for (int t = 1; t <= Territories(); ++t) {
+    for (int t = 1; t <= TerritoriesInPlay(); ++t) {
         if (g_territoryHighlight[t] != 'j') continue;
         g_territoryHighlight[t] = 'n';
         MarkTerritoryAndSync(t);

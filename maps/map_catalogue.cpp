@@ -225,6 +225,13 @@ std::string_view CampaignTitle(int campaign) {
     return kCampaignTitles[static_cast<std::size_t>(campaign)];
 }
 
+std::string CampaignScoreTitle(int campaign) {
+    constexpr std::size_t kScoreTitleLength = 14;
+    std::string title(CampaignTitle(campaign));
+    if (!title.empty()) title.resize(kScoreTitleLength, ' ');
+    return title;
+}
+
 namespace maps {
 
 void SetBuiltinMapSize() {

@@ -67,6 +67,8 @@ std::vector<const BuiltinMap*> MapMenuOrder();
 std::vector<const BuiltinMap*> CampaignMaps(int campaign);
 // The title of built-in campaign 1..5, empty for any other number.
 std::string_view CampaignTitle(int campaign);
+// The same padded with spaces to a score title's 14 characters; empty for any other number.
+std::string CampaignScoreTitle(int campaign);
 
 // Owned territories per reinforcement army on a map of `territories` territories.
 constexpr std::int32_t ReinforcementDivisorFor(std::int32_t territories) {

@@ -21,15 +21,6 @@ using raster::Surface;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kBlack = 0;
 
-void Put16(std::vector<std::uint8_t>& out, int value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-}
-
-int Get16(const std::vector<std::uint8_t>& in, std::size_t at) {
-    return static_cast<std::int16_t>(in[at] | (in[at + 1] << 8));
-}
-
 std::string Format(const char* format, int a, int b = 0, int c = 0, int d = 0) {
     char text[200];
     std::snprintf(text, sizeof text, format, a, b, c, d);
@@ -321,52 +312,6 @@ void CheckContacts(const Analysis& a, const PictureRules& rules, std::vector<std
 }
 
 }  // namespace
-
-std::optional<std::vector<std::uint8_t>> EncodeOutlineFile(const OutlineSet& outlines) {
-    const int n = outlines.rows.empty() ? 0 : static_cast<int>(outlines.rows.size()) - 1;
-    if (n > kMaxOutlineTerritories) return std::nullopt;
-    std::vector<std::uint8_t> out;
-    Put16(out, n);
-    for (int t = 1; t <= n; ++t) {
-        const int last = static_cast<int>(outlines.rows[t].size()) - 1;
-        if (last > kMaxOutlineIndex) return std::nullopt;
-        Put16(out, last);
-    }
-    for (int t = 1; t <= n; ++t)
-        for (const Point& p : outlines.rows[t]) {
-            if (p.x < -32768 || p.x > 32767 || p.y < -32768 || p.y > 32767) return std::nullopt;
-            Put16(out, p.x);
-            Put16(out, p.y);
-        }
-    return out;
-}
-
-std::optional<OutlineSet> DecodeOutlineFile(const std::vector<std::uint8_t>& bytes,
-                                            std::string* error) {
-    auto fail = [&](const std::string& why) -> std::optional<OutlineSet> {
-        if (error) *error = why;
-        return std::nullopt;
-    };
-    if (bytes.size() < 2) return fail("outline file shorter than its count");
-    const int n = Get16(bytes, 0);
-    if (n < 0 || n > kMaxOutlineTerritories) return fail("outline file holds too many territories");
-    std::size_t at = 2;
-    if (bytes.size() < at + 2u * static_cast<std::size_t>(n)) return fail("outline file cut short");
-    OutlineSet set;
-    set.rows.resize(static_cast<std::size_t>(n) + 1);
-    std::vector<int> last(static_cast<std::size_t>(n) + 1, -1);
-    for (int t = 1; t <= n; ++t, at += 2) {
-        last[t] = Get16(bytes, at);
-        if (last[t] > kMaxOutlineIndex) return fail("outline longer than 5001 points");
-    }
-    for (int t = 1; t <= n; ++t)
-        for (int i = 0; i <= last[t]; ++i, at += 4) {
-            if (bytes.size() < at + 4) return fail("outline file cut short");
-            set.rows[t].push_back(Point{Get16(bytes, at), Get16(bytes, at + 2)});
-        }
-    if (at != bytes.size()) return fail("outline file longer than its outlines");
-    return set;
-}
 
 Point PaintPoint(const MapArt& art, int size, std::int32_t territory, int shiftY) {
     std::int32_t x = 0, y = 0;

@@ -9,27 +9,16 @@
 
 #include "maps/world_art.h"
 #include "platform/raster/surface.h"
+#include "render/outline_file.h"
 
 struct CodeMapContent;
 
 namespace maps {
 
-// Every territory's outline at one screen size: row t (1..n) holds points 0..c of territory t;
-// row 0 is unused, and an empty row is written with a negative count.
-struct OutlineSet {
-    std::vector<std::vector<raster::Point>> rows;
-};
-
-inline constexpr int kMaxOutlineTerritories = 200;
-inline constexpr int kMaxOutlineIndex = 5000;
-
-// The outline file: a 16-bit territory count, a signed 16-bit last-point index per territory,
-// then the points (16-bit x, 16-bit y) of each territory with an index of 0 or more, all
-// little-endian. Rows too long for the file are refused (empty result).
-std::optional<std::vector<std::uint8_t>> EncodeOutlineFile(const OutlineSet& outlines);
-// Refuses a short or overlong file, a count above 200 and an index above 5000.
-std::optional<OutlineSet> DecodeOutlineFile(const std::vector<std::uint8_t>& bytes,
-                                            std::string* error);
+// The outline codec lives with the outline tables; these names serve the generators.
+using render::DecodeOutlineFile;
+using render::EncodeOutlineFile;
+using render::OutlineSet;
 
 // What a picture of one map at one screen size must satisfy.
 struct PictureRules {

@@ -1,6 +1,10 @@
 // Everything outside the game that the game view reaches, held by reference.
 #pragma once
 
+namespace raster {
+class GlyphSource;
+}
+
 namespace platform {
 
 class WindowServices;
@@ -12,6 +16,8 @@ class Clock;
 class Random;
 class SocketFactory;
 class Transfer;
+class FileDialogs;
+class ImageDecoder;
 
 struct Platform {
     WindowServices& window;
@@ -23,6 +29,9 @@ struct Platform {
     Random& random;
     SocketFactory& sockets;
     Transfer& transfer;
+    FileDialogs& fileDialogs;
+    raster::GlyphSource& glyphs;
+    ImageDecoder& imageDecoder;
 };
 
 }  // namespace platform

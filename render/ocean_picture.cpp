@@ -42,16 +42,13 @@ void CChildView::OnOceansPicture() {
     const std::string folder = PicturesFolder(platform_.files);
     SetOneCharacterText(g_statusText, ' ');
     const std::optional<std::string> chosen =
-        fileDialogs_ != nullptr
-            ? fileDialogs_->OpenFile(kFilter, platform::JoinPath(folder, kPatterns))
-            : std::nullopt;
+        platform_.fileDialogs.OpenFile(kFilter, platform::JoinPath(folder, kPatterns));
     if (!chosen) return;
 
     std::optional<raster::Surface> picture;
     if (const std::optional<platform::Bytes> bytes =
             platform_.files.Read(*chosen, render::kMaxPictureFileBytes)) {
-        picture = imageDecoder_ != nullptr ? imageDecoder_->Decode(*bytes, nullptr)
-                                           : raster::ReadBmp(*bytes, nullptr);
+        picture = platform_.imageDecoder.Decode(*bytes, nullptr);
     }
     // The picture goes in by temporary file and rename: a failed write leaves the old one.
     const std::string target = platform::JoinPath(g_userFilesFolder, kOceanPictureName);

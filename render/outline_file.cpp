@@ -1,4 +1,4 @@
-// Reading outline files: checked whole before anything reaches the outline tables.
+// The outline-file codec: field by field, little-endian, checked whole before anything is used.
 #include "render/outline_file.h"
 
 #include "render/render_state.h"
@@ -6,69 +6,73 @@
 namespace render {
 namespace {
 
-std::int32_t ReadU16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::int32_t>(bytes[at] | (bytes[at + 1] << 8));
+using raster::Point;
+
+void Put16(std::vector<std::uint8_t>& out, int value) {
+    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
+    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
 }
 
-std::int16_t ReadI16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(ReadU16(bytes, at)));
-}
-
-bool Fail(std::string* error, const std::string& why) {
-    if (error != nullptr) *error = why;
-    return false;
+int Get16(const std::vector<std::uint8_t>& in, std::size_t at) {
+    return static_cast<std::int16_t>(in[at] | (in[at + 1] << 8));
 }
 
 }  // namespace
 
+std::optional<std::vector<std::uint8_t>> EncodeOutlineFile(const OutlineSet& outlines) {
+    const int n = outlines.rows.empty() ? 0 : static_cast<int>(outlines.rows.size()) - 1;
+    if (n > kMaxTerritories) return std::nullopt;
+    std::vector<std::uint8_t> out;
+    Put16(out, n);
+    for (int t = 1; t <= n; ++t) {
+        const int last = static_cast<int>(outlines.rows[t].size()) - 1;
+        if (last > kMaxOutlineIndex) return std::nullopt;
+        Put16(out, last);
+    }
+    for (int t = 1; t <= n; ++t)
+        for (const Point& p : outlines.rows[t]) {
+            if (p.x < -32768 || p.x > 32767 || p.y < -32768 || p.y > 32767) return std::nullopt;
+            Put16(out, p.x);
+            Put16(out, p.y);
+        }
+    return out;
+}
+
+std::optional<OutlineSet> DecodeOutlineFile(const std::vector<std::uint8_t>& bytes,
+                                            std::string* error, std::optional<int> territories) {
+    auto fail = [&](const std::string& why) -> std::optional<OutlineSet> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    if (bytes.size() < 2) return fail("outline file shorter than its count");
+    const int n = Get16(bytes, 0);
+    if (n < 0 || n > kMaxTerritories) return fail("outline file holds too many territories");
+    if (territories && n != *territories)
+        return fail("outline file holds " + std::to_string(n) + " territories, the map " +
+                    std::to_string(*territories));
+    std::size_t at = 2;
+    if (bytes.size() < at + 2u * static_cast<std::size_t>(n)) return fail("outline file cut short");
+    std::vector<int> last(static_cast<std::size_t>(n) + 1, -1);
+    std::size_t expected = at + 2u * static_cast<std::size_t>(n);
+    for (int t = 1; t <= n; ++t, at += 2) {
+        last[t] = Get16(bytes, at);
+        if (last[t] > kMaxOutlineIndex) return fail("outline longer than 5001 points");
+        if (last[t] >= 0) expected += 4u * (static_cast<std::size_t>(last[t]) + 1);
+    }
+    // The exact length is known before any point is read.
+    if (bytes.size() < expected) return fail("outline file cut short");
+    if (bytes.size() > expected) return fail("outline file longer than its outlines");
+    OutlineSet set;
+    set.rows.resize(static_cast<std::size_t>(n) + 1);
+    for (int t = 1; t <= n; ++t)
+        for (int i = 0; i <= last[t]; ++i, at += 4)
+            set.rows[t].push_back(Point{Get16(bytes, at), Get16(bytes, at + 2)});
+    return set;
+}
+
 std::size_t MaxOutlineFileSize() {
     return 2 + 2 * kMaxTerritories +
            static_cast<std::size_t>(kMaxTerritories) * (kMaxOutlineIndex + 1) * 4;
-}
-
-std::optional<OutlineFile> ParseOutlineFile(const std::vector<std::uint8_t>& bytes, int territories,
-                                            std::string* error) {
-    if (bytes.size() < 2) {
-        Fail(error, "the file is shorter than its territory count");
-        return std::nullopt;
-    }
-    const int n = ReadU16(bytes, 0);
-    if (n > kMaxTerritories || n != territories) {
-        Fail(error, "the file holds " + std::to_string(n) + " territories, the map " +
-                        std::to_string(territories));
-        return std::nullopt;
-    }
-    const std::size_t countsEnd = 2 + 2 * static_cast<std::size_t>(n);
-    if (bytes.size() < countsEnd) {
-        Fail(error, "the file ends inside its counts");
-        return std::nullopt;
-    }
-    OutlineFile file;
-    std::size_t expected = countsEnd;
-    for (int t = 1; t <= n; ++t) {
-        const std::int16_t count = ReadI16(bytes, 2 * static_cast<std::size_t>(t));
-        if (count > kMaxOutlineIndex) {
-            Fail(error, "territory " + std::to_string(t) + " has too many points");
-            return std::nullopt;
-        }
-        file.counts.push_back(count);
-        if (count >= 0) expected += 4 * (static_cast<std::size_t>(count) + 1);
-    }
-    if (bytes.size() != expected) {
-        Fail(error, "the file is " + std::to_string(bytes.size()) + " bytes long, not " +
-                        std::to_string(expected));
-        return std::nullopt;
-    }
-    std::size_t at = countsEnd;
-    file.points.resize(static_cast<std::size_t>(n));
-    for (int t = 1; t <= n; ++t) {
-        const std::int16_t count = file.counts[static_cast<std::size_t>(t - 1)];
-        auto& row = file.points[static_cast<std::size_t>(t - 1)];
-        for (int i = 0; i <= count; ++i, at += 4) {
-            row.push_back(raster::Point{ReadI16(bytes, at), ReadI16(bytes, at + 2)});
-        }
-    }
-    return file;
 }
 
 std::string OutlineFileName(const std::string& mapCode, int screenSize) {

@@ -1,4 +1,4 @@
-// Outline files: every territory's outline of one built-in map at one screen size.
+// Outline files: every territory's outline of one map at one screen size, and their one codec.
 #pragma once
 
 #include <cstdint>
@@ -10,21 +10,27 @@
 
 namespace render {
 
-// Little-endian: N (16 bits, at most 200), then N signed 16-bit counts (the index of each
-// territory's last point, at most 5000; negative: no points), then for each territory with a
-// count of 0 or more, count + 1 records of 16-bit x and 16-bit y.
-struct OutlineFile {
-    std::vector<std::int16_t> counts;                // [t - 1] for territory t
-    std::vector<std::vector<raster::Point>> points;  // [t - 1]: points 0..count, or none
+// Every territory's outline at one screen size: row t (1..n) holds points 0..c of territory t;
+// row 0 is unused, and an empty row is written with a negative count.
+struct OutlineSet {
+    std::vector<std::vector<raster::Point>> rows;
 };
+
+// The file, little-endian: N (16 bits, at most 200), then N signed 16-bit counts (the index of
+// each territory's last point, at most 5000; negative: no points), then for each territory with
+// a count of 0 or more, count + 1 records of 16-bit x and 16-bit y. Rows too long for the file
+// are refused (empty result).
+std::optional<std::vector<std::uint8_t>> EncodeOutlineFile(const OutlineSet& outlines);
+
+// Reads the whole file's bytes, checking N, every count and the exact length; when
+// `territories` is given, N must equal it (the current map's count). On any fault: nullopt and
+// `error` says why.
+std::optional<OutlineSet> DecodeOutlineFile(const std::vector<std::uint8_t>& bytes,
+                                            std::string* error,
+                                            std::optional<int> territories = std::nullopt);
 
 // The largest file that can be valid.
 std::size_t MaxOutlineFileSize();
-
-// Reads the whole file's bytes, checking every count and the exact length. `territories` is the
-// current map's count, which N must equal. On any fault: nullopt and `error` says why.
-std::optional<OutlineFile> ParseOutlineFile(const std::vector<std::uint8_t>& bytes, int territories,
-                                            std::string* error);
 
 // The file's name for a map code and screen size: "Mrvekmap" + code + digit + ".dat".
 std::string OutlineFileName(const std::string& mapCode, int screenSize);

@@ -46,18 +46,17 @@ void CChildView::OpenMapCacheFile() {
     const std::string path = platform::JoinPath(g_programFolder, "res/maps/" + name);
     const std::optional<platform::Bytes> bytes =
         platform_.files.Read(path, render::MaxOutlineFileSize() + 1);
-    std::optional<render::OutlineFile> file;
-    if (bytes) file = render::ParseOutlineFile(*bytes, g_territoryCount, nullptr);
+    std::optional<render::OutlineSet> file;
+    if (bytes) file = render::DecodeOutlineFile(*bytes, nullptr, g_territoryCount);
     if (!file) {
         ForgetOutlines();
         return;
     }
     g_mapCachePath = path;
     g_outlineCounts.fill(-1);
-    for (std::size_t i = 0; i < file->counts.size(); ++i) {
-        const std::size_t t = i + 1;
-        g_outlineCounts[t] = file->counts[i];
-        const auto& points = file->points[i];
+    for (std::size_t t = 1; t < file->rows.size(); ++t) {
+        const auto& points = file->rows[t];
+        g_outlineCounts[t] = static_cast<std::int16_t>(static_cast<int>(points.size()) - 1);
         for (std::size_t k = 0; k < points.size(); ++k) {
             g_outlineX[t][k] = static_cast<std::int16_t>(points[k].x);
             g_outlineY[t][k] = static_cast<std::int16_t>(points[k].y);

@@ -196,7 +196,8 @@ void CChildView::DrawPlayersPanel() {
             DrawBox(g_mapDC, p, origin);
         }
     }
-    const Writer writer{g_mapDC, glyphs_, IsSmall() ? g_fontSansSerif6 : g_fontSansSerif8};
+    const Writer writer{g_mapDC, &platform_.glyphs,
+                        IsSmall() ? g_fontSansSerif6 : g_fontSansSerif8};
     for (int p = 1; p <= players; ++p) DrawRowTexts(writer, p, origin);
     if (ShowsActingPlayer() && g_currentPlayer >= 1) {
         g_actingPlayerName =

@@ -94,7 +94,7 @@ void CChildView::PaintTerritory(std::int32_t x, std::int32_t y, const std::strin
     const render::LabelRequest label{p,          fill,  code,      countText, highlight,
                                      stronghold, owner, territory, armies};
     if (const std::optional<render::IconRequest> icon =
-            render::DrawTerritoryLabel(g_mapDC, glyphs_, label)) {
+            render::DrawTerritoryLabel(g_mapDC, &platform_.glyphs, label)) {
         DrawPlayerIcon(icon->code, icon->at.x, icon->at.y);
     }
 }

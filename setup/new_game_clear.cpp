@@ -53,14 +53,7 @@ void ResetPlayersAndCampaign() {
     g_isNormalLevel = true;
     g_personalities = StoredPersonalities();
     g_isRandomMix = g_settings[kRandomMixOffset] != 0;
-    g_humanPlayerCount = 1;
-    g_playerCount = 3;
-    g_isOneForOneRule = 'j';
-    g_isJustOpened = g_isGameFromFile = 'n';
-    g_aiMinAttackArmies = 3;
-    for (int p = 1; p <= kMaxPlayers; ++p) g_turnsPlayed[p] = 0;
-    g_roundCounter = 0;
-    g_isGameOver = g_hasAttackedThisTurn = g_isGameWithoutWinner = false;
+    SetPlayerStartValues();
     g_mapName.clear();
 }
 

@@ -8,6 +8,7 @@
 #include "core/game_clock.h"
 #include "core/game_state.h"
 #include "core/map_selection.h"
+#include "core/queues.h"
 #include "core/session_state.h"
 #include "core/turn_state.h"
 #include "platform/clock.h"
@@ -28,7 +29,6 @@ using platform::MessageButtons;
 using platform::MessageIcon;
 
 constexpr std::int32_t kPlacementSound = 6;
-constexpr std::int32_t kMissionPreview = 100;
 
 bool IsNetworkGame() {
     return g_gameKind == kNetworkHost || g_gameKind == kNetworkJoined;
@@ -38,15 +38,7 @@ bool IsNetworkGame() {
 void QueueMissionPreview(CChildView& view) {
     const std::int32_t player = std::clamp(g_currentPlayer, 1, kMaxPlayers);
     const std::int32_t continent = g_missionOrders[static_cast<std::size_t>(player)][1];
-    view.QueuePauseMessage();
-    QueueRecord& highlight = AppendMessage(message_type::kContinentHighlight);
-    highlight.a = continent;
-    highlight.b = kMissionPreview;
-    view.QueuePauseMessage();
-    view.QueuePauseMessage();
-    QueueRecord& repaint = AppendMessage(message_type::kContinentRepaint);
-    repaint.a = continent;
-    repaint.b = kMissionPreview;
+    QueueContinentBlink(view, continent, kMissionPreviewMark);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "core/game_state.h"
 #include "core/session_state.h"
 #include "core/turn_state.h"
+#include "maps/map_catalogue.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "shell/settings.h"
@@ -22,31 +23,6 @@ std::int32_t g_joinedSeatCount = 0;
 
 namespace {
 
-struct MapTitle {
-    const bool* flag;
-    const char* title;
-};
-
-constexpr std::array<MapTitle, 15> kMapTitles{{
-    {&g_isMapWorld, "World         "},
-    {&g_isMapEurope, "Europe        "},
-    {&g_isMapNorthAmerica, "North America "},
-    {&g_isMapRealWorld, "Real world    "},
-    {&g_isMapJapanKorea, "Japan Korea   "},
-    {&g_isMapAustralia, "Australia     "},
-    {&g_isMapScandinavia, "Scandinavia   "},
-    {&g_isMapGreatBritain, "Great Britain "},
-    {&g_isMapChina, "China         "},
-    {&g_isMapWorms, "Worms         "},
-    {&g_isMapLinesII, "Lines II      "},
-    {&g_isMapSwamp, "Swamp         "},
-    {&g_isMapSwampII, "Swamp II      "},
-    {&g_isMapThreeNationsA, "Three Nations "},
-    {&g_isMapThreeNationsB, "Three Nations "},
-}};
-
-constexpr std::array<const char*, 6> kCampaignTitles{
-    "", "Worlds        ", "West Pacific  ", "N. Atlantic   ", "Three Nations ", "Marovek       "};
 constexpr std::int32_t kOwnCampaign = 6;
 constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -94,12 +70,14 @@ namespace scores {
 
 std::string Title() {
     if (g_campaignNumber >= 1 && g_campaignNumber < kOwnCampaign)
-        return kCampaignTitles[g_campaignNumber];
+        return CampaignScoreTitle(g_campaignNumber);
     if (g_campaignNumber == kOwnCampaign) return g_campaignName.substr(0, kTitleWidth);
     if (g_campaignNumber > kOwnCampaign) return {};
     if (g_isMapCustom) return g_mapName.substr(0, kTitleWidth);
-    for (const MapTitle& map : kMapTitles)
-        if (*map.flag) return map.title;
+    // A map without a title of its own goes by the title of the campaign that plays it.
+    if (const BuiltinMap* map = SelectedBuiltinMap())
+        return map->scoreTitle.empty() ? CampaignScoreTitle(map->campaign)
+                                       : std::string(map->scoreTitle);
     return {};
 }
 

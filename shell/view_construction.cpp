@@ -105,14 +105,8 @@ void FindCurrentDirectory(platform::Platform& platform) {
 
 void SetGameStartValues() {
     g_currentPlayer = g_lossesShown = 0;
-    g_humanPlayerCount = 1;
-    g_playerCount = 3;
-    g_isOneForOneRule = 'j';
-    g_isJustOpened = g_isGameFromFile = 'n';
-    g_aiMinAttackArmies = 3;
-    for (int p = 1; p <= kMaxPlayers; ++p) g_turnsPlayed[p] = 0;
-    g_roundCounter = 0;
-    g_isGameOver = g_hasAttackedThisTurn = g_hasFinishedGame = g_isGameWithoutWinner = false;
+    SetPlayerStartValues();
+    g_hasFinishedGame = false;
     g_exitReason = 0;
     g_ackPendingCode = g_ackTicks = g_ackResends = g_ackSocket = 0;
     for (int p = 1; p <= kMaxPlayers; ++p) g_playerRecordSnapshot[p] = g_players[p];

@@ -1,9 +1,10 @@
 // Makes the imagined maps (Worms, Lines II, Swamp, Swamp II, Three Nations A and B) from their
 // inputs in tools/imagined: their board pictures and outline files, or their tables.
 // Usage: gen_imagined_maps <inputs folder> <res folder> <input file>...
-//          writes <res>/bitmaps/<id>.bmp for the three sizes and <res>/maps/Mrvekmap<code><size>.dat
-//          (none for Three Nations B, whose outlines the board traces); fails when the game's
-//          compiled tables differ from what the inputs make, or when a drawing rule is broken.
+//          writes <res>/bitmaps/<id>.bmp for the three sizes and
+//          <res>/maps/Mrvekmap<code><size>.dat (none for Three Nations B, whose outlines the board
+//          traces); fails when the game's compiled tables differ from what the inputs make, or when
+//          a drawing rule is broken.
 //        gen_imagined_maps <inputs folder> <res folder> --draft <input file>...
 //          the same without the comparison, writing even a broken drawing (to look at it);
 //        gen_imagined_maps <inputs folder> --print-content | --print-texts
@@ -79,11 +80,11 @@ int Write(const fs::path& inputs, const fs::path& res, const std::string& file, 
     if (!errors.empty() && !draft) return 1;
     for (const mapgen::Drawing& d : map->drawings) {
         const int id = map->map->bitmaps[d.size - 1];
-        if (!WriteFile(res / "bitmaps" / (std::to_string(id) + ".bmp"), raster::WriteBmp(d.picture)))
+        if (!WriteFile(res / "bitmaps" / (std::to_string(id) + ".bmp"),
+                       raster::WriteBmp(d.picture)))
             return Fail("cannot write into " + res.string());
         if (map->map->flag == &g_isMapThreeNationsB) continue;  // traced by the board
-        const auto outlines =
-            maps::EncodeOutlineFile(mapgen::Outlines(d, map->layout.territories));
+        const auto outlines = maps::EncodeOutlineFile(mapgen::Outlines(d, map->layout.territories));
         if (!outlines) return Fail(map->Key() + ": an outline does not fit the outline file");
         const std::string name =
             "Mrvekmap" + std::string(map->map->code) + std::to_string(d.size) + ".dat";

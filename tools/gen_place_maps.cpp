@@ -82,8 +82,16 @@ int main(int argc, char** argv) {
     if (mode == "--search") {
         const int attempts = argc > 5 ? std::atoi(argv[5]) : 20;
         const std::uint64_t seed = argc > 6 ? std::strtoull(argv[6], nullptr, 10) : 1;
-        const auto art = SearchArt(*place, *countries, *layout, *plan, attempts, seed);
-        if (!art) return Fail("no sound label points found");
+        OwnedArt best;
+        const auto art = SearchArt(*place, *countries, *layout, *plan, attempts, seed, &best);
+        if (!art) {
+            // The nearest miss is drawn, to be looked at.
+            const Drawing d = Draw(*place, *countries, *layout, *plan, best.View());
+            for (int size = 1; size <= 3 && !best.labelsSize23.empty(); ++size)
+                WriteMapFiles(res, place->map->bitmaps[size - 1], std::string(place->map->code),
+                              size, d.sizes[size - 1], &error);
+            return Fail("no sound label points found");
+        }
         const Drawing d = Draw(*place, *countries, *layout, *plan, art->View());
         std::printf("%s\n%s", ArtSource(prefix, art->View()).c_str(),
                     ContentSource(prefix, d.tables, art->View()).c_str());

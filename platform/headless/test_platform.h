@@ -1,15 +1,19 @@
-// A whole headless platform for tests: recording services, scripted dialogs and transfers, the
-// in-memory network, a manual clock and real files below a home folder of the test's choice.
+// A whole headless platform for tests: recording services, scripted dialogs, file dialogs and
+// transfers, the in-memory network, a manual clock, a glyph slot, the BMP decoder and real files
+// below a home folder of the test's choice.
 #pragma once
 
 #include <map>
 #include <string>
 
+#include "platform/headless/glyphs.h"
+#include "platform/headless/image_decoder.h"
 #include "platform/headless/loopback_sockets.h"
 #include "platform/headless/manual_clock.h"
 #include "platform/headless/recording_services.h"
 #include "platform/headless/recording_window.h"
 #include "platform/headless/scripted_dialog_host.h"
+#include "platform/headless/scripted_file_dialogs.h"
 #include "platform/headless/scripted_transfer.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_files.h"
@@ -33,6 +37,10 @@ struct TestPlatform {
     platform::Random random;
     LoopbackSocketFactory sockets;
     ScriptedTransfer transfer;
+    ScriptedFileDialogs fileDialogs;
+    // Empty until a test installs its glyph source with glyphs.Use().
+    GlyphSlot glyphs;
+    BmpImageDecoder imageDecoder;
     platform::Platform platform;
 };
 

@@ -22,6 +22,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/qt/qt_images.h"
+
 namespace qtplatform {
 
 namespace {
@@ -58,18 +60,6 @@ std::string FromWidgetLines(const QString& text) {
     return ToLatin1(QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
 }
 
-QImage ToImage(const raster::Surface& surface) {
-    QImage image(surface.Width(), surface.Height(), QImage::Format_RGB32);
-    for (int y = 0; y < surface.Height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < surface.Width(); ++x) {
-            const raster::Colour c = surface.Pixel(x, y);
-            line[x] = qRgb(raster::RedOf(c), raster::GreenOf(c), raster::BlueOf(c));
-        }
-    }
-    return image;
-}
-
 QStringList ToStringList(const std::vector<std::string>& items) {
     QStringList list;
     for (const std::string& item : items) list << FromLatin1(item);
@@ -99,6 +89,9 @@ class QtDialogWindow : public QDialog, public platform::DialogView {
     CDialog& Model() { return model_; }
     void SyncAll();
     void SetModal(bool modal) { modal_ = modal; }
+    // As the classic dialog manager does when the init handler asks for it: the first field
+    // that takes the focus gets it, and an edit field's text is selected so typing replaces it.
+    void FocusFirstControl();
 
     void ControlChanged(int controlId) override;
     void CaptionChanged() override { setWindowTitle(FromLatin1(model_.Caption())); }
@@ -252,6 +245,17 @@ void QtDialogWindow::SyncAll() {
     OpacityChanged();
 }
 
+void QtDialogWindow::FocusFirstControl() {
+    // Buttons are left alone: a focused button would take the default from OK.
+    for (QWidget* w : widgets_) {
+        if (!w->isEnabled() || w->isHidden() || qobject_cast<QAbstractButton*>(w)) continue;
+        if (w->focusPolicy() == Qt::NoFocus) continue;
+        w->setFocus(Qt::TabFocusReason);
+        if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
+        return;
+    }
+}
+
 void QtDialogWindow::ControlChanged(int controlId) {
     const auto& controls = model_.Template().controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -330,7 +334,7 @@ void QtDialogWindow::paintEvent(QPaintEvent*) {
     raster::Surface surface(width(), height(), kDialogFace);
     model_.OnPaint(surface);
     QPainter painter(this);
-    painter.drawImage(0, 0, ToImage(surface));
+    painter.drawImage(0, 0, ToQImage(surface));
 }
 
 QtDialogHost::QtDialogHost(QWidget* parent) : parent_(parent) {}
@@ -370,8 +374,9 @@ int QtDialogHost::RunModal(CDialog& dialog) {
     if (!opened) return -1;
     QPointer<QtDialogWindow> window(opened);
     window->SetModal(true);
-    dialog.OnInitDialog();
+    const bool focusFirst = dialog.OnInitDialog();
     window->SyncAll();
+    if (focusFirst) window->FocusFirstControl();
     if (!dialog.Ended()) window->exec();
     windows_.erase(&dialog);
     delete window.data();  // detaches the model; nullptr when the window went with its parent
@@ -383,8 +388,9 @@ int QtDialogHost::RunModal(CDialog& dialog) {
 bool QtDialogHost::CreateModeless(CDialog& dialog) {
     QtDialogWindow* window = Open(dialog);
     if (!window) return false;
-    dialog.OnInitDialog();
+    const bool focusFirst = dialog.OnInitDialog();
     window->SyncAll();
+    if (focusFirst) window->FocusFirstControl();
     if (!dialog.Ended()) window->show();
     return true;
 }

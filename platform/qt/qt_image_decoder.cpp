@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageReader>
 
+#include "platform/qt/qt_images.h"
 #include "platform/raster/bmp.h"
 
 namespace qtplatform {
@@ -39,15 +40,7 @@ std::optional<raster::Surface> QtImageDecoder::Decode(const platform::Bytes& byt
         std::int64_t{image.width()} * image.height() > raster::kMaxBmpPixels) {
         return Refuse(error, "the picture is too large");
     }
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    raster::Surface surface(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
-            surface.SetPixel(x, y, raster::Rgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])));
-        }
-    }
-    return surface;
+    return FromQImage(image);
 }
 
 }  // namespace qtplatform

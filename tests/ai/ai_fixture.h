@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <filesystem>
-#include <map>
-#include <memory>
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,57 +13,27 @@
 #include "ai/board.h"
 #include "ai/evaluation.h"
 #include "ai/route_table.h"
-#include "core/child_view.h"
 #include "core/game_state.h"
 #include "core/queues.h"
 #include "core/session_state.h"
 #include "core/turn_state.h"
 #include "maps/map_state.h"
-#include "platform/headless/test_platform.h"
 #include "shell/settings.h"
+#include "tests/support/view_fixture.h"
 
 namespace ai_test {
 
-struct ContinentSpec {
-    std::vector<int> members;
-    int bonus = 0;
-    std::vector<int> border;
-};
+using test_support::ContinentSpec;
 
-// A board of `territories` territories with two-way links and the given continents.
+// The shared board, and what the computer player reads of it: continent sizes, the border
+// total, an empty route table and the reinforcement divisor.
 inline void BuildBoard(int territories, const std::vector<std::pair<int, int>>& links,
                        const std::vector<ContinentSpec>& continents) {
-    g_territoryCount = territories;
-    g_continentCount = static_cast<int>(continents.size());
-    for (auto& list : g_neighbours) list.fill(0);
-    auto link = [](int a, int b) {
-        int k = 1;
-        while (g_neighbours[a][k] != 0) ++k;
-        g_neighbours[a][k] = b;
-    };
-    for (auto [a, b] : links) {
-        link(a, b);
-        link(b, a);
-    }
-    g_maxContinentBorder = 0;
+    test_support::BuildBoard(territories, links, continents);
     g_maxContinentSize = 0;
-    for (std::size_t i = 0; i < continents.size(); ++i) {
-        const int c = static_cast<int>(i) + 1;
-        g_continents[c].fill(0);
-        g_continentBorders[c].fill(0);
-        for (std::size_t k = 0; k < continents[i].members.size(); ++k)
-            g_continents[c][k + 1] = continents[i].members[k];
-        g_continents[c][kContinentMemberCount] = static_cast<int>(continents[i].members.size());
-        g_continents[c][kContinentBonus] = continents[i].bonus;
-        for (std::size_t k = 0; k < continents[i].border.size(); ++k)
-            g_continentBorders[c][k + 1] = continents[i].border[k];
-        g_maxContinentBorder =
-            std::max(g_maxContinentBorder, static_cast<int>(continents[i].border.size()));
-        g_maxContinentSize =
-            std::max(g_maxContinentSize, static_cast<int>(continents[i].members.size()));
-    }
+    for (const ContinentSpec& spec : continents)
+        g_maxContinentSize = std::max(g_maxContinentSize, static_cast<int>(spec.members.size()));
     g_borderTerritoryTotal = territories;
-    for (int t = 1; t <= kMaxTerritories; ++t) g_territories[t] = TerritoryState{};
     g_routeCount = 0;
     ClearRouteTable();
     g_reinforcementDivisor = 3;
@@ -95,16 +62,11 @@ inline std::vector<std::string> EventTexts() {
     return texts;
 }
 
-class AiFixture : public ::testing::Test {
+class AiFixture : public test_support::ViewFixture {
   protected:
+    AiFixture() : ViewFixture("ai") {}
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        home_ = std::filesystem::temp_directory_path() /
-                (std::string("ai_") + info->name() + "_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(home_);
-        platform_ = std::make_unique<headless::TestPlatform>(
-            std::map<std::string, std::string>{{"HOME", home_.string()}}, home_.string());
-        view_ = std::make_unique<CChildView>(platform_->platform);
+        ViewFixture::SetUp();
         EmptyQueues();
         // Each test starts from a fresh game even when several run in one process.
         for (PlayerRecord& record : g_players) record.fill(0);
@@ -123,16 +85,6 @@ class AiFixture : public ::testing::Test {
         g_currentPlayer = g_aiActingPlayer = 1;
         for (int p = 1; p <= kMaxPlayers; ++p) g_playerNames[p] = "P" + std::to_string(p);
     }
-    void TearDown() override {
-        view_.reset();
-        platform_.reset();
-        std::filesystem::remove_all(home_);
-    }
-    CChildView& View() { return *view_; }
-
-    std::filesystem::path home_;
-    std::unique_ptr<headless::TestPlatform> platform_;
-    std::unique_ptr<CChildView> view_;
 };
 
 // A line of six territories, 1-2-3 continent A (border 3), 4-5-6 continent B (border 4).

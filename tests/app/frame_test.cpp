@@ -224,6 +224,7 @@ TEST(MainFrame, ApplicationCommandsAreOfferedAfterTheView) {
             ui.enabled = id == 57664;
             return id == 57664;
         }
+        void RequestIdle() override {}
     } app;
     f.frame->SetAppCommands(&app);
     EXPECT_TRUE(f.frame->UpdateCommand(57664).enabled);

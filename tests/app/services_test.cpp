@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "app/pictures.h"
+#include "platform/qt/qt_images.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_window_services.h"
 #include "test_support.h"
@@ -144,7 +145,7 @@ TEST(QtShell, WebAddressesGetASchemeAndMailLinksStayMail) {
 TEST(Pictures, SurfaceColoursBecomeTheSameQtColours) {
     raster::Surface surface(3, 2, raster::Rgb(1, 2, 3));
     surface.SetPixel(2, 1, raster::Rgb(0xFF, 0x00, 0x80));
-    const QImage image = app::ToQImage(surface);
+    const QImage image = qtplatform::ToQImage(surface);
     ASSERT_EQ(image.size(), QSize(3, 2));
     EXPECT_EQ(image.pixel(0, 0), qRgb(1, 2, 3));
     EXPECT_EQ(image.pixel(2, 1), qRgb(0xFF, 0x00, 0x80));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "maps/validate_picture.h"
+#include "render/outline_file.h"
 
 namespace {
 
@@ -148,8 +149,8 @@ TEST(PictureRules, EachBrokenRuleIsCaught) {
     }
 }
 
-maps::OutlineSet BoxOutlines(const Fixture& f) {
-    maps::OutlineSet set;
+render::OutlineSet BoxOutlines(const Fixture& f) {
+    render::OutlineSet set;
     set.rows.resize(4);
     const Rect whites[] = {{}, {3, 3, 30, 29}, {31, 3, 55, 29}, {41, 37, 55, 45}};
     for (int t = 1; t <= 3; ++t) {
@@ -166,7 +167,7 @@ maps::OutlineSet BoxOutlines(const Fixture& f) {
 
 TEST(PictureRules, OutlinesMustCoverExactlyTheMainPiece) {
     Fixture f;
-    maps::OutlineSet set = BoxOutlines(f);
+    render::OutlineSet set = BoxOutlines(f);
     EXPECT_EQ(maps::ValidateOutlines(f.picture, set, f.rules), std::vector<std::string>{});
     set.rows[2][1].x += 2;  // reaches past the coast
     set.rows[2][2].x += 2;
@@ -177,15 +178,15 @@ TEST(PictureRules, OutlinesMustCoverExactlyTheMainPiece) {
 }
 
 TEST(OutlineFile, RoundTripsFieldByField) {
-    maps::OutlineSet set;
+    render::OutlineSet set;
     set.rows = {{}, {{1, 2}}, {}, {{-3, 4}, {300, 5}}};
-    const auto bytes = maps::EncodeOutlineFile(set);
+    const auto bytes = render::EncodeOutlineFile(set);
     ASSERT_TRUE(bytes);
     const std::vector<std::uint8_t> expected{3, 0, 0,    0,    0xFF, 0xFF, 1,  0, 1, 0,
                                              2, 0, 0xFD, 0xFF, 4,    0,    44, 1, 5, 0};
     EXPECT_EQ(*bytes, expected);
     std::string error;
-    const auto back = maps::DecodeOutlineFile(*bytes, &error);
+    const auto back = render::DecodeOutlineFile(*bytes, &error);
     ASSERT_TRUE(back) << error;
     EXPECT_EQ(back->rows, set.rows);
 }
@@ -205,11 +206,11 @@ TEST(OutlineFile, RefusesBadFiles) {
     };
     for (const Case& c : cases) {
         std::string error;
-        EXPECT_FALSE(maps::DecodeOutlineFile(c.bytes, &error));
+        EXPECT_FALSE(render::DecodeOutlineFile(c.bytes, &error));
         EXPECT_NE(error.find(c.why), std::string::npos) << error;
     }
     std::string error;
-    const auto empty = maps::DecodeOutlineFile({0, 0}, &error);
+    const auto empty = render::DecodeOutlineFile({0, 0}, &error);
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->rows.size(), 1u);
 }

@@ -105,6 +105,6 @@ class LoaderTest : public testing::Test {
 
     std::filesystem::path root_, user_, elsewhere_;
     headless::TestPlatform platform_;
-    headless::ScriptedFileDialogs dialogs_;
+    headless::ScriptedFileDialogs& dialogs_ = platform_.fileDialogs;
     RecordingSteps steps_;
 };

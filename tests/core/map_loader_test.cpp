@@ -274,7 +274,6 @@ class ViewLoaderTest : public LoaderTest {
     void SetUp() override {
         view_ = std::make_unique<CChildView>(platform_.platform);
         LoaderTest::SetUp();
-        view_->SetFileDialogs(&dialogs_);
     }
     std::unique_ptr<CChildView> view_;
 };
@@ -307,8 +306,9 @@ TEST_F(ViewLoaderTest, MenuCommandsLoadAndTestMapFiles) {
     EXPECT_TRUE(g_isTestMapPending);
 
     // Without a file dialog nothing can be chosen.
-    view_->SetFileDialogs(nullptr);
-    view_->OnLoadMap();
+    LoaderContext noDialogs = Context();
+    noDialogs.fileDialogs = nullptr;
+    EXPECT_FALSE(LoadMapFile(noDialogs));
     EXPECT_EQ(g_mapName, "Dunes         ");
     EXPECT_EQ(dialogs_.Calls().size(), 3u);
 }

@@ -267,3 +267,33 @@ TEST_F(QtForm, ADialogAlreadyShownCannotBeShownAgain) {
 }
 
 }  // namespace
+
+// A preset name field is selected when the dialog opens, so what the player types replaces it.
+TEST_F(QtForm, TheFirstEditFieldTakesTheFocusWithItsTextSelected) {
+    DialogTemplate t;
+    t.id = 9001;
+    t.caption = "Name";
+    t.width = 150;
+    t.height = 60;
+    t.controls = {
+        {kIdStatic, K::Static, "Your name ?", {5, 5, 100, 10}, 0},
+        {1001, K::Edit, "", {5, 20, 140, 12}, 0},
+        {kIdOk, K::Button, "OK", {50, 40, 50, 14}, ctl::kDefault},
+    };
+    class NameDlg : public CDialog {
+      public:
+        explicit NameDlg(DialogTemplate tmpl) : CDialog(std::move(tmpl)) {}
+        bool OnInitDialog() override {
+            CDialog::OnInitDialog();
+            SetText(1001, std::string(18, ' '));
+            return true;
+        }
+    } dialog(t);
+    QString selected;
+    WhenShown(host, dialog, [&](QDialog* window) {
+        selected = Control<QLineEdit>(window, 1001)->selectedText();
+        window->accept();
+    });
+    host.RunModal(dialog);
+    EXPECT_EQ(selected, QString(18, QLatin1Char(' ')));
+}

@@ -37,7 +37,7 @@ class ContinentsTest : public InputFixture {
         SetOneCharacterText(g_freshMapMarker, '1');  // composed: territories keep their colours
         for (int slot = 1; slot <= 20; ++slot) g_playerColours[slot] = raster::Rgb(slot * 10, 1, 2);
         for (int t = 1; t <= 5; ++t) g_territoryColours[t] = kLand[t];
-        View().SetGlyphSource(&glyphs_);
+        platform_->glyphs.Use(&glyphs_);
         // The board as the game shows it.
         for (int t = 1; t <= 5; ++t)
             View().DrawTerritoryArmies(t, g_territories[t].armies, g_territories[t].owner, false);

@@ -24,11 +24,7 @@ class NetworkPlacementTest : public InputFixture {
             if (code.rfind("1003", 0) != 0) codes.push_back(code);
         return codes;
     }
-    int SocketId(int viewSocket) const {
-        for (const auto& [id, socket] : socketIds_)
-            if (socket == viewSocket) return id;
-        return -1;
-    }
+    int SocketId(int viewSocket) const { return joined_.LoopbackId(viewSocket); }
 };
 
 TEST_F(NetworkPlacementTest, HostHandsOverToPlayerTwoAndTellsTheOthers) {

@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,18 +15,11 @@
 #include "maps/map_content.h"
 #include "maps/map_state.h"
 #include "maps/map_texts.h"
-#include "platform/headless/test_platform.h"
 #include "render/render_state.h"
 #include "shell/storage.h"
+#include "tests/support/view_fixture.h"
 
 namespace mapsel_test {
-
-inline std::string MakeTemporaryFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "marovek-mapsel-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    return pattern;
-}
 
 // True when the map's own contents are there, so that its set-up does not fall back to World.
 inline bool HasOwnContents(const BuiltinMap& map) {
@@ -54,24 +43,15 @@ inline std::vector<std::string> SetFlags() {
     return set;
 }
 
-class MapselFixture : public ::testing::Test {
+class MapselFixture : public test_support::ViewFixture {
   protected:
+    MapselFixture() : ViewFixture("mapsel") {}
     void SetUp() override {
-        home_ = MakeTemporaryFolder();
-        platform_ = std::make_unique<headless::TestPlatform>(
-            std::map<std::string, std::string>{{"HOME", home_}}, home_);
-        view_ = std::make_unique<CChildView>(platform_->platform);
+        ViewFixture::SetUp();
         g_isDemoRunning = false;
         g_canChangeMap = true;
         g_deferSlowCommands = false;
     }
-    void TearDown() override {
-        view_.reset();
-        platform_.reset();
-        std::filesystem::remove_all(home_);
-    }
-
-    CChildView& View() { return *view_; }
     headless::RecordingWindow& Window() { return platform_->window; }
 
     // `flag` selected and wholly set up, the board marked as painted since.
@@ -93,10 +73,6 @@ class MapselFixture : public ::testing::Test {
             if (shown == text) return true;
         return false;
     }
-
-    std::string home_;
-    std::unique_ptr<headless::TestPlatform> platform_;
-    std::unique_ptr<CChildView> view_;
 };
 
 }  // namespace mapsel_test

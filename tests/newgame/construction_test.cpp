@@ -94,41 +94,17 @@ class ViewDestruction : public NewGameFixture {
   protected:
     // `count` joined machines on the view's sockets 1..count.
     void Connect(int count) {
-        headless::LoopbackSocketFactory& net = platform_->sockets;
-        listener_ = net.CreateSocket(log_);
-        ASSERT_TRUE(listener_->Listen(0));
-        for (int k = 1; k <= count; ++k) {
-            remotes_.push_back(net.CreateSocket(log_));
-            ASSERT_TRUE(remotes_.back()->Connect(net.LocalHostName(), listener_->LocalPort()));
-            net.Pump();
-            std::unique_ptr<platform::Socket> hostSide = net.CreateSocket(log_);
-            ASSERT_TRUE(listener_->Accept(*hostSide));
-            ids_[static_cast<headless::LoopbackSocket*>(hostSide.get())->Id()] = k;
-            View().AttachSocket(k, std::move(hostSide));
-        }
-        net.Pump();
+        joined_.Connect(platform_->sockets, View(), count);
         g_connectedClients = count;
     }
-    std::vector<std::string> SentCodes() const {
-        std::vector<std::string> codes;
-        for (const headless::SentMessage& m : platform_->sockets.Sent()) {
-            const auto found = ids_.find(m.from);
-            if (found != ids_.end() && m.error == platform::SocketError::None)
-                codes.push_back(m.data.substr(0, 4) + "@" + std::to_string(found->second));
-        }
-        return codes;
-    }
+    std::vector<std::string> SentCodes() const { return joined_.SentCodes(platform_->sockets); }
     void TearDown() override {
         view_.reset();
-        remotes_.clear();
-        listener_.reset();
+        joined_.Close();
         NewGameFixture::TearDown();
     }
 
-    headless::SocketEventLog log_;
-    std::unique_ptr<platform::Socket> listener_;
-    std::vector<std::unique_ptr<platform::Socket>> remotes_;
-    std::map<int, int> ids_;
+    test_support::JoinedMachines joined_;
 };
 
 TEST_F(ViewDestruction, AHostLeavingTellsEachJoinedMachine) {

@@ -3,11 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,46 +13,33 @@
 #include "core/queues.h"
 #include "core/session_state.h"
 #include "core/turn_state.h"
-#include "platform/headless/test_platform.h"
 #include "setup/setup_dialogs.h"
 #include "shell/settings.h"
 #include "shell/storage.h"
+#include "tests/support/view_fixture.h"
 
 namespace newgame_test {
 
 using headless::ScriptStep;
 
-inline std::string MakeTemporaryFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "marovek-newgame-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    return pattern;
-}
-
-class NewGameFixture : public ::testing::Test {
+class NewGameFixture : public test_support::ViewFixture {
   protected:
+    NewGameFixture() : ViewFixture("newgame") {}
     void SetUp() override {
-        home_ = MakeTemporaryFolder();
-        Make({});
-    }
-    void TearDown() override {
-        view_.reset();
-        platform_.reset();
-        std::filesystem::remove_all(home_);
+        ViewFixture::SetUp();
+        AfterStart();
     }
 
     // A fresh view on a screen of the given size.
     void Make(platform::ScreenMetrics screen) {
-        view_.reset();
-        platform_ = std::make_unique<headless::TestPlatform>(
-            std::map<std::string, std::string>{{"HOME", home_}}, home_, screen);
-        view_ = std::make_unique<CChildView>(platform_->platform);
-        // The start-up demo ends with the first click; New Game comes after it.
+        MakeView(screen);
+        AfterStart();
+    }
+    // The start-up demo ends with the first click; New Game comes after it.
+    static void AfterStart() {
         g_isDemoRunning = false;
         PendingCallLog().clear();
     }
-
-    CChildView& View() { return *view_; }
     headless::ScriptedDialogHost& Dialogs() { return platform_->dialogs; }
     headless::RecordingWindow& Window() { return platform_->window; }
 
@@ -98,10 +81,6 @@ class NewGameFixture : public ::testing::Test {
         }
         return texts;
     }
-
-    std::string home_;
-    std::unique_ptr<headless::TestPlatform> platform_;
-    std::unique_ptr<CChildView> view_;
 };
 
 }  // namespace newgame_test

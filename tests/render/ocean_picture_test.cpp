@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/session_state.h"
-#include "platform/headless/image_decoder.h"
 #include "platform/headless/scripted_file_dialogs.h"
 #include "platform/posix/posix_files.h"
 #include "render/render_state.h"
@@ -19,28 +18,25 @@ class OceanPictureTest : public RenderFixture {
     void SetUp() override {
         RenderFixture::SetUp();
         StartView();
-        view_->SetFileDialogs(&dialogs_);
-        view_->SetImageDecoder(&decoder_);
         g_oceansBackground = 0;
         g_freshMapMarker = "1";
         target_ = g_userFilesFolder + "/oceans.bmp";
     }
-    headless::ScriptedFileDialogs dialogs_;
-    headless::BmpImageDecoder decoder_;
+    headless::ScriptedFileDialogs& Dialogs() { return platform_->fileDialogs; }
     std::string target_;
 };
 
 TEST_F(OceanPictureTest, AChosenPictureBecomesTheOceans) {
     raster::Surface picture(7, 5, raster::Rgb(10, 20, 30));
     WritePicture(home_ + "/sea.bmp", picture);
-    dialogs_.ScriptOpen(home_ + "/sea.bmp");
+    Dialogs().ScriptOpen(home_ + "/sea.bmp");
     g_gameKind = 4;  // a hotseat game is under way even before its first placement
     view_->OnOceansPicture();
-    ASSERT_EQ(dialogs_.Calls().size(), 1u);
-    EXPECT_EQ(dialogs_.Calls()[0].filter,
+    ASSERT_EQ(Dialogs().Calls().size(), 1u);
+    EXPECT_EQ(Dialogs().Calls()[0].filter,
               "All Picture Files|*.JPG;*.JPEG;*.GIF;*.BMP;*.PNG|JPEG (*.JPG;*.JPEG)|*.JPG;*.JPEG|"
               "GIF (*.GIF)|*.GIF|Bitmap Files (*.BMP)|*.BMP|PNG (*.PNG)|*.PNG|");
-    EXPECT_TRUE(dialogs_.Calls()[0].initialPath.ends_with("/*.jpg;*.jpeg;*.gif;*.bmp;*.png"));
+    EXPECT_TRUE(Dialogs().Calls()[0].initialPath.ends_with("/*.jpg;*.jpeg;*.gif;*.bmp;*.png"));
     std::string error;
     const auto stored = raster::ReadBmp(*platform_->files.Read(target_, 1 << 20), &error);
     ASSERT_TRUE(stored) << error;
@@ -58,9 +54,9 @@ TEST_F(OceanPictureTest, CancelAndBadFilesChangeNothing) {
     WriteBytes(target_, raster::WriteBmp(raster::Surface(2, 2, 0x0000FF)));
     const auto before = platform_->files.Read(target_, 1 << 20);
     WriteBytes(home_ + "/broken.png", {0x89, 'P', 'N', 'G', 1, 2, 3});
-    dialogs_.ScriptOpen(std::nullopt);
-    dialogs_.ScriptOpen(home_ + "/broken.png");
-    dialogs_.ScriptOpen(home_ + "/missing.jpg");
+    Dialogs().ScriptOpen(std::nullopt);
+    Dialogs().ScriptOpen(home_ + "/broken.png");
+    Dialogs().ScriptOpen(home_ + "/missing.jpg");
     for (int i = 0; i < 3; ++i) view_->OnOceansPicture();
     EXPECT_EQ(platform_->window.messageBoxes.size(), 2u);
     for (const auto& box : platform_->window.messageBoxes)
@@ -75,7 +71,7 @@ TEST_F(OceanPictureTest, AFailedWriteShowsTheMessageAndChangesNothing) {
     // A plain file where the folder should be: no file can be made below it.
     WriteBytes(home_ + "/not-a-folder", {1});
     g_userFilesFolder = home_ + "/not-a-folder";
-    dialogs_.ScriptOpen(home_ + "/sea.bmp");
+    Dialogs().ScriptOpen(home_ + "/sea.bmp");
     view_->OnOceansPicture();
     ASSERT_EQ(platform_->window.messageBoxes.size(), 1u);
     EXPECT_EQ(platform_->window.messageBoxes[0].text, "File not found or invalid format");

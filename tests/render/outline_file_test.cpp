@@ -1,4 +1,5 @@
-// Outline files: the checked reader, and OpenMapCacheFile on real files in the program folder.
+// Outline files: the checked reader against the map's count, and OpenMapCacheFile on real files in
+// the program folder.
 #include <gtest/gtest.h>
 
 #include "core/game_state.h"
@@ -35,20 +36,20 @@ Bytes OutlineBytes(const std::vector<int>& counts, int n = -1) {
 TEST(OutlineFileTest, ReadsCountsAndPointsIncludingEmptyAndSinglePointTerritories) {
     const Bytes bytes = OutlineBytes({2, -1, 0});
     std::string error;
-    const auto file = render::ParseOutlineFile(bytes, 3, &error);
+    const auto file = render::DecodeOutlineFile(bytes, &error, 3);
     ASSERT_TRUE(file) << error;
-    EXPECT_EQ(file->counts, (std::vector<std::int16_t>{2, -1, 0}));
-    EXPECT_EQ(file->points[0], (std::vector<raster::Point>{{100, 0}, {101, 1}, {102, 2}}));
-    EXPECT_TRUE(file->points[1].empty());
+    ASSERT_EQ(file->rows.size(), 4u);
+    EXPECT_EQ(file->rows[1], (std::vector<raster::Point>{{100, 0}, {101, 1}, {102, 2}}));
+    EXPECT_TRUE(file->rows[2].empty());
     // Territory 3's records follow territory 1's at once.
-    EXPECT_EQ(file->points[2], (std::vector<raster::Point>{{300, 0}}));
+    EXPECT_EQ(file->rows[3], (std::vector<raster::Point>{{300, 0}}));
     EXPECT_EQ(bytes.size(), 2u + 6u + 3u * 4u + 4u);
 }
 
 TEST(OutlineFileTest, AnEmptyFileOfNoTerritoriesIsValid) {
-    const auto file = render::ParseOutlineFile(OutlineBytes({}), 0, nullptr);
+    const auto file = render::DecodeOutlineFile(OutlineBytes({}), nullptr, 0);
     ASSERT_TRUE(file);
-    EXPECT_TRUE(file->counts.empty());
+    EXPECT_EQ(file->rows.size(), 1u);
 }
 
 TEST(OutlineFileTest, RefusesEveryFault) {
@@ -75,7 +76,7 @@ TEST(OutlineFileTest, RefusesEveryFault) {
     };
     for (const auto& c : cases) {
         std::string error;
-        EXPECT_FALSE(render::ParseOutlineFile(c.bytes, c.territories, &error)) << c.name;
+        EXPECT_FALSE(render::DecodeOutlineFile(c.bytes, &error, c.territories)) << c.name;
         EXPECT_FALSE(error.empty()) << c.name;
     }
 }

@@ -5,7 +5,6 @@
 #include <QImage>
 
 #include "core/session_state.h"
-#include "platform/headless/scripted_file_dialogs.h"
 #include "platform/qt/qt_image_decoder.h"
 #include "render_fixture.h"
 #include "shell/settings.h"
@@ -24,12 +23,9 @@ TEST_F(QtDecoderTest, APngBecomesTheOceans) {
     image.setPixel(4, 2, qRgb(1, 2, 3));
     ASSERT_TRUE(image.save(QString::fromStdString(home_ + "/sea.png"), "PNG"));
 
-    StartView();
-    headless::ScriptedFileDialogs dialogs;
     qtplatform::QtImageDecoder decoder;
-    view_->SetFileDialogs(&dialogs);
-    view_->SetImageDecoder(&decoder);
-    dialogs.ScriptOpen(home_ + "/sea.png");
+    StartView(1280, 1024, &decoder);
+    platform_->fileDialogs.ScriptOpen(home_ + "/sea.png");
     view_->OnOceansPicture();
     const auto bytes = platform_->files.Read(g_userFilesFolder + "/oceans.bmp", 1 << 20);
     ASSERT_TRUE(bytes);

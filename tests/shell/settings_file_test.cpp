@@ -260,8 +260,9 @@ TEST_F(SettingsFileTest, FailedUpdateKeepsTheFileAndIsReportedOnce) {
         if (name == "HOME") return home_;
         return std::nullopt;
     });
-    platform::Platform refusing{test.window, test.dialogs, test.sound,   files,        test.shell,
-                                test.clock,  test.random,  test.sockets, test.transfer};
+    platform::Platform refusing{test.window,   test.dialogs,     test.sound,  files,
+                                test.shell,    test.clock,       test.random, test.sockets,
+                                test.transfer, test.fileDialogs, test.glyphs, test.imageDecoder};
     CChildView view(refusing);
     const Bytes created = SettingsBytes();
     g_isSmiliesOn = true;

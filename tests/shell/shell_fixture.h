@@ -17,16 +17,14 @@
 #include "core/child_view.h"
 #include "platform/headless/test_platform.h"
 #include "shell/settings.h"
+#include "tests/support/view_fixture.h"
 
 namespace shell_test {
 
 using Bytes = std::vector<std::uint8_t>;
 
 inline std::string MakeTemporaryFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "marovek-shell-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    return pattern;
+    return test_support::MakeTemporaryFolder("shell");
 }
 
 inline Bytes ReadBytes(const std::string& path) {
@@ -34,12 +32,7 @@ inline Bytes ReadBytes(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
+using test_support::WriteBytes;
 
 inline std::uint32_t U32At(const Bytes& bytes, std::size_t offset) {
     return static_cast<std::uint32_t>(bytes.at(offset) | bytes.at(offset + 1) << 8 |

@@ -285,8 +285,9 @@ class NestingWindow : public headless::RecordingWindow {
 TEST_F(ClockTest, ATickDoesNotRunInsideAnotherTick) {
     NestingWindow window;
     headless::TestPlatform& p = *platform_;
-    platform::Platform nesting{window,  p.dialogs, p.sound,   p.files,   p.shell,
-                               p.clock, p.random,  p.sockets, p.transfer};
+    platform::Platform nesting{window,     p.dialogs,     p.sound,  p.files,
+                               p.shell,    p.clock,       p.random, p.sockets,
+                               p.transfer, p.fileDialogs, p.glyphs, p.imageDecoder};
     view_.reset();
     view_ = std::make_unique<CChildView>(nesting);
     window.view = view_.get();

@@ -100,7 +100,7 @@ std::uint32_t U16(const std::string& b, std::size_t at) {
 }
 
 TEST(GeneratedSoundsTest, NineDistinctShortPcmFilesOneForEachSound) {
-    const std::string folder = MakeTemporaryFolder();
+    const std::string folder = test_support::MakeTemporaryFolder("turn");
     const std::string command = std::string(MAROVEK_GEN_SOUNDS) + " " + folder;
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::set<std::string> contents;

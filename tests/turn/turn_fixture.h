@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,44 +14,28 @@
 #include "core/session_state.h"
 #include "core/turn_state.h"
 #include "net/net_state.h"
-#include "platform/headless/test_platform.h"
 #include "setup/setup_dialogs_info.h"
 #include "shell/settings.h"
+#include "tests/support/view_fixture.h"
 
 namespace turn_test {
 
-inline std::string MakeTemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "marovek-turn-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    return pattern;
-}
+using test_support::Sent;
 
-// One message a socket sent: which of the view's sockets, and the text.
-struct Sent {
-    int socket;
-    std::string text;
-    bool operator==(const Sent&) const = default;
-};
-
-class TurnFixture : public ::testing::Test {
+class TurnFixture : public test_support::ViewFixture {
   protected:
+    TurnFixture() : ViewFixture("turn") {}
     void SetUp() override {
-        home_ = MakeTemporaryFolder();
-        platform_ = std::make_unique<headless::TestPlatform>(
-            std::map<std::string, std::string>{{"HOME", home_}}, home_);
-        view_ = std::make_unique<CChildView>(platform_->platform);
+        ViewFixture::SetUp();
         g_isDemoRunning = false;
         PendingCallLog().clear();
     }
     void TearDown() override {
         view_.reset();
-        remotes_.clear();
-        listener_.reset();
-        platform_.reset();
-        std::filesystem::remove_all(home_);
+        joined_.Close();
+        ViewFixture::TearDown();
     }
 
-    CChildView& View() { return *view_; }
     headless::RecordingWindow& Window() { return platform_->window; }
     headless::RecordingSound& Sound() { return platform_->sound; }
 
@@ -133,19 +113,7 @@ class TurnFixture : public ::testing::Test {
     void ConnectJoinedMachines(int count) {
         g_networkSeat = 1;
         g_connectedClients = count;
-        headless::LoopbackSocketFactory& net = platform_->sockets;
-        listener_ = net.CreateSocket(log_);
-        ASSERT_TRUE(listener_->Listen(0));
-        for (int k = 1; k <= count; ++k) {
-            remotes_.push_back(net.CreateSocket(log_));
-            ASSERT_TRUE(remotes_.back()->Connect(net.LocalHostName(), listener_->LocalPort()));
-            net.Pump();
-            std::unique_ptr<platform::Socket> hostSide = net.CreateSocket(log_);
-            ASSERT_TRUE(listener_->Accept(*hostSide));
-            socketIds_[static_cast<headless::LoopbackSocket*>(hostSide.get())->Id()] = k;
-            View().AttachSocket(k, std::move(hostSide));
-        }
-        net.Pump();
+        joined_.Connect(platform_->sockets, View(), count);
     }
 
     // A joining machine whose socket 1 leads to the host.
@@ -156,22 +124,9 @@ class TurnFixture : public ::testing::Test {
     }
 
     // Everything the view's sockets sent, in order.
-    std::vector<Sent> SentMessages() const {
-        std::vector<Sent> sent;
-        for (const headless::SentMessage& message : platform_->sockets.Sent()) {
-            const auto found = socketIds_.find(message.from);
-            if (found != socketIds_.end() && message.error == platform::SocketError::None)
-                sent.push_back({found->second, message.data});
-        }
-        return sent;
-    }
+    std::vector<Sent> SentMessages() const { return joined_.SentMessages(platform_->sockets); }
     // The codes sent, as "code@socket".
-    std::vector<std::string> SentCodes() const {
-        std::vector<std::string> codes;
-        for (const Sent& sent : SentMessages())
-            codes.push_back(sent.text.substr(0, 4) + "@" + std::to_string(sent.socket));
-        return codes;
-    }
+    std::vector<std::string> SentCodes() const { return joined_.SentCodes(platform_->sockets); }
 
     void Tick(int times = 1) {
         for (int i = 0; i < times; ++i) View().RunClockTick();
@@ -183,13 +138,7 @@ class TurnFixture : public ::testing::Test {
         return false;
     }
 
-    std::string home_;
-    std::unique_ptr<headless::TestPlatform> platform_;
-    headless::SocketEventLog log_;
-    std::unique_ptr<platform::Socket> listener_;
-    std::vector<std::unique_ptr<platform::Socket>> remotes_;
-    std::map<int, int> socketIds_;  // loopback id -> the view's socket number
-    std::unique_ptr<CChildView> view_;
+    test_support::JoinedMachines joined_;
 };
 
 }  // namespace turn_test

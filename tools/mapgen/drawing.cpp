@@ -45,8 +45,7 @@ int TerritoryAt(const Row& row, double ramp, double u, double v) {
 }
 
 // The 4-connected pieces of each territory's white; keeps the largest, returns the rest.
-std::vector<int> MainPieces(const std::vector<int>& white, int width, int height,
-                            int territories) {
+std::vector<int> MainPieces(const std::vector<int>& white, int width, int height, int territories) {
     std::vector<int> piece(white.size(), -1), sizes, ownerOf;
     std::vector<int> stack;
     for (int start = 0; start < static_cast<int>(white.size()); ++start) {
@@ -61,7 +60,8 @@ std::vector<int> MainPieces(const std::vector<int>& white, int width, int height
             stack.pop_back();
             ++sizes[id];
             const int x = p % width, y = p / width;
-            const std::array<std::array<int, 2>, 4> next{{{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}};
+            const std::array<std::array<int, 2>, 4> next{
+                {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}};
             for (const auto& n : next) {
                 if (n[0] < 0 || n[1] < 0 || n[0] >= width || n[1] >= height) continue;
                 const int q = n[1] * width + n[0];
@@ -140,8 +140,10 @@ void DrawLanes(Drawing& drawing, const Layout& layout) {
     for (int index : layout.lanes) {
         const LaneSpec& lane = layout.spec.lanes[static_cast<std::size_t>(index)];
         const Vec a = LaneAnchor(layout.spec, lane, true), b = LaneAnchor(layout.spec, lane, false);
-        int x0 = static_cast<int>(std::lround(a.x * scale)), y0 = static_cast<int>(std::lround(a.y * scale));
-        const int x1 = static_cast<int>(std::lround(b.x * scale)), y1 = static_cast<int>(std::lround(b.y * scale));
+        int x0 = static_cast<int>(std::lround(a.x * scale)),
+            y0 = static_cast<int>(std::lround(a.y * scale));
+        const int x1 = static_cast<int>(std::lround(b.x * scale)),
+                  y1 = static_cast<int>(std::lround(b.y * scale));
         const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
         const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
         int err = dx + dy;

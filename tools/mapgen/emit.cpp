@@ -12,28 +12,34 @@ namespace {
 
 // The code-built maps in the order of the content table, with the identifier of each.
 const char* const kContentOrder[][2] = {
-    {"Europe", "g_isMapEurope"},           {"NorthAmerica", "g_isMapNorthAmerica"},
-    {"RealWorld", "g_isMapRealWorld"},     {"JapanKorea", "g_isMapJapanKorea"},
-    {"Australia", "g_isMapAustralia"},     {"Scandinavia", "g_isMapScandinavia"},
-    {"Worms", "g_isMapWorms"},             {"China", "g_isMapChina"},
-    {"GreatBritain", "g_isMapGreatBritain"}, {"LinesII", "g_isMapLinesII"},
-    {"Swamp", "g_isMapSwamp"},             {"ThreeNationsA", "g_isMapThreeNationsA"},
+    {"Europe", "g_isMapEurope"},
+    {"NorthAmerica", "g_isMapNorthAmerica"},
+    {"RealWorld", "g_isMapRealWorld"},
+    {"JapanKorea", "g_isMapJapanKorea"},
+    {"Australia", "g_isMapAustralia"},
+    {"Scandinavia", "g_isMapScandinavia"},
+    {"Worms", "g_isMapWorms"},
+    {"China", "g_isMapChina"},
+    {"GreatBritain", "g_isMapGreatBritain"},
+    {"LinesII", "g_isMapLinesII"},
+    {"Swamp", "g_isMapSwamp"},
+    {"ThreeNationsA", "g_isMapThreeNationsA"},
     {"ThreeNationsB", "g_isMapThreeNationsB"},
 };
 
-const char* const kTextOrder[] = {"USA",      "Europe2", "MiddleEarth", "africa",
-                                  "AloneInACrowd", "Atlantis2", "Atlantis", "Doom",
-                                  "DragonWarrior", "e2", "Hex_gone_crazy", "Ireland",
-                                  "Lines",    "Neighbourhood", "OK83", "Rings",
-                                  "Romania",  "coconutz", "SwampII", "JustNeedTwo",
-                                  "Russia",   "WorldII", "France", "107"};
+const char* const kTextOrder[] = {
+    "USA",      "Europe2",       "MiddleEarth",   "africa",  "AloneInACrowd",  "Atlantis2",
+    "Atlantis", "Doom",          "DragonWarrior", "e2",      "Hex_gone_crazy", "Ireland",
+    "Lines",    "Neighbourhood", "OK83",          "Rings",   "Romania",        "coconutz",
+    "SwampII",  "JustNeedTwo",   "Russia",        "WorldII", "France",         "107"};
 
 template <class Row>
 std::string List(const Row& row) {
     std::string out = "{";
     int last = static_cast<int>(row.size()) - 1;
     while (last > 0 && row[static_cast<std::size_t>(last)] == 0) --last;
-    for (int k = 0; k <= last; ++k) out += (k ? ", " : "") + std::to_string(row[static_cast<std::size_t>(k)]);
+    for (int k = 0; k <= last; ++k)
+        out += (k ? ", " : "") + std::to_string(row[static_cast<std::size_t>(k)]);
     return out + "}";
 }
 

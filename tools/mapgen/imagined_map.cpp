@@ -50,7 +50,8 @@ std::vector<BorderRow> BorderRows(const Layout& layout, int continents) {
             return layout.continentOf[static_cast<std::size_t>(n)] != c;
         });
         int& k = used[static_cast<std::size_t>(c - 1)];
-        if (border && k < kMaxContinentBorder) rows[static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(k++)] = t;
+        if (border && k < kMaxContinentBorder)
+            rows[static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(k++)] = t;
     }
     return rows;
 }
@@ -64,8 +65,8 @@ void MakeText(ImaginedMap& m, const MapSpec& spec) {
     }
     for (int t = 1; t <= static_cast<int>(m.territories.size()); ++t) {
         const TerritoryContent& tc = m.territories[static_cast<std::size_t>(t - 1)];
-        std::string line = std::to_string(t) + " xxx " + std::to_string(tc.x) + " " +
-                           std::to_string(tc.y);
+        std::string line =
+            std::to_string(t) + " xxx " + std::to_string(tc.x) + " " + std::to_string(tc.y);
         for (std::int32_t n : tc.neighbours)
             if (n != 0) line += " " + std::to_string(n);
         m.territoryLines.push_back(line);
@@ -100,8 +101,10 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapSpec& spec, std::string* err
     for (Drawing& d : m.drawings) DrawLanes(d, m.layout);
     const bool text = IsTextMap(*m.map);
     for (int t = 1; t <= m.layout.territories; ++t) {
-        TerritoryContent tc{text ? "xxx" : " ", (*labels)[static_cast<std::size_t>(t)].x,
-                            (*labels)[static_cast<std::size_t>(t)].y, {}};
+        TerritoryContent tc{text ? "xxx" : " ",
+                            (*labels)[static_cast<std::size_t>(t)].x,
+                            (*labels)[static_cast<std::size_t>(t)].y,
+                            {}};
         const auto& list = m.layout.neighbours[static_cast<std::size_t>(t)];
         if (list.size() > static_cast<std::size_t>(kMaxNeighbours)) {
             *error = spec.name + ": territory " + std::to_string(t) + " has too many neighbours";
@@ -135,7 +138,8 @@ std::vector<std::string> CheckPictures(const ImaginedMap& m) {
         const std::string size = m.Key() + " size " + std::to_string(d.size) + ": ";
         const maps::PictureRules rules =
             maps::RulesFor(art.Art(), content, d.size, PaintShift(*m.map, d.size), kLaneGrey);
-        for (const std::string& e : maps::ValidatePicture(d.picture, rules)) errors.push_back(size + e);
+        for (const std::string& e : maps::ValidatePicture(d.picture, rules))
+            errors.push_back(size + e);
         const raster::Rect panel = PanelArea(*m.map, d.size);
         for (int y = panel.top; y < panel.bottom; ++y)
             for (int x = panel.left; x < panel.right; ++x)

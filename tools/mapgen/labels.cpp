@@ -89,7 +89,8 @@ std::optional<std::vector<raster::Point>> PlaceLabels(const std::array<Drawing, 
                                                       std::string* error) {
     std::array<raster::Rect, 3> boxes{};
     std::array<int, 3> shifts{};
-    for (int s = 1; s <= 3; ++s) boxes[s - 1] = FootprintBox(map, s), shifts[s - 1] = PaintShift(map, s);
+    for (int s = 1; s <= 3; ++s)
+        boxes[s - 1] = FootprintBox(map, s), shifts[s - 1] = PaintShift(map, s);
     const Drawing& medium = drawings[1];
     const int w = medium.picture.Width(), h = medium.picture.Height();
     std::vector<raster::Point> points(static_cast<std::size_t>(territories) + 1);

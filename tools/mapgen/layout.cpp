@@ -3,9 +3,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <set>
 
 namespace mapgen {
@@ -52,7 +51,8 @@ bool CutRow(Row& row, const std::vector<double>& anchors, double jitter, Rng& rn
         const double step = unit * weights[static_cast<std::size_t>(k - 1)];
         at += step;
         double cut = at + (rng.Unit() - 0.5) * jitter * unit *
-                                    std::min(weights[static_cast<std::size_t>(k - 1)], weights[static_cast<std::size_t>(k)]);
+                              std::min(weights[static_cast<std::size_t>(k - 1)],
+                                       weights[static_cast<std::size_t>(k)]);
         for (double anchor : anchors)
             if (std::abs(cut - anchor) < kCutClearance)
                 cut = anchor + (cut < anchor ? -kCutClearance : kCutClearance);
@@ -61,8 +61,8 @@ bool CutRow(Row& row, const std::vector<double>& anchors, double jitter, Rng& rn
     for (int s = 0; s < n; ++s) {
         const double length = row.SegmentEnd(s) - row.SegmentStart(s);
         const double want = unit * weights[static_cast<std::size_t>(s)];
-        const bool capped = row.round && ((s == 0 && !row.joinedStart) ||
-                                          (s == n - 1 && !row.joinedEnd));
+        const bool capped =
+            row.round && ((s == 0 && !row.joinedStart) || (s == n - 1 && !row.joinedEnd));
         if (length < (capped ? 0.8 : 0.5) * want) return false;
     }
     return true;
@@ -158,7 +158,7 @@ Candidates FindCandidates(const MapSpec& spec) {
         link.a = territoryAt(lane.rowA, lane.uA, lane.sideA);
         link.b = territoryAt(lane.rowB, lane.uB, lane.sideB);
         link.lane = l;
-        c.optional.push_back(link);
+        (lane.fixed ? c.fixed : c.optional).push_back(link);
     }
     return c;
 }
@@ -208,8 +208,10 @@ class Search {
         int need = 0;
         for (int t : {link.a, link.b}) {
             const int c = continentOf_[Idx(t)];
-            if (!border_[Idx(t)] && targets_.borders[Idx(c)] >= 0)
-                need += targets_.borders[Idx(c)] - borderCount_[Idx(c)];
+            if (border_[Idx(t)]) continue;
+            // A continent with a cap only welcomes border members; one with a count needs them.
+            need += targets_.borders[Idx(c)] >= 0 ? targets_.borders[Idx(c)] - borderCount_[Idx(c)]
+                                                  : (borderCount_[Idx(c)] < Most(c) ? 1 : 0);
         }
         return need;
     }
@@ -219,7 +221,6 @@ class Search {
             if (targets_.borders[c] >= 0 && borderCount_[c] != targets_.borders[c]) return false;
         return true;
     }
-    const std::vector<int>& BorderCounts() const { return borderCount_; }
     int MostNeighbours() const { return *std::max_element(degree_.begin(), degree_.end()); }
     int Degree(int t) const { return degree_[Idx(t)]; }
     const std::vector<Link>& Taken() const { return taken_; }
@@ -257,14 +258,15 @@ bool Connected(const std::vector<Link>& links, int territories) {
         stack.pop_back();
         ++count;
         for (int n : adj[static_cast<std::size_t>(t)])
-            if (!seen[static_cast<std::size_t>(n)]) seen[static_cast<std::size_t>(n)] = true, stack.push_back(n);
+            if (!seen[static_cast<std::size_t>(n)])
+                seen[static_cast<std::size_t>(n)] = true, stack.push_back(n);
     }
     return count == territories;
 }
 
 std::optional<std::vector<Link>> Choose(const Candidates& c, const Targets& targets,
-                                        const std::vector<int>& continentOf, bool dense,
-                                        Rng& rng, std::array<int, 3>& misses) {
+                                        const std::vector<int>& continentOf, bool dense, Rng& rng,
+                                        std::array<int, 3>& misses) {
     const int territories = static_cast<int>(continentOf.size()) - 1;
     Search search(targets, continentOf);
     for (const Link& link : c.fixed) {
@@ -288,14 +290,7 @@ std::optional<std::vector<Link>> Choose(const Candidates& c, const Targets& targ
         if (best == nullptr) break;
         search.Take(*best);
     }
-    if (!search.CountsMet()) {
-        if (std::getenv("MAPGEN_DEBUG") && misses[0] < 3) {
-            for (std::size_t k = 1; k < targets.borders.size(); ++k)
-                std::fprintf(stderr, " %zu:%d/%d", k, search.BorderCounts()[k], targets.borders[k]);
-            std::fprintf(stderr, "\n");
-        }
-        return ++misses[0], std::nullopt;
-    }
+    if (!search.CountsMet()) return ++misses[0], std::nullopt;
     if (dense) {
         for (const Link& link : optional)
             if (link.kind == Link::Kind::kContact && search.Fits(link, false)) search.Take(link);
@@ -316,11 +311,7 @@ std::optional<std::vector<Link>> Choose(const Candidates& c, const Targets& targ
             if (search.Degree(t) < targets.maxNeighbours && search.Fits(*link, false))
                 search.Take(*link);
     }
-    if (search.MostNeighbours() != targets.maxNeighbours) {
-        if (std::getenv("MAPGEN_DEBUG") && misses[1] < 3)
-            std::fprintf(stderr, "most %d of %d\n", search.MostNeighbours(), targets.maxNeighbours);
-        return ++misses[1], std::nullopt;
-    }
+    if (search.MostNeighbours() != targets.maxNeighbours) return ++misses[1], std::nullopt;
     if (!Connected(search.Taken(), territories)) return ++misses[2], std::nullopt;
     return search.Taken();
 }
@@ -371,7 +362,8 @@ std::optional<Layout> BuildLayout(const MapSpec& input, const Targets& targets,
         Rng rng(spec.seed + static_cast<std::uint32_t>(attempt) * 7919u);
         bool cut = true;
         for (int r = 0; r < static_cast<int>(spec.rows.size()); ++r)
-            cut = cut && CutRow(spec.rows[static_cast<std::size_t>(r)], Anchors(spec, r), spec.jitter, rng);
+            cut = cut && CutRow(spec.rows[static_cast<std::size_t>(r)], Anchors(spec, r),
+                                spec.jitter, rng);
         if (!cut) {
             ++cutFailures;
             continue;

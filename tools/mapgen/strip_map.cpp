@@ -59,8 +59,10 @@ bool ReadLine(const std::string& key, std::istringstream& in, MapSpec& spec) {
         Row row;
         in >> row.group >> row.continent >> row.segments >> row.u0 >> row.u1 >> row.v0 >> row.v1;
         std::string extra;
-        if (in >> extra) row.round = extra == "round";
-        else in.clear();
+        if (in >> extra)
+            row.round = extra == "round";
+        else
+            in.clear();
         if (row.group < 0 || row.group >= static_cast<int>(spec.groups.size()) ||
             row.segments < 1 || row.u1 <= row.u0 || row.v1 <= row.v0)
             return false;
@@ -75,6 +77,11 @@ bool ReadLine(const std::string& key, std::istringstream& in, MapSpec& spec) {
     } else if (key == "lane") {
         LaneSpec lane;
         in >> lane.rowA >> lane.uA >> lane.sideA >> lane.rowB >> lane.uB >> lane.sideB;
+        std::string extra;
+        if (in >> extra)
+            lane.fixed = extra == "fixed";
+        else
+            in.clear();
         const int rows = static_cast<int>(spec.rows.size());
         if (lane.rowA < 1 || lane.rowA > rows || lane.rowB < 1 || lane.rowB > rows) return false;
         --lane.rowA, --lane.rowB;

@@ -41,8 +41,8 @@ struct Row {
     int continent = 0;
     int segments = 0;
     double u0 = 0, u1 = 0, v0 = 0, v1 = 0;
-    bool round = false;            // rounded free ends
-    bool joinedStart = false;      // its start touches the end of another row
+    bool round = false;        // rounded free ends
+    bool joinedStart = false;  // its start touches the end of another row
     bool joinedEnd = false;
     std::vector<double> weights;   // relative segment lengths; empty: all alike
     std::vector<double> cuts;      // the segments - 1 inner cuts, increasing
@@ -64,6 +64,7 @@ struct LaneSpec {
     int rowB = 0;
     double uB = 0;
     char sideB = 't';
+    bool fixed = false;  // always drawn, not left to the search
 };
 
 // A continent of a map whose runs are our own (Swamp II): size, bonus and name.
@@ -103,7 +104,9 @@ class Rng {
   public:
     explicit Rng(std::uint32_t seed) : state_(seed * 2654435761u + 1u) {}
     std::uint32_t Next();
-    int Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<std::uint32_t>(n)); }
+    int Below(int n) {
+        return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<std::uint32_t>(n));
+    }
     double Unit() { return (Next() >> 8) / 16777216.0; }
 
   private:

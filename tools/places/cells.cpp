@@ -66,12 +66,16 @@ bool IsEdge(const std::vector<int>& toOther, const Board& regions, const Site& s
     return d >= 0 && d <= clearance + 3;
 }
 
+}  // namespace
+
 std::vector<int> DistanceToOther(const Board& regions, int region) {
     const int own = kRegionBase + region;
     return DistanceFrom(regions, [&](int x, int y) {
         return IsRegion(regions.At(x, y)) && regions.At(x, y) != own;
     });
 }
+
+namespace {
 
 // Per pixel: within `reach` pixels (city-block) of land of a region other than its own.
 std::vector<bool> NearOtherRegion(const Board& board, int reach) {
@@ -105,8 +109,17 @@ std::uint64_t Rng::Next() {
 
 void AssignCells(Board& board, const std::vector<Site>& sites, double band) {
     const double s = ScaleOf(board.size);
-    const std::vector<bool> near =
-        NearOtherRegion(board, std::max(1, static_cast<int>(std::lround(band * s))));
+    AssignCells(board, sites,
+                NearOtherRegion(board, std::max(1, static_cast<int>(std::lround(band * s)))));
+}
+
+std::vector<bool> BandOf(const Board& board, double band) {
+    const double s = ScaleOf(board.size);
+    return NearOtherRegion(board, std::max(1, static_cast<int>(std::lround(band * s))));
+}
+
+void AssignCells(Board& board, const std::vector<Site>& sites, const std::vector<bool>& near) {
+    const double s = ScaleOf(board.size);
     std::vector<int> out = board.id;
     for (int y = 0; y < board.height; ++y)
         for (int x = 0; x < board.width; ++x) {
@@ -186,7 +199,8 @@ std::vector<Site> SearchRegion(const Board& regions, const RegionWish& wish,
             if (k >= 0) border.push_back(sites[k].territory);
         }
         for (const Vec2& end : wish.laneEnds) {
-            const int k = Nearest(sites, wish.region, end, false);
+            const int at = static_cast<int>(end.y) * regions.width + static_cast<int>(end.x);
+            const int k = Nearest(sites, wish.region, end, near[static_cast<std::size_t>(at)]);
             if (k >= 0) border.push_back(sites[k].territory);
         }
         std::sort(border.begin(), border.end());
@@ -194,8 +208,10 @@ std::vector<Site> SearchRegion(const Board& regions, const RegionWish& wish,
         if (static_cast<int>(border.size()) == wish.borderMembers) return sites;
         lastBorder = static_cast<int>(border.size());
     }
-    std::fprintf(stderr, "region %d: %zu edge and %zu inner places, last try %d border members\n",
-                 wish.region, edge.size(), interior.size(), lastBorder);
+    if (false)
+        std::fprintf(stderr,
+                     "region %d: %zu edge and %zu inner places, last try %d border members\n",
+                     wish.region, edge.size(), interior.size(), lastBorder);
     return {};
 }
 

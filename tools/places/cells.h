@@ -29,6 +29,10 @@ inline constexpr Vec2 kFootprintCentre{10, 1};
 // within `band` medium pixels of another region's land go to the nearest edge site, so that only
 // edge cells touch other regions and the number of a region's border members is chosen.
 void AssignCells(Board& board, const std::vector<Site>& sites, double band);
+// The band of a board: its region pixels within `band` medium pixels of another region's land.
+std::vector<bool> BandOf(const Board& board, double band);
+// The same with the band already known (the search assigns one board many times).
+void AssignCells(Board& board, const std::vector<Site>& sites, const std::vector<bool>& band);
 
 // What the search asks of one region: its number of territories and how many of them may touch
 // other regions (or end a sea lane).
@@ -59,6 +63,10 @@ class Rng {
 std::vector<Site> SearchRegion(const Board& regions, const RegionWish& wish,
                                const std::vector<Site>& fixed, double clearance, double spacing,
                                double band, int tries, Rng& rng);
+
+// City-block distance of every pixel of a medium board of region ids to land of a region other
+// than `region` (-1 where there is none).
+std::vector<int> DistanceToOther(const Board& regions, int region);
 
 // Tells the edge sites by where they stand on the medium board of region ids (the rule the
 // search places them by).

@@ -1,14 +1,21 @@
 // Drawing a map of real places from its regions and label points, and searching those points.
 #include "tools/places/place_map.h"
 
+#include "platform/raster/line_walk.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 
 namespace places {
 namespace {
+
+constexpr int kFirmContact = 3;    // medium pixels of shared edge
+constexpr double kLaneApart = 30;  // medium pixels between the ends of two lanes
 
 double ScaleOf(int size) {
     return size == 1 ? 0.70 : size == 3 ? 1.25 : 1.0;
@@ -40,48 +47,171 @@ Vec2 FootprintCentre(const Site& s) {
     return Vec2{s.at.x + kFootprintCentre.x, s.at.y + kFootprintCentre.y};
 }
 
-// The land pixel of `region` nearest to p on the medium region board.
-std::optional<Vec2> NearestLand(const Board& regions, int region, Vec2 p) {
+// The land pixel of `region` nearest to p on the medium region board, away from the bands
+// along its land borders (`away` pixels at least), where lanes would cross other cells, and away
+// from the ends of lanes already `taken`.
+std::optional<Vec2> NearestLand(const Board& regions, int region, Vec2 p, double away,
+                                const std::vector<Vec2>& taken) {
+    const std::vector<int> toOther = DistanceToOther(regions, region);
     std::optional<Vec2> best;
     double bestD = 0;
     for (int y = 0; y < regions.height; ++y)
         for (int x = 0; x < regions.width; ++x) {
             if (regions.At(x, y) != kRegionBase + region) continue;
-            const double d = std::hypot(x + 0.5 - p.x, y + 0.5 - p.y);
-            if (!best || d < bestD) best = Vec2{x + 0.5, y + 0.5}, bestD = d;
+            const int d0 = toOther[static_cast<std::size_t>(y) * regions.width + x];
+            if (d0 >= 0 && d0 < away) continue;
+            if (std::any_of(taken.begin(), taken.end(), [&](const Vec2& e) {
+                    return std::hypot(e.x - x, e.y - y) < kLaneApart;
+                }))
+                continue;
+            const double d = std::hypot(x - p.x, y - p.y);
+            if (!best || d < bestD) best = Vec2{double(x), double(y)}, bestD = d;
         }
     return best;
 }
 
+// Whether the straight lane from `from` (in a) to `to` (in b) leaves a once, crosses only sea and
+// then stays in b, on the medium board of cells.
+bool ClearLane(const Board& cells, int a, int b, Vec2 from, Vec2 to) {
+    int stage = 0;  // 0: in a, 1: at sea, 2: in b
+    bool clear = b > 0;
+    const raster::Point p0{static_cast<int>(std::lround(from.x)),
+                           static_cast<int>(std::lround(from.y))};
+    const raster::Point p1{static_cast<int>(std::lround(to.x)),
+                           static_cast<int>(std::lround(to.y))};
+    raster::WalkLine(p0, p1, [&](int x, int y) {
+        const int id = cells.Inside(x, y) ? cells.At(x, y) : -1;
+        const int want = id == a ? 0 : id == 0 ? 1 : id == b ? 2 : -1;
+        if (want < stage || want < 0) clear = false;
+        stage = std::max(stage, want);
+        // At sea the lane keeps clear of every other territory's coast.
+        for (int dy = -3; dy <= 3 && id == 0; ++dy)
+            for (int dx = -3; dx <= 3; ++dx) {
+                const int near = cells.Inside(x + dx, y + dy) ? cells.At(x + dx, y + dy) : 0;
+                if (near != 0 && near != a && near != b) clear = false;
+            }
+    });
+    return clear && stage == 2;
+}
+
 // The sea lanes of the plan: from the `count` sites of one region nearest to another region's
-// land, each to the nearest coast of that region.
-std::vector<Lane> LanesFor(const Board& regions, const std::vector<Site>& sites,
+// land, each to the nearest coast of that region, in the territory that `cells` (the medium
+// board with its cells assigned) has there.
+std::vector<Lane> LanesFor(const Board& regions, const Board* cells, const std::vector<Site>& sites,
                            const CellPlan& plan) {
     std::vector<Lane> lanes;
     for (const CellPlan::Lanes& rule : plan.lanes) {
-        std::vector<std::pair<double, Lane>> options;
+        // The sites of the first region by their distance to the second region's land.
+        std::vector<std::pair<double, const Site*>> order;
         for (const Site& s : sites) {
             if (s.region != rule.from) continue;
-            const auto end = NearestLand(regions, rule.to, FootprintCentre(s));
-            if (!end) continue;
-            int target = 0;
-            double nearest = 0;
-            for (const Site& o : sites) {
-                if (o.region != rule.to) continue;
-                const Vec2 c = FootprintCentre(o);
-                const double d = std::hypot(c.x - end->x, c.y - end->y);
-                if (target == 0 || d < nearest) target = o.territory, nearest = d;
-            }
             const Vec2 from = FootprintCentre(s);
-            options.push_back({std::hypot(from.x - end->x, from.y - end->y),
-                               Lane{s.territory, target, from, *end, false}});
+            const auto end = NearestLand(regions, rule.to, from, plan.band + 12, {});
+            if (end) order.push_back({std::hypot(end->x - from.x, end->y - from.y), &s});
         }
-        std::sort(options.begin(), options.end(),
+        std::sort(order.begin(), order.end(),
                   [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (int i = 0; i < rule.count && i < static_cast<int>(options.size()); ++i)
-            lanes.push_back(options[static_cast<std::size_t>(i)].second);
+        // Lanes of one rule end apart, so that no two of them meet.
+        std::vector<Vec2> ends;
+        for (const auto& [distance, site] : order) {
+            if (static_cast<int>(ends.size()) == rule.count) break;
+            const Vec2 from = FootprintCentre(*site);
+            auto end = NearestLand(regions, rule.to, from, plan.band + 12, ends);
+            if (!end) continue;
+            // The lane reaches a few pixels into the land, so that it meets it at every size.
+            const double len = std::hypot(end->x - from.x, end->y - from.y);
+            if (len > 0) {
+                const Vec2 deeper{std::round(end->x + 4 * (end->x - from.x) / len),
+                                  std::round(end->y + 4 * (end->y - from.y) / len)};
+                if (regions.Inside(static_cast<int>(deeper.x), static_cast<int>(deeper.y)) &&
+                    regions.At(static_cast<int>(deeper.x), static_cast<int>(deeper.y)) ==
+                        kRegionBase + rule.to)
+                    end = deeper;
+            }
+            // The territory that the cells give the lane's end (none while searching).
+            const int target =
+                cells ? cells->At(static_cast<int>(end->x), static_cast<int>(end->y)) : 0;
+            if (cells && !ClearLane(*cells, site->territory, target, from, *end)) continue;
+            ends.push_back(*end);
+            lanes.push_back(Lane{site->territory, target, from, *end, false});
+        }
     }
     return lanes;
+}
+
+// The pairs of cells whose pixels meet (8-connected), with the number of edge-sharing pixel
+// pairs of each contact in `length`.
+std::set<std::pair<int, int>> CellContacts(const Board& cells,
+                                           std::map<std::pair<int, int>, int>* length) {
+    std::set<std::pair<int, int>> pairs;
+    for (int y = 0; y + 1 < cells.height; ++y)
+        for (int x = 1; x + 1 < cells.width; ++x) {
+            const int a = cells.At(x, y);
+            if (a <= 0) continue;
+            for (const int b : {cells.At(x + 1, y), cells.At(x - 1, y + 1), cells.At(x, y + 1),
+                                cells.At(x + 1, y + 1)})
+                if (b > 0 && a != b) pairs.insert({std::min(a, b), std::max(a, b)});
+            if (length)
+                for (const int b : {cells.At(x + 1, y), cells.At(x, y + 1)})
+                    if (b > 0 && a != b) ++(*length)[{std::min(a, b), std::max(a, b)}];
+        }
+    return pairs;
+}
+
+// The board of territories at one size: land rasterised with the labels' clear areas, the
+// regions cut into cells, and on the small board land grown and its pieces kept apart.
+Board CellBoard(const std::vector<Shape>& shapes, const Layout& drawn, const maps::MapArt& art,
+                const std::vector<Site>& sites, const CellPlan& plan, int shiftY,
+                const maps::PictureRules& rules, raster::Colour border) {
+    const auto mediumSeeds = maps::SeedsFor(art, 2);
+    const int size = rules.size;
+    Board thin = Rasterise(shapes, drawn, art, mediumSeeds, size, false, shiftY);
+    AssignCells(thin, sites, plan.band);
+    if (size != 1) return thin;
+    Board thick = Rasterise(shapes, drawn, art, mediumSeeds, size, true, shiftY);
+    AssignCells(thick, sites, plan.band);
+    KeepPiecesApart(thick, thin, rules, border);
+    return thick;
+}
+
+// Label rows made of sites: size 1 lower by the plan's amount, the plan's rows with a size-3
+// position of their own, and its count offsets.
+OwnedArt ArtOf(const std::vector<Site>& sites, const CellPlan& plan) {
+    OwnedArt art;
+    for (const Site& s : sites) {
+        const int x = static_cast<int>(std::lround(s.at.x));
+        const int y = static_cast<int>(std::lround(s.at.y));
+        const bool own3 = std::find(plan.ownSize3.begin(), plan.ownSize3.end(), s.territory) !=
+                          plan.ownSize3.end();
+        art.labelsSize23.push_back(maps::ArtLabel{x, y, "", own3 ? x + 2 : -1, own3 ? y : -1});
+        art.labelsSize1.push_back(maps::ArtLabel{x, y + plan.size1Dy, ""});
+    }
+    art.countOffsets = plan.countOffsets;
+    return art;
+}
+
+// The tables that the cells on the medium board of regions promise (contacts of pixels, lanes):
+// a quick estimate before the whole drawing. `weak` gets a territory of each contact too short to
+// be seen alike at every size.
+PlaceTables Estimate(const Board& regions, const std::vector<bool>& band, std::vector<Site> sites,
+                     const CellPlan& plan, const BuiltinMap& map, std::vector<int>* weak) {
+    MarkEdges(regions, sites, plan.clearance);
+    Board cells = regions;
+    AssignCells(cells, sites, band);
+    std::map<std::pair<int, int>, int> length;
+    std::set<std::pair<int, int>> pairs = CellContacts(cells, &length);
+    if (weak) {
+        weak->clear();
+        for (const auto& pair : pairs)
+            if (length[pair] < kFirmContact) weak->push_back(pair.first);
+    }
+    for (const Lane& l : LanesFor(regions, &cells, sites, plan))
+        if (l.b > 0) pairs.insert({std::min(l.a, l.b), std::max(l.a, l.b)});
+    PlaceTables tables;
+    tables.neighbours = NeighboursFrom({pairs.begin(), pairs.end()}, map.territories);
+    tables.borders = BorderLists(tables.neighbours, map.continentRuns);
+    tables.routes = MakeRoutes(tables.neighbours, map.continentRuns, map.routes, map.longestRoute);
+    return tables;
 }
 
 Board RegionBoard(const std::vector<Shape>& shapes, const Layout& layout) {
@@ -177,22 +307,17 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
     std::vector<Site> sites = SitesOf(art, map);
     MarkEdges(regions, sites, plan.clearance);
     Layout drawn = layout;
-    for (const Lane& lane : LanesFor(regions, sites, plan)) drawn.lanes.push_back(lane);
+    Board cells = regions;
+    AssignCells(cells, sites, plan.band);
+    for (const Lane& lane : LanesFor(regions, &cells, sites, plan)) drawn.lanes.push_back(lane);
     const raster::Colour border = raster::Rgb(layout.border, layout.border, layout.border);
     const raster::Colour lane = raster::Rgb(layout.lane, layout.lane, layout.lane);
     const std::vector<TerritoryContent> blank(static_cast<std::size_t>(n),
                                               TerritoryContent{" ", 0, 0, {}});
     const CodeMapContent noNeighbours{blank, {}, {}};
-    const auto mediumSeeds = maps::SeedsFor(art, 2);
     auto boardAt = [&](const maps::PictureRules& rules) {
-        const int size = rules.size, shift = place.shiftY[size - 1];
-        Board thin = Rasterise(shapes, drawn, art, mediumSeeds, size, false, shift);
-        AssignCells(thin, sites, plan.band);
-        if (size != 1) return thin;
-        Board thick = Rasterise(shapes, drawn, art, mediumSeeds, size, true, shift);
-        AssignCells(thick, sites, plan.band);
-        KeepPiecesApart(thick, thin, rules, border);
-        return thick;
+        return CellBoard(shapes, drawn, art, sites, plan, place.shiftY[rules.size - 1], rules,
+                         border);
     };
     auto rulesAt = [&](int size) {
         return maps::RulesFor(art, noNeighbours, size, place.shiftY[size - 1], lane);
@@ -225,7 +350,7 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
 
 std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Country>& countries,
                                   const Layout& layout, const CellPlan& plan, int attempts,
-                                  std::uint64_t seed) {
+                                  std::uint64_t seed, OwnedArt* bestOut) {
     std::vector<Vec2> from, to;
     for (const auto& [geo, board] : layout.controls) from.push_back(geo), to.push_back(board);
     Warp warp;
@@ -234,58 +359,142 @@ std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Count
     const auto shapes = BuildShapes(countries, layout, warp, &error);
     if (shapes.empty()) return std::nullopt;
     const Board regions = RegionBoard(shapes, layout);
+    const std::vector<bool> band = BandOf(regions, plan.band);
     const BuiltinMap& map = *place.map;
     std::vector<int> firstOf{0, 1};
     for (const ContinentRun& run : map.continentRuns)
         firstOf.push_back(firstOf.back() + run.members);
 
+    std::vector<OwnedArt> best;  // the attempt with the fewest faults, to look at
+    std::size_t bestFaults = 0;
+    std::vector<int> regionOf{0};
+    for (std::size_t c = 0; c < map.continentRuns.size(); ++c)
+        for (int i = 0; i < map.continentRuns[c].members; ++i)
+            regionOf.push_back(static_cast<int>(c) + 1);
     for (int attempt = 0; attempt < attempts; ++attempt) {
         Rng rng(seed + static_cast<std::uint64_t>(attempt) * 7919);
-        std::vector<Site> sites;
+        std::vector<std::vector<Site>> byRegion(firstOf.size());
+        auto gather = [&]() {
+            std::vector<Site> sites;
+            for (std::size_t r = 1; r < byRegion.size(); ++r)
+                for (Site s : byRegion[r]) {
+                    s.territory += firstOf[r] - 1;
+                    sites.push_back(s);
+                }
+            std::sort(sites.begin(), sites.end(),
+                      [](const Site& a, const Site& b) { return a.territory < b.territory; });
+            return sites;
+        };
+        // Sites for one region (and again for the regions its lanes reach, searched after it).
+        auto searchRegion = [&](int region) {
+            bool after = false;
+            for (RegionWish wish : plan.regions) {
+                if (wish.region != region && !after) continue;
+                if (after && std::none_of(plan.lanes.begin(), plan.lanes.end(),
+                                          [&](const CellPlan::Lanes& r) {
+                                              return r.from == region && r.to == wish.region;
+                                          }))
+                    continue;
+                after = true;
+                // Lanes into this region end where the lanes of the other regions meet it.
+                CellPlan into;
+                for (const CellPlan::Lanes& rule : plan.lanes)
+                    if (rule.to == wish.region) into.lanes.push_back(rule);
+                for (const Lane& l : LanesFor(regions, nullptr, gather(), into))
+                    wish.laneEnds.push_back(l.to);
+                // Sites that leave by a lane are border members of their own (islands).
+                for (const CellPlan::Lanes& rule : plan.lanes)
+                    if (rule.from == wish.region) wish.borderMembers -= rule.count;
+                std::vector<Site> fixed;
+                for (const Site& s : plan.fixed)
+                    if (s.region == wish.region) fixed.push_back(s);
+                byRegion[static_cast<std::size_t>(wish.region)] = SearchRegion(
+                    regions, wish, fixed, plan.clearance, plan.spacing, plan.band, 300, rng);
+                if (byRegion[static_cast<std::size_t>(wish.region)].empty()) return false;
+            }
+            return true;
+        };
         bool found = true;
-        for (RegionWish wish : plan.regions) {
-            // Lanes into this region end where the lanes of the regions searched before meet it.
-            CellPlan into;
-            for (const CellPlan::Lanes& rule : plan.lanes)
-                if (rule.to == wish.region) into.lanes.push_back(rule);
-            for (const Lane& l : LanesFor(regions, sites, into)) wish.laneEnds.push_back(l.to);
-            // Sites that leave by a lane are border members of their own (islands).
-            for (const CellPlan::Lanes& rule : plan.lanes)
-                if (rule.from == wish.region) wish.borderMembers -= rule.count;
-            std::vector<Site> fixed;
-            for (const Site& s : plan.fixed)
-                if (s.region == wish.region) fixed.push_back(s);
-            const auto local = SearchRegion(regions, wish, fixed, plan.clearance, plan.spacing,
-                                            plan.band, 300, rng);
-            if (local.empty()) {
-                std::fprintf(stderr, "attempt %d: region %d finds no sites\n", attempt,
-                             wish.region);
-                found = false;
+        for (const RegionWish& wish : plan.regions)
+            if (byRegion[static_cast<std::size_t>(wish.region)].empty())
+                found = found && searchRegion(wish.region);
+        if (!found) continue;
+        // Regions whose cells have too many neighbours are searched again, the worst first.
+        bool estimated = false;
+        int tally[4] = {0, 0, 0, 0};  // catalogue misses, weak or unlike contacts, fits, checks
+        for (int step = 0; step < 200 && found; ++step) {
+            std::vector<int> weak;
+            const PlaceTables tables = Estimate(regions, band, gather(), plan, map, &weak);
+            const auto misses = CatalogueMisses(tables, map);
+            if (misses.empty() && weak.empty()) {
+                ++tally[3];
+                // Every size must show the same contacts between cells, labels drawn.
+                std::vector<Site> marked = gather();
+                MarkEdges(regions, marked, plan.clearance);
+                const OwnedArt trial = ArtOf(marked, plan);
+                const maps::MapArt view = trial.View();
+                const std::vector<TerritoryContent> blank(static_cast<std::size_t>(map.territories),
+                                                          TerritoryContent{" ", 0, 0, {}});
+                const CodeMapContent noNeighbours{blank, {}, {}};
+                std::array<std::set<std::pair<int, int>>, 3> contacts;
+                for (const int size : {1, 2, 3}) {
+                    const auto rules =
+                        maps::RulesFor(view, noNeighbours, size, place.shiftY[size - 1], 0);
+                    contacts[size - 1] = CellContacts(
+                        CellBoard(shapes, layout, view, marked, plan, place.shiftY[size - 1], rules,
+                                  raster::Rgb(64, 64, 64)),
+                        nullptr);
+                }
+                for (const int other : {0, 2}) {
+                    for (const auto& p : contacts[1])
+                        if (!contacts[other].contains(p)) weak.push_back(p.first);
+                    for (const auto& p : contacts[other])
+                        if (!contacts[1].contains(p)) weak.push_back(p.first);
+                }
+            }
+            ++(misses.empty() ? (weak.empty() ? tally[2] : tally[1]) : tally[0]);
+            if (!misses.empty() && step == 199) std::fprintf(stderr, "  %s\n", misses[0].c_str());
+            if (misses.empty() && !weak.empty()) {
+                found = searchRegion(regionOf[static_cast<std::size_t>(
+                    weak[static_cast<std::size_t>(rng.Below(static_cast<int>(weak.size())))])]);
+                continue;
+            }
+            if (misses.empty()) {
+                estimated = true;
                 break;
             }
-            for (Site s : local) {
-                s.territory += firstOf[static_cast<std::size_t>(wish.region)] - 1;
-                sites.push_back(s);
+            int worst = 0;
+            for (std::size_t t = 1; t < tables.neighbours.size(); ++t)
+                if (worst == 0 || tables.neighbours[t].size() > tables.neighbours[worst].size())
+                    worst = static_cast<int>(t);
+            int continent = 0;
+            if (std::sscanf(misses[0].c_str(), "continent %d:", &continent) == 1) {
+                found = searchRegion(continent);
+                continue;
             }
+            const int again =
+                worst > 0 && static_cast<int>(tables.neighbours[worst].size()) > map.maxNeighbours
+                    ? regionOf[static_cast<std::size_t>(worst)]
+                    : 1 + rng.Below(static_cast<int>(firstOf.size()) - 2);
+            found = searchRegion(again);
         }
-        if (!found) continue;
-        std::sort(sites.begin(), sites.end(),
-                  [](const Site& a, const Site& b) { return a.territory < b.territory; });
-        OwnedArt art;
-        for (const Site& s : sites) {
-            const int x = static_cast<int>(std::lround(s.at.x));
-            const int y = static_cast<int>(std::lround(s.at.y));
-            const bool own3 = std::find(plan.ownSize3.begin(), plan.ownSize3.end(), s.territory) !=
-                              plan.ownSize3.end();
-            art.labelsSize23.push_back(maps::ArtLabel{x, y, "", own3 ? x + 2 : -1, own3 ? y : -1});
-            art.labelsSize1.push_back(maps::ArtLabel{x, y + plan.size1Dy, ""});
+        if (!estimated) {
+            std::fprintf(stderr,
+                         "attempt %d: no estimate fits (%d missed the catalogue, %d had weak or "
+                         "unlike contacts, %d sizes compared)\n",
+                         attempt, tally[0], tally[1], tally[3]);
+            continue;
         }
-        art.countOffsets = plan.countOffsets;
+        const OwnedArt art = ArtOf(gather(), plan);
         const Drawing d = Draw(place, countries, layout, plan, art.View());
         if (d.errors.empty()) return art;
-        std::fprintf(stderr, "attempt %d: %zu faults, first: %s\n", attempt, d.errors.size(),
-                     d.errors.front().c_str());
+        if (best.empty() || d.errors.size() < bestFaults)
+            best = {art}, bestFaults = d.errors.size();
+        std::fprintf(stderr, "attempt %d: %zu faults\n", attempt, d.errors.size());
+        for (std::size_t i = 0; i < d.errors.size() && i < 12; ++i)
+            std::fprintf(stderr, "  %s\n", d.errors[i].c_str());
     }
+    if (!best.empty() && bestOut) *bestOut = best.front();
     return std::nullopt;
 }
 

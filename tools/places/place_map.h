@@ -57,10 +57,11 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
              const CellPlan& plan, const maps::MapArt& art);
 
 // A search for label points: sites for every region, the art made of them, drawn and checked;
-// the first sound one of `attempts`, or nullopt.
+// the first sound one of `attempts`, or nullopt (with the art of the fewest faults drawn in
+// `best`, if given, to be looked at).
 std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Country>& countries,
                                   const Layout& layout, const CellPlan& plan, int attempts,
-                                  std::uint64_t seed);
+                                  std::uint64_t seed, OwnedArt* best = nullptr);
 
 // The art's rows as C++ for maps/place_art.cpp, under the name `prefix`.
 std::string ArtSource(const std::string& prefix, const maps::MapArt& art);
