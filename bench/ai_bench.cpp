@@ -123,9 +123,9 @@ int RunFigures(int games) {
               PlaySide(games, 4, [](GameSetup& s, int seat, bool side) {
                   s.easyPlayers[static_cast<std::size_t>(seat)] = !side;
               }));
-    static const char* const kNames[] = {"Normal",  "Conqueror",  "Defensive",
-                                         "Avenger", "Determined", "Hunter"};
-    for (int personality = 1; personality <= 5; ++personality) {
+    static const char* const kNames[] = {"Normal",     "Conqueror", "Defensive", "Avenger",
+                                         "Determined", "Hunter",    "Unstable"};
+    for (int personality = 1; personality <= 6; ++personality) {
         const std::string name = std::string(kNames[personality]) + " (2 seats) vs plain (2 seats)";
         PrintSide(name.c_str(), PlaySide(games, 4, [&](GameSetup& s, int seat, bool side) {
                       s.personalities[static_cast<std::size_t>(seat)] = side ? personality : 0;

@@ -110,7 +110,8 @@ const std::array kCommands = std::to_array<CommandRow>({
     {cmd::kScores, nullptr, Always},
     {cmd::kShowCards, &CChildView::OnShowCards, Always},
     {cmd::kContinents, &CChildView::OnContinents, state::UpdateContinents},
-    {cmd::kStatistics, &CChildView::OnStatistics, Always},
+    // Statistics stays disabled until its window exists (OnStatistics shows it).
+    {cmd::kStatistics, nullptr, Always},
     // Settings menu.
     {cmd::kSpeedSlow, &CChildView::OnSpeedSlow, state::UpdateSpeedSlow},
     {cmd::kSpeedFast, &CChildView::OnSpeedFast, state::UpdateSpeedFast},

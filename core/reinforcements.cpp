@@ -137,6 +137,8 @@ void CChildView::ComputeReinforcements() {
     if (!isLocal) return;
 
     g_playersLeft = CountPlayersLeft();
+    // Fills the border threat list of the player's continents (evaluation tables only).
+    ComputerReinforceContinentBorders(1);
     g_lossesShown = g_players[player][kLosses];
     g_playerRecordSnapshot = g_players;
     g_cardsLinePlayer = player;

@@ -140,6 +140,13 @@ class Simulation {
         for (int p = 1; p <= kMaxPlayers; ++p) {
             g_playerNames[p] = "pc " + Roman(p);
             g_personalities[p] = setup.personalities[p];
+            // An Unstable player plays a base personality drawn from the seed, as New Game
+            // draws one, and is marked so the driver redraws it every tenth turn.
+            if (setup.personalities[p] == personality::kUnstableMark) {
+                g_unstableMarks[p] = personality::kUnstableMark;
+                g_personalities[p] =
+                    static_cast<std::int32_t>((setup.seed + p) % personality::kUnstableMark);
+            }
         }
         platform_->clock.Set(1'700'000'000 + setup.seed);
         view_->DealTerritories();
