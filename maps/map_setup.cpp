@@ -15,6 +15,7 @@
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/map_texts.h"
+#include "maps/place_art.h"
 #include "maps/reset_game.h"
 
 namespace {
@@ -135,6 +136,9 @@ bool SetupFromContent(const BuiltinMap& map) {
 
 const CodeMapContent& ContentOf(const BuiltinMap& map) {
     if (map.flag == &g_isMapWorld) return WorldMapContent();
+    // Maps of real places come from the place-map generator, the imagined ones from theirs.
+    if (const CodeMapContent& place = PlaceMapContent(map); !place.territories.empty())
+        return place;
     return GeneratedMapContent(map);
 }
 

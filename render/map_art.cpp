@@ -2,12 +2,15 @@
 #include "render/map_art.h"
 
 #include "core/game_state.h"
+#include "maps/map_catalogue.h"
+#include "maps/place_art.h"
 
 namespace render {
 
-// Only World's artwork exists so far; the other built-in maps come with their content.
+// World's artwork, else that of a map of a real place; the imagined maps have no tables.
 const maps::MapArt* CurrentMapArt() {
     if (g_isMapWorld) return &maps::WorldArt();
+    if (const BuiltinMap* map = SelectedBuiltinMap()) return maps::PlaceArt(map->flag);
     return nullptr;
 }
 

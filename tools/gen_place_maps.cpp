@@ -23,15 +23,15 @@ std::optional<PlaceMap> PlaceNamed(std::string_view name) {
         std::string_view folder;
         const bool* flag;
         std::array<int, 3> shiftY;
-        int panelX, panelY;
+        std::array<raster::Point, 3> panel;
     };
     const Row rows[] = {
-        {"australia", &g_isMapAustralia, {12, 12, 12}, 760, 160},
+        {"australia", &g_isMapAustralia, {12, 12, 12}, {{{532, 112}, {760, 160}, {950, 200}}}},
+        {"scandinavia", &g_isMapScandinavia, {1, 3, 3}, {{{30, 30}, {30, 30}, {30, 30}}}},
     };
     for (const Row& r : rows)
         if (r.folder == name)
-            return PlaceMap{std::string(r.folder), BuiltinMapByFlag(r.flag), r.shiftY, r.panelX,
-                            r.panelY};
+            return PlaceMap{std::string(r.folder), BuiltinMapByFlag(r.flag), r.shiftY, r.panel};
     return std::nullopt;
 }
 

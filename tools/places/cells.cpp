@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <deque>
 
 namespace places {
@@ -20,8 +19,8 @@ int Nearest(const std::vector<Site>& sites, int region, Vec2 p, bool edgeOnly) {
     double bestD = 0;
     for (int i = 0; i < static_cast<int>(sites.size()); ++i) {
         if (sites[i].region != region || (edgeOnly && !sites[i].edge)) continue;
-        const double dx = sites[i].at.x + kFootprintCentre.x - p.x;
-        const double dy = sites[i].at.y + kFootprintCentre.y - p.y;
+        const double dx = sites[i].Middle().x - p.x;
+        const double dy = sites[i].Middle().y - p.y;
         const double d = dx * dx + dy * dy;
         if (best < 0 || d < bestD) best = i, bestD = d;
     }
@@ -59,8 +58,8 @@ bool IsRegion(int id) {
 // close to another region, the others clear of it.
 bool IsEdge(const std::vector<int>& toOther, const Board& regions, const Site& s,
             double clearance) {
-    const int x = static_cast<int>(std::lround(s.at.x + kFootprintCentre.x));
-    const int y = static_cast<int>(std::lround(s.at.y + kFootprintCentre.y));
+    const int x = static_cast<int>(std::lround(s.Middle().x));
+    const int y = static_cast<int>(std::lround(s.Middle().y));
     if (!regions.Inside(x, y)) return false;
     const int d = toOther[static_cast<std::size_t>(y) * regions.width + x];
     return d >= 0 && d <= clearance + 3;
@@ -152,17 +151,17 @@ std::vector<Site> SearchRegion(const Board& regions, const RegionWish& wish,
             if (toOther[i] == 1) rim.push_back(i);
             if (inside[i] < clearance) continue;
             // Sites stand for the middle of their footprints.
-            const Vec2 at{x - kFootprintCentre.x, y - kFootprintCentre.y};
+            const Vec2 at{x - wish.middle.x, y - wish.middle.y};
             if (toOther[i] >= 0 && toOther[i] <= clearance + 3) edge.push_back(at);
             if (toOther[i] < 0 || toOther[i] >= clearance + band + 3) interior.push_back(at);
         }
     std::vector<Site> pinned = fixed;
     int pinnedEdges = 0;
     for (Site& s : pinned) {
+        s.middle = wish.middle;
         s.edge = IsEdge(toOther, regions, s, clearance);
         pinnedEdges += s.edge ? 1 : 0;
     }
-    int lastBorder = -1;
     for (int attempt = 0; attempt < tries; ++attempt) {
         std::vector<Site> sites = pinned;
         auto place = [&](const std::vector<Vec2>& from, int count, bool isEdge) {
@@ -177,14 +176,16 @@ std::vector<Site> SearchRegion(const Board& regions, const RegionWish& wish,
                     ++misses;
                     continue;
                 }
-                sites.push_back(Site{0, wish.region, c, isEdge});
+                sites.push_back(Site{0, wish.region, c, isEdge, wish.middle});
                 ++placed;
             }
             return placed == count;
         };
-        const int interiorCount =
-            wish.territories - wish.edgeSites - static_cast<int>(fixed.size());
-        if (!place(edge, wish.edgeSites - pinnedEdges, true) ||
+        // Lanes may end in the same cell or in an edge cell: then more edge cells are tried.
+        const int edgeSites =
+            wish.edgeSites + attempt % (static_cast<int>(wish.laneEnds.size()) + 1);
+        const int interiorCount = wish.territories - edgeSites - static_cast<int>(fixed.size());
+        if (!place(edge, edgeSites - pinnedEdges, true) ||
             !place(interior, interiorCount + pinnedEdges, false))
             continue;
         std::sort(sites.begin() + static_cast<std::ptrdiff_t>(fixed.size()), sites.end(),
@@ -206,12 +207,7 @@ std::vector<Site> SearchRegion(const Board& regions, const RegionWish& wish,
         std::sort(border.begin(), border.end());
         border.erase(std::unique(border.begin(), border.end()), border.end());
         if (static_cast<int>(border.size()) == wish.borderMembers) return sites;
-        lastBorder = static_cast<int>(border.size());
     }
-    if (false)
-        std::fprintf(stderr,
-                     "region %d: %zu edge and %zu inner places, last try %d border members\n",
-                     wish.region, edge.size(), interior.size(), lastBorder);
     return {};
 }
 

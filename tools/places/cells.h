@@ -19,11 +19,12 @@ struct Site {
     int region = 0;
     Vec2 at;
     bool edge = false;  // the only kind of cell that reaches the region's land borders
+    // The middle of the label's footprint relative to its label point, in medium units (it
+    // follows the map's y shift): cells are drawn around it so that the whole label stands in
+    // its own cell.
+    Vec2 middle{10, 1};
+    Vec2 Middle() const { return Vec2{at.x + middle.x, at.y + middle.y}; }
 };
-
-// The middle of a label's footprint relative to its label point, in medium units: cells are
-// drawn around it so that the whole label stands in its own cell.
-inline constexpr Vec2 kFootprintCentre{10, 1};
 
 // Every pixel of a region given to the territory of the nearest site of that region; pixels
 // within `band` medium pixels of another region's land go to the nearest edge site, so that only
@@ -41,7 +42,8 @@ struct RegionWish {
     int territories = 0;
     int borderMembers = 0;
     int edgeSites = 0;
-    std::vector<Vec2> laneEnds;  // medium points whose cells end a sea lane
+    std::vector<Vec2> laneEnds;
+    Vec2 middle{10, 1};  // of the sites' footprints  // medium points whose cells end a sea lane
 };
 
 // A small deterministic generator, the same on every platform.

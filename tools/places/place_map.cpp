@@ -16,10 +16,7 @@ namespace {
 
 constexpr int kFirmContact = 3;    // medium pixels of shared edge
 constexpr double kLaneApart = 30;  // medium pixels between the ends of two lanes
-
-double ScaleOf(int size) {
-    return size == 1 ? 0.70 : size == 3 ? 1.25 : 1.0;
-}
+constexpr double kLaneGap = 10;    // medium pixels between any two lanes
 
 // The continent (region) of each territory 1..n, element 0 unused.
 std::vector<int> RegionsOf(const BuiltinMap& map) {
@@ -32,19 +29,26 @@ std::vector<int> RegionsOf(const BuiltinMap& map) {
     return region;
 }
 
-std::vector<Site> SitesOf(const maps::MapArt& art, const BuiltinMap& map) {
-    const std::vector<int> region = RegionsOf(map);
+// The middle of a label's footprint from its label point at the medium size: the boxes stand
+// below the paint point, which is raised by the map's y shift.
+Vec2 MiddleOf(const PlaceMap& place) {
+    return Vec2{10, 13.0 - place.shiftY[1]};
+}
+
+std::vector<Site> SitesOf(const maps::MapArt& art, const PlaceMap& place) {
+    const std::vector<int> region = RegionsOf(*place.map);
     std::vector<Site> sites;
     for (std::size_t t = 1; t <= art.labelsSize23.size() && t < region.size(); ++t) {
         const maps::ArtLabel& l = art.labelsSize23[t - 1];
         sites.push_back(Site{static_cast<int>(t), region[t],
-                             Vec2{static_cast<double>(l.x), static_cast<double>(l.y)}});
+                             Vec2{static_cast<double>(l.x), static_cast<double>(l.y)}, false,
+                             MiddleOf(place)});
     }
     return sites;
 }
 
 Vec2 FootprintCentre(const Site& s) {
-    return Vec2{s.at.x + kFootprintCentre.x, s.at.y + kFootprintCentre.y};
+    return s.Middle();
 }
 
 // The land pixel of `region` nearest to p on the medium region board, away from the bands
@@ -68,6 +72,23 @@ std::optional<Vec2> NearestLand(const Board& regions, int region, Vec2 p, double
             if (!best || d < bestD) best = Vec2{double(x), double(y)}, bestD = d;
         }
     return best;
+}
+
+// Whether two segments cross or come within `gap` of each other (sampled along both).
+bool SegmentsNear(Vec2 a0, Vec2 a1, Vec2 b0, Vec2 b1, double gap) {
+    auto distance = [](Vec2 p, Vec2 q0, Vec2 q1) {
+        const double dx = q1.x - q0.x, dy = q1.y - q0.y, len2 = dx * dx + dy * dy;
+        double t = len2 > 0 ? ((p.x - q0.x) * dx + (p.y - q0.y) * dy) / len2 : 0;
+        t = std::clamp(t, 0.0, 1.0);
+        return std::hypot(q0.x + t * dx - p.x, q0.y + t * dy - p.y);
+    };
+    for (int i = 0; i <= 64; ++i) {
+        const double t = i / 64.0;
+        if (distance(Vec2{a0.x + t * (a1.x - a0.x), a0.y + t * (a1.y - a0.y)}, b0, b1) < gap ||
+            distance(Vec2{b0.x + t * (b1.x - b0.x), b0.y + t * (b1.y - b0.y)}, a0, a1) < gap)
+            return true;
+    }
+    return false;
 }
 
 // Whether the straight lane from `from` (in a) to `to` (in b) leaves a once, crosses only sea and
@@ -115,6 +136,10 @@ std::vector<Lane> LanesFor(const Board& regions, const Board* cells, const std::
         std::vector<Vec2> ends;
         for (const auto& [distance, site] : order) {
             if (static_cast<int>(ends.size()) == rule.count) break;
+            // Each lane leaves from a territory of its own.
+            if (std::any_of(lanes.begin(), lanes.end(),
+                            [&](const Lane& l) { return l.a == site->territory; }))
+                continue;
             const Vec2 from = FootprintCentre(*site);
             auto end = NearestLand(regions, rule.to, from, plan.band + 12, ends);
             if (!end) continue;
@@ -132,6 +157,10 @@ std::vector<Lane> LanesFor(const Board& regions, const Board* cells, const std::
             const int target =
                 cells ? cells->At(static_cast<int>(end->x), static_cast<int>(end->y)) : 0;
             if (cells && !ClearLane(*cells, site->territory, target, from, *end)) continue;
+            if (std::any_of(lanes.begin(), lanes.end(), [&](const Lane& other) {
+                    return SegmentsNear(other.from, other.to, from, *end, kLaneGap);
+                }))
+                continue;
             ends.push_back(*end);
             lanes.push_back(Lane{site->territory, target, from, *end, false});
         }
@@ -187,6 +216,8 @@ OwnedArt ArtOf(const std::vector<Site>& sites, const CellPlan& plan) {
         art.labelsSize1.push_back(maps::ArtLabel{x, y + plan.size1Dy, ""});
     }
     art.countOffsets = plan.countOffsets;
+    for (const auto& seed : plan.seeds)
+        for (std::size_t k = 0; k < 3; ++k) art.seeds[k].push_back(seed[k]);
     return art;
 }
 
@@ -221,12 +252,10 @@ Board RegionBoard(const std::vector<Shape>& shapes, const Layout& layout) {
 
 // Land under the players panel (its ten rows of boxes and names) at one size.
 bool LandUnderPanel(const Board& board, const PlaceMap& place) {
-    const double s = ScaleOf(board.size);
-    const int x0 = static_cast<int>(place.panelX * s), y0 = static_cast<int>(place.panelY * s);
-    const int x1 = static_cast<int>((place.panelX + 170) * s);
-    const int y1 = static_cast<int>((place.panelY + 205) * s);
-    for (int y = std::max(0, y0); y < std::min(board.height, y1); ++y)
-        for (int x = std::max(0, x0); x < std::min(board.width, x1); ++x)
+    const raster::Point o = place.panel[static_cast<std::size_t>(board.size) - 1];
+    const int w = board.size == 1 ? 140 : 170, h = board.size == 1 ? 155 : 205;
+    for (int y = std::max(0, o.y); y < std::min(board.height, o.y + h); ++y)
+        for (int x = std::max(0, o.x); x < std::min(board.width, o.x + w); ++x)
             if (board.At(x, y) != 0) return true;
     return false;
 }
@@ -275,6 +304,10 @@ std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error
             plan.size1Dy = v[0];
         } else if (kind == "size3") {
             plan.ownSize3 = v;
+        } else if (kind == "seed" && v.size() == 7) {
+            std::array<maps::FillSeed, 3> seed{};
+            for (int k = 0; k < 3; ++k) seed[k] = maps::FillSeed{v[0], v[1 + 2 * k], v[2 + 2 * k]};
+            plan.seeds.push_back(seed);
         } else if (kind == "count" && v.size() == 5) {
             plan.countOffsets.push_back(maps::ArtOffset{v[0], v[1], false, v[2], v[3], v[4]});
         } else {
@@ -304,7 +337,7 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
         return d.errors.push_back("the label table does not cover the map"), d;
 
     const Board regions = RegionBoard(shapes, layout);
-    std::vector<Site> sites = SitesOf(art, map);
+    std::vector<Site> sites = SitesOf(art, place);
     MarkEdges(regions, sites, plan.clearance);
     Layout drawn = layout;
     Board cells = regions;
@@ -405,12 +438,17 @@ std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Count
                 // Sites that leave by a lane are border members of their own (islands).
                 for (const CellPlan::Lanes& rule : plan.lanes)
                     if (rule.from == wish.region) wish.borderMembers -= rule.count;
+                wish.middle = MiddleOf(place);
                 std::vector<Site> fixed;
                 for (const Site& s : plan.fixed)
                     if (s.region == wish.region) fixed.push_back(s);
                 byRegion[static_cast<std::size_t>(wish.region)] = SearchRegion(
                     regions, wish, fixed, plan.clearance, plan.spacing, plan.band, 300, rng);
-                if (byRegion[static_cast<std::size_t>(wish.region)].empty()) return false;
+                if (byRegion[static_cast<std::size_t>(wish.region)].empty()) {
+                    std::fprintf(stderr, "attempt %d: region %d finds no sites\n", attempt,
+                                 wish.region);
+                    return false;
+                }
             }
             return true;
         };

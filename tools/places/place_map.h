@@ -34,14 +34,15 @@ struct CellPlan {
     int size1Dy = 0;            // size-1 label rows lie this much lower
     std::vector<int> ownSize3;  // rows with a size-3 position of their own (x + 2)
     std::vector<maps::ArtOffset> countOffsets;
+    std::vector<std::array<maps::FillSeed, 3>> seeds;  // extra pieces, sizes 1..3
 };
 std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error);
 
 struct PlaceMap {
-    std::string folder;         // under tools/places
-    const BuiltinMap* map;      // its catalogue row
-    std::array<int, 3> shiftY;  // paint point raised, sizes 1..3
-    int panelX, panelY;         // medium-screen panel origin, kept free of land
+    std::string folder;                  // under tools/places
+    const BuiltinMap* map;               // its catalogue row
+    std::array<int, 3> shiftY;           // paint point raised, sizes 1..3
+    std::array<raster::Point, 3> panel;  // players panel origin in pixels, sizes 1..3: no land
 };
 
 // Everything one drawing came to.
