@@ -28,6 +28,7 @@ std::optional<PlaceMap> PlaceNamed(std::string_view name) {
     const Row rows[] = {
         {"australia", &g_isMapAustralia, {12, 12, 12}, {{{532, 112}, {760, 160}, {950, 200}}}},
         {"scandinavia", &g_isMapScandinavia, {1, 3, 3}, {{{30, 30}, {30, 30}, {30, 30}}}},
+        {"china", &g_isMapChina, {1, 3, 3}, {{{560, 252}, {800, 360}, {1000, 450}}}},
     };
     for (const Row& r : rows)
         if (r.folder == name)

@@ -69,11 +69,11 @@ TEST_F(MapView, EveryAppendOperationAppendsItsOwnText) {
 
 TEST_F(MapView, SetupOfAMapWithoutContentsLeavesWorldSelected) {
     ClearMapFlags();
-    g_isMapChina = true;
+    g_isMapGreatBritain = true;
     view_->SetBuiltinMapSize();
-    EXPECT_FALSE(view_->SetupMapChina());
+    EXPECT_FALSE(view_->SetupMapGreatBritain());
     EXPECT_TRUE(g_isMapWorld);
-    EXPECT_FALSE(g_isMapChina);
+    EXPECT_FALSE(g_isMapGreatBritain);
     EXPECT_EQ(g_territoryCount, 42);
     EXPECT_EQ(g_territoryCodes[1], "ala");
 }

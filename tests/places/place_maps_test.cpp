@@ -27,6 +27,7 @@ struct PlaceCase {
 };
 const PlaceCase kFinished[] = {
     {&g_isMapAustralia, {12, 12, 12}},
+    {&g_isMapChina, {1, 3, 3}},
 };
 constexpr int kWidths[3] = {740, 954, 1193};
 constexpr int kHeights[3] = {471, 632, 790};
@@ -152,6 +153,47 @@ TEST(PlaceMaps, AustraliaKeepsItsFixedRows) {
         EXPECT_EQ(row->dx, 0);
     }
     EXPECT_TRUE(maps::SeedsFor(*art, 2).empty());
+}
+
+// China has no label table of its own in the game: its labels stand at its contents' label
+// points at every size, so the drawing must have used those same rows everywhere.
+TEST(PlaceMaps, ChinaLabelsStandWhereTheGameDrawsThem) {
+    const maps::MapArt* art = maps::PlaceArt(&g_isMapChina);
+    ASSERT_NE(art, nullptr);
+    const CodeMapContent& content = PlaceMapContent(*BuiltinMapByFlag(&g_isMapChina));
+    ASSERT_EQ(content.territories.size(), 43u);
+    for (std::int32_t t = 1; t <= 43; ++t)
+        for (int size = 1; size <= 3; ++size) {
+            std::int32_t x = 0, y = 0;
+            ASSERT_TRUE(maps::LabelRow(*art, size, t, &x, &y));
+            EXPECT_EQ(x, content.territories[static_cast<std::size_t>(t) - 1].x) << t;
+            EXPECT_EQ(y, content.territories[static_cast<std::size_t>(t) - 1].y) << t;
+        }
+    EXPECT_TRUE(art->countOffsets.empty());
+}
+
+// The players panel of China stands on the sea east of the south coast at every size.
+TEST(PlaceMaps, ChinaLeavesThePlayersPanelOnTheSea) {
+    const BuiltinMap& map = *BuiltinMapByFlag(&g_isMapChina);
+    struct Panel {
+        int x, y, width, height;
+    };
+    const Panel panels[3] = {{560, 252, 140, 155}, {800, 360, 170, 205}, {1000, 450, 170, 205}};
+    for (int size = 1; size <= 3; ++size) {
+        std::string error;
+        const auto picture =
+            raster::ReadBmp(ReadAll(std::string(MAROVEK_RES_DIR) + "/bitmaps/" +
+                                    std::to_string(map.bitmaps[size - 1]) + ".bmp"),
+                            &error);
+        ASSERT_TRUE(picture) << error;
+        // The medium panel reaches past the picture's right edge: only the part on it counts.
+        const Panel& p = panels[size - 1];
+        int land = 0;
+        for (int y = p.y; y < std::min(p.y + p.height, picture->Height()); ++y)
+            for (int x = p.x; x < std::min(p.x + p.width, picture->Width()); ++x)
+                land += picture->Pixel(x, y) != raster::Rgb(0, 0, 0) ? 1 : 0;
+        EXPECT_EQ(land, 0) << "size " << size;
+    }
 }
 
 }  // namespace
