@@ -26,7 +26,7 @@ struct Link {
     int upper = -1;  // rows of a contact
     int lower = -1;
     Contact stretch;
-    int lane = -1;  // the spec's lane
+    int lane = -1;  // the layout's lane
 };
 
 struct Layout {
@@ -34,7 +34,7 @@ struct Layout {
     int territories = 0;
     std::vector<int> continentOf;              // per territory 1..n
     std::vector<std::vector<int>> neighbours;  // per territory 1..n, ascending
-    std::vector<int> lanes;                    // the spec's lanes that are drawn
+    std::vector<int> lanes;                    // the layout's lanes that are drawn
 };
 
 std::optional<Layout> BuildLayout(const MapSpec& spec, const Targets& targets, std::string* error);
