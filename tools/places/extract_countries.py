@@ -6,30 +6,12 @@
 # so that a map can enlarge it on its own.
 # Usage: extract_countries.py countries-50m.json Australia [Norway ...] > countries-50m.txt
 import json
+import os
 import sys
 
-
-def decode_arcs(topo):
-    scale = topo["transform"]["scale"]
-    translate = topo["transform"]["translate"]
-    arcs = []
-    for arc in topo["arcs"]:
-        x = y = 0
-        points = []
-        for dx, dy in arc:
-            x += dx
-            y += dy
-            points.append((x * scale[0] + translate[0], y * scale[1] + translate[1]))
-        arcs.append(points)
-    return arcs
-
-
-def ring_points(arcs, indexes):
-    points = []
-    for index in indexes:
-        arc = arcs[index] if index >= 0 else list(reversed(arcs[~index]))
-        points.extend(arc if not points else arc[1:])
-    return points
+# The TopoJSON decoding is World's extractor's.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "world"))
+from topojson import decode_arcs, ring_points  # noqa: E402
 
 
 def country_of(name, ring):
