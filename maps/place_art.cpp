@@ -140,54 +140,9 @@ const ArtOffset kAustraliaCountOffsets[] = {
     {3, 59, false, 0, -1, -1},
     {3, 60, false, 0, -1, -1},
 };
-// China: the game draws its labels at its content's label points at every size, so both
-// tables hold the same rows.
-const ArtLabel kChinaLabelsSize1[] = {
-    {698, 117, ""},  // 1
-    {695, 156, ""},  // 2
-    {697, 195, ""},  // 3
-    {588, 199, ""},  // 4
-    {512, 228, ""},  // 5
-    {609, 233, ""},  // 6
-    {513, 288, ""},  // 7
-    {639, 264, ""},  // 8
-    {618, 295, ""},  // 9
-    {672, 322, ""},  // 10
-    {548, 325, ""},  // 11
-    {607, 401, ""},  // 12
-    {558, 416, ""},  // 13
-    {682, 419, ""},  // 14
-    {500, 449, ""},  // 15
-    {542, 451, ""},  // 16
-    {617, 452, ""},  // 17
-    {660, 452, ""},  // 18
-    {578, 495, ""},  // 19
-    {478, 355, ""},  // 20
-    {529, 403, ""},  // 21
-    {399, 421, ""},  // 22
-    {454, 421, ""},  // 23
-    {485, 207, ""},  // 24
-    {355, 239, ""},  // 25
-    {484, 250, ""},  // 26
-    {482, 289, ""},  // 27
-    {461, 324, ""},  // 28
-    {323, 188, ""},  // 29
-    {297, 221, ""},  // 30
-    {216, 260, ""},  // 31
-    {274, 260, ""},  // 32
-    {53, 262, ""},  // 33
-    {323, 262, ""},  // 34
-    {255, 290, ""},  // 35
-    {353, 290, ""},  // 36
-    {128, 293, ""},  // 37
-    {179, 329, ""},  // 38
-    {367, 331, ""},  // 39
-    {235, 337, ""},  // 40
-    {125, 351, ""},  // 41
-    {367, 393, ""},  // 42
-    {427, 451, ""},  // 43
-};
-const ArtLabel kChinaLabelsSize23[] = {
+// China: the game draws its labels at its content's label points at every size, so one table
+// serves both.
+const ArtLabel kChinaLabels[] = {
     {698, 117, ""},  // 1
     {695, 156, ""},  // 2
     {697, 195, ""},  // 3
@@ -242,7 +197,7 @@ struct PlaceArtEntry {
 const PlaceArtEntry kPlaceArt[] = {
     {&g_isMapAustralia,
      {kAustraliaLabelsSize1, kAustraliaLabelsSize23, kAustraliaCountOffsets, {}, {}, {}}},
-    {&g_isMapChina, {kChinaLabelsSize1, kChinaLabelsSize23, {}, {}, {}, {}}},
+    {&g_isMapChina, {kChinaLabels, kChinaLabels, {}, {}, {}, {}}},
 };
 
 }  // namespace
