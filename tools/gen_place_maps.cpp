@@ -27,8 +27,16 @@ std::optional<PlaceMap> PlaceNamed(std::string_view name) {
     };
     const Row rows[] = {
         {"australia", &g_isMapAustralia, {12, 12, 12}, {{{532, 112}, {760, 160}, {950, 200}}}},
-        {"scandinavia", &g_isMapScandinavia, {1, 3, 3}, {{{30, 30}, {30, 30}, {30, 30}}}},
         {"china", &g_isMapChina, {1, 3, 3}, {{{560, 252}, {800, 360}, {1000, 450}}}},
+        {"europe", &g_isMapEurope, {12, 12, 12}, {{{532, 35}, {760, 50}, {950, 62}}}},
+        {"greatbritain", &g_isMapGreatBritain, {1, 3, 3}, {{{490, 112}, {700, 160}, {875, 200}}}},
+        {"japankorea", &g_isMapJapanKorea, {12, 12, 12}, {{{567, 291}, {810, 417}, {1012, 521}}}},
+        {"northamerica",
+         &g_isMapNorthAmerica,
+         {12, 12, 12},
+         {{{532, 112}, {760, 160}, {950, 200}}}},
+        {"realworld", &g_isMapRealWorld, {0, 0, 0}, {{{170, 360}, {260, 510}, {350, 665}}}},
+        {"scandinavia", &g_isMapScandinavia, {1, 3, 3}, {{{30, 30}, {30, 30}, {30, 30}}}},
     };
     for (const Row& r : rows)
         if (r.folder == name)
@@ -41,9 +49,11 @@ int Fail(const std::string& why) {
     return 1;
 }
 
-std::string PrefixOf(const std::string& folder) {
-    std::string p = folder;
-    p[0] = static_cast<char>(p[0] - 'a' + 'A');
+// The C++ name of the map's tables: its catalogue name without spaces.
+std::string PrefixOf(const BuiltinMap& map) {
+    std::string p;
+    for (const char c : std::string_view(map.name))
+        if (c != ' ') p += c;
     return p;
 }
 
@@ -61,13 +71,16 @@ int main(int argc, char** argv) {
     if (!place || place->map == nullptr) return Fail(std::string("no map of places ") + argv[3]);
     const std::string_view mode = argc > 4 ? argv[4] : "";
     std::string error;
-    const auto countries = LoadCountries((dir / "countries-50m.txt").string(), &error);
+    // A map may bring its own outlines (other countries, or states); else the shared file.
+    const std::filesystem::path own = dir / place->folder / "countries.txt";
+    const auto countries = LoadCountries(
+        (std::filesystem::exists(own) ? own : dir / "countries-50m.txt").string(), &error);
     if (!countries) return Fail(error);
     const auto layout = LoadLayout((dir / place->folder / "layout.txt").string(), &error);
     if (!layout) return Fail(error);
     const auto plan = LoadCellPlan((dir / place->folder / "cells.txt").string(), &error);
     if (!plan) return Fail(error);
-    const std::string prefix = PrefixOf(place->folder);
+    const std::string prefix = PrefixOf(*place->map);
 
     if (mode == "--regions") {  // the states' land, to look at while choosing the layout
         std::vector<Vec2> from, to;

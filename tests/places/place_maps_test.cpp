@@ -20,15 +20,26 @@
 
 namespace {
 
-// The finished maps, with the y shift of their paint points at sizes 1..3.
+// Every map of real places, with the y shift of its paint points at sizes 1..3.
 struct PlaceCase {
     const bool* flag;
     int shiftY[3];
 };
-const PlaceCase kFinished[] = {
-    {&g_isMapAustralia, {12, 12, 12}},
-    {&g_isMapChina, {1, 3, 3}},
+const PlaceCase kPlaces[] = {
+    {&g_isMapAustralia, {12, 12, 12}},  {&g_isMapChina, {1, 3, 3}},
+    {&g_isMapEurope, {12, 12, 12}},     {&g_isMapGreatBritain, {1, 3, 3}},
+    {&g_isMapJapanKorea, {12, 12, 12}}, {&g_isMapNorthAmerica, {12, 12, 12}},
+    {&g_isMapRealWorld, {0, 0, 0}},     {&g_isMapScandinavia, {1, 3, 3}},
 };
+
+// The maps drawn so far: those with label tables (the others still fall back to World).
+std::vector<PlaceCase> Finished() {
+    std::vector<PlaceCase> done;
+    for (const PlaceCase& c : kPlaces)
+        if (maps::PlaceArt(c.flag) != nullptr) done.push_back(c);
+    return done;
+}
+
 constexpr int kWidths[3] = {740, 954, 1193};
 constexpr int kHeights[3] = {471, 632, 790};
 constexpr raster::Colour kLane = raster::Rgb(176, 176, 176);
@@ -67,8 +78,15 @@ void SelectOnly(const bool* flag) {
     maps::SetBuiltinMapSize();
 }
 
+TEST(PlaceMaps, TheDrawnMapsIncludeAustraliaAndChina) {
+    const std::vector<PlaceCase> done = Finished();
+    for (const bool* flag : {&g_isMapAustralia, &g_isMapChina})
+        EXPECT_TRUE(std::any_of(done.begin(), done.end(),
+                                [&](const PlaceCase& c) { return c.flag == flag; }));
+}
+
 TEST(PlaceMaps, PicturesAndOutlinesKeepTheDrawingRulesAtEverySize) {
-    for (const PlaceCase& c : kFinished) {
+    for (const PlaceCase& c : Finished()) {
         const BuiltinMap& map = *BuiltinMapByFlag(c.flag);
         SCOPED_TRACE(std::string(map.name));
         const maps::MapArt* art = maps::PlaceArt(c.flag);
@@ -98,7 +116,7 @@ TEST(PlaceMaps, PicturesAndOutlinesKeepTheDrawingRulesAtEverySize) {
 }
 
 TEST(PlaceMaps, ContentsPassTheMapChecker) {
-    for (const PlaceCase& c : kFinished) {
+    for (const PlaceCase& c : Finished()) {
         const BuiltinMap& map = *BuiltinMapByFlag(c.flag);
         const CodeMapContent& content = PlaceMapContent(map);
         ASSERT_TRUE(IsContentComplete(content, map)) << map.name;
@@ -115,7 +133,7 @@ TEST(PlaceMaps, ContentsPassTheMapChecker) {
 }
 
 TEST(PlaceMaps, SetUpFillsTheTablesFromTheContents) {
-    for (const PlaceCase& c : kFinished) {
+    for (const PlaceCase& c : Finished()) {
         const BuiltinMap& map = *BuiltinMapByFlag(c.flag);
         if (ContentOf(map).territories.empty())
             GTEST_SKIP() << "the set-up does not reach the contents of the maps of real places yet";
