@@ -3,7 +3,9 @@
 // Usage: gen_place_maps <tools/places folder> <res folder> <map> [--strict | --search N SEED]
 // --search looks for label points (the cells' sites) that give the catalogue's counts and prints
 // the label rows and content rows to be copied into maps/place_art.cpp and
-// maps/place_map_content.cpp. Broken rules are reported; with --strict they fail the run.
+// maps/place_map_content.cpp; --draw does the same for a map whose territories are drawn whole
+// from their parts, at the label points of its cells.txt. Broken rules are reported; with
+// --strict they fail the run.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -40,7 +42,11 @@ std::optional<PlaceMap> PlaceNamed(std::string_view name) {
     };
     for (const Row& r : rows)
         if (r.folder == name)
-            return PlaceMap{std::string(r.folder), BuiltinMapByFlag(r.flag), r.shiftY, r.panel};
+            return PlaceMap{std::string(r.folder), BuiltinMapByFlag(r.flag), r.shiftY, r.panel,
+                            // Real World's paint point moves by (2, 2) at size 3; its fills
+                            // start one row above it.
+                            r.flag == &g_isMapRealWorld ? raster::Point{2, 2} : raster::Point{0, 0},
+                            r.flag == &g_isMapRealWorld ? 1 : 0};
     return std::nullopt;
 }
 
@@ -63,7 +69,7 @@ int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr,
                      "usage: gen_place_maps <places folder> <res folder> <map> "
-                     "[--strict | --search N SEED]\n");
+                     "[--strict | --search N SEED | --draw]\n");
         return 2;
     }
     const std::filesystem::path dir = argv[1], res = argv[2];
@@ -92,6 +98,19 @@ int main(int argc, char** argv) {
         const Board regions = Rasterise(shapes, *layout, none, {}, 2, false, 0);
         Finished f{Render(regions, raster::Rgb(64, 64, 64)), {}};
         return WriteMapFiles(res, 0, "Look", 2, f, &error) ? 0 : Fail(error);
+    }
+    if (mode == "--draw") {  // a map drawn whole from its parts: its label points, no search
+        std::string placed;
+        const OwnedArt art = LabelledArt(*place, *countries, *layout, *plan, &placed);
+        const Drawing d = Draw(*place, *countries, *layout, *plan, art.View());
+        for (int size = 1; size <= 3; ++size)
+            WriteMapFiles(res, place->map->bitmaps[size - 1], std::string(place->map->code), size,
+                          d.sizes[size - 1], &error);
+        for (const auto& w : d.warnings) std::fprintf(stderr, "gen_place_maps: %s\n", w.c_str());
+        for (const auto& e : d.errors) std::fprintf(stderr, "gen_place_maps: %s\n", e.c_str());
+        std::printf("%s%s\n%s", placed.c_str(), ArtSource(prefix, art.View()).c_str(),
+                    ContentSource(prefix, d.tables, art.View()).c_str());
+        return d.errors.empty() ? 0 : 1;
     }
     if (mode == "--search") {
         const int attempts = argc > 5 ? std::atoi(argv[5]) : 20;

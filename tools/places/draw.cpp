@@ -325,8 +325,44 @@ std::vector<Shape> BuildShapes(const std::vector<Country>& countries, const Layo
     return shapes;
 }
 
+// City-block distance of every pixel to the nearest one for which `from` holds (-1: none), and
+// that pixel's territory in `owner`.
+template <class Pred>
+std::vector<int> DistanceAndOwner(const Board& board, Pred from, std::vector<int>& owner) {
+    std::vector<int> dist(board.id.size(), -1);
+    owner.assign(board.id.size(), 0);
+    std::vector<int> queue;
+    for (int i = 0; i < static_cast<int>(board.id.size()); ++i)
+        if (from(i)) dist[i] = 0, owner[i] = board.id[i], queue.push_back(i);
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const int i = queue[head];
+        const int x = i % board.width, y = i / board.width;
+        for (const Point d : {Point{1, 0}, Point{-1, 0}, Point{0, 1}, Point{0, -1}}) {
+            if (!board.Inside(x + d.x, y + d.y)) continue;
+            const int j = (y + d.y) * board.width + x + d.x;
+            if (dist[j] < 0) dist[j] = dist[i] + 1, owner[j] = owner[i], queue.push_back(j);
+        }
+    }
+    return dist;
+}
+
+// A morphological closing of the land: sea narrower than about twice `radius` (fjords, straits,
+// sounds) becomes land of the nearest territory, so that thin inlets do not cut cells apart.
+void CloseNarrowSea(Board& board, double radius) {
+    const int r = std::max(1, static_cast<int>(std::lround(radius)));
+    std::vector<int> landOwner, unused;
+    const auto toLand = DistanceAndOwner(
+        board, [&](int i) { return board.id[i] != 0; }, landOwner);
+    const auto toOpenSea = DistanceAndOwner(
+        board, [&](int i) { return toLand[i] < 0 || toLand[i] > r; }, unused);
+    for (std::size_t i = 0; i < board.id.size(); ++i)
+        if (board.id[i] == 0 && toLand[i] >= 0 && (toOpenSea[i] < 0 || toOpenSea[i] > r))
+            board.id[i] = landOwner[i];
+}
+
 Board Rasterise(const std::vector<Shape>& shapes, const Layout& layout, const maps::MapArt& art,
-                std::span<const maps::FillSeed> mediumSeeds, int size, bool thicken, int shiftY) {
+                std::span<const maps::FillSeed> mediumSeeds, int size, bool thicken, int shiftY,
+                std::span<const raster::Point> moves) {
     Board board;
     board.size = size;
     board.width = kBoardSizes[size - 1][0];
@@ -334,6 +370,7 @@ Board Rasterise(const std::vector<Shape>& shapes, const Layout& layout, const ma
     board.id.assign(static_cast<std::size_t>(board.width) * board.height, 0);
     board.grey.assign(board.id.size(), false);
     for (const Shape& shape : shapes) FillRegion(board, shape.ring, shape.territory);
+    if (layout.closeSea > 0) CloseNarrowSea(board, layout.closeSea * Scale(size));
     for (const Stroke& stroke : layout.strokes)
         if (stroke.territory > 0) FillStroke(board, stroke);
     for (const maps::FillSeed& seed : mediumSeeds) {
@@ -344,8 +381,13 @@ Board Rasterise(const std::vector<Shape>& shapes, const Layout& layout, const ma
     for (const Stroke& stroke : layout.strokes)
         if (stroke.territory == 0) FillStroke(board, stroke);
     for (std::int32_t t = 1; t <= static_cast<std::int32_t>(art.labelsSize23.size()); ++t)
-        for (const raster::Rect& r : maps::LabelFootprint(art, size, t, shiftY))
+        for (const raster::Rect& r : maps::LabelFootprint(art, size, t, shiftY)) {
             ClearLabelArea(board, r, layout.labelMargin, t);
+            for (const raster::Point m : moves)
+                ClearLabelArea(
+                    board, raster::Rect{r.left + m.x, r.top + m.y, r.right + m.x, r.bottom + m.y},
+                    layout.labelMargin, t);
+        }
     return board;
 }
 

@@ -37,9 +37,12 @@ std::vector<Shape> BuildShapes(const std::vector<Country>& countries, const Layo
 // `shiftY`) at screen size 1..3.
 // With `thicken`, land grows one pixel into the sea wherever that joins and closes nothing (for
 // the small board's thin necks and coasts). Every seed of size 2 also gets a small disk of its
-// territory's land, so that the piece it names keeps some white at every size.
+// territory's land, so that the piece it names keeps some white at every size. A map whose
+// game paints labels or fills at other places gets the clear area also moved by each of
+// `moves`.
 Board Rasterise(const std::vector<Shape>& shapes, const Layout& layout, const maps::MapArt& art,
-                std::span<const maps::FillSeed> mediumSeeds, int size, bool thicken, int shiftY);
+                std::span<const maps::FillSeed> mediumSeeds, int size, bool thicken, int shiftY,
+                std::span<const raster::Point> moves = {});
 
 // A thickened board's white pieces split again with grey lines where they join pieces that are
 // apart on the `thin` board and claimed there by a paint point or a seed.

@@ -139,6 +139,8 @@ std::optional<Layout> LoadLayout(const std::string& path, std::string* error) {
             const auto a = ReadPair(words), b = ReadPair(words);
             ok = ok && a && b;
             if (ok) lane.from = *a, lane.to = *b, layout.lanes.push_back(lane);
+        } else if (kind == "close") {
+            ok = static_cast<bool>(words >> layout.closeSea);
         } else if (kind == "style") {
             ok = static_cast<bool>(words >> layout.border >> layout.lane >> layout.labelMargin);
         } else {

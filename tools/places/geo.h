@@ -66,6 +66,7 @@ struct Layout {
     std::vector<Stroke> strokes;
     std::vector<Lane> lanes;
     int labelMargin = 2;
+    double closeSea = 0;  // sea narrower than twice this (medium pixels) becomes land
     int border = 64;
     int lane = 176;
 };

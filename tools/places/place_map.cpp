@@ -14,7 +14,6 @@
 namespace places {
 namespace {
 
-constexpr int kFirmContact = 3;    // medium pixels of shared edge
 constexpr double kLaneApart = 30;  // medium pixels between the ends of two lanes
 constexpr double kLaneGap = 10;    // medium pixels between any two lanes
 
@@ -191,16 +190,44 @@ std::set<std::pair<int, int>> CellContacts(const Board& cells,
 // regions cut into cells, and on the small board land grown and its pieces kept apart.
 Board CellBoard(const std::vector<Shape>& shapes, const Layout& drawn, const maps::MapArt& art,
                 const std::vector<Site>& sites, const CellPlan& plan, int shiftY,
-                const maps::PictureRules& rules, raster::Colour border) {
+                const maps::PictureRules& rules, raster::Colour border,
+                std::span<const raster::Point> moves = {}) {
     const auto mediumSeeds = maps::SeedsFor(art, 2);
     const int size = rules.size;
-    Board thin = Rasterise(shapes, drawn, art, mediumSeeds, size, false, shiftY);
+    Board thin = Rasterise(shapes, drawn, art, mediumSeeds, size, false, shiftY, moves);
     AssignCells(thin, sites, plan.band);
     if (size != 1) return thin;
-    Board thick = Rasterise(shapes, drawn, art, mediumSeeds, size, true, shiftY);
+    Board thick = Rasterise(shapes, drawn, art, mediumSeeds, size, true, shiftY, moves);
     AssignCells(thick, sites, plan.band);
     KeepPiecesApart(thick, thin, rules, border);
     return thick;
+}
+
+// How far the game moves the labels of `place` at `size`.
+raster::Point LabelShift(const PlaceMap& place, int size) {
+    return size == 3 ? place.largeShift : raster::Point{0, 0};
+}
+
+// Where the game paints labels or fills of `place` at `size` apart from the usual paint point.
+std::vector<raster::Point> GameMoves(const PlaceMap& place, int size) {
+    const raster::Point s = LabelShift(place, size);
+    std::vector<raster::Point> moves;
+    for (const raster::Point m : {s, raster::Point{s.x, s.y - place.fillRaise}})
+        if ((m.x != 0 || m.y != 0) &&
+            std::none_of(moves.begin(), moves.end(), [&](raster::Point o) { return o == m; }))
+            moves.push_back(m);
+    return moves;
+}
+
+// The rules as the game paints `place`: labels moved by its shift, fills raised.
+maps::PictureRules GameRules(const PlaceMap& place, maps::PictureRules rules) {
+    const raster::Point s = LabelShift(place, rules.size);
+    for (raster::Point& p : rules.paintPoints)
+        if (p.x >= 0) p = raster::Point{p.x + s.x, p.y + s.y - place.fillRaise};
+    for (auto& rects : rules.footprints)
+        for (raster::Rect& r : rects)
+            r = raster::Rect{r.left + s.x, r.top + s.y, r.right + s.x, r.bottom + s.y};
+    return rules;
 }
 
 // Label rows made of sites: size 1 lower by the plan's amount, the plan's rows with a size-3
@@ -216,6 +243,12 @@ OwnedArt ArtOf(const std::vector<Site>& sites, const CellPlan& plan) {
         art.labelsSize1.push_back(maps::ArtLabel{x, y + plan.size1Dy, ""});
     }
     art.countOffsets = plan.countOffsets;
+    if (plan.iconsUndoCounts)
+        for (maps::ArtOffset o : plan.countOffsets)
+            if (o.size != 1 && !o.absolute)
+                art.iconOffsets.push_back(
+                    maps::ArtOffset{o.size, o.territory, false, -o.dx, -o.dy, -o.dyLargeFonts});
+    art.narrowCodeBoxes = plan.narrowCodeBoxes;
     for (const auto& seed : plan.seeds)
         for (std::size_t k = 0; k < 3; ++k) art.seeds[k].push_back(seed[k]);
     return art;
@@ -234,7 +267,7 @@ PlaceTables Estimate(const Board& regions, const std::vector<bool>& band, std::v
     if (weak) {
         weak->clear();
         for (const auto& pair : pairs)
-            if (length[pair] < kFirmContact) weak->push_back(pair.first);
+            if (length[pair] < plan.firmContact) weak->push_back(pair.first);
     }
     for (const Lane& l : LanesFor(regions, &cells, sites, plan))
         if (l.b > 0) pairs.insert({std::min(l.a, l.b), std::max(l.a, l.b)});
@@ -266,11 +299,80 @@ bool ReadInts(std::istringstream& words, std::vector<int>& out) {
     return !out.empty();
 }
 
+// The union of a territory's label footprints at every size, in medium units relative to its
+// label point: left, top, right, bottom (right and bottom beyond the last pixel).
+std::array<int, 4> FootprintExtent(const PlaceMap& place, const CellPlan& plan, int territory) {
+    constexpr double kBase = 300;  // a label point well inside every board
+    std::vector<Site> sites;
+    for (int t = 1; t <= place.map->territories; ++t)
+        sites.push_back(Site{t, 0, Vec2{kBase, kBase}});
+    const OwnedArt art = ArtOf(sites, plan);
+    std::array<int, 4> e{1000, 1000, -1000, -1000};
+    for (const int size : {1, 2, 3}) {
+        const double s = size == 1 ? 0.70 : size == 3 ? 1.25 : 1.0;
+        for (const raster::Rect& r :
+             maps::LabelFootprint(art.View(), size, territory, place.shiftY[size - 1])) {
+            e[0] = std::min(e[0], static_cast<int>(std::floor(r.left / s - kBase)));
+            e[1] = std::min(e[1], static_cast<int>(std::floor(r.top / s - kBase)));
+            e[2] = std::max(e[2], static_cast<int>(std::ceil(r.right / s - kBase)));
+            e[3] = std::max(e[3], static_cast<int>(std::ceil(r.bottom / s - kBase)));
+        }
+    }
+    return e;
+}
+
+// The label point of `territory` on the medium board whose footprint extent, grown by the
+// largest margin possible, covers only the territory's land; the nearest to the territory's
+// middle among equals.
+Vec2 RoomiestPoint(const Board& board, int territory, const std::array<int, 4>& e) {
+    const int w = board.width, h = board.height;
+    std::vector<int> sum(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    double mx = 0, my = 0, count = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int own = board.At(x, y) == territory ? 1 : 0;
+            if (own) mx += x, my += y, ++count;
+            sum[(y + 1) * (w + 1) + x + 1] =
+                own + sum[y * (w + 1) + x + 1] + sum[(y + 1) * (w + 1) + x] - sum[y * (w + 1) + x];
+        }
+    if (count > 0) mx /= count, my /= count;
+    auto owned = [&](int l, int t, int r, int b) {  // own pixels in [l, r) x [t, b), clipped
+        l = std::clamp(l, 0, w), r = std::clamp(r, 0, w), t = std::clamp(t, 0, h);
+        b = std::clamp(b, 0, h);
+        if (l >= r || t >= b) return 0;
+        return sum[b * (w + 1) + r] - sum[t * (w + 1) + r] - sum[b * (w + 1) + l] +
+               sum[t * (w + 1) + l];
+    };
+    Vec2 best{mx, my};
+    for (int margin = 12; margin >= 0; --margin) {
+        double bestD = -1;
+        const int area = (e[2] - e[0] + 2 * margin) * (e[3] - e[1] + 2 * margin);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (owned(x + e[0] - margin, y + e[1] - margin, x + e[2] + margin,
+                          y + e[3] + margin) != area)
+                    continue;
+                const double cx = x + (e[0] + e[2]) / 2.0, cy = y + (e[1] + e[3]) / 2.0;
+                const double d = std::hypot(cx - mx, cy - my);
+                if (bestD < 0 || d < bestD) bestD = d, best = Vec2{double(x), double(y)};
+            }
+        if (bestD >= 0) return best;
+    }
+    // No room anywhere: the point whose footprint covers the most of the territory.
+    int most = -1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int own = owned(x + e[0], y + e[1], x + e[2], y + e[3]);
+            if (own > most) most = own, best = Vec2{double(x), double(y)};
+        }
+    return best;
+}
+
 }  // namespace
 
 maps::MapArt OwnedArt::View() const {
-    return maps::MapArt{labelsSize1, labelsSize23, countOffsets,
-                        iconOffsets, {},           {seeds[0], seeds[1], seeds[2]}};
+    return maps::MapArt{labelsSize1, labelsSize23,    countOffsets,
+                        iconOffsets, narrowCodeBoxes, {seeds[0], seeds[1], seeds[2]}};
 }
 
 std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error) {
@@ -308,6 +410,14 @@ std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error
             std::array<maps::FillSeed, 3> seed{};
             for (int k = 0; k < 3; ++k) seed[k] = maps::FillSeed{v[0], v[1 + 2 * k], v[2 + 2 * k]};
             plan.seeds.push_back(seed);
+        } else if (kind == "label" && v.size() == 3) {
+            plan.labels.push_back({v[0], Vec2{double(v[1]), double(v[2])}});
+        } else if (kind == "narrow" && v.size() == 4) {
+            plan.narrowCodeBoxes.push_back(maps::CodeBoxSize{v[0], v[1], v[2], v[3]});
+        } else if (kind == "icons" && v.size() == 1) {
+            plan.iconsUndoCounts = v[0] != 0;
+        } else if (kind == "firm" && v.size() == 1) {
+            plan.firmContact = v[0];
         } else if (kind == "count" && v.size() == 5) {
             plan.countOffsets.push_back(maps::ArtOffset{v[0], v[1], false, v[2], v[3], v[4]});
         } else {
@@ -350,10 +460,11 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
     const CodeMapContent noNeighbours{blank, {}, {}};
     auto boardAt = [&](const maps::PictureRules& rules) {
         return CellBoard(shapes, drawn, art, sites, plan, place.shiftY[rules.size - 1], rules,
-                         border);
+                         border, GameMoves(place, rules.size));
     };
     auto rulesAt = [&](int size) {
-        return maps::RulesFor(art, noNeighbours, size, place.shiftY[size - 1], lane);
+        return GameRules(place,
+                         maps::RulesFor(art, noNeighbours, size, place.shiftY[size - 1], lane));
     };
 
     // The neighbours are what the medium picture shows.
@@ -377,6 +488,18 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
         if (LandUnderPanel(board, place))
             d.errors.push_back("size " + std::to_string(size) + ": land under the players panel");
         d.sizes[size - 1] = FinishBoard(board, drawn, rules, d.errors, d.warnings);
+        // Where the game moves its paint points, the picture must also hold at the unmoved ones,
+        // as the common picture checks see them.
+        if (place.largeShift.x == 0 && place.largeShift.y == 0 && place.fillRaise == 0) continue;
+        maps::PictureRules unmoved =
+            maps::RulesFor(art, noNeighbours, size, place.shiftY[size - 1], lane);
+        unmoved.neighbourPairs = pairs;
+        const std::string prefix = "size " + std::to_string(size) + " (unmoved): ";
+        for (const auto& e : maps::ValidatePicture(d.sizes[size - 1].picture, unmoved))
+            d.errors.push_back(prefix + e);
+        for (const auto& e :
+             maps::ValidateOutlines(d.sizes[size - 1].picture, d.sizes[size - 1].outlines, unmoved))
+            d.errors.push_back(prefix + e);
     }
     return d;
 }
@@ -534,6 +657,32 @@ std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Count
     }
     if (!best.empty() && bestOut) *bestOut = best.front();
     return std::nullopt;
+}
+
+OwnedArt LabelledArt(const PlaceMap& place, const std::vector<Country>& countries,
+                     const Layout& layout, const CellPlan& plan, std::string* placed) {
+    std::vector<Vec2> from, to;
+    for (const auto& [geo, board] : layout.controls) from.push_back(geo), to.push_back(board);
+    Warp warp;
+    std::string error;
+    std::vector<Site> sites;
+    if (!warp.Fit(from, to)) return OwnedArt{};
+    const auto shapes = BuildShapes(countries, layout, warp, &error);
+    const Board board = RegionBoard(shapes, layout);
+    for (int t = 1; t <= place.map->territories; ++t) {
+        const auto given = std::find_if(plan.labels.begin(), plan.labels.end(),
+                                        [&](const auto& l) { return l.first == t; });
+        if (given != plan.labels.end()) {
+            sites.push_back(Site{t, 0, given->second});
+            continue;
+        }
+        const Vec2 at = RoomiestPoint(board, t, FootprintExtent(place, plan, t));
+        sites.push_back(Site{t, 0, at});
+        if (placed)
+            *placed += "label " + std::to_string(t) + " " + std::to_string(int(at.x)) + " " +
+                       std::to_string(int(at.y)) + "\n";
+    }
+    return ArtOf(sites, plan);
 }
 
 std::string ArtSource(const std::string& prefix, const maps::MapArt& art) {

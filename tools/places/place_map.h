@@ -19,6 +19,7 @@ struct OwnedArt {
     std::vector<maps::ArtLabel> labelsSize1, labelsSize23;
     std::vector<maps::ArtOffset> countOffsets, iconOffsets;
     std::array<std::vector<maps::FillSeed>, 3> seeds;
+    std::vector<maps::CodeBoxSize> narrowCodeBoxes;
     maps::MapArt View() const;
 };
 
@@ -35,6 +36,14 @@ struct CellPlan {
     std::vector<int> ownSize3;  // rows with a size-3 position of their own (x + 2)
     std::vector<maps::ArtOffset> countOffsets;
     std::vector<std::array<maps::FillSeed, 3>> seeds;  // extra pieces, sizes 1..3
+    // Maps drawn whole from their parts (no cells): label points given (`label`) or placed where
+    // the label has most room, narrower code boxes (`narrow`), and icon rows at sizes 2 and 3
+    // that undo the count rows (`icons`).
+    std::vector<std::pair<int, Vec2>> labels;
+    std::vector<maps::CodeBoxSize> narrowCodeBoxes;
+    bool iconsUndoCounts = false;
+    // Medium pixels of shared edge that the search's estimate asks of every contact (`firm`).
+    int firmContact = 3;
 };
 std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error);
 
@@ -43,6 +52,10 @@ struct PlaceMap {
     const BuiltinMap* map;               // its catalogue row
     std::array<int, 3> shiftY;           // paint point raised, sizes 1..3
     std::array<raster::Point, 3> panel;  // players panel origin in pixels, sizes 1..3: no land
+    // Where the game moves this map's paint points: by `largeShift` at size 3, and for the fills
+    // `fillRaise` rows higher (Real World).
+    raster::Point largeShift{0, 0};
+    int fillRaise = 0;
 };
 
 // Everything one drawing came to.
@@ -63,6 +76,12 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
 std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Country>& countries,
                                   const Layout& layout, const CellPlan& plan, int attempts,
                                   std::uint64_t seed, OwnedArt* best = nullptr);
+
+// The art of a map whose territories are drawn whole from their parts: the plan's label points,
+// and for territories without one the point whose label footprint (every size) stands farthest
+// inside its land on the medium board; `placed` gets a `label` line for each point placed.
+OwnedArt LabelledArt(const PlaceMap& place, const std::vector<Country>& countries,
+                     const Layout& layout, const CellPlan& plan, std::string* placed);
 
 // The art's rows as C++ for maps/place_art.cpp, under the name `prefix`.
 std::string ArtSource(const std::string& prefix, const maps::MapArt& art);
