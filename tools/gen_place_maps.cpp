@@ -2,10 +2,9 @@
 // tools/places/<map>, and checks them against the compiled label tables and content.
 // Usage: gen_place_maps <tools/places folder> <res folder> <map> [--strict | --search N SEED]
 // --search looks for label points (the cells' sites) that give the catalogue's counts and prints
-// the label rows and content rows to be copied into maps/place_art.cpp and
-// maps/place_map_content.cpp; --draw does the same for a map whose territories are drawn whole
-// from their parts, at the label points of its cells.txt. Broken rules are reported; with
-// --strict they fail the run.
+// the label rows and content rows to be copied into maps/places/<map>.cpp; --draw does the
+// same for a map whose territories are drawn whole from their parts, at the label points of its
+// cells.txt. Broken rules are reported; with --strict they fail the run.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
