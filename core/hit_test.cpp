@@ -94,7 +94,11 @@ void CChildView::IsMarkerReachable(std::int32_t labelX, std::int32_t labelY, boo
         return;
     }
     g_lineCrossesBorder = false;
-    raster::WalkLine(from, point, [](int x, int y) { LineDdaCheckPixel(x, y, nullptr); });
+    // Once a border is crossed the rest of the line changes nothing: stop there.
+    raster::WalkLineWhile(from, point, [](int x, int y) {
+        LineDdaCheckPixel(x, y, nullptr);
+        return !g_lineCrossesBorder;
+    });
     if (!g_lineCrossesBorder) *reachable = true;
 }
 

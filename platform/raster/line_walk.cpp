@@ -18,7 +18,7 @@ int MinorOffset(std::int64_t i, std::int64_t minor, std::int64_t major) {
 
 }  // namespace
 
-void WalkLine(Point from, Point to, const std::function<void(int x, int y)>& visit) {
+bool WalkLineWhile(Point from, Point to, const std::function<bool(int x, int y)>& visit) {
     const std::int64_t dx = std::int64_t{to.x} - from.x;
     const std::int64_t dy = std::int64_t{to.y} - from.y;
     const std::int64_t ax = std::llabs(dx);
@@ -27,11 +27,21 @@ void WalkLine(Point from, Point to, const std::function<void(int x, int y)>& vis
     const int sy = dy < 0 ? -1 : 1;
     if (ax >= ay) {
         for (std::int64_t i = 0; i < ax; ++i)
-            visit(static_cast<int>(from.x + sx * i), from.y + sy * MinorOffset(i, ay, ax));
+            if (!visit(static_cast<int>(from.x + sx * i), from.y + sy * MinorOffset(i, ay, ax)))
+                return false;
     } else {
         for (std::int64_t i = 0; i < ay; ++i)
-            visit(from.x + sx * MinorOffset(i, ax, ay), static_cast<int>(from.y + sy * i));
+            if (!visit(from.x + sx * MinorOffset(i, ax, ay), static_cast<int>(from.y + sy * i)))
+                return false;
     }
+    return true;
+}
+
+void WalkLine(Point from, Point to, const std::function<void(int x, int y)>& visit) {
+    WalkLineWhile(from, to, [&](int x, int y) {
+        visit(x, y);
+        return true;
+    });
 }
 
 }  // namespace raster

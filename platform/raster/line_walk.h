@@ -12,5 +12,8 @@ namespace raster {
 // per step along the longer axis; step i's offset on the shorter axis is
 // i * shorter / longer rounded to nearest, halves toward the start.
 void WalkLine(Point from, Point to, const std::function<void(int x, int y)>& visit);
+// The same walk, stopped at the first pixel for which `visit` returns false; whether it ran to
+// the end.
+bool WalkLineWhile(Point from, Point to, const std::function<bool(int x, int y)>& visit);
 
 }  // namespace raster

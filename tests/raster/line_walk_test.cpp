@@ -44,4 +44,15 @@ TEST(LineWalk, EveryLineIsAnUnbrokenChainEndingNextToItsEnd) {
     }
 }
 
+TEST(LineWalk, AStoppedWalkEndsAtThePixelThatStoppedIt) {
+    Points visited;
+    const bool ran = raster::WalkLineWhile({0, 0}, {5, 2}, [&](int x, int y) {
+        visited.push_back({x, y});
+        return x < 2;
+    });
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(visited, (Points{{0, 0}, {1, 0}, {2, 1}}));
+    EXPECT_TRUE(raster::WalkLineWhile({0, 0}, {5, 2}, [](int, int) { return true; }));
+}
+
 }  // namespace
