@@ -267,7 +267,10 @@ PlaceTables Estimate(const Board& regions, const std::vector<bool>& band, std::v
     if (weak) {
         weak->clear();
         for (const auto& pair : pairs)
-            if (length[pair] < plan.firmContact) weak->push_back(pair.first);
+            if (length[pair] < plan.firmContact) {
+                weak->push_back(pair.first);
+                if (plan.reseekBoth) weak->push_back(pair.second);
+            }
     }
     for (const Lane& l : LanesFor(regions, &cells, sites, plan))
         if (l.b > 0) pairs.insert({std::min(l.a, l.b), std::max(l.a, l.b)});
@@ -416,6 +419,8 @@ std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error
             plan.narrowCodeBoxes.push_back(maps::CodeBoxSize{v[0], v[1], v[2], v[3]});
         } else if (kind == "icons" && v.size() == 1) {
             plan.iconsUndoCounts = v[0] != 0;
+        } else if (kind == "reseek" && v.size() == 1) {
+            plan.reseekBoth = v[0] == 2;
         } else if (kind == "firm" && v.size() == 1) {
             plan.firmContact = v[0];
         } else if (kind == "count" && v.size() == 5) {
@@ -608,9 +613,15 @@ std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Count
                 }
                 for (const int other : {0, 2}) {
                     for (const auto& p : contacts[1])
-                        if (!contacts[other].contains(p)) weak.push_back(p.first);
+                        if (!contacts[other].contains(p)) {
+                            weak.push_back(p.first);
+                            if (plan.reseekBoth) weak.push_back(p.second);
+                        }
                     for (const auto& p : contacts[other])
-                        if (!contacts[1].contains(p)) weak.push_back(p.first);
+                        if (!contacts[1].contains(p)) {
+                            weak.push_back(p.first);
+                            if (plan.reseekBoth) weak.push_back(p.second);
+                        }
                 }
             }
             ++(misses.empty() ? (weak.empty() ? tally[2] : tally[1]) : tally[0]);

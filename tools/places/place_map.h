@@ -44,6 +44,9 @@ struct CellPlan {
     bool iconsUndoCounts = false;
     // Medium pixels of shared edge that the search's estimate asks of every contact (`firm`).
     int firmContact = 3;
+    // A faulty contact sends the search back to either of its two territories' regions, not
+    // only the first's (`reseek 2`).
+    bool reseekBoth = false;
 };
 std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error);
 
