@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/raster/surface.h"
 
@@ -37,6 +38,15 @@ struct GradientColours {
     raster::Colour bottom = 0;
 };
 GradientColours GradientColoursOf(std::int32_t owner, bool highlightOn);
+
+// How far the paint point stands above the label point on the built-in map whose flag is `map`
+// (nullptr: none selected; map files take 12) at screen size 1..3.
+int PaintPointShiftOf(const bool* map, int size);
+
+// The board area that the players panel's ten rows of boxes and names cover on the built-in map
+// whose flag is `map`, at screen size 1..3 (maps must leave it free of land); none for a map
+// without a panel corner of its own.
+std::optional<raster::Rect> PlayersPanelArea(const bool* map, int size);
 
 // Some player holds the territory as a stronghold while strongholds are on.
 bool IsStronghold(std::int32_t territory);

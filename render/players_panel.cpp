@@ -63,6 +63,22 @@ raster::Point PanelOriginNow() {
     return {255, -380};
 }
 
+}  // namespace
+
+std::optional<raster::Rect> render::PlayersPanelArea(const bool* map, int size) {
+    if (size < 1 || size > 3) return std::nullopt;
+    const int width = size == 1 ? 140 : 170, height = size == 1 ? 155 : 205;
+    for (const PanelOrigin& row : kOrigins)
+        for (const bool* flag : row.maps)
+            if (flag != nullptr && flag == map) {
+                const int x = row.x[size - 1], y = row.y[size - 1];
+                return raster::Rect{x, y, x + width, y + height};
+            }
+    return std::nullopt;
+}
+
+namespace {
+
 // Players 6..10 stand in a second column on the two world maps when there are more than five.
 struct Slot {
     int row;           // 1-based row in its column

@@ -5,6 +5,7 @@
 #include "core/child_view.h"
 #include "core/game_state.h"
 #include "core/turn_state.h"
+#include "maps/map_catalogue.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/fill.h"
 #include "platform/raster/flood_fill.h"
@@ -23,17 +24,11 @@ constexpr raster::Colour kFreshTerritory = 0xFFFFFF;
 constexpr int kIconSide = 15;
 constexpr int kIconMask = 137;
 
-// How far the paint point stands above the label point, by map and size.
+// How far the paint point stands above the label point on the map now on the board.
 int PaintPointShift() {
-    if (g_isMapWorld || g_isMapEurope || g_isMapNorthAmerica || g_isMapJapanKorea ||
-        g_isMapAustralia || render::IsMapFile()) {
-        return 12;
-    }
-    if (g_isMapRealWorld) return 0;
-    if (g_screenSize == 2 || g_screenSize == 3) return 3;
-    if (g_isMapLinesII) return 2;
-    if (g_isMapThreeNationsA || g_isMapThreeNationsB) return 3;
-    return 1;
+    if (render::IsMapFile()) return 12;
+    const BuiltinMap* map = SelectedBuiltinMap();
+    return render::PaintPointShiftOf(map ? map->flag : nullptr, g_screenSize);
 }
 
 raster::Point PaintPoint(std::int32_t x, std::int32_t y) {
@@ -62,6 +57,17 @@ int IconBitmap(std::int32_t code) {
 }
 
 }  // namespace
+
+int render::PaintPointShiftOf(const bool* map, int size) {
+    if (map == &g_isMapWorld || map == &g_isMapEurope || map == &g_isMapNorthAmerica ||
+        map == &g_isMapJapanKorea || map == &g_isMapAustralia)
+        return 12;
+    if (map == &g_isMapRealWorld) return 0;
+    if (size == 2 || size == 3) return 3;
+    if (map == &g_isMapLinesII) return 2;
+    if (map == &g_isMapThreeNationsA || map == &g_isMapThreeNationsB) return 3;
+    return 1;
+}
 
 void CChildView::PaintTerritory(std::int32_t x, std::int32_t y, const std::string& code,
                                 const std::string& countText, bool highlight, std::int32_t owner,

@@ -13,6 +13,7 @@
 
 #include "core/game_state.h"
 #include "maps/place_art.h"
+#include "render/board_rules.h"
 #include "tools/places/place_map.h"
 
 namespace {
@@ -20,32 +21,23 @@ namespace {
 using namespace places;
 
 std::optional<PlaceMap> PlaceNamed(std::string_view name) {
-    struct Row {
-        std::string_view folder;
-        const bool* flag;
-        std::array<int, 3> shiftY;
-        std::array<raster::Point, 3> panel;
+    // The paint points' shift and the players panel's corner are the game's own.
+    const std::pair<std::string_view, const bool*> rows[] = {
+        {"australia", &g_isMapAustralia},   {"china", &g_isMapChina},
+        {"europe", &g_isMapEurope},         {"greatbritain", &g_isMapGreatBritain},
+        {"japankorea", &g_isMapJapanKorea}, {"northamerica", &g_isMapNorthAmerica},
+        {"realworld", &g_isMapRealWorld},   {"scandinavia", &g_isMapScandinavia},
     };
-    const Row rows[] = {
-        {"australia", &g_isMapAustralia, {12, 12, 12}, {{{532, 112}, {760, 160}, {950, 200}}}},
-        {"china", &g_isMapChina, {1, 3, 3}, {{{560, 252}, {800, 360}, {1000, 450}}}},
-        {"europe", &g_isMapEurope, {12, 12, 12}, {{{532, 35}, {760, 50}, {950, 62}}}},
-        {"greatbritain", &g_isMapGreatBritain, {1, 3, 3}, {{{490, 112}, {700, 160}, {875, 200}}}},
-        {"japankorea", &g_isMapJapanKorea, {12, 12, 12}, {{{567, 291}, {810, 417}, {1012, 521}}}},
-        {"northamerica",
-         &g_isMapNorthAmerica,
-         {12, 12, 12},
-         {{{532, 112}, {760, 160}, {950, 200}}}},
-        {"realworld", &g_isMapRealWorld, {0, 0, 0}, {{{170, 360}, {260, 510}, {350, 665}}}},
-        {"scandinavia", &g_isMapScandinavia, {1, 3, 3}, {{{30, 30}, {30, 30}, {30, 30}}}},
-    };
-    for (const Row& r : rows)
-        if (r.folder == name)
-            return PlaceMap{std::string(r.folder), BuiltinMapByFlag(r.flag), r.shiftY, r.panel,
+    for (const auto& [folder, flag] : rows)
+        if (folder == name)
+            return PlaceMap{std::string(folder),
+                            BuiltinMapByFlag(flag),
+                            {render::PaintPointShiftOf(flag, 1), render::PaintPointShiftOf(flag, 2),
+                             render::PaintPointShiftOf(flag, 3)},
                             // Real World's paint point moves by (2, 2) at size 3; its fills
                             // start one row above it.
-                            r.flag == &g_isMapRealWorld ? raster::Point{2, 2} : raster::Point{0, 0},
-                            r.flag == &g_isMapRealWorld ? 1 : 0};
+                            flag == &g_isMapRealWorld ? raster::Point{2, 2} : raster::Point{0, 0},
+                            flag == &g_isMapRealWorld ? 1 : 0};
     return std::nullopt;
 }
 

@@ -1,10 +1,8 @@
 // Japan Korea's own rows: its label tables and count offset, the catalogue's counts in its
-// contents, and the open sea under the players panel on every picture.
+// contents.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,7 +10,6 @@
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/place_art.h"
-#include "platform/raster/bmp.h"
 
 namespace {
 
@@ -105,34 +102,6 @@ TEST(JapanKorea, ContentsGiveTheCataloguesCounts) {
             std::count_if(route.begin(), route.end(), [](std::int32_t v) { return v > 0; }));
     EXPECT_EQ(longest, 15u);
     EXPECT_EQ(content.routes[0][0], 1);
-}
-
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TEST(JapanKorea, ThePlayersPanelStandsOnOpenSea) {
-    SKIP_UNLESS_DRAWN();
-    struct Panel {
-        int x, y, width, height;
-    };
-    const Panel panels[3] = {{567, 291, 140, 155}, {810, 417, 170, 205}, {1012, 521, 170, 205}};
-    for (int size = 1; size <= 3; ++size) {
-        SCOPED_TRACE("size " + std::to_string(size));
-        std::string error;
-        const auto picture =
-            raster::ReadBmp(ReadAll(std::string(MAROVEK_RES_DIR) + "/bitmaps/" +
-                                    std::to_string(JapanKorea().bitmaps[size - 1]) + ".bmp"),
-                            &error);
-        ASSERT_TRUE(picture) << error;
-        const Panel& p = panels[size - 1];
-        int land = 0;
-        for (int y = p.y; y < std::min(picture->Height(), p.y + p.height); ++y)
-            for (int x = p.x; x < std::min(picture->Width(), p.x + p.width); ++x)
-                land += picture->Pixel(x, y) != raster::Rgb(0, 0, 0) ? 1 : 0;
-        EXPECT_EQ(land, 0);
-    }
 }
 
 }  // namespace

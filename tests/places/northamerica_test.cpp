@@ -1,10 +1,8 @@
 // North America's own rows: codes, the size-1 and size-3 positions, narrow code boxes, count and
-// icon offsets, the extra fill seeds, the players panel on the sea, and its real neighbours.
+// icon offsets, the extra fill seeds and its real neighbours.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -14,7 +12,7 @@
 #include "core/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/place_art.h"
-#include "platform/raster/bmp.h"
+#include "tests/places/place_checks.h"
 
 namespace {
 
@@ -116,42 +114,13 @@ TEST(NorthAmerica, NarrowCodeBoxesAndOffsetsHoldTheFixedRows) {
     EXPECT_EQ(telling->dx, 7);
     EXPECT_EQ(telling->dy, -16);
     EXPECT_EQ(telling->dyLargeFonts, -15);
-    // Count rows at every size; icon rows only at sizes 2 and 3, each undoing its count row.
-    for (int size = 1; size <= 3; ++size)
-        EXPECT_TRUE(std::any_of(art.countOffsets.begin(), art.countOffsets.end(),
-                                [&](const maps::ArtOffset& o) { return o.size == size; }))
-            << size;
-    std::size_t countRows23 = 0;
-    for (const maps::ArtOffset& count : art.countOffsets) {
-        const maps::ArtOffset* icon =
-            maps::FindOffset(art.iconOffsets, count.size, count.territory);
-        if (count.size == 1) {
-            EXPECT_EQ(icon, nullptr) << count.territory;
-            continue;
-        }
-        ++countRows23;
-        ASSERT_NE(icon, nullptr) << count.size << " " << count.territory;
-        EXPECT_EQ(icon->dx, -count.dx);
-        EXPECT_EQ(icon->dy, -count.dy);
-        EXPECT_EQ(icon->dyLargeFonts, -count.dyLargeFonts);
-    }
-    EXPECT_EQ(art.iconOffsets.size(), countRows23);
+    places_test::ExpectIconRowsUndoCountRows(art);
 }
 
 TEST(NorthAmerica, ExtraSeedsHoldAlaskasFixedPiecesAndNameTheSameTerritoriesAtEverySize) {
     const maps::MapArt& art = Art();
     const std::map<std::int32_t, int> wanted = {{1, 2}, {6, 1}, {7, 1}, {35, 1}};
-    const auto medium = maps::SeedsFor(art, 2);
-    for (int size = 1; size <= 3; ++size) {
-        const auto seeds = maps::SeedsFor(art, size);
-        ASSERT_EQ(seeds.size(), 5u) << size;
-        std::map<std::int32_t, int> got;
-        for (std::size_t i = 0; i < seeds.size(); ++i) {
-            ++got[seeds[i].territory];
-            EXPECT_EQ(seeds[i].territory, medium[i].territory) << size << " " << i;
-        }
-        EXPECT_EQ(got, wanted) << size;
-    }
+    places_test::ExpectSeedsPerTerritory(art, wanted);
     struct Row {
         int size;
         std::int32_t x, y;
@@ -165,34 +134,6 @@ TEST(NorthAmerica, ExtraSeedsHoldAlaskasFixedPiecesAndNameTheSameTerritoriesAtEv
                                     return s.territory == 1 && s.x == row.x && s.y == row.y;
                                 }))
             << row.size << " (" << row.x << ", " << row.y << ")";
-    }
-}
-
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The players panel stands on the Atlantic east of New England at every size.
-TEST(NorthAmerica, LeavesThePlayersPanelOnTheSea) {
-    const BuiltinMap& map = *BuiltinMapByFlag(&g_isMapNorthAmerica);
-    struct Panel {
-        int x, y, width, height;
-    };
-    const Panel panels[3] = {{532, 112, 140, 155}, {760, 160, 170, 205}, {950, 200, 170, 205}};
-    for (int size = 1; size <= 3; ++size) {
-        std::string error;
-        const auto picture =
-            raster::ReadBmp(ReadAll(std::string(MAROVEK_RES_DIR) + "/bitmaps/" +
-                                    std::to_string(map.bitmaps[size - 1]) + ".bmp"),
-                            &error);
-        ASSERT_TRUE(picture) << error;
-        const Panel& p = panels[size - 1];
-        int land = 0;
-        for (int y = p.y; y < std::min(p.y + p.height, picture->Height()); ++y)
-            for (int x = p.x; x < std::min(p.x + p.width, picture->Width()); ++x)
-                land += picture->Pixel(x, y) != raster::Rgb(0, 0, 0) ? 1 : 0;
-        EXPECT_EQ(land, 0) << "size " << size;
     }
 }
 

@@ -17,26 +17,27 @@
 #include "maps/validate_map.h"
 #include "maps/validate_picture.h"
 #include "platform/raster/bmp.h"
+#include "render/board_rules.h"
+#include "tests/places/place_checks.h"
 
 namespace {
 
-// Every map of real places, with the y shift of its paint points at sizes 1..3.
+// Every map of real places, with the y shift of its paint points at sizes 1..3 (the game's).
 struct PlaceCase {
     const bool* flag;
     int shiftY[3];
-};
-const PlaceCase kPlaces[] = {
-    {&g_isMapAustralia, {12, 12, 12}},  {&g_isMapChina, {1, 3, 3}},
-    {&g_isMapEurope, {12, 12, 12}},     {&g_isMapGreatBritain, {1, 3, 3}},
-    {&g_isMapJapanKorea, {12, 12, 12}}, {&g_isMapNorthAmerica, {12, 12, 12}},
-    {&g_isMapRealWorld, {0, 0, 0}},     {&g_isMapScandinavia, {1, 3, 3}},
 };
 
 // The maps drawn so far: those with label tables (the others still fall back to World).
 std::vector<PlaceCase> Finished() {
     std::vector<PlaceCase> done;
-    for (const PlaceCase& c : kPlaces)
-        if (maps::PlaceArt(c.flag) != nullptr) done.push_back(c);
+    for (const bool* flag :
+         {&g_isMapAustralia, &g_isMapChina, &g_isMapEurope, &g_isMapGreatBritain,
+          &g_isMapJapanKorea, &g_isMapNorthAmerica, &g_isMapRealWorld, &g_isMapScandinavia})
+        if (maps::PlaceArt(flag) != nullptr)
+            done.push_back({flag,
+                            {render::PaintPointShiftOf(flag, 1), render::PaintPointShiftOf(flag, 2),
+                             render::PaintPointShiftOf(flag, 3)}});
     return done;
 }
 
@@ -44,10 +45,7 @@ constexpr int kWidths[3] = {740, 954, 1193};
 constexpr int kHeights[3] = {471, 632, 790};
 constexpr raster::Colour kLane = raster::Rgb(176, 176, 176);
 
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using places_test::ReadAll;
 
 // The tables as a set-up writes them, straight from the map's contents.
 void WriteTables(const BuiltinMap& map, const CodeMapContent& content) {
@@ -95,9 +93,7 @@ TEST(PlaceMaps, PicturesAndOutlinesKeepTheDrawingRulesAtEverySize) {
             SCOPED_TRACE("size " + std::to_string(size));
             const std::string res = MAROVEK_RES_DIR;
             std::string error;
-            const auto picture = raster::ReadBmp(
-                ReadAll(res + "/bitmaps/" + std::to_string(map.bitmaps[size - 1]) + ".bmp"),
-                &error);
+            const auto picture = places_test::MapPicture(map, size, &error);
             ASSERT_TRUE(picture) << error;
             EXPECT_EQ(picture->Width(), kWidths[size - 1]);
             EXPECT_EQ(picture->Height(), kHeights[size - 1]);
@@ -180,37 +176,26 @@ TEST(PlaceMaps, ChinaLabelsStandWhereTheGameDrawsThem) {
     ASSERT_NE(art, nullptr);
     const CodeMapContent& content = PlaceMapContent(*BuiltinMapByFlag(&g_isMapChina));
     ASSERT_EQ(content.territories.size(), 43u);
-    for (std::int32_t t = 1; t <= 43; ++t)
-        for (int size = 1; size <= 3; ++size) {
-            std::int32_t x = 0, y = 0;
-            ASSERT_TRUE(maps::LabelRow(*art, size, t, &x, &y));
-            EXPECT_EQ(x, content.territories[static_cast<std::size_t>(t) - 1].x) << t;
-            EXPECT_EQ(y, content.territories[static_cast<std::size_t>(t) - 1].y) << t;
-        }
-    EXPECT_TRUE(art->countOffsets.empty());
+    places_test::ExpectLabelsAtContentPoints(*art, content);
 }
 
-// The players panel of China stands on the sea east of the south coast at every size.
-TEST(PlaceMaps, ChinaLeavesThePlayersPanelOnTheSea) {
-    const BuiltinMap& map = *BuiltinMapByFlag(&g_isMapChina);
-    struct Panel {
-        int x, y, width, height;
-    };
-    const Panel panels[3] = {{560, 252, 140, 155}, {800, 360, 170, 205}, {1000, 450, 170, 205}};
-    for (int size = 1; size <= 3; ++size) {
-        std::string error;
-        const auto picture =
-            raster::ReadBmp(ReadAll(std::string(MAROVEK_RES_DIR) + "/bitmaps/" +
-                                    std::to_string(map.bitmaps[size - 1]) + ".bmp"),
-                            &error);
-        ASSERT_TRUE(picture) << error;
-        // The medium panel reaches past the picture's right edge: only the part on it counts.
-        const Panel& p = panels[size - 1];
-        int land = 0;
-        for (int y = p.y; y < std::min(p.y + p.height, picture->Height()); ++y)
-            for (int x = p.x; x < std::min(p.x + p.width, picture->Width()); ++x)
-                land += picture->Pixel(x, y) != raster::Rgb(0, 0, 0) ? 1 : 0;
-        EXPECT_EQ(land, 0) << "size " << size;
+// Every drawn map leaves the game's players panel corner on the sea at every size (the part of
+// the panel that reaches past the picture's edge aside).
+TEST(PlaceMaps, ThePlayersPanelStandsOnTheSea) {
+    for (const PlaceCase& c : Finished()) {
+        const BuiltinMap& map = *BuiltinMapByFlag(c.flag);
+        for (int size = 1; size <= 3; ++size) {
+            std::string error;
+            const auto picture = places_test::MapPicture(map, size, &error);
+            ASSERT_TRUE(picture) << error;
+            const auto p = render::PlayersPanelArea(c.flag, size);
+            ASSERT_TRUE(p) << map.name;
+            int land = 0;
+            for (int y = p->top; y < std::min(p->bottom, picture->Height()); ++y)
+                for (int x = p->left; x < std::min(p->right, picture->Width()); ++x)
+                    land += picture->Pixel(x, y) != raster::Rgb(0, 0, 0) ? 1 : 0;
+            EXPECT_EQ(land, 0) << map.name << " size " << size;
+        }
     }
 }
 

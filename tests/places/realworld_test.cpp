@@ -1,9 +1,7 @@
-// Real World's own rows: its telling label row, its extra fill seeds, its moved paint points and
-// its players panel on the open sea, checked on the tables and the generated pictures.
+// Real World's own rows: its telling label row, its extra fill seeds, its moved paint points,
+// checked on the tables and the generated pictures.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,7 +10,7 @@
 #include "maps/map_catalogue.h"
 #include "maps/place_art.h"
 #include "maps/validate_picture.h"
-#include "platform/raster/bmp.h"
+#include "tests/places/place_checks.h"
 
 namespace {
 
@@ -26,14 +24,8 @@ const maps::MapArt& Art() {
 }
 
 raster::Surface Picture(int size) {
-    const BuiltinMap& map = *BuiltinMapByFlag(&g_isMapRealWorld);
-    std::ifstream in(
-        std::string(MAROVEK_RES_DIR) + "/bitmaps/" + std::to_string(map.bitmaps[size - 1]) + ".bmp",
-        std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
     std::string error;
-    auto picture = raster::ReadBmp(bytes, &error);
+    auto picture = places_test::MapPicture(*BuiltinMapByFlag(&g_isMapRealWorld), size, &error);
     EXPECT_TRUE(picture) << error;
     return picture ? *picture : raster::Surface(1, 1, 0);
 }
@@ -126,23 +118,6 @@ TEST(RealWorld, MovedPaintAndFillPointsStandOnTheirTerritory) {
             EXPECT_TRUE(SameWhitePiece(picture, usual, label)) << t;
             EXPECT_TRUE(SameWhitePiece(picture, usual, fill)) << t;
         }
-    }
-}
-
-// The players panel stands on the South Pacific at every size: no land under it.
-TEST(RealWorld, LeavesThePlayersPanelOnTheSea) {
-    struct Panel {
-        int x, y, width, height;
-    };
-    const Panel panels[3] = {{170, 360, 140, 155}, {260, 510, 170, 205}, {350, 665, 170, 205}};
-    for (int size = 1; size <= 3; ++size) {
-        const raster::Surface picture = Picture(size);
-        const Panel& p = panels[size - 1];
-        int land = 0;
-        for (int y = p.y; y < std::min(p.y + p.height, picture.Height()); ++y)
-            for (int x = p.x; x < std::min(p.x + p.width, picture.Width()); ++x)
-                land += picture.Pixel(x, y) != raster::Rgb(0, 0, 0) ? 1 : 0;
-        EXPECT_EQ(land, 0) << "size " << size;
     }
 }
 

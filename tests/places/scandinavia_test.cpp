@@ -1,10 +1,8 @@
 // Scandinavia's fixed rows: labels where the game draws them, the islet's fill seeds, the open sea
-// under the players panel, and the counts its contents must keep.
+// and the counts its contents must keep.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,17 +10,12 @@
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/place_art.h"
-#include "platform/raster/bmp.h"
+#include "tests/places/place_checks.h"
 
 namespace {
 
 const BuiltinMap& Scandinavia() {
     return *BuiltinMapByFlag(&g_isMapScandinavia);
-}
-
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The game draws Scandinavia's labels at its contents' label points at every size, so the
@@ -32,14 +25,7 @@ TEST(Scandinavia, LabelsStandWhereTheGameDrawsThem) {
     ASSERT_NE(art, nullptr);
     const CodeMapContent& content = PlaceMapContent(Scandinavia());
     ASSERT_EQ(content.territories.size(), 63u);
-    for (std::int32_t t = 1; t <= 63; ++t)
-        for (int size = 1; size <= 3; ++size) {
-            std::int32_t x = 0, y = 0;
-            ASSERT_TRUE(maps::LabelRow(*art, size, t, &x, &y));
-            EXPECT_EQ(x, content.territories[static_cast<std::size_t>(t) - 1].x) << t;
-            EXPECT_EQ(y, content.territories[static_cast<std::size_t>(t) - 1].y) << t;
-        }
-    EXPECT_TRUE(art->countOffsets.empty());
+    places_test::ExpectLabelsAtContentPoints(*art, content);
 }
 
 // One extra fill seed per size, on the islet of territory 49 off the Norwegian coast; the seed
@@ -55,34 +41,10 @@ TEST(Scandinavia, TheIsletOfTerritory49IsFilledAtEverySize) {
         EXPECT_EQ(seeds[0].x, want[size - 1].x);
         EXPECT_EQ(seeds[0].y, want[size - 1].y);
         std::string error;
-        const auto picture =
-            raster::ReadBmp(ReadAll(std::string(MAROVEK_RES_DIR) + "/bitmaps/" +
-                                    std::to_string(Scandinavia().bitmaps[size - 1]) + ".bmp"),
-                            &error);
+        const auto picture = places_test::MapPicture(Scandinavia(), size, &error);
         ASSERT_TRUE(picture) << error;
         EXPECT_EQ(picture->Pixel(seeds[0].x, seeds[0].y), raster::Rgb(255, 255, 255))
             << "size " << size;
-    }
-}
-
-// The players panel stands at (30, 30) at every size, on open sea.
-TEST(Scandinavia, LeavesThePlayersPanelOnTheSea) {
-    struct Panel {
-        int width, height;
-    };
-    const Panel panels[3] = {{140, 155}, {170, 205}, {170, 205}};
-    for (int size = 1; size <= 3; ++size) {
-        std::string error;
-        const auto picture =
-            raster::ReadBmp(ReadAll(std::string(MAROVEK_RES_DIR) + "/bitmaps/" +
-                                    std::to_string(Scandinavia().bitmaps[size - 1]) + ".bmp"),
-                            &error);
-        ASSERT_TRUE(picture) << error;
-        int land = 0;
-        for (int y = 30; y < 30 + panels[size - 1].height; ++y)
-            for (int x = 30; x < 30 + panels[size - 1].width; ++x)
-                land += picture->Pixel(x, y) != raster::Rgb(0, 0, 0) ? 1 : 0;
-        EXPECT_EQ(land, 0) << "size " << size;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "tools/places/place_map.h"
 
 #include "platform/raster/line_walk.h"
+#include "render/board_rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -288,10 +289,10 @@ Board RegionBoard(const std::vector<Shape>& shapes, const Layout& layout) {
 
 // Land under the players panel (its ten rows of boxes and names) at one size.
 bool LandUnderPanel(const Board& board, const PlaceMap& place) {
-    const raster::Point o = place.panel[static_cast<std::size_t>(board.size) - 1];
-    const int w = board.size == 1 ? 140 : 170, h = board.size == 1 ? 155 : 205;
-    for (int y = std::max(0, o.y); y < std::min(board.height, o.y + h); ++y)
-        for (int x = std::max(0, o.x); x < std::min(board.width, o.x + w); ++x)
+    const auto area = render::PlayersPanelArea(place.map->flag, board.size);
+    if (!area) return false;
+    for (int y = std::max(0, area->top); y < std::min(board.height, area->bottom); ++y)
+        for (int x = std::max(0, area->left); x < std::min(board.width, area->right); ++x)
             if (board.At(x, y) != 0) return true;
     return false;
 }

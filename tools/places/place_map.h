@@ -51,10 +51,9 @@ struct CellPlan {
 std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error);
 
 struct PlaceMap {
-    std::string folder;                  // under tools/places
-    const BuiltinMap* map;               // its catalogue row
-    std::array<int, 3> shiftY;           // paint point raised, sizes 1..3
-    std::array<raster::Point, 3> panel;  // players panel origin in pixels, sizes 1..3: no land
+    std::string folder;         // under tools/places
+    const BuiltinMap* map;      // its catalogue row
+    std::array<int, 3> shiftY;  // paint point raised, sizes 1..3
     // Where the game moves this map's paint points: by `largeShift` at size 3, and for the fills
     // `fillRaise` rows higher (Real World).
     raster::Point largeShift{0, 0};

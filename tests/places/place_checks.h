@@ -1,0 +1,91 @@
+// What the tests of the maps of real places share: the generated pictures read back, and the
+// checks that several maps' label tables must pass alike.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "maps/map_catalogue.h"
+#include "maps/map_content.h"
+#include "maps/world_art.h"
+#include "platform/raster/bmp.h"
+
+namespace places_test {
+
+inline std::vector<std::uint8_t> ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The map's board picture at screen size 1..3, as the build generated it.
+inline std::optional<raster::Surface> MapPicture(const BuiltinMap& map, int size,
+                                                 std::string* error) {
+    return raster::ReadBmp(ReadAll(std::string(MAROVEK_RES_DIR) + "/bitmaps/" +
+                                   std::to_string(map.bitmaps[size - 1]) + ".bmp"),
+                           error);
+}
+
+// A map whose labels the game draws at its contents' label points: every size's row is that
+// point, and no count row moves it.
+inline void ExpectLabelsAtContentPoints(const maps::MapArt& art, const CodeMapContent& content) {
+    for (std::size_t t = 1; t <= content.territories.size(); ++t)
+        for (int size = 1; size <= 3; ++size) {
+            std::int32_t x = 0, y = 0;
+            ASSERT_TRUE(maps::LabelRow(art, size, static_cast<std::int32_t>(t), &x, &y));
+            EXPECT_EQ(x, content.territories[t - 1].x) << t;
+            EXPECT_EQ(y, content.territories[t - 1].y) << t;
+        }
+    EXPECT_TRUE(art.countOffsets.empty());
+}
+
+// Count rows at every size; icon rows only at sizes 2 and 3, each undoing its count row.
+inline void ExpectIconRowsUndoCountRows(const maps::MapArt& art) {
+    for (int size = 1; size <= 3; ++size)
+        EXPECT_TRUE(std::any_of(art.countOffsets.begin(), art.countOffsets.end(),
+                                [&](const maps::ArtOffset& o) { return o.size == size; }))
+            << size;
+    std::size_t countRows23 = 0;
+    for (const maps::ArtOffset& count : art.countOffsets) {
+        const maps::ArtOffset* icon =
+            maps::FindOffset(art.iconOffsets, count.size, count.territory);
+        if (count.size == 1) {
+            EXPECT_EQ(icon, nullptr) << count.territory;
+            continue;
+        }
+        ++countRows23;
+        ASSERT_NE(icon, nullptr) << count.size << " " << count.territory;
+        EXPECT_EQ(icon->dx, -count.dx);
+        EXPECT_EQ(icon->dy, -count.dy);
+        EXPECT_EQ(icon->dyLargeFonts, -count.dyLargeFonts);
+    }
+    EXPECT_EQ(art.iconOffsets.size(), countRows23);
+}
+
+// The extra fill seeds: `wanted` seeds per territory, the same territories in the same order at
+// every size.
+inline void ExpectSeedsPerTerritory(const maps::MapArt& art,
+                                    const std::map<std::int32_t, int>& wanted) {
+    std::size_t total = 0;
+    for (const auto& [territory, count] : wanted) total += static_cast<std::size_t>(count);
+    const auto medium = maps::SeedsFor(art, 2);
+    for (int size = 1; size <= 3; ++size) {
+        const auto seeds = maps::SeedsFor(art, size);
+        ASSERT_EQ(seeds.size(), total) << size;
+        std::map<std::int32_t, int> got;
+        for (std::size_t i = 0; i < seeds.size(); ++i) {
+            ++got[seeds[i].territory];
+            EXPECT_EQ(seeds[i].territory, medium[i].territory) << size << " " << i;
+        }
+        EXPECT_EQ(got, wanted) << size;
+    }
+}
+
+}  // namespace places_test
