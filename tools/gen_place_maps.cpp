@@ -109,11 +109,16 @@ int main(int argc, char** argv) {
         OwnedArt best;
         const auto art = SearchArt(*place, *countries, *layout, *plan, attempts, seed, &best);
         if (!art) {
-            // The nearest miss is drawn, to be looked at.
+            // The nearest miss is drawn, to be looked at,
             const Drawing d = Draw(*place, *countries, *layout, *plan, best.View());
             for (int size = 1; size <= 3 && !best.labelsSize23.empty(); ++size)
                 WriteMapFiles(res, place->map->bitmaps[size - 1], std::string(place->map->code),
                               size, d.sizes[size - 1], &error);
+            // and its label points printed, to be nudged by hand and drawn with --draw.
+            const maps::MapArt view = best.View();
+            for (std::size_t t = 1; t <= view.labelsSize23.size(); ++t)
+                std::printf("label %zu %d %d\n", t, view.labelsSize23[t - 1].x,
+                            view.labelsSize23[t - 1].y);
             return Fail("no sound label points found");
         }
         const Drawing d = Draw(*place, *countries, *layout, *plan, art->View());

@@ -69,11 +69,11 @@ TEST_F(MapView, EveryAppendOperationAppendsItsOwnText) {
 
 TEST_F(MapView, SetupOfAMapWithoutContentsLeavesWorldSelected) {
     ClearMapFlags();
-    g_isMapGreatBritain = true;
+    g_isMapJapanKorea = true;
     view_->SetBuiltinMapSize();
-    EXPECT_FALSE(view_->SetupMapGreatBritain());
+    EXPECT_FALSE(view_->SetupMapJapanKorea());
     EXPECT_TRUE(g_isMapWorld);
-    EXPECT_FALSE(g_isMapGreatBritain);
+    EXPECT_FALSE(g_isMapJapanKorea);
     EXPECT_EQ(g_territoryCount, 42);
     EXPECT_EQ(g_territoryCodes[1], "ala");
 }

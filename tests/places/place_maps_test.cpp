@@ -177,6 +177,7 @@ TEST(PlaceMaps, ChinaLabelsStandWhereTheGameDrawsThem) {
     const CodeMapContent& content = PlaceMapContent(*BuiltinMapByFlag(&g_isMapChina));
     ASSERT_EQ(content.territories.size(), 43u);
     places_test::ExpectLabelsAtContentPoints(*art, content);
+    EXPECT_TRUE(art->countOffsets.empty());
 }
 
 // Every drawn map leaves the game's players panel corner on the sea at every size (the part of

@@ -26,6 +26,7 @@ TEST(Scandinavia, LabelsStandWhereTheGameDrawsThem) {
     const CodeMapContent& content = PlaceMapContent(Scandinavia());
     ASSERT_EQ(content.territories.size(), 63u);
     places_test::ExpectLabelsAtContentPoints(*art, content);
+    EXPECT_TRUE(art->countOffsets.empty());
 }
 
 // One extra fill seed per size, on the islet of territory 49 off the Norwegian coast; the seed

@@ -1,0 +1,94 @@
+// Great Britain's fixed rows: labels where the game draws them, the moved counts of the small
+// board, and neighbours that keep the islands apart except by their two sea lanes.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/game_state.h"
+#include "maps/map_catalogue.h"
+#include "maps/map_content.h"
+#include "maps/place_art.h"
+#include "tests/places/place_checks.h"
+
+namespace {
+
+const BuiltinMap& GreatBritain() {
+    return *BuiltinMapByFlag(&g_isMapGreatBritain);
+}
+
+const maps::MapArt& Art() {
+    const maps::MapArt* art = maps::PlaceArt(&g_isMapGreatBritain);
+    EXPECT_NE(art, nullptr);
+    static const maps::MapArt none{};
+    return art ? *art : none;
+}
+
+// The game draws Great Britain's labels at its contents' label points at every size.
+TEST(GreatBritain, LabelsStandWhereTheGameDrawsThem) {
+    const CodeMapContent& content = PlaceMapContent(GreatBritain());
+    ASSERT_EQ(content.territories.size(), 83u);
+    places_test::ExpectLabelsAtContentPoints(Art(), content);
+    for (const auto& seeds : Art().seeds) EXPECT_TRUE(seeds.empty());
+    EXPECT_TRUE(Art().iconOffsets.empty());
+}
+
+// Only the small board moves counts: nine two rows up (one with large fonts), territory 25's
+// two pixels right.
+TEST(GreatBritain, SmallBoardCountRowsHoldTheFixedOffsets) {
+    const maps::MapArt& art = Art();
+    ASSERT_EQ(art.countOffsets.size(), 10u);
+    for (const std::int32_t t : {1, 13, 17, 46, 54, 64, 67, 69, 74}) {
+        const maps::ArtOffset* row = maps::FindOffset(art.countOffsets, 1, t);
+        ASSERT_NE(row, nullptr) << t;
+        EXPECT_FALSE(row->absolute);
+        EXPECT_EQ(row->dx, 0) << t;
+        EXPECT_EQ(row->dy, -2) << t;
+        EXPECT_EQ(row->dyLargeFonts, -1) << t;
+    }
+    const maps::ArtOffset* row = maps::FindOffset(art.countOffsets, 1, 25);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->dx, 2);
+    EXPECT_EQ(row->dy, 0);
+    EXPECT_EQ(row->dyLargeFonts, 0);
+    for (int size = 2; size <= 3; ++size)
+        for (std::int32_t t = 1; t <= 83; ++t)
+            EXPECT_EQ(maps::FindOffset(art.countOffsets, size, t), nullptr) << size << " " << t;
+}
+
+// Ireland's continents (Northern Ireland, Leinster, Connacht, Munster) meet Britain's only by the
+// lanes Northern Ireland - Scotland and Leinster - Wales; Scotland's other neighbours are the
+// North East and the North West.
+TEST(GreatBritain, NeighboursKeepTheIslandsApartButForTheirLanes) {
+    const BuiltinMap& map = GreatBritain();
+    const CodeMapContent& content = PlaceMapContent(map);
+    ASSERT_EQ(content.territories.size(), 83u);
+    std::vector<int> continentOf{0};
+    for (std::size_t c = 0; c < map.continentRuns.size(); ++c)
+        for (int i = 0; i < map.continentRuns[c].members; ++i)
+            continentOf.push_back(static_cast<int>(c) + 1);
+    ASSERT_EQ(continentOf.size(), 84u);
+    std::set<std::pair<int, int>> met;
+    for (std::size_t t = 1; t <= 83; ++t)
+        for (const std::int32_t n : content.territories[t - 1].neighbours) {
+            if (n <= 0) continue;
+            const int a = continentOf[t], b = continentOf[static_cast<std::size_t>(n)];
+            if (a != b) met.insert({std::min(a, b), std::max(a, b)});
+        }
+    constexpr int kScotland = 1, kNorthEast = 2, kNorthWest = 3, kWales = 10, kIreland = 11,
+                  kLeinster = 12;
+    std::set<std::pair<int, int>> across, scotland;
+    for (const auto& pair : met) {
+        if ((pair.first < kIreland) != (pair.second < kIreland)) across.insert(pair);
+        if (pair.first == kScotland) scotland.insert(pair);
+    }
+    const std::set<std::pair<int, int>> lanes{{kScotland, kIreland}, {kWales, kLeinster}};
+    EXPECT_EQ(across, lanes);
+    const std::set<std::pair<int, int>> scots{
+        {kScotland, kNorthEast}, {kScotland, kNorthWest}, {kScotland, kIreland}};
+    EXPECT_EQ(scotland, scots);
+}
+
+}  // namespace
