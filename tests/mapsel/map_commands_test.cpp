@@ -49,28 +49,6 @@ TEST_F(MapCommands, EachCommandSelectsItsMapAndSetsItUp) {
     }
 }
 
-TEST_F(MapCommands, AMapWithoutItsContentsLeavesWorldWhollySetUp) {
-    std::vector<const BuiltinMap*> missing;
-    for (const BuiltinMap* map : MapMenuOrder())
-        if (!HasOwnContents(*map)) missing.push_back(map);
-    if (missing.empty()) GTEST_SKIP() << "every map of the Map menu has its contents";
-    for (const BuiltinMap* map : missing) {
-        SCOPED_TRACE(std::string(map->name));
-        SelectOtherMap();
-        // Another map's leftovers, which World's set-up must clear.
-        g_territoryCodes[43] = "xx";
-        g_neighbours[1].fill(0);
-        View().OnCommand(map->menuId);
-        EXPECT_EQ(SetFlags(), std::vector<std::string>{"World"});
-        EXPECT_EQ(g_territoryCount, 42);
-        EXPECT_EQ(g_routeCount, 69);
-        EXPECT_EQ(g_territoryCodes[1], "ala");
-        EXPECT_EQ(g_territoryCodes[43], " ");
-        EXPECT_NE(g_neighbours[1][1], 0);
-        EXPECT_EQ(g_continents[6][kContinentMemberCount], 4);
-    }
-}
-
 TEST_F(MapCommands, ChoosingTheCurrentMapRebuildsNothingAndClearsTheStatus) {
     SelectAndSetUp(g_isMapWorld);
     g_territories[1].armies = 9;

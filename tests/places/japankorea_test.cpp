@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/place_art.h"
+#include "tests/places/place_checks.h"
 
 namespace {
 
@@ -17,17 +20,14 @@ const BuiltinMap& JapanKorea() {
     return *BuiltinMapByFlag(&g_isMapJapanKorea);
 }
 
-// The map is checked once its label tables exist; until then the game falls back to World.
-#define SKIP_UNLESS_DRAWN()                            \
-    if (maps::PlaceArt(&g_isMapJapanKorea) == nullptr) \
-    GTEST_SKIP() << "Japan Korea has no label tables yet"
-
 const maps::MapArt& Art() {
-    return *maps::PlaceArt(&g_isMapJapanKorea);
+    const maps::MapArt* art = maps::PlaceArt(&g_isMapJapanKorea);
+    EXPECT_NE(art, nullptr);
+    static const maps::MapArt none{};
+    return art ? *art : none;
 }
 
 TEST(JapanKorea, LabelTablesHaveTheMapsOwnRows) {
-    SKIP_UNLESS_DRAWN();
     const maps::MapArt& art = Art();
     ASSERT_EQ(art.labelsSize1.size(), 67u);
     ASSERT_EQ(art.labelsSize23.size(), 67u);
@@ -53,7 +53,6 @@ TEST(JapanKorea, LabelTablesHaveTheMapsOwnRows) {
 }
 
 TEST(JapanKorea, OnlyTerritoryTwoMovesItsCountAndNoPieceNeedsASeed) {
-    SKIP_UNLESS_DRAWN();
     const maps::MapArt& art = Art();
     ASSERT_EQ(art.countOffsets.size(), 1u);
     const maps::ArtOffset& row = art.countOffsets[0];
@@ -68,7 +67,6 @@ TEST(JapanKorea, OnlyTerritoryTwoMovesItsCountAndNoPieceNeedsASeed) {
 }
 
 TEST(JapanKorea, ContentsGiveTheCataloguesCounts) {
-    SKIP_UNLESS_DRAWN();
     const CodeMapContent& content = PlaceMapContent(JapanKorea());
     ASSERT_EQ(content.territories.size(), 67u);
     const std::vector<std::size_t> borderLengths{2, 3, 3, 5, 4, 2, 3, 2, 2, 2};
@@ -102,6 +100,31 @@ TEST(JapanKorea, ContentsGiveTheCataloguesCounts) {
             std::count_if(route.begin(), route.end(), [](std::int32_t v) { return v > 0; }));
     EXPECT_EQ(longest, 15u);
     EXPECT_EQ(content.routes[0][0], 1);
+}
+
+// The regions meet as they do in the real country: Honshu's five in a chain (Tohoku and Kanto
+// both touching Chubu), Hokkaido, Shikoku and Kyushu across their straits, Korea only by the lane
+// from the south to Kyushu.
+TEST(JapanKorea, RegionsMeetAsTheRealOnesDo) {
+    const CodeMapContent& content = PlaceMapContent(JapanKorea());
+    ASSERT_EQ(content.territories.size(), 67u);
+    enum {
+        kHokkaido = 1,
+        kTohoku,
+        kKanto,
+        kChubu,
+        kKansai,
+        kShikoku,
+        kChugoku,
+        kKyushu,
+        kSouth,
+        kNorth
+    };
+    const std::set<std::pair<int, int>> real{
+        {kHokkaido, kTohoku}, {kTohoku, kKanto},   {kTohoku, kChubu},   {kKanto, kChubu},
+        {kChubu, kKansai},    {kKansai, kShikoku}, {kKansai, kChugoku}, {kShikoku, kChugoku},
+        {kChugoku, kKyushu},  {kKyushu, kSouth},   {kSouth, kNorth}};
+    EXPECT_EQ(places_test::ContinentContacts(JapanKorea(), content), real);
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "maps/map_catalogue.h"
@@ -85,6 +87,23 @@ inline void ExpectSeedsPerTerritory(const maps::MapArt& art,
         }
         EXPECT_EQ(got, wanted) << size;
     }
+}
+
+// The pairs of continents (1-based, lower first) that some neighbours join.
+inline std::set<std::pair<int, int>> ContinentContacts(const BuiltinMap& map,
+                                                       const CodeMapContent& content) {
+    std::vector<int> continentOf{0};
+    for (std::size_t c = 0; c < map.continentRuns.size(); ++c)
+        for (int i = 0; i < map.continentRuns[c].members; ++i)
+            continentOf.push_back(static_cast<int>(c) + 1);
+    std::set<std::pair<int, int>> met;
+    for (std::size_t t = 1; t <= content.territories.size() && t < continentOf.size(); ++t)
+        for (const std::int32_t n : content.territories[t - 1].neighbours) {
+            if (n <= 0 || static_cast<std::size_t>(n) >= continentOf.size()) continue;
+            const int a = continentOf[t], b = continentOf[static_cast<std::size_t>(n)];
+            if (a != b) met.insert({std::min(a, b), std::max(a, b)});
+        }
+    return met;
 }
 
 }  // namespace places_test
