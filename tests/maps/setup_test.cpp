@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "ai/route_table.h"
 #include "core/game_state.h"
@@ -61,23 +62,31 @@ TEST(Setup, WorldClearsEverythingAPreviousMapLeft) {
     EXPECT_EQ(ValidateCurrentMap(*BuiltinMapByFlag(&g_isMapWorld)), std::vector<std::string>{});
 }
 
-// A map whose contents do not exist yet is refused, and the whole of World stands instead.
-TEST(Setup, MapWithoutContentsFallsBackToTheWholeOfWorld) {
+// A map whose contents miss its row (here: one territory short) is refused, and the whole of
+// World stands instead.
+TEST(Setup, MapWhoseContentsMissItsRowFallsBackToTheWholeOfWorld) {
+    int refused = 0;
     for (const BuiltinMap& map : BuiltinMaps()) {
-        if (map.flag == &g_isMapWorld || map.flag == &g_isMapSwampII) continue;
-        if (IsContentComplete(ContentOf(map), map)) continue;
+        if (map.flag == &g_isMapWorld || map.continentRuns.empty()) continue;
+        // The map's row asks for one territory more than its contents hold.
+        BuiltinMap row = map;
+        std::vector<ContinentRun> runs(map.continentRuns.begin(), map.continentRuns.end());
+        runs.back().members += 1;
+        row.continentRuns = runs;
         FillTablesAsAPreviousMap();
         ClearMapFlags();
         *map.flag = true;
         maps::SetBuiltinMapSize();
-        EXPECT_FALSE(maps::SetupBuiltinMap(map)) << map.name;
+        EXPECT_FALSE(maps::SetupBuiltinMap(row)) << map.name;
         EXPECT_FALSE(*map.flag) << map.name;
         EXPECT_TRUE(g_isMapWorld) << map.name;
         EXPECT_EQ(g_territoryCount, 42) << map.name;
         EXPECT_EQ(g_routeCount, 69) << map.name;
         EXPECT_EQ(ValidateCurrentMap(*BuiltinMapByFlag(&g_isMapWorld)), std::vector<std::string>{})
             << map.name;
+        ++refused;
     }
+    EXPECT_EQ(refused, 13);  // every code-built map but World and Swamp II
 }
 
 // Every map whose contents exist keeps every rule of the checker.

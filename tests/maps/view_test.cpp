@@ -5,13 +5,11 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "core/child_view.h"
 #include "core/game_state.h"
 #include "core/map_text.h"
 #include "maps/map_catalogue.h"
-#include "maps/map_setup.h"
 #include "maps/map_texts.h"
 #include "platform/headless/test_platform.h"
 
@@ -67,29 +65,6 @@ TEST_F(MapView, EveryAppendOperationAppendsItsOwnText) {
         view_->ParseMapText(&result);
         EXPECT_EQ(result, 0) << text.name;
     }
-}
-
-// Contents that do not fit their catalogue row are refused and World is set up in their place.
-TEST_F(MapView, SetupOfAMapWhoseContentsMissTheirRowLeavesWorldSelected) {
-    ClearMapFlags();
-    g_isMapJapanKorea = true;
-    view_->SetBuiltinMapSize();
-    BuiltinMap row = *BuiltinMapByFlag(&g_isMapJapanKorea);
-    std::vector<ContinentRun> runs(row.continentRuns.begin(), row.continentRuns.end());
-    runs.back().members += 1;  // one territory more than the contents hold
-    row.continentRuns = runs;
-    EXPECT_FALSE(maps::SetupBuiltinMap(row));
-    EXPECT_TRUE(g_isMapWorld);
-    EXPECT_FALSE(g_isMapJapanKorea);
-    EXPECT_EQ(g_territoryCount, 42);
-    EXPECT_EQ(g_territoryCodes[1], "ala");
-    // The map itself sets up.
-    ClearMapFlags();
-    g_isMapJapanKorea = true;
-    view_->SetBuiltinMapSize();
-    EXPECT_TRUE(view_->SetupMapJapanKorea());
-    EXPECT_TRUE(g_isMapJapanKorea);
-    EXPECT_EQ(g_territoryCount, 67);
 }
 
 }  // namespace

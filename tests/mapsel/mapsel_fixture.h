@@ -21,19 +21,6 @@
 
 namespace mapsel_test {
 
-// True when the map's own contents are there, so that its set-up does not fall back to World.
-inline bool HasOwnContents(const BuiltinMap& map) {
-    if (!map.continentRuns.empty()) return IsContentComplete(ContentOf(map), map);
-    for (const BuiltinMapText& text : BuiltinMapTexts())
-        if (text.append == &CChildView::AddBuiltinMapTextSwampII) return IsMapTextComplete(text);
-    return false;
-}
-
-// The map a set-up of `map` leaves: itself, or World when its contents are missing.
-inline const BuiltinMap& ExpectedMap(const BuiltinMap& map) {
-    return HasOwnContents(map) ? map : *BuiltinMapByFlag(&g_isMapWorld);
-}
-
 // The flags that are set, by map name ("custom" for a map file).
 inline std::vector<std::string> SetFlags() {
     std::vector<std::string> set;
