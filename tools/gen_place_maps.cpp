@@ -13,7 +13,6 @@
 
 #include "core/game_state.h"
 #include "maps/place_art.h"
-#include "render/board_rules.h"
 #include "tools/places/place_map.h"
 
 namespace {
@@ -21,7 +20,7 @@ namespace {
 using namespace places;
 
 std::optional<PlaceMap> PlaceNamed(std::string_view name) {
-    // The paint points' shift and the players panel's corner are the game's own.
+    // The paint points' shift and the players panel's corner are the game's own (see PlaceMap).
     const std::pair<std::string_view, const bool*> rows[] = {
         {"australia", &g_isMapAustralia},   {"china", &g_isMapChina},
         {"europe", &g_isMapEurope},         {"greatbritain", &g_isMapGreatBritain},
@@ -30,10 +29,7 @@ std::optional<PlaceMap> PlaceNamed(std::string_view name) {
     };
     for (const auto& [folder, flag] : rows)
         if (folder == name)
-            return PlaceMap{std::string(folder),
-                            BuiltinMapByFlag(flag),
-                            {render::PaintPointShiftOf(flag, 1), render::PaintPointShiftOf(flag, 2),
-                             render::PaintPointShiftOf(flag, 3)},
+            return PlaceMap{std::string(folder), BuiltinMapByFlag(flag),
                             // Real World's paint point moves by (2, 2) at size 3; its fills
                             // start one row above it.
                             flag == &g_isMapRealWorld ? raster::Point{2, 2} : raster::Point{0, 0},
@@ -109,13 +105,13 @@ int main(int argc, char** argv) {
         OwnedArt best;
         const auto art = SearchArt(*place, *countries, *layout, *plan, attempts, seed, &best);
         if (!art) {
-            // The nearest miss is drawn, to be looked at,
-            const Drawing d = Draw(*place, *countries, *layout, *plan, best.View());
-            for (int size = 1; size <= 3 && !best.labelsSize23.empty(); ++size)
+            // The nearest miss is drawn, to be looked at, and its label points printed, to be
+            // nudged by hand and drawn with --draw.
+            const maps::MapArt view = best.View();
+            const Drawing d = Draw(*place, *countries, *layout, *plan, view);
+            for (int size = 1; size <= 3 && !view.labelsSize23.empty(); ++size)
                 WriteMapFiles(res, place->map->bitmaps[size - 1], std::string(place->map->code),
                               size, d.sizes[size - 1], &error);
-            // and its label points printed, to be nudged by hand and drawn with --draw.
-            const maps::MapArt view = best.View();
             for (std::size_t t = 1; t <= view.labelsSize23.size(); ++t)
                 std::printf("label %zu %d %d\n", t, view.labelsSize23[t - 1].x,
                             view.labelsSize23[t - 1].y);

@@ -22,22 +22,17 @@
 
 namespace {
 
-// Every map of real places, with the y shift of its paint points at sizes 1..3 (the game's).
+// Every map of real places that has its label tables (all of them now; a map without would fall
+// back to World).
 struct PlaceCase {
     const bool* flag;
-    int shiftY[3];
 };
-
-// The maps drawn so far: those with label tables (the others still fall back to World).
 std::vector<PlaceCase> Finished() {
     std::vector<PlaceCase> done;
     for (const bool* flag :
          {&g_isMapAustralia, &g_isMapChina, &g_isMapEurope, &g_isMapGreatBritain,
           &g_isMapJapanKorea, &g_isMapNorthAmerica, &g_isMapRealWorld, &g_isMapScandinavia})
-        if (maps::PlaceArt(flag) != nullptr)
-            done.push_back({flag,
-                            {render::PaintPointShiftOf(flag, 1), render::PaintPointShiftOf(flag, 2),
-                             render::PaintPointShiftOf(flag, 3)}});
+        if (maps::PlaceArt(flag) != nullptr) done.push_back({flag});
     return done;
 }
 
@@ -97,8 +92,8 @@ TEST(PlaceMaps, PicturesAndOutlinesKeepTheDrawingRulesAtEverySize) {
             ASSERT_TRUE(picture) << error;
             EXPECT_EQ(picture->Width(), kWidths[size - 1]);
             EXPECT_EQ(picture->Height(), kHeights[size - 1]);
-            const auto rules =
-                maps::RulesFor(*art, PlaceMapContent(map), size, c.shiftY[size - 1], kLane);
+            const auto rules = maps::RulesFor(*art, PlaceMapContent(map), size,
+                                              render::PaintPointShiftOf(c.flag, size), kLane);
             EXPECT_EQ(maps::ValidatePicture(*picture, rules), std::vector<std::string>{});
             const auto outlines =
                 maps::DecodeOutlineFile(ReadAll(res + "/maps/Mrvekmap" + std::string(map.code) +
@@ -131,8 +126,6 @@ TEST(PlaceMaps, ContentsPassTheMapChecker) {
 TEST(PlaceMaps, SetUpFillsTheTablesFromTheContents) {
     for (const PlaceCase& c : Finished()) {
         const BuiltinMap& map = *BuiltinMapByFlag(c.flag);
-        if (ContentOf(map).territories.empty())
-            GTEST_SKIP() << "the set-up does not reach the contents of the maps of real places yet";
         SelectOnly(c.flag);
         ASSERT_TRUE(maps::SetupBuiltinMap(map)) << map.name;
         EXPECT_EQ(ValidateCurrentMap(map), std::vector<std::string>{}) << map.name;

@@ -32,7 +32,7 @@ std::vector<int> RegionsOf(const BuiltinMap& map) {
 // The middle of a label's footprint from its label point at the medium size: the boxes stand
 // below the paint point, which is raised by the map's y shift.
 Vec2 MiddleOf(const PlaceMap& place) {
-    return Vec2{10, 13.0 - place.shiftY[1]};
+    return Vec2{10, 13.0 - place.ShiftY(2)};
 }
 
 std::vector<Site> SitesOf(const maps::MapArt& art, const PlaceMap& place) {
@@ -255,6 +255,13 @@ OwnedArt ArtOf(const std::vector<Site>& sites, const CellPlan& plan) {
     return art;
 }
 
+// A faulty contact: the search goes back to its first territory's region, or with `reseek 2` to
+// either territory's.
+void MarkWeak(const std::pair<int, int>& contact, const CellPlan& plan, std::vector<int>* weak) {
+    weak->push_back(contact.first);
+    if (plan.reseekBoth) weak->push_back(contact.second);
+}
+
 // The tables that the cells on the medium board of regions promise (contacts of pixels, lanes):
 // a quick estimate before the whole drawing. `weak` gets a territory of each contact too short to
 // be seen alike at every size.
@@ -268,10 +275,7 @@ PlaceTables Estimate(const Board& regions, const std::vector<bool>& band, std::v
     if (weak) {
         weak->clear();
         for (const auto& pair : pairs)
-            if (length[pair] < plan.firmContact) {
-                weak->push_back(pair.first);
-                if (plan.reseekBoth) weak->push_back(pair.second);
-            }
+            if (length[pair] < plan.firmContact) MarkWeak(pair, plan, weak);
     }
     for (const Lane& l : LanesFor(regions, &cells, sites, plan))
         if (l.b > 0) pairs.insert({std::min(l.a, l.b), std::max(l.a, l.b)});
@@ -315,7 +319,7 @@ std::array<int, 4> FootprintExtent(const PlaceMap& place, const CellPlan& plan, 
     for (const int size : {1, 2, 3}) {
         const double s = size == 1 ? 0.70 : size == 3 ? 1.25 : 1.0;
         for (const raster::Rect& r :
-             maps::LabelFootprint(art.View(), size, territory, place.shiftY[size - 1])) {
+             maps::LabelFootprint(art.View(), size, territory, place.ShiftY(size))) {
             e[0] = std::min(e[0], static_cast<int>(std::floor(r.left / s - kBase)));
             e[1] = std::min(e[1], static_cast<int>(std::floor(r.top / s - kBase)));
             e[2] = std::max(e[2], static_cast<int>(std::ceil(r.right / s - kBase)));
@@ -465,12 +469,11 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
                                               TerritoryContent{" ", 0, 0, {}});
     const CodeMapContent noNeighbours{blank, {}, {}};
     auto boardAt = [&](const maps::PictureRules& rules) {
-        return CellBoard(shapes, drawn, art, sites, plan, place.shiftY[rules.size - 1], rules,
-                         border, GameMoves(place, rules.size));
+        return CellBoard(shapes, drawn, art, sites, plan, place.ShiftY(rules.size), rules, border,
+                         GameMoves(place, rules.size));
     };
     auto rulesAt = [&](int size) {
-        return GameRules(place,
-                         maps::RulesFor(art, noNeighbours, size, place.shiftY[size - 1], lane));
+        return GameRules(place, maps::RulesFor(art, noNeighbours, size, place.ShiftY(size), lane));
     };
 
     // The neighbours are what the medium picture shows.
@@ -498,7 +501,7 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
         // as the common picture checks see them.
         if (place.largeShift.x == 0 && place.largeShift.y == 0 && place.fillRaise == 0) continue;
         maps::PictureRules unmoved =
-            maps::RulesFor(art, noNeighbours, size, place.shiftY[size - 1], lane);
+            maps::RulesFor(art, noNeighbours, size, place.ShiftY(size), lane);
         unmoved.neighbourPairs = pairs;
         const std::string prefix = "size " + std::to_string(size) + " (unmoved): ";
         for (const auto& e : maps::ValidatePicture(d.sizes[size - 1].picture, unmoved))
@@ -606,23 +609,17 @@ std::optional<OwnedArt> SearchArt(const PlaceMap& place, const std::vector<Count
                 std::array<std::set<std::pair<int, int>>, 3> contacts;
                 for (const int size : {1, 2, 3}) {
                     const auto rules =
-                        maps::RulesFor(view, noNeighbours, size, place.shiftY[size - 1], 0);
-                    contacts[size - 1] = CellContacts(
-                        CellBoard(shapes, layout, view, marked, plan, place.shiftY[size - 1], rules,
-                                  raster::Rgb(64, 64, 64)),
-                        nullptr);
+                        maps::RulesFor(view, noNeighbours, size, place.ShiftY(size), 0);
+                    contacts[size - 1] =
+                        CellContacts(CellBoard(shapes, layout, view, marked, plan,
+                                               place.ShiftY(size), rules, raster::Rgb(64, 64, 64)),
+                                     nullptr);
                 }
                 for (const int other : {0, 2}) {
                     for (const auto& p : contacts[1])
-                        if (!contacts[other].contains(p)) {
-                            weak.push_back(p.first);
-                            if (plan.reseekBoth) weak.push_back(p.second);
-                        }
+                        if (!contacts[other].contains(p)) MarkWeak(p, plan, &weak);
                     for (const auto& p : contacts[other])
-                        if (!contacts[1].contains(p)) {
-                            weak.push_back(p.first);
-                            if (plan.reseekBoth) weak.push_back(p.second);
-                        }
+                        if (!contacts[1].contains(p)) MarkWeak(p, plan, &weak);
                 }
             }
             ++(misses.empty() ? (weak.empty() ? tally[2] : tally[1]) : tally[0]);

@@ -8,6 +8,7 @@
 
 #include "maps/map_catalogue.h"
 #include "maps/validate_picture.h"
+#include "render/board_rules.h"
 #include "tools/places/cells.h"
 #include "tools/places/finish.h"
 #include "tools/places/tables.h"
@@ -51,13 +52,14 @@ struct CellPlan {
 std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error);
 
 struct PlaceMap {
-    std::string folder;         // under tools/places
-    const BuiltinMap* map;      // its catalogue row
-    std::array<int, 3> shiftY;  // paint point raised, sizes 1..3
+    std::string folder;     // under tools/places
+    const BuiltinMap* map;  // its catalogue row
     // Where the game moves this map's paint points: by `largeShift` at size 3, and for the fills
     // `fillRaise` rows higher (Real World).
     raster::Point largeShift{0, 0};
     int fillRaise = 0;
+    // How far the game raises this map's paint point above its label point at `size` 1..3.
+    int ShiftY(int size) const { return render::PaintPointShiftOf(map->flag, size); }
 };
 
 // Everything one drawing came to.
