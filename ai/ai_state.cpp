@@ -1,7 +1,7 @@
 // Storage of the computer player's tables, zero at start.
 #include "ai/ai_state.h"
 
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 
 std::array<ScoreEntry, kMaxPlayers + 1> g_playerStrengths{};
 std::array<ScoreEntry, kThreatEntries + 1> g_aiThreatList{};

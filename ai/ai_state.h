@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 
 // One entry of a score table: {id, value}; entries are numbered from 1.
 struct ScoreEntry {

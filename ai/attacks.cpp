@@ -8,10 +8,10 @@
 #include "ai/board.h"
 #include "ai/evaluation.h"
 #include "ai/placement_target.h"
-#include "ai/route_table.h"
 #include "core/child_view.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/route_table.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_state.h"
 
 namespace ai {

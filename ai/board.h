@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 
 namespace ai {
 

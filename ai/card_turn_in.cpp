@@ -5,7 +5,7 @@
 #include "ai/ai_state.h"
 #include "ai/board.h"
 #include "core/child_view.h"
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 
 namespace {
 

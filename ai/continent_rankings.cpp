@@ -6,8 +6,8 @@
 #include "ai/ai_state.h"
 #include "ai/board.h"
 #include "ai/evaluation.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "shell/settings.h"
 
 namespace ai {

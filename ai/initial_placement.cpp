@@ -7,8 +7,8 @@
 #include "ai/evaluation.h"
 #include "ai/initial_placement.h"
 #include "core/child_view.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 
 namespace ai {
 

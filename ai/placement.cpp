@@ -8,8 +8,8 @@
 #include "ai/evaluation.h"
 #include "ai/placement_target.h"
 #include "core/child_view.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 
 namespace {
 

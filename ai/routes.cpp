@@ -6,9 +6,9 @@
 #include "ai/ai_state.h"
 #include "ai/board.h"
 #include "ai/evaluation.h"
-#include "ai/route_table.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/route_table.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 
 namespace ai {
 

@@ -5,8 +5,8 @@
 #include "ai/board.h"
 #include "ai/evaluation.h"
 #include "core/child_view.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_state.h"
 #include "shell/settings.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/command_ui.h"
+#include "core/commands/command_ui.h"
 
 class CChildView;
 class QLabel;

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/headless/test_platform.h"
 #include "render/render_state.h"
 #include "shell/settings.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "core/command_ui.h"
+#include "core/commands/command_ui.h"
 #include "platform/platform.h"
 #include "platform/raster/surface.h"
 

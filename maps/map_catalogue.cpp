@@ -6,7 +6,7 @@
 #include <array>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_state.h"
 #include "render/render_state.h"
 

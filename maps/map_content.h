@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "ai/route_table.h"
-#include "core/game_state.h"
+#include "core/model/game_state.h"
+#include "core/model/route_table.h"
 
 struct TerritoryContent {
     std::string_view code;  // used by maps whose codes are their own

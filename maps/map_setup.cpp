@@ -7,11 +7,11 @@
 #include <numeric>
 #include <string>
 
-#include "ai/route_table.h"
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/map_text.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/map_text.h"
+#include "core/model/route_table.h"
+#include "core/model/session_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/map_texts.h"

@@ -2,7 +2,7 @@
 #include "maps/map_texts.h"
 
 #include "core/child_view.h"
-#include "core/map_text.h"
+#include "core/model/map_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Which map of real places holds which data: the lookups by map flag.
 #include "maps/place_art.h"
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 
 namespace maps {
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <set>
 
-#include "ai/route_table.h"
-#include "core/game_state.h"
+#include "core/model/game_state.h"
+#include "core/model/route_table.h"
 #include "maps/map_catalogue.h"
 
 namespace {

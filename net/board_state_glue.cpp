@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "net/board_state.h"
 #include "net/net_state.h"
 

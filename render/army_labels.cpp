@@ -1,9 +1,9 @@
 // Army-count labels: the code, the count with its box, and the icon's place, by map and size.
 #include "render/army_labels.h"
 
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/raster/fill.h"
 #include "platform/raster/text_draw.h"
 #include "render/board_rules.h"

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/map_loader.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/map_loader.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/fill.h"

@@ -1,8 +1,8 @@
 // The board's shared drawing rules: scaling, map traits and owner colours.
 #include "render/board_rules.h"
 
-#include "core/game_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/turn/turn_state.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
 

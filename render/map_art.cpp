@@ -1,7 +1,7 @@
 // Which artwork data belongs to the selected map.
 #include "render/map_art.h"
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/place_art.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/child_view.h"
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 #include "platform/file_dialogs.h"
 #include "platform/image_decoder.h"
 #include "platform/raster/bmp.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/files.h"
 #include "render/board_rules.h"

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/raster/fill.h"
 #include "platform/raster/text_draw.h"
 #include "platform/window_services.h"

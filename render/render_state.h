@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "platform/raster/surface.h"
 
 // The composed board is always this size, whatever the map picture's size.

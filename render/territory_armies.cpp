@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
 #include "platform/window_services.h"
 #include "render/board_rules.h"
 #include "render/map_art.h"

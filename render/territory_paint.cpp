@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/fill.h"

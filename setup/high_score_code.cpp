@@ -6,8 +6,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "core/campaign_state.h"
-#include "core/game_state.h"
+#include "core/model/campaign_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 
 namespace high_score {

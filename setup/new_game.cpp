@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/campaign_state.h"
 #include "core/child_view.h"
-#include "core/command_state.h"
-#include "core/game_clock.h"
-#include "core/game_state.h"
-#include "core/map_loader.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/commands/command_state.h"
+#include "core/model/campaign_state.h"
+#include "core/model/game_state.h"
+#include "core/model/map_loader.h"
+#include "core/model/session_state.h"
+#include "core/turn/game_clock.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/clock.h"
 #include "platform/dialog_host.h"

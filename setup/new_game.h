@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/map_selection.h"
+#include "core/mapsel/map_selection.h"
 
 class CChildView;
 struct SetupDialogs;

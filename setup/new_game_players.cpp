@@ -4,9 +4,9 @@
 #include <array>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/dialog_host.h"
 #include "platform/window_services.h"

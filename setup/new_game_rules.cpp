@@ -5,9 +5,9 @@
 #include <array>
 #include <ctime>
 
-#include "core/campaign_state.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
+#include "core/model/campaign_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/random.h"
 

@@ -5,12 +5,12 @@
 #include <optional>
 
 #include "core/child_view.h"
-#include "core/game_clock.h"
-#include "core/game_state.h"
-#include "core/map_selection.h"
-#include "core/queues.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/mapsel/map_selection.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/game_clock.h"
+#include "core/turn/queues.h"
+#include "core/turn/turn_state.h"
 #include "platform/clock.h"
 #include "platform/dialog_host.h"
 #include "platform/window_services.h"

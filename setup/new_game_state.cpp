@@ -1,5 +1,5 @@
 // The set-up's process-wide values: play time, saved-game name flags and the personalities' copies.
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 
 std::int64_t g_gameStartTime = 0;
 std::int64_t g_playResumeTime = 0;

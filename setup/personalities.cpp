@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/game_state.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
 #include "platform/dialog_host.h"
 #include "platform/random.h"
 #include "setup/setup_dialogs.h"

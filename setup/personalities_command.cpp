@@ -2,8 +2,8 @@
 #include <cstdint>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
 #include "platform/dialog_host.h"
 #include "setup/personalities.h"
 #include "setup/setup_dialogs.h"

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/window_services.h"

@@ -8,11 +8,11 @@
 #include <cstring>
 #include <optional>
 
-#include "core/campaign_state.h"
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/campaign_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/clock.h"
 #include "platform/files.h"

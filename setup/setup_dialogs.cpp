@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/child_view.h"
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 #include "platform/dialog_host.h"
 #include "platform/platform.h"
 #include "setup/setup_dialogs_layout.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/attack_help.h"
+#include "core/rules/attack_help.h"
 #include "platform/dialog.h"
 #include "setup/personalities.h"
 #include "setup/setup_dialogs_info.h"

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "core/turn_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/files.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/bmp.h"

@@ -1,7 +1,7 @@
 // The idle pass: the status text shown again, spaced out on the Large board.
 #include "shell/idle.h"
 
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 #include "shell/settings.h"
 #include "shell/storage.h"
 

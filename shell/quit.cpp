@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 #include "shell/frame_layout.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <type_traits>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
 #include "platform/files.h"
 #include "platform/posix/host_name.h"
 #include "platform/window_services.h"

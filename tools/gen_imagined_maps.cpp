@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/validate_picture.h"
 #include "platform/raster/bmp.h"

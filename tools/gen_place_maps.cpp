@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/place_art.h"
 #include "tools/places/place_map.h"
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/queues.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/queues.h"
+#include "core/turn/turn_state.h"
 #include "platform/headless/test_platform.h"
 #include "shell/menu.h"
 #include "shell/settings.h"

@@ -12,9 +12,9 @@
 
 #include "app/child_view_widget.h"
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "shell/frame_layout.h"
 #include "shell/menu.h"
 #include "test_support.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "core/card_windows.h"
-#include "core/cards.h"
+#include "core/cards/card_windows.h"
+#include "core/cards/cards.h"
 #include "core/child_view.h"
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 #include "platform/headless/test_platform.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "cards_fixture.h"
-#include "core/card_windows.h"
-#include "core/cards.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/cards/card_windows.h"
+#include "core/cards/cards.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/raster/bmp.h"
 #include "platform/resources.h"
 #include "shell/frame_layout.h"

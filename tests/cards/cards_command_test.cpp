@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "cards_fixture.h"
-#include "core/card_windows.h"
-#include "core/cards.h"
-#include "core/queues.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/cards/card_windows.h"
+#include "core/cards/cards.h"
+#include "core/model/session_state.h"
+#include "core/turn/queues.h"
+#include "core/turn/turn_state.h"
 #include "shell/menu.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "platform/headless/test_platform.h"
 
 namespace cards_test {

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "core/campaign_file.h"
-#include "core/campaign_state.h"
-#include "core/game_state.h"
-#include "core/map_text.h"
-#include "core/session_state.h"
+#include "core/model/campaign_file.h"
+#include "core/model/campaign_state.h"
+#include "core/model/game_state.h"
+#include "core/model/map_text.h"
+#include "core/model/session_state.h"
 #include "shell/storage.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // that change nothing, Cancel, and an opened game's campaign.
 #include <filesystem>
 
-#include "core/campaign_state.h"
+#include "core/model/campaign_state.h"
 #include "loader_fixture.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "core/campaign_loader.h"
-#include "core/game_state.h"
-#include "core/map_loader.h"
-#include "core/session_state.h"
+#include "core/model/campaign_loader.h"
+#include "core/model/game_state.h"
+#include "core/model/map_loader.h"
+#include "core/model/session_state.h"
 #include "maps/map_texts.h"
 #include "platform/headless/scripted_file_dialogs.h"
 #include "platform/headless/test_platform.h"

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "core/child_view.h"
-#include "core/map_text.h"
+#include "core/model/map_text.h"
 #include "loader_fixture.h"
 #include "render/render_state.h"
 

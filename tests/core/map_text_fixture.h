@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/map_text.h"
+#include "core/model/map_text.h"
 
 // Parses the given lines as the map loader would.
 inline std::int32_t ParseLines(const std::vector<std::string>& lines) {

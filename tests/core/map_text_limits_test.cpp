@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "core/game_state.h"
-#include "core/map_text.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/map_text.h"
+#include "core/model/session_state.h"
 #include "map_text_fixture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include <climits>
 
-#include "ai/route_table.h"
-#include "core/game_state.h"
-#include "core/map_text.h"
+#include "core/model/game_state.h"
+#include "core/model/map_text.h"
+#include "core/model/route_table.h"
 #include "map_text_fixture.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <fstream>
 #include <string>
 
-#include "core/campaign_state.h"
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/map_text.h"
-#include "core/session_state.h"
+#include "core/model/campaign_state.h"
+#include "core/model/game_state.h"
+#include "core/model/map_text.h"
+#include "core/model/session_state.h"
 #include "platform/headless/test_platform.h"
 #include "shell/storage.h"
 

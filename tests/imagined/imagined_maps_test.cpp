@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/map_text.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/map_text.h"
+#include "core/model/session_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/map_setup.h"

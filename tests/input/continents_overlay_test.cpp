@@ -2,7 +2,7 @@
 // tables untouched meanwhile, the board put back after, and the windows' legends and marks.
 #include <functional>
 
-#include "core/continents_overlay.h"
+#include "core/input/continents_overlay.h"
 #include "platform/raster/text.h"
 #include "render/board_rules.h"
 #include "tests/input/input_fixture.h"

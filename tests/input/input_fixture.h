@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/army_count.h"
-#include "core/board_input.h"
-#include "core/game_state.h"
-#include "core/queues.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/input/board_input.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/rules/army_count.h"
+#include "core/turn/queues.h"
+#include "core/turn/turn_state.h"
 #include "render/render_state.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"

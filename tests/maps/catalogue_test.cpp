@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_state.h"
 

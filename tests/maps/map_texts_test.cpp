@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "core/game_state.h"
-#include "core/map_text.h"
+#include "core/model/game_state.h"
+#include "core/model/map_text.h"
 #include "maps/map_texts.h"
 
 namespace {

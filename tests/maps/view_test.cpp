@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/map_text.h"
+#include "core/model/game_state.h"
+#include "core/model/map_text.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_texts.h"
 #include "platform/headless/test_platform.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "ai/route_table.h"
-#include "core/game_state.h"
+#include "core/model/game_state.h"
+#include "core/model/route_table.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_setup.h"
 #include "maps/map_state.h"

@@ -2,7 +2,7 @@
 // through the message queue.
 #include <gtest/gtest.h>
 
-#include "core/map_selection.h"
+#include "core/mapsel/map_selection.h"
 #include "mapsel_fixture.h"
 
 namespace mapsel_test {

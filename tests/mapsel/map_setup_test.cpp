@@ -1,8 +1,8 @@
 // Tests of the set-up of the selected map and of the reload after the map may have changed.
 #include <gtest/gtest.h>
 
-#include "core/map_selection.h"
-#include "core/map_text.h"
+#include "core/mapsel/map_selection.h"
+#include "core/model/map_text.h"
 #include "mapsel_fixture.h"
 
 namespace mapsel_test {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/queues.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/queues.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/map_state.h"

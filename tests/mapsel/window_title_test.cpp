@@ -2,9 +2,9 @@
 // the Scores command gives its window.
 #include <gtest/gtest.h>
 
-#include "core/campaign_state.h"
-#include "core/turn_state.h"
-#include "core/window_title.h"
+#include "core/mapsel/window_title.h"
+#include "core/model/campaign_state.h"
+#include "core/turn/turn_state.h"
 #include "mapsel_fixture.h"
 
 namespace mapsel_test {

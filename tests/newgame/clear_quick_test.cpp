@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/map_loader.h"
+#include "core/model/map_loader.h"
 #include "newgame_fixture.h"
 #include "setup/quick_launch.h"
 

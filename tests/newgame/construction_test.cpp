@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/map_loader.h"
+#include "core/model/map_loader.h"
 #include "maps/map_catalogue.h"
 #include "net/net_state.h"
 #include "newgame_fixture.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "core/campaign_state.h"
-#include "core/game_state.h"
+#include "core/model/campaign_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "setup/high_score_code.h"
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/campaign_state.h"
+#include "core/model/campaign_state.h"
 #include "newgame_fixture.h"
 #include "setup/high_score_code.h"
 #include "setup/new_game.h"

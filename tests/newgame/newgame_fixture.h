@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
-#include "core/pending_operations.h"
-#include "core/queues.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/pending_operations.h"
+#include "core/turn/queues.h"
+#include "core/turn/turn_state.h"
 #include "setup/setup_dialogs.h"
 #include "shell/settings.h"
 #include "shell/storage.h"

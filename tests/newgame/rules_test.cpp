@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/random.h"
 #include "setup/new_game_rules.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/place_art.h"
 #include "tests/places/place_checks.h"

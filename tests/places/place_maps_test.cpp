@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ai/route_table.h"
-#include "core/game_state.h"
+#include "core/model/game_state.h"
+#include "core/model/route_table.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/map_setup.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/place_art.h"
 #include "maps/validate_picture.h"

@@ -2,10 +2,10 @@
 // from traced outlines, the backgrounds and their colour schemes, and when a paint rebuilds.
 #include <gtest/gtest.h>
 
-#include "core/game_state.h"
-#include "core/map_loader.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/map_loader.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/raster/fill.h"
 #include "render/render_state.h"
 #include "render_fixture.h"

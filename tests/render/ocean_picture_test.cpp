@@ -2,7 +2,7 @@
 // nothing.
 #include <gtest/gtest.h>
 
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 #include "platform/headless/scripted_file_dialogs.h"
 #include "platform/posix/posix_files.h"
 #include "render/render_state.h"

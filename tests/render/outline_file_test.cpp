@@ -2,7 +2,7 @@
 // the program folder.
 #include <gtest/gtest.h>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "render/outline_file.h"
 #include "render/render_state.h"
 #include "render_fixture.h"

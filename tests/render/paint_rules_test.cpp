@@ -2,9 +2,9 @@
 // count cap, codes and icons.
 #include <gtest/gtest.h>
 
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "maps/world_art.h"
 #include "render/army_labels.h"
 #include "render/board_rules.h"

@@ -2,9 +2,9 @@
 // Troop Experience and the colours of players who are out.
 #include <gtest/gtest.h>
 
-#include "core/game_state.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "render/render_state.h"
 #include "render_fixture.h"
 #include "shell/settings.h"

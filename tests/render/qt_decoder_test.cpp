@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 #include "platform/qt/qt_image_decoder.h"
 #include "render_fixture.h"
 #include "shell/settings.h"

@@ -1,7 +1,7 @@
 // Tests of the army count: the counts offered, the "Armies" window, the limit and the re-asking.
 #include <gtest/gtest.h>
 
-#include "core/army_count.h"
+#include "core/rules/army_count.h"
 #include "rules_fixture.h"
 #include "shell/settings.h"
 #include "shell/storage.h"

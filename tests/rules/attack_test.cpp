@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "core/attack.h"
+#include "core/rules/attack.h"
 #include "platform/random.h"
 #include "rules_fixture.h"
 #include "setup/scores_file.h"

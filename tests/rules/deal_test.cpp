@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "core/deal.h"
+#include "core/rules/deal.h"
 #include "maps/map_catalogue.h"
 #include "rules_fixture.h"
 

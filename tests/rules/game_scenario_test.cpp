@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "core/attack_help.h"
-#include "core/reinforcements.h"
+#include "core/rules/attack_help.h"
+#include "core/rules/reinforcements.h"
 #include "rules_fixture.h"
 #include "setup/scores_file.h"
 #include "shell/settings.h"

@@ -2,7 +2,7 @@
 // prompts, Troop Experience and a computer player's turn start.
 #include <gtest/gtest.h>
 
-#include "core/reinforcements.h"
+#include "core/rules/reinforcements.h"
 #include "rules_fixture.h"
 #include "shell/settings.h"
 

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/queues.h"
-#include "core/session_state.h"
-#include "core/turn_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/queues.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_state.h"
 #include "tests/support/view_fixture.h"
 

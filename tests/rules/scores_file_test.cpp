@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/campaign_state.h"
+#include "core/model/campaign_state.h"
 #include "rules_fixture.h"
 #include "setup/scores_file.h"
 #include "shell/settings.h"

@@ -1,7 +1,7 @@
 // Tests of the turn commands Attack, Move, Add and Cancel and of the action probes.
 #include <gtest/gtest.h>
 
-#include "core/turn_commands.h"
+#include "core/rules/turn_commands.h"
 #include "rules_fixture.h"
 #include "shell/settings.h"
 

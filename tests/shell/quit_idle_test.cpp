@@ -1,5 +1,5 @@
 // The quit confirmation, the idle pass and the status line.
-#include "core/session_state.h"
+#include "core/model/session_state.h"
 #include "shell/frame_layout.h"
 #include "shell/idle.h"
 #include "shell/quit.h"

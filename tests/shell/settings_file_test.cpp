@@ -1,5 +1,5 @@
 // The settings file on disk: first start, round trip, short, damaged, unreadable and unwritable.
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
 #include "shell/storage.h"

@@ -1,8 +1,8 @@
 // Which fields a save writes: personalities and Random Mix, the name slots; the layout itself.
 #include <set>
 
-#include "core/game_state.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
 #include "shell/settings.h"
 #include "shell_fixture.h"
 

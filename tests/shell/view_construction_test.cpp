@@ -1,6 +1,6 @@
 // The view's start-up: folders, the first settings file, start values and the Screen Size.
-#include "core/game_state.h"
-#include "core/session_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
 #include "shell/storage.h"

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/child_view.h"
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_state.h"
 #include "platform/headless/test_platform.h"
 

@@ -1,5 +1,5 @@
 // The game clock: one record per tick in order, the human turn start, the plays, the demo.
-#include "core/game_clock.h"
+#include "core/turn/game_clock.h"
 #include "net/board_state.h"
 #include "turn_fixture.h"
 

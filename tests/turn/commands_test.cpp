@@ -1,5 +1,5 @@
 // Command states as rules over the game state; the speed, Statistics, More Maps and focus commands.
-#include "core/command_state.h"
+#include "core/commands/command_state.h"
 #include "shell/menu.h"
 #include "turn_fixture.h"
 

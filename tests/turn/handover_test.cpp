@@ -1,7 +1,7 @@
 // The hand-over: on one machine, on a host with computers and joined players, on a joined machine.
 #include <algorithm>
 
-#include "core/game_clock.h"
+#include "core/turn/game_clock.h"
 #include "turn_fixture.h"
 
 namespace turn_test {

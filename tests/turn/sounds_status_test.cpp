@@ -4,7 +4,7 @@
 #include <iterator>
 #include <set>
 
-#include "core/game_sounds.h"
+#include "core/turn/game_sounds.h"
 #include "shell/storage.h"
 #include "turn_fixture.h"
 

@@ -1,7 +1,7 @@
 // The board's demands on the imagined maps' pictures, in one place for generator and tests.
 #include "tools/mapgen/board_rules.h"
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 

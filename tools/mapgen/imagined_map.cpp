@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/game_state.h"
+#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/validate_picture.h"
 #include "tools/mapgen/board_rules.h"

@@ -1,5 +1,0 @@
-// Storage of the maps of a campaign file.
-#include "core/campaign_state.h"
-
-std::string g_campaignName;
-std::array<std::string, kMaxCampaignMaps + 1> g_campaignMaps{};

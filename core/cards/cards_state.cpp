@@ -1,0 +1,25 @@
+// The cards' process-wide values: option texts and rows, turn-in flags, a computer's set.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/model/session_state.h"
+
+std::string g_cardSetOption1;
+std::string g_cardSetOption2;
+std::string g_cardSetOption3;
+std::string g_cardSetOption4;
+std::string g_cardSetOption5;
+std::string g_cardSetOption6;
+std::array<std::array<std::int32_t, 5>, 6> g_cardSetOptions{};
+std::int32_t g_cardTurnInMarker{};
+char g_hasTurnedInCards = 'n';
+std::int32_t g_cardArmiesToAdd{};
+std::int32_t g_mustTurnInCards{};
+char g_canTurnInCards = 'n';
+std::int32_t g_aiArtilleryCards{};
+std::int32_t g_aiInfantryCards{};
+std::int32_t g_aiCavalryCards{};
+std::int32_t g_aiWildCards{};
+std::int32_t g_cardSetArmies{};
+std::int32_t g_turnInArmies{};

@@ -1,0 +1,217 @@
+// The view's command table: every command id with its handler and its update handler.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "core/child_view.h"
+#include "core/commands/command_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
+#include "platform/window_services.h"
+#include "shell/frame_layout.h"
+#include "shell/menu.h"
+#include "shell/settings.h"
+
+namespace {
+
+using Handler = void (CChildView::*)();
+using Updater = void (*)(CmdUI&);
+
+// One row per command. A command whose handler has not been written yet is shown disabled,
+// with its check mark still telling the state it stands for.
+struct CommandRow {
+    int id;
+    Handler handler;
+    Updater update;
+};
+
+void Always(CmdUI& ui) {
+    ui.enabled = true;
+}
+
+// A loaded map file or a map under test is drawn at the size it was made for.
+bool NoMapFile() {
+    return !g_isMapCustom && !g_isTestCustomMap;
+}
+void UpdateScreenSmall(CmdUI& ui) {
+    ui.enabled = g_screenWidth >= 1024 && NoMapFile();
+    ui.checked = g_screenSize == 1;
+}
+void UpdateScreenMedium(CmdUI& ui) {
+    ui.enabled = g_screenWidth >= 1024 && NoMapFile();
+    ui.checked = g_screenSize == 2;
+}
+void UpdateScreenLarge(CmdUI& ui) {
+    ui.enabled = g_screenWidth >= 1200 && g_screenHeight > 920 && NoMapFile();
+    ui.checked = g_screenSize == 3;
+}
+
+template <int kBackground>
+void UpdateBackground(CmdUI& ui) {
+    ui.enabled = true;
+    ui.checked = g_oceansBackground == kBackground;
+}
+template <int kScheme>
+void UpdateColourScheme(CmdUI& ui) {
+    ui.enabled = true;
+    ui.checked = g_colourScheme == kScheme;
+}
+
+void UpdateSafeMode(CmdUI& ui) {
+    ui.enabled = true;
+    ui.checked = g_isSafeMode;
+}
+
+bool MapAllowsSmilies() {
+    if (g_isMapCustom || g_isTestCustomMap) return g_customMapHasSmilies;
+    if (g_isMapNorthAmerica) return g_screenSize == 3 && g_screenWidth >= 1280;
+    // The crowded maps have no room for a face beside the army count.
+    return !(g_isMapRealWorld || g_isMapJapanKorea || g_isMapAustralia || g_isMapScandinavia ||
+             g_isMapGreatBritain || g_isMapChina || g_isMapSwampII || g_isMapWorms ||
+             g_isMapLinesII || g_isMapThreeNationsA || g_isMapThreeNationsB);
+}
+void UpdateSmilies(CmdUI& ui) {
+    ui.enabled = MapAllowsSmilies();
+    ui.checked = g_isSmiliesOn;
+}
+
+template <const bool& kFlag>
+void UpdateMap(CmdUI& ui) {
+    ui.enabled = g_canChangeMap;
+    ui.checked = kFlag;
+}
+void UpdateLoadMap(CmdUI& ui) {
+    ui.enabled = g_canChangeMap;
+    ui.checked = g_isMapCustom;
+}
+void UpdateChangeMap(CmdUI& ui) {
+    ui.enabled = g_canChangeMap;
+}
+
+// Cards turns a set in once per turn; the turn start and the turn-in set the flag.
+void UpdateCards(CmdUI& ui) {
+    ui.enabled = g_canCards;
+}
+
+namespace cmd = shell::cmd;
+namespace state = command_state;
+
+// Rows without an update handler stay disabled until the turn logic they depend on exists.
+const std::array kCommands = std::to_array<CommandRow>({
+    // Game menu.
+    {cmd::kNewGame, &CChildView::OnNewGame, state::UpdateNewGame},
+    {cmd::kQuickLaunch, &CChildView::OnQuickLaunch, state::UpdateNewGame},
+    {cmd::kOpen, nullptr, state::UpdateOpen},
+    {cmd::kSave, nullptr, state::UpdateSave},
+    {cmd::kSaveAs, nullptr, state::UpdateSaveAs},
+    // Scores, Cards, Continents, Statistics.
+    {cmd::kScores, nullptr, Always},
+    {cmd::kShowCards, &CChildView::OnShowCards, Always},
+    {cmd::kContinents, &CChildView::OnContinents, state::UpdateContinents},
+    // Statistics stays disabled until its window exists (OnStatistics shows it).
+    {cmd::kStatistics, nullptr, Always},
+    // Settings menu.
+    {cmd::kSpeedSlow, &CChildView::OnSpeedSlow, state::UpdateSpeedSlow},
+    {cmd::kSpeedFast, &CChildView::OnSpeedFast, state::UpdateSpeedFast},
+    {cmd::kSpeedVeryFast, &CChildView::OnSpeedVeryFast, state::UpdateSpeedVeryFast},
+    {cmd::kSpeedFastest, &CChildView::OnSpeedFastest, state::UpdateSpeedFastest},
+    {cmd::kScreenSmall, nullptr, UpdateScreenSmall},
+    {cmd::kScreenMedium, nullptr, UpdateScreenMedium},
+    {cmd::kScreenLarge, nullptr, UpdateScreenLarge},
+    {cmd::kGradients, nullptr, UpdateColourScheme<0>},
+    {cmd::kSolidColors, nullptr, UpdateColourScheme<1>},
+    {cmd::kColors, nullptr, Always},
+    {cmd::kBackground1, nullptr, UpdateBackground<0>},
+    {cmd::kYourColorSettings, nullptr, UpdateBackground<1>},
+    {cmd::kDesktopShiningThrough, nullptr, UpdateBackground<2>},
+    {cmd::kOceansPicture, &CChildView::OnOceansPicture, UpdateBackground<3>},
+    {cmd::kBackground2, nullptr, UpdateBackground<4>},
+    {cmd::kBackground3, nullptr, UpdateBackground<5>},
+    {cmd::kSmilies, nullptr, UpdateSmilies},
+    {cmd::kTransparency, nullptr, Always},
+    {cmd::kSound, nullptr, Always},
+    {cmd::kPersonalities, &CChildView::OnPersonalities, state::UpdatePersonalities},
+    {cmd::kSafeMode, nullptr, UpdateSafeMode},
+    {cmd::kHostingInternetGames, nullptr, Always},
+    // Map menu.
+    {cmd::kMapWorld, &CChildView::OnMapWorld, UpdateMap<g_isMapWorld>},
+    {cmd::kMapChina, &CChildView::OnMapChina, UpdateMap<g_isMapChina>},
+    {cmd::kMapEurope, &CChildView::OnMapEurope, UpdateMap<g_isMapEurope>},
+    {cmd::kMapAustralia, &CChildView::OnMapAustralia, UpdateMap<g_isMapAustralia>},
+    {cmd::kMapScandinavia, &CChildView::OnMapScandinavia, UpdateMap<g_isMapScandinavia>},
+    {cmd::kMapNorthAmerica, &CChildView::OnMapNorthAmerica, UpdateMap<g_isMapNorthAmerica>},
+    {cmd::kMapJapanKorea, &CChildView::OnMapJapanKorea, UpdateMap<g_isMapJapanKorea>},
+    {cmd::kMapGreatBritain, &CChildView::OnMapGreatBritain, UpdateMap<g_isMapGreatBritain>},
+    {cmd::kMapRealWorld, &CChildView::OnMapRealWorld, UpdateMap<g_isMapRealWorld>},
+    {cmd::kMapSwamp, &CChildView::OnMapSwamp, UpdateMap<g_isMapSwamp>},
+    {cmd::kMapWorms, &CChildView::OnMapWorms, UpdateMap<g_isMapWorms>},
+    {cmd::kMapLinesII, &CChildView::OnMapLinesII, UpdateMap<g_isMapLinesII>},
+    {cmd::kMapSwampII, &CChildView::OnMapSwampII, UpdateMap<g_isMapSwampII>},
+    {cmd::kLoadMap, &CChildView::OnLoadMap, UpdateLoadMap},
+    {cmd::kTestCustomMap, &CChildView::OnTestCustomMap, UpdateChangeMap},
+    {cmd::kMoreMaps, &CChildView::OnMoreMaps, UpdateChangeMap},
+    // Turn commands (action toolbar and the view's popup).
+    {cmd::kCancel, &CChildView::OnCancel, state::UpdateCancel},
+    {cmd::kCards, &CChildView::OnCards, UpdateCards},
+    {cmd::kMove, &CChildView::OnMoveArmies, state::UpdateMove},
+    {cmd::kAdd, &CChildView::OnAdd, state::UpdateAdd},
+    {cmd::kAttack, &CChildView::OnAttack, state::UpdateAttack},
+    {cmd::kNextPlayer, &CChildView::OnNextPlayer, state::UpdateNextPlayer},
+});
+
+const CommandRow* FindCommand(int id) {
+    for (const CommandRow& row : kCommands) {
+        if (row.id == id) return &row;
+    }
+    return nullptr;
+}
+
+// A command can be chosen only while its update handler enables it and it has a handler.
+CmdUI StateOf(const CommandRow& row) {
+    CmdUI ui;
+    if (row.update != nullptr) row.update(ui);
+    if (row.handler == nullptr) ui.enabled = false;
+    return ui;
+}
+
+// The losses pane shows the local player's losses; its update handler sets the text.
+std::string LossesPaneText() {
+    char text[32];
+    std::snprintf(text, sizeof text, "Losses : %6d", static_cast<int>(g_lossesShown));
+    return text;
+}
+
+}  // namespace
+
+bool CChildView::OnCommand(int id) {
+    const CommandRow* row = FindCommand(id);
+    if (row == nullptr || row->handler == nullptr) return false;
+    // A key or a stale popup must not run a command its update handler has disabled.
+    if (StateOf(*row).enabled) (this->*row->handler)();
+    return true;
+}
+
+bool CChildView::OnUpdateCommand(int id, CmdUI& ui) {
+    if (id == cmd::kPaneLosses) {
+        ui = {.enabled = true, .checked = false};
+        platform_.window.SetStatusPane(id, LossesPaneText());
+        return true;
+    }
+    if (id == cmd::kPaneCards) {
+        OnUpdateCardsPane(ui);
+        return true;
+    }
+    const CommandRow* row = FindCommand(id);
+    if (row == nullptr) return false;
+    ui = StateOf(*row);
+    return true;
+}
+
+void CChildView::OnContextMenu(int x, int y) {
+    platform_.window.TrackPopupMenu(shell::kContextMenuIndex, x, y);
+}
+
+// F2, the network start key, arrives with the network game; no other key does anything.
+void CChildView::OnKeyDown(int /*virtualKey*/) {}

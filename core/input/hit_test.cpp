@@ -1,0 +1,123 @@
+// Hit testing on the composed board: nearest label, a clear line over the board's pixels, and
+// the label rectangle as the last resort.
+#include <cstdlib>
+
+#include "core/child_view.h"
+#include "core/model/game_state.h"
+#include "core/turn/turn_state.h"
+#include "platform/raster/line_walk.h"
+#include "render/board_rules.h"
+#include "render/render_state.h"
+#include "shell/settings.h"
+
+bool g_lineCrossesBorder = false;
+
+namespace {
+
+constexpr std::int32_t kFarAway = 99999;
+
+raster::Point LabelOnScreen(std::int32_t territory) {
+    const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(territory)];
+    return {render::ScaleToScreen(label.x), render::ScaleToScreen(label.y)};
+}
+
+// The pixels the board's painters leave on borders, coasts and labels' frames.
+bool IsBorderPixel(raster::Colour colour) {
+    // Off the board there is nothing to see through: a line that leaves it is blocked.
+    if (colour == raster::kInvalidColour) return true;
+    const int r = raster::RedOf(colour);
+    const int g = raster::GreenOf(colour);
+    const int b = raster::BlueOf(colour);
+    if (r == g && g == b && r != 0) return true;
+    if (colour == raster::Rgb(0x80, 0x00, 0x40)) return true;
+    if (colour == raster::Rgb(0x00, 0x00, 0xFF)) return true;
+    return g >= 21 && g <= 239 && r > g - 4 && r < g + 4 && b > g - 4 && b < g + 4;
+}
+
+// The medium screen of the three classic maps gives their taller labels a taller rectangle.
+bool HasTallLabels() {
+    const bool otherMap = g_isMapRealWorld || g_isMapJapanKorea || g_isMapAustralia ||
+                          g_isMapScandinavia || g_isMapGreatBritain || g_isMapChina ||
+                          g_isMapWorms || g_isMapLinesII || g_isMapSwamp || g_isMapSwampII ||
+                          g_isMapThreeNationsA || g_isMapThreeNationsB || g_isMapCustom ||
+                          g_isTestCustomMap;
+    return g_screenSize == 2 && !otherMap && (g_isMapWorld || g_isMapEurope || g_isMapNorthAmerica);
+}
+
+template <typename IsCandidate>
+std::int32_t FindTerritory(std::int32_t x, std::int32_t y, IsCandidate isCandidate) {
+    const raster::Point point{x, y};
+    const std::int32_t territories = TerritoriesInPlay();
+    auto reachable = [&](std::int32_t t) {
+        const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(t)];
+        bool flag = false;
+        CChildView::IsMarkerReachable(label.x, label.y, &flag, point);
+        return flag;
+    };
+    std::int32_t nearest = 0;
+    std::int32_t best = kFarAway;
+    for (std::int32_t t = 1; t <= territories; ++t) {
+        if (!isCandidate(t)) continue;
+        const raster::Point label = LabelOnScreen(t);
+        const std::int32_t distance = std::abs(label.x - x) + std::abs(label.y - y);
+        if (distance < best) {
+            best = distance;
+            nearest = t;
+        }
+    }
+    if (nearest != 0 && reachable(nearest)) return nearest;
+    for (std::int32_t t = 1; t <= territories; ++t)
+        if (isCandidate(t) && reachable(t)) return t;
+    for (std::int32_t t = 1; t <= territories; ++t) {
+        if (!isCandidate(t)) continue;
+        const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(t)];
+        bool near = false;
+        CChildView::IsPointNearMarker(label.x, label.y, &near, point);
+        if (near) return t;
+    }
+    return kNoTerritory;
+}
+
+}  // namespace
+
+void CChildView::LineDdaCheckPixel(std::int32_t x, std::int32_t y, void* /*userValue*/) {
+    if (!g_lineCrossesBorder && IsBorderPixel(g_mapDC.Pixel(x, y))) g_lineCrossesBorder = true;
+}
+
+void CChildView::IsMarkerReachable(std::int32_t labelX, std::int32_t labelY, bool* reachable,
+                                   raster::Point point) {
+    const int shift = g_isMapRealWorld ? 4 : 0;
+    const raster::Point from{render::ScaleToScreen(labelX) + shift,
+                             render::ScaleToScreen(labelY) + shift};
+    if (from == point) {
+        *reachable = true;
+        return;
+    }
+    g_lineCrossesBorder = false;
+    // Once a border is crossed the rest of the line changes nothing: stop there.
+    raster::WalkLineWhile(from, point, [](int x, int y) {
+        LineDdaCheckPixel(x, y, nullptr);
+        return !g_lineCrossesBorder;
+    });
+    if (!g_lineCrossesBorder) *reachable = true;
+}
+
+void CChildView::IsPointNearMarker(std::int32_t labelX, std::int32_t labelY, bool* near,
+                                   raster::Point point) {
+    const std::int32_t x = render::ScaleToScreen(labelX);
+    const std::int32_t y = render::ScaleToScreen(labelY);
+    const raster::Rect rect = HasTallLabels() ? raster::Rect{x - 10, y - 20, x + 23, y + 23}
+                                              : raster::Rect{x - 10, y - 10, x + 13, y + 13};
+    if (rect.Contains(point.x, point.y)) *near = true;
+}
+
+void CChildView::HitTestTerritory(std::int32_t x, std::int32_t y, std::int32_t* territory) {
+    *territory = FindTerritory(x, y, [](std::int32_t t) {
+        const bool own = g_territories[static_cast<std::size_t>(t)].owner == g_currentPlayer;
+        return g_isAttackTo ? !own : own;
+    });
+}
+
+void CChildView::HoverTestTerritory(std::int32_t x, std::int32_t y, std::int32_t* territory) {
+    *territory = FindTerritory(x, y, [](std::int32_t) { return true; });
+}

@@ -1,0 +1,154 @@
+// The main window's title and the Scores command's description of the game.
+#include "core/mapsel/window_title.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "core/child_view.h"
+#include "core/model/campaign_state.h"
+#include "core/model/game_state.h"
+#include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
+#include "maps/map_catalogue.h"
+#include "platform/window_services.h"
+
+namespace {
+
+constexpr std::int32_t kSinglePlayer = 1;
+constexpr std::int32_t kHostedGame = 2;
+constexpr std::int32_t kJoinedGame = 3;
+constexpr std::int32_t kHotseat = 4;
+constexpr std::int32_t kDemo = 5;
+constexpr std::int32_t kOwnCampaign = 6;  // a campaign file
+constexpr std::int32_t kMissionContinents = 1;
+constexpr std::int32_t kMissionHoldContinents = 2;
+
+bool IsBuiltinCampaign() {
+    return g_campaignNumber >= 1 && g_campaignNumber < kOwnCampaign;
+}
+
+std::string GameKindText() {
+    switch (g_gameKind) {
+        case kSinglePlayer:
+            return g_isHighScoreGame ? "" : " - Single Player";
+        case kDemo:
+            return " - Demo";
+        case kHotseat:
+            return " - Hotseat";
+        case kHostedGame:
+        case kJoinedGame:
+            return g_isInternetGame ? " - Internet" : " - LAN";
+        default:
+            return "";
+    }
+}
+
+void RemoveTrailingBlanks(std::string& text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+}
+
+void AppendCampaign(std::string& title) {
+    if (g_campaignNumber <= 0) return;
+    if (IsBuiltinCampaign()) {
+        title += " - ";
+        title += CampaignTitle(g_campaignNumber);
+    } else if (g_campaignNumber == kOwnCampaign) {
+        // A campaign file's name is blank-padded.
+        title += " - " + g_campaignName;
+        RemoveTrailingBlanks(title);
+    }
+    char step[48];
+    std::snprintf(step, sizeof step, " - Map %d of %d", static_cast<int>(g_campaignStep),
+                  static_cast<int>(g_campaignLength));
+    title += step;
+}
+
+// The continent player 1 is to conquer next; empty when the mission tables hold none.
+std::string TargetContinentName() {
+    if (g_missionProgress < 0 || g_missionProgress > kMaxContinents) return {};
+    const std::int32_t continent = g_missionOrders[1][static_cast<std::size_t>(g_missionProgress)];
+    if (continent < 1 || continent > kMaxContinents) return {};
+    return g_continentNames[static_cast<std::size_t>(continent)];
+}
+
+void AppendMission(std::string& title) {
+    if (g_missionKind == kMissionContinents) title += " - Continents - " + TargetContinentName();
+    if (g_missionKind == kMissionHoldContinents) title += " - Hold Continents";
+}
+
+// The map word of the scores outside a campaign, in the order the flags are looked at.
+struct ScoresMapWord {
+    const bool* flag;
+    const char* word;
+};
+const std::array<ScoresMapWord, 14> kScoresMapWords{{
+    {&g_isMapCustom, ",  My Map"},
+    {&g_isMapNorthAmerica, ",  America"},
+    {&g_isMapJapanKorea, ",  Japan Korea"},
+    {&g_isMapScandinavia, ",  Scandinavia"},
+    {&g_isMapGreatBritain, ",  Great Britain"},
+    {&g_isMapChina, ",  China"},
+    {&g_isMapWorms, ",  Worms"},
+    {&g_isMapLinesII, ",  Lines II"},
+    {&g_isMapSwampII, ",  Swamp II"},
+    {&g_isMapSwamp, ",  Swamp"},
+    {&g_isMapAustralia, ",  Australia"},
+    {&g_isMapRealWorld, ",  Real World"},
+    {&g_isMapWorld, ",  World"},
+    {&g_isMapEurope, ",  Europe"},
+}};
+
+std::string ScoresMapText() {
+    if (IsBuiltinCampaign()) return ",  " + std::string(CampaignTitle(g_campaignNumber));
+    if (g_campaignNumber > 0) return {};
+    for (const ScoresMapWord& entry : kScoresMapWords)
+        if (*entry.flag) return entry.word;
+    return {};  // the Three Nations maps
+}
+
+std::string ScoresGameText() {
+    std::string text;
+    if (g_playerCount >= 3 && g_playerCount <= kMaxPlayers)
+        text = std::to_string(g_playerCount) + " players, ";
+    text += g_isOneForOneRule == 'j' ? "1-for-1" : "Dice-like ";
+    return text + ScoresMapText();
+}
+
+std::string LossesText() {
+    std::int32_t losses = 0;
+    if (g_currentPlayer >= 1 && g_currentPlayer <= kMaxPlayers)
+        losses = g_players[static_cast<std::size_t>(g_currentPlayer)][player_field::kLosses];
+    char text[16];
+    std::snprintf(text, sizeof text, "%5d", static_cast<int>(losses));
+    return text;
+}
+
+}  // namespace
+
+std::string WindowTitleText() {
+    std::string title = "Marovek";
+    if (g_isHighScoreGame) title += " - Top 5";
+    title += GameKindText();
+    title += g_isOneForOneRule == 'j' ? " - 1 for 1" : " - Dice Like";
+    AppendCampaign(title);
+    if (!g_isNormalLevel) title += " - Easy";
+    AppendMission(title);
+    return title;
+}
+
+ScoresTexts ScoresDescription() {
+    ScoresTexts texts;
+    texts.game = ScoresGameText();
+    texts.losses = LossesText();
+    if (g_areTerritoriesHidden) texts.options += "hidden territories  ";
+    if (g_areStrongholdsOn) texts.options += "strongholds";
+    return texts;
+}
+
+void CChildView::UpdateWindowTitle() {
+    // The mission names its continent by the map's names, which a built-in map sets on demand.
+    if (g_missionKind == kMissionContinents) SetContinentNames();
+    platform_.window.SetWindowTitle(WindowTitleText());
+}

@@ -1,0 +1,10 @@
+// Storage of the attack-route table.
+#include "core/model/route_table.h"
+
+std::array<RouteRecord, kRouteTableRecords> g_routeTable{};
+std::int32_t g_routeTableCapacity = 10000;
+
+void ClearRouteTable() {
+    for (int r = 1; r <= g_routeTableCapacity && r < kRouteTableRecords; ++r)
+        for (int k = 1; k <= kRouteLength; ++k) g_routeTable[r][k] = 0;
+}

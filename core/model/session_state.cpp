@@ -1,0 +1,70 @@
+// Storage of the session values shared by the game core and its neighbours.
+#include "core/model/session_state.h"
+
+bool g_isDemoRunning{};
+std::int32_t g_gameKind{};
+bool g_isNormalLevel{};
+bool g_isHighScoreGame{};
+bool g_hasNeutralArmy{};
+bool g_isQuickLaunch{};
+bool g_areTerritoriesDealt{};
+bool g_isPainting{};
+bool g_isCardsPanelShown{};
+bool g_showTestMarkers{};
+bool g_resolveUnstableOnLoad{};
+std::int32_t g_roundCounter{};
+std::array<std::int32_t, kMaxPlayers + 1> g_turnsPlayed{};
+bool g_isGameOver{};
+bool g_hasAttackedThisTurn{};
+bool g_hasFinishedGame{};
+bool g_isGameWithoutWinner{};
+std::int32_t g_lossesShown{};
+std::int32_t g_cardsLinePlayer{};
+char g_isOneForOneRule{};
+char g_isJustOpened{};
+char g_isGameFromFile{};
+bool g_repaintOnFocus{};
+bool g_deferSlowCommands{};
+std::int32_t g_campaignNumber{};
+std::int32_t g_campaignStep{};
+std::int32_t g_campaignLength{};
+std::int32_t g_campaignPlayer{};
+bool g_isCampaignLost{};
+bool g_isCampaignFinished{};
+std::array<std::int32_t, kMaxPlayers + 1> g_avengeTargets{};
+std::array<std::int32_t, kMaxPlayers + 1> g_unstableMarks{};
+std::array<std::int32_t, kMaxPlayers + 1> g_troopExperience{};
+std::array<std::array<std::int32_t, kMaxPlayers + 1>, kMaxPlayers + 1> g_troopExperienceSnapshots{};
+std::int32_t g_aiMinAttackArmies{};
+std::array<std::int32_t, 21> g_aiStrongArmyTerritories{};
+std::array<std::int32_t, 21> g_aiMissileLaunchers{};
+std::array<std::int32_t, kMaxTerritories + 1> g_defenceMissiles{};
+std::array<std::int32_t, kMaxTerritories + 1> g_attackMissiles{};
+std::array<std::int32_t, kMaxTerritories + 1> g_displayedDefenceMissiles{};
+std::array<std::int32_t, kMaxTerritories + 1> g_displayedAttackMissiles{};
+bool g_isInternetGame{};
+std::int32_t g_networkSeat{};
+std::int32_t g_connectedClients{};
+std::int32_t g_publishedGameSlot{};
+std::int32_t g_ackPendingCode{};
+std::int32_t g_ackTicks{};
+std::int32_t g_ackResends{};
+std::int32_t g_ackSocket{};
+bool g_chatRoomRequest{};
+bool g_emailIpRequest{};
+bool g_showUsersJoinedRequest{};
+bool g_advancedIpRequest{};
+bool g_isUsersJoinedShown{};
+bool g_isChatWindowShown{};
+bool g_isChatLinePending{};
+
+void SetPlayerStartValues() {
+    g_humanPlayerCount = 1;
+    g_playerCount = 3;
+    g_isOneForOneRule = 'j';
+    g_isJustOpened = g_isGameFromFile = 'n';
+    g_aiMinAttackArmies = 3;
+    for (int p = 1; p <= kMaxPlayers; ++p) g_turnsPlayed[p] = 0;
+    g_roundCounter = 0;
+    g_isGameOver = g_hasAttackedThisTurn = g_isGameWithoutWinner = false;
+}

@@ -1,0 +1,207 @@
+// The end of a game, or the start of the next map of a campaign.
+#include "core/child_view.h"
+#include "core/model/game_state.h"
+#include "core/model/map_loader.h"
+#include "core/model/session_state.h"
+#include "core/turn/game_clock.h"
+#include "core/turn/queues.h"
+#include "core/turn/turn_state.h"
+#include "net/net_state.h"
+#include "platform/window_services.h"
+#include "shell/settings.h"
+
+namespace game_clock {
+
+namespace {
+
+constexpr std::int32_t kDemoGameKind = 5;
+constexpr std::int32_t kOwnCampaign = 6;
+constexpr std::int32_t kMissionContinents = 1;
+constexpr std::int32_t kMissionHoldContinents = 2;
+
+bool IsDemo() {
+    return g_gameKind == kDemoGameKind;
+}
+
+bool AnyMapSelected() {
+    for (bool flag : {g_isMapWorld, g_isMapEurope, g_isMapNorthAmerica, g_isMapRealWorld,
+                      g_isMapJapanKorea, g_isMapAustralia, g_isMapScandinavia, g_isMapWorms,
+                      g_isMapChina, g_isMapGreatBritain, g_isMapLinesII, g_isMapSwamp,
+                      g_isMapThreeNationsA, g_isMapThreeNationsB, g_isMapSwampII, g_isMapCustom})
+        if (flag) return true;
+    return false;
+}
+
+// A campaign of the player's own whose next map file does not load goes on as a single game on
+// World.
+void LoadOwnCampaignMap(CChildView& view) {
+    g_isMapCustom = false;
+    g_isUserMapLoad = false;
+    view.OnLoadMap();
+    g_isUserMapLoad = true;
+    if (AnyMapSelected() || g_isMapFileLoaded) return;
+    ClearMapFlags();
+    g_isMapWorld = true;
+    g_isTestCustomMap = false;
+    g_campaignNumber = 0;
+    g_campaignLength = 1;
+    view.SetBuiltinMapSize();
+}
+
+void DrawBoardByMarks(CChildView& view) {
+    for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
+        g_isHighlightOn = g_territoryHighlight[static_cast<std::size_t>(t)] == 'j';
+        DrawDisplayed(view, t);
+    }
+}
+
+void ResetTroopExperience() {
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        g_troopExperience[static_cast<std::size_t>(p)] = 100;
+        for (int q = 1; q <= kMaxPlayers; ++q)
+            g_troopExperienceSnapshots[static_cast<std::size_t>(p)][static_cast<std::size_t>(q)] =
+                100;
+    }
+    if (!g_isTroopExperienceOn || !IsPlayer(g_campaignPlayer)) return;
+    const std::int32_t losses =
+        g_players[static_cast<std::size_t>(g_campaignPlayer)][player_field::kLosses];
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        if (p != g_campaignPlayer)
+            g_players[static_cast<std::size_t>(p)][player_field::kLosses] = losses;
+}
+
+void QueueMissionPreview(CChildView& view) {
+    const std::int32_t continent = g_missionOrders[1][1];
+    QueueContinentBlink(view, continent, kMissionPreviewMark);
+}
+
+void QueueFirstPlacement(CChildView& view, bool localSide) {
+    if (localSide && (!g_areStrongholdsOn || IsDemo()) && g_missionKind == kMissionContinents)
+        QueueMissionPreview(view);
+    if (IsDemo()) {
+        g_isFastSpeed = true;
+        g_currentPlayer = 2;
+        g_isInitialPlacement = false;
+        view.QueueNextPlayerEvent();
+        view.NextPlayer();
+        return;
+    }
+    if (g_areStrongholdsOn) {
+        view.QueueNextPlayerEvent();
+        view.QueueMessage(kStrongholdPrompt);
+        return;
+    }
+    g_pendingSound = 6;
+    QueuePlacementPrompt(view);
+}
+
+void StartNextCampaignMap(CChildView& view, bool localSide) {
+    g_isGameOver = false;
+    EmptyQueues();
+    g_lastGainedContinent = 0;
+    if (g_campaignNumber == kOwnCampaign) LoadOwnCampaignMap(view);
+    view.SetupSelectedMap();
+    if (IsDemo() && !localSide) --g_playerCount;
+    view.DealTerritories();
+    if (localSide) g_missionProgress = 1;
+    DrawBoardByMarks(view);
+    ResetTroopExperience();
+    view.DrawPlayersPanel();
+    view.UpdateWindowTitle();
+    view.Platform().window.Invalidate();
+    g_currentPlayer = IsDemo() && !localSide ? 2 : 1;
+    g_roundCounter = 1;
+    (g_areStrongholdsOn ? g_isStrongholdChoice : g_isInitialPlacement) = true;
+    g_canSave = g_canSaveAs = false;
+    if (!localSide) QueueComputerPlacements(view);
+    QueueFirstPlacement(view, localSide);
+}
+
+void ShowFinalBoard(CChildView& view, bool localSide) {
+    if (g_areTerritoriesHidden) g_isHidingActive = false;
+    const bool highlighted = !g_isMissionFailed;
+    if (highlighted || !localSide) {
+        g_isHighlightOn = highlighted;
+        for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
+            g_territoryHighlight[static_cast<std::size_t>(t)] = highlighted ? 'j' : 'n';
+            DrawDisplayed(view, t);
+        }
+    }
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        if (g_players[static_cast<std::size_t>(p)][player_field::kTerritories] == 0)
+            g_troopExperience[static_cast<std::size_t>(p)] = 0;
+    view.DrawPlayersPanel();
+    view.Platform().window.Invalidate();
+    view.ClearBusy();
+    if (g_areTerritoriesHidden) g_isHidingActive = true;
+}
+
+std::string MissionContinentName(std::int32_t player) {
+    if (!IsPlayer(player) || g_missionProgress < 0 || g_missionProgress > kMaxContinents) return {};
+    const std::int32_t continent = g_missionOrders[static_cast<std::size_t>(player)]
+                                                  [static_cast<std::size_t>(g_missionProgress)];
+    if (continent < 1 || continent > kMaxContinents) return {};
+    return g_continentNames[static_cast<std::size_t>(continent)];
+}
+
+void ShowMissionResult(CChildView& view, bool localSide) {
+    const char* failed = g_isCampaignLost ? "Campaign Mission Failed" : "Mission Failed";
+    platform::WindowServices& window = view.Platform().window;
+    if (g_isMissionFailed && g_missionKind == kMissionContinents) {
+        view.SetContinentNames();
+        const std::string name = MissionContinentName(localSide ? g_currentPlayer : 1);
+        window.MessageBox("Conquer  " + name, failed, platform::MessageButtons::Ok,
+                          platform::MessageIcon::Information);
+        g_missionTextKind = 2;
+    } else if (g_isMissionFailed && g_missionKind == kMissionHoldContinents && !localSide) {
+        g_missionTextKind = 2;
+        window.MessageBox(failed, failed, platform::MessageButtons::Ok,
+                          platform::MessageIcon::Information);
+    } else if (localSide && !g_isMissionFailed && g_missionKind != 0) {
+        g_missionTextKind = 1;
+        view.ShowMissionDialog(g_isCampaignFinished ? "Campaign Mission Completed"
+                                                    : "Mission Completed");
+    }
+}
+
+void EndTheGame(CChildView& view, bool localSide) {
+    view.LoadScoresRecord();
+    if (!g_isCampaignLost && !g_isGameWithoutWinner && !g_isMissionFailed) view.PlayGameSound(9);
+    view.SetBusy();
+    ShowFinalBoard(view, localSide);
+    ShowMissionResult(view, localSide);
+    if (IsDemo()) {
+        // The next tick sets the demo up again with a new deal.
+        g_gameKind = 1;
+        g_isGameOver = false;
+        for (int t = 1; t <= kMaxTerritories; ++t)
+            g_territoryHighlight[static_cast<std::size_t>(t)] = 'n';
+        return;
+    }
+    if (localSide)
+        net::SendBoardFromSeat(view, net_code::kGameWon, net_code::kJoinedGameWon);
+    else if (g_networkSeat == 1)
+        net::SendBoardToAll(view, net_code::kGameWon);
+    if (g_networkSeat == 0) {
+        g_hasFinishedGame = true;
+        g_canNewGame = true;
+    }
+}
+
+}  // namespace
+
+void PlayGameEnd(CChildView& view, bool localSide) {
+    if (localSide && g_isCampaignLost) g_campaignNumber = 0;
+    if (!g_isCampaignLost && g_campaignNumber >= 1) {
+        if (g_campaignStep == 1) g_campaignPlayer = g_currentPlayer;
+        view.AdvanceCampaign();
+        if (!g_isCampaignFinished) {
+            StartNextCampaignMap(view, localSide);
+            return;
+        }
+        g_campaignNumber = 0;
+    }
+    EndTheGame(view, localSide);
+}
+
+}  // namespace game_clock

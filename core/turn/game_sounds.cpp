@@ -1,0 +1,76 @@
+// The sound table and the small services every game area uses to talk to the player.
+#include "core/turn/game_sounds.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+
+#include "core/child_view.h"
+#include "core/turn/turn_state.h"
+#include "platform/resources.h"
+#include "platform/sound.h"
+#include "platform/window_services.h"
+#include "shell/settings.h"
+#include "shell/storage.h"
+
+namespace {
+
+// The file names are the sounds' resource ids.
+const std::array kSounds = std::to_array<GameSound>({
+    {1, "236", &g_isAddSoundOn, false},
+    {2, "225", &g_isAttackSoundOn, false},
+    {3, "222", &g_isAttackSoundOn, false},
+    {4, "237", &g_isMoveSoundOn, false},
+    {5, "238", &g_isPlayerOutSoundOn, false},
+    {6, "230", &g_isNextPlayerSoundOn, false},
+    {7, "229", &g_isContinentSoundOn, false},
+    {9, "228", &g_isVictorySoundOn, false},
+    {10, "231", &g_isSonarSoundOn, true},
+});
+
+}  // namespace
+
+std::span<const GameSound> GameSounds() {
+    return kSounds;
+}
+
+const GameSound* FindGameSound(std::uint32_t number) {
+    for (const GameSound& sound : kSounds)
+        if (sound.number == number) return &sound;
+    return nullptr;
+}
+
+void CChildView::PlayGameSound(std::uint32_t sound) {
+    if (g_isSoundOff || sound >= 11) return;
+    if (sound == 0) {
+        platform_.sound.Stop();
+        return;
+    }
+    const GameSound* entry = FindGameSound(sound);
+    if (entry == nullptr || !*entry->isOn) return;
+    platform_.sound.Play(platform::SoundPath(g_programFolder, std::string(entry->name)),
+                         entry->loops);
+}
+
+void CChildView::SetBusy() {
+    g_isHighlightOn = true;
+}
+
+void CChildView::ClearBusy() {
+    g_isHighlightOn = false;
+}
+
+// The system's last error is errno here.
+void CChildView::ReportLastError(const std::string& text) {
+    const int code = errno;
+    char line[512];
+    std::snprintf(line, sizeof line, " %s Error number %d ", text.c_str(), code);
+    platform_.window.MessageBox(line, "Marovek", platform::MessageButtons::Ok,
+                                platform::MessageIcon::None);
+}
+
+void CChildView::GetComputerPlayerName(std::string* name) {
+    name->clear();
+    if (g_aiActingPlayer >= 1 && g_aiActingPlayer <= kMaxPlayers)
+        *name = g_playerNames[static_cast<std::size_t>(g_aiActingPlayer)];
+}

@@ -1,0 +1,146 @@
+// The two queues and their appenders.
+#include "core/turn/queues.h"
+
+#include <cstdio>
+
+#include "core/child_view.h"
+#include "core/turn/turn_state.h"
+#include "shell/settings.h"
+
+std::vector<QueueRecord> g_eventQueue(kEventTextLimit + 1);
+std::int32_t g_eventCount{};
+std::int32_t g_eventReadIndex{};
+std::vector<QueueRecord> g_messageQueue(kMessageTextLimit + 1);
+std::int32_t g_messageCount{};
+std::int32_t g_messageReadIndex{};
+
+namespace {
+
+// Records that have no bound of their own may outgrow the start storage: the storage grows so
+// that no append ever writes past it, and the numbering from 1 stays.
+QueueRecord& Append(std::vector<QueueRecord>& queue, std::int32_t& count, std::int32_t type) {
+    ++count;
+    if (static_cast<std::size_t>(count) >= queue.size()) queue.resize(queue.size() * 2);
+    QueueRecord& record = queue[static_cast<std::size_t>(count)];
+    record.type = type;
+    return record;
+}
+
+bool IsTerritory(std::int32_t territory) {
+    return territory >= 1 && territory <= kMaxTerritories;
+}
+
+std::int32_t TextLength(const std::string& text) {
+    return static_cast<std::int32_t>(text.size());
+}
+
+}  // namespace
+
+QueueRecord& AppendEvent(std::int32_t type) {
+    return Append(g_eventQueue, g_eventCount, type);
+}
+
+QueueRecord& AppendMessage(std::int32_t type) {
+    return Append(g_messageQueue, g_messageCount, type);
+}
+
+QueueRecord& RestartMessages(std::int32_t type) {
+    g_messageReadIndex = 0;
+    g_messageCount = 0;
+    return AppendMessage(type);
+}
+
+void EmptyQueues() {
+    g_eventCount = g_eventReadIndex = 0;
+    g_messageCount = g_messageReadIndex = 0;
+}
+
+bool AreQueuesEmpty() {
+    return g_eventCount == 0 && g_messageCount == 0;
+}
+
+void CChildView::QueueTerritoryUpdate(std::int32_t territory) {
+    if (!IsTerritory(territory)) return;
+    g_territoryHighlight[static_cast<std::size_t>(territory)] = g_isHighlightOn ? 'j' : 'n';
+    QueueRecord& record = AppendEvent(event_type::kTerritory);
+    record.a = territory;
+    record.b = g_territories[static_cast<std::size_t>(territory)].armies;
+    record.c = g_territories[static_cast<std::size_t>(territory)].owner;
+    record.d = g_isHighlightOn ? 1 : 0;
+    record.e = g_pendingSound;
+    g_pendingSound = 0;
+}
+
+void CChildView::ShowBattleResult(std::int32_t territory, bool drawNow) {
+    if (!IsTerritory(territory)) return;
+    if (!drawNow) {
+        QueueTerritoryUpdate(territory);
+        return;
+    }
+    const auto t = static_cast<std::size_t>(territory);
+    g_territoryHighlight[t] = g_isHighlightOn ? 'j' : 'n';
+    g_displayedTerritories[t] = g_territories[t];
+    DrawTerritoryArmies(territory, g_territories[t].armies, g_territories[t].owner,
+                        g_isHighlightOn);
+    if (g_pendingSound == 5) PlayGameSound(5);
+    g_pendingSound = 0;
+}
+
+// At Fast and faster the computer's announcements would only flicker past: they are dropped.
+void CChildView::QueueEventText(std::string text) {
+    if (g_isFastSpeed || g_eventCount >= kEventTextLimit) return;
+    QueueRecord& record = AppendEvent(event_type::kText);
+    record.a = TextLength(text);
+    record.text = std::move(text);
+}
+
+void CChildView::QueueMessage(std::string text) {
+    if (g_messageCount >= kMessageTextLimit) return;
+    QueueRecord& record = AppendMessage(message_type::kText);
+    record.a = TextLength(text);
+    record.b = g_pendingSound;
+    record.text = std::move(text);
+    g_pendingSound = 0;
+}
+
+void CChildView::QueueNextPlayerEvent() {
+    AppendEvent(event_type::kNextPlayer).a = g_currentPlayer;
+}
+
+void CChildView::QueueComputerPlacementEvents() {
+    const std::int32_t player = g_currentPlayer;
+    AppendEvent(event_type::kComputerPlacement).a = player;
+    AppendEvent(event_type::kPlacementStep).a = player;
+    for (int i = 0; i < 4; ++i) QueuePauseEvent();
+    AppendEvent(event_type::kPlayerRepaint).a = player;
+}
+
+void CChildView::QueuePauseEvent() {
+    AppendEvent(event_type::kPause);
+}
+
+void CChildView::QueuePauseMessage() {
+    AppendMessage(message_type::kPause);
+}
+
+void CChildView::AnnounceInitialPlacement() {
+    ComputeStartArmies();
+    char text[96];
+    std::snprintf(text, sizeof text, ", initial placement of %d armies.",
+                  static_cast<int>(g_startArmies));
+    QueueEventText(g_playerNames[static_cast<std::size_t>(g_currentPlayer)] + text);
+    QueuePauseEvent();
+    QueuePauseEvent();
+}
+
+void QueueContinentBlink(CChildView& view, std::int32_t continent, std::int32_t mark) {
+    view.QueuePauseMessage();
+    QueueRecord& highlight = AppendMessage(message_type::kContinentHighlight);
+    highlight.a = continent;
+    highlight.b = mark;
+    view.QueuePauseMessage();
+    view.QueuePauseMessage();
+    QueueRecord& repaint = AppendMessage(message_type::kContinentRepaint);
+    repaint.a = continent;
+    repaint.b = mark;
+}
