@@ -9,10 +9,10 @@
 #include "ai/evaluation.h"
 #include "ai/placement_target.h"
 #include "core/child_view.h"
+#include "core/model/game_state.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_state.h"
 
 namespace ai {
 

@@ -6,9 +6,9 @@
 #include "ai/board.h"
 #include "ai/evaluation.h"
 #include "core/child_view.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
-#include "shell/settings.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "ai/board.h"
 #include "ai/planning.h"
 #include "core/child_view.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "platform/random.h"
-#include "shell/settings.h"
 
 namespace ai {
 

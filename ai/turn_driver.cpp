@@ -7,13 +7,13 @@
 #include "ai/evaluation.h"
 #include "ai/planning.h"
 #include "core/child_view.h"
+#include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_state.h"
 #include "platform/window_services.h"
 #include "render/render_state.h"
-#include "shell/settings.h"
 
 namespace ai {
 

@@ -12,6 +12,8 @@
 #include "app/main_frame.h"
 #include "app/pictures.h"
 #include "core/child_view.h"
+#include "core/commands/command_ids.h"
+#include "core/model/screen.h"
 #include "platform/platform.h"
 #include "shell/frame_layout.h"
 #include "shell/menu.h"
@@ -127,7 +129,7 @@ void CMainFrame::CreateStatusBar() {
         auto* pane = new QLabel(QString::fromLatin1(indicator.templateText), bar);
         pane->setObjectName(QStringLiteral("pane%1").arg(indicator.id));
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (indicator.id == shell::cmd::kPaneStatus) {
+        if (indicator.id == cmd::kPaneStatus) {
             bar->addWidget(pane, 1);
         } else {
             // The template text gives the pane its width.
@@ -152,7 +154,7 @@ void CMainFrame::UpdateBars() {
     }
     // The panes the view keeps through its update handlers (the losses pane).
     for (const auto& [id, label] : panes_) {
-        if (id != shell::cmd::kPaneStatus) UpdateCommand(id);
+        if (id != cmd::kPaneStatus) UpdateCommand(id);
     }
 }
 

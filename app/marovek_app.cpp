@@ -2,6 +2,8 @@
 #include "app/marovek_app.h"
 
 #include "core/child_view.h"
+#include "core/commands/command_ids.h"
+#include "core/model/screen.h"
 
 #include <QAbstractEventDispatcher>
 #include <QMessageBox>
@@ -10,7 +12,6 @@
 #include "app/app_platform.h"
 #include "app/pictures.h"
 #include "shell/about_dlg.h"
-#include "shell/frame_layout.h"
 #include "shell/idle.h"
 #include "shell/menu.h"
 
@@ -72,7 +73,7 @@ void CMarovekApp::OnIdle() {
     if (inIdle_ || !frame_) return;
     inIdle_ = true;
     if (const std::optional<std::string> text = IdlePass()) {
-        platform_->window.SetStatusPane(shell::cmd::kPaneStatus, *text);
+        platform_->window.SetStatusPane(cmd::kPaneStatus, *text);
     }
     frame_->UpdateBars();
     inIdle_ = false;
@@ -83,11 +84,11 @@ void CMarovekApp::RequestIdle() {
 }
 
 bool CMarovekApp::OnAppCommand(int id) {
-    if (id == shell::cmd::kAbout) {
+    if (id == cmd::kAbout) {
         OnAppAbout();
         return true;
     }
-    if (id == shell::cmd::kExit) {
+    if (id == cmd::kExit) {
         // Exit closes the frame the way its close box does: it asks first.
         if (frame_) frame_->close();
         return true;
@@ -96,7 +97,7 @@ bool CMarovekApp::OnAppCommand(int id) {
 }
 
 bool CMarovekApp::OnUpdateAppCommand(int id, CmdUI& ui) {
-    if (id != shell::cmd::kAbout && id != shell::cmd::kExit) return false;
+    if (id != cmd::kAbout && id != cmd::kExit) return false;
     ui.enabled = true;
     return true;
 }

@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/turn/turn_state.h"
 #include "platform/headless/test_platform.h"
-#include "render/render_state.h"
-#include "shell/settings.h"
 
 namespace {
 

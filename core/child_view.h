@@ -266,6 +266,9 @@ class CChildView {
     void ClearGameState();
     void OnPersonalities();
     SetupDialogs& Setup();
+    // The "Creating Maps" notice of the map and campaign loaders: answers its "Don't show this
+    // again" box.
+    bool RunCreatingMapsNotice(bool hidden);
 
     // Computer player (ai/): the turn driver, card turn-in, the evaluations other subsystems
     // ask for, placement, moves, attacks and strategy. Its pure evaluations are in ai/evaluation.h.

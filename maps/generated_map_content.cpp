@@ -1,7 +1,7 @@
 // Generated contents of the code-built maps other than World; printed by
 // `gen_imagined_maps tools/imagined --print-content` from the inputs in tools/imagined.
 // Maps without contents here are refused by their set-ups.
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/map_content.h"
 
 namespace {

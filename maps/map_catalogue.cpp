@@ -1,14 +1,13 @@
 // The table of the code-built maps and everything derived from it.
 // Lookups, menu order, campaigns, per-map sizes and continent names all read this one table.
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
+#include "core/model/board_picture.h"
 
 #include <algorithm>
 #include <array>
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
-#include "maps/map_state.h"
-#include "render/render_state.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_text.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
-#include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/map_texts.h"
 #include "maps/place_art.h"

@@ -1,5 +1,6 @@
 // The table of the built-in map texts and the appending of their lines.
 #include "maps/map_texts.h"
+#include "core/model/map_catalogue.h"
 
 #include "core/child_view.h"
 #include "core/model/map_text.h"

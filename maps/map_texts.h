@@ -44,7 +44,4 @@ namespace maps {
 // Appends the text's lines to g_mapTextBuffer; appends nothing and answers false when its
 // lines are missing.
 bool AppendBuiltinMapText(const BuiltinMapText& text);
-// What the loader of a high-score game serves for a chosen file name: appends the matching
-// text and answers true, or appends nothing and answers false.
-bool AppendServedMapText(std::string_view fileName);
 }  // namespace maps

@@ -1,7 +1,7 @@
 // The board artwork data and contents of the maps of real places other than World.
 #pragma once
 
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/world_art.h"
 

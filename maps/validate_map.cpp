@@ -6,8 +6,8 @@
 #include <set>
 
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/route_table.h"
-#include "maps/map_catalogue.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // World, the start map: its territories, codes, label points, neighbours, borders and routes.
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/map_content.h"
 
 namespace {

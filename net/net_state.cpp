@@ -1,5 +1,5 @@
 // The network message state and the game's sends to the other machines.
-#include "net/net_state.h"
+#include "core/services/network.h"
 
 #include <cstdio>
 

@@ -2,15 +2,14 @@
 #include "render/army_labels.h"
 
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "platform/raster/fill.h"
 #include "platform/raster/text_draw.h"
 #include "render/board_rules.h"
 #include "render/map_art.h"
-#include "shell/frame_layout.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace render {
 namespace {

@@ -4,11 +4,15 @@
 #include <string>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_loader.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_catalogue.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/fill.h"
 #include "platform/window_services.h"
@@ -16,8 +20,6 @@
 #include "render/pictures.h"
 #include "render/render_state.h"
 #include "render/trace_progress.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 
@@ -127,8 +129,7 @@ std::string OutlineKey() {
 void MarkLabelPoint(std::int32_t territory) {
     const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(territory)];
     const int shift = g_isMapRealWorld ? 4 : 0;
-    g_mapDC.SetPixel(render::ScaleToScreen(label.x) + shift, render::ScaleToScreen(label.y) + shift,
-                     kTestMarker);
+    g_mapDC.SetPixel(ScaleToScreen(label.x) + shift, ScaleToScreen(label.y) + shift, kTestMarker);
 }
 
 }  // namespace

@@ -2,16 +2,15 @@
 #include "render/board_rules.h"
 
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/turn/turn_state.h"
-#include "shell/frame_layout.h"
-#include "shell/settings.h"
 
 namespace render {
 namespace {
 
 constexpr raster::Colour kNoOwnerColour = 0x606070;
 constexpr raster::Colour kHiddenColour = 0x604040;
-constexpr raster::Colour kFlatLabelColour = 0x400000;
 
 // Owners 11..25 (territories coloured by continent).
 constexpr raster::Colour kContinentColours[15] = {
@@ -60,12 +59,6 @@ bool IsPlayer(std::int32_t owner) {
 
 }  // namespace
 
-std::int32_t ScaleToScreen(std::int32_t value) {
-    if (g_screenSize == 1) return value * 70 / 100;
-    if (g_screenSize == 3) return value * 125 / 100;
-    return value;
-}
-
 bool IsMapFile() {
     return g_isMapCustom || g_isTestCustomMap;
 }
@@ -83,16 +76,6 @@ bool IsIconMap() {
 bool AreTerritoryIconsShown() {
     return !g_isSafeMode && IsIconMap() && g_isSmiliesOn &&
            (g_screenSize == 2 || g_screenSize == 3) && g_screenWidth >= 1024;
-}
-
-raster::Colour PlayerColour(std::int32_t owner) {
-    if (!IsPlayer(owner)) return kFlatLabelColour;
-    return g_playerColours[static_cast<std::size_t>(owner <= 5 ? owner : owner + 5)];
-}
-
-raster::Colour PlayerHighlightColour(std::int32_t owner) {
-    if (!IsPlayer(owner)) return kFlatLabelColour;
-    return g_playerColours[static_cast<std::size_t>(owner <= 5 ? owner + 5 : owner + 10)];
 }
 
 bool IsHiddenOwner(std::int32_t owner) {

@@ -8,10 +8,6 @@
 
 namespace render {
 
-// A stored position (medium-screen units) on the current screen size: 70/100 on the small
-// screen, 125/100 on the large one, truncating.
-std::int32_t ScaleToScreen(std::int32_t value);
-
 // A map file, loaded or under test.
 bool IsMapFile();
 // Maps whose boards show territory codes, the count below the code, and the player icons.
@@ -20,11 +16,6 @@ bool HasCodeLayout();
 bool IsIconMap();
 // Icons stand on territories now: an icon map with smilies on at a wide enough screen.
 bool AreTerritoryIconsShown();
-
-// The owner's colour and highlight colour from the player colour settings; 0x400000 (the
-// label colour of flat painting) for owners that are not players.
-raster::Colour PlayerColour(std::int32_t owner);
-raster::Colour PlayerHighlightColour(std::int32_t owner);
 
 // The owner is a player whose territories are hidden from the humans.
 bool IsHiddenOwner(std::int32_t owner);

@@ -2,7 +2,7 @@
 #include "render/map_art.h"
 
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/place_art.h"
 
 namespace render {

@@ -3,15 +3,16 @@
 #include <string>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
+#include "core/model/files.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/file_dialogs.h"
 #include "platform/image_decoder.h"
 #include "platform/raster/bmp.h"
 #include "platform/window_services.h"
 #include "render/pictures.h"
-#include "render/render_state.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 

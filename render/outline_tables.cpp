@@ -3,15 +3,17 @@
 #include <string>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "platform/files.h"
 #include "render/board_rules.h"
 #include "render/outline_file.h"
 #include "render/outline_tracer.h"
 #include "render/render_state.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 
@@ -74,7 +76,7 @@ void CChildView::TraceTerritoryOutline(std::int32_t x, std::int32_t y, std::int1
             }
         }
     }
-    const raster::Point origin{render::ScaleToScreen(x) + 1, render::ScaleToScreen(y) + 1};
+    const raster::Point origin{ScaleToScreen(x) + 1, ScaleToScreen(y) + 1};
     *count =
         render::TraceOutline(g_mapBitmap, g_isMapCustom, origin,
                              render::TraceTables{g_traceX, g_traceY, g_traceOuterX, g_traceOuterY});

@@ -4,9 +4,9 @@
 #include <map>
 #include <string>
 
+#include "core/model/files.h"
 #include "platform/raster/bmp.h"
 #include "platform/resources.h"
-#include "shell/storage.h"
 
 namespace render {
 namespace {

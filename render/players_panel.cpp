@@ -3,7 +3,10 @@
 #include <string>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "platform/raster/fill.h"
@@ -11,8 +14,6 @@
 #include "platform/window_services.h"
 #include "render/board_rules.h"
 #include "render/render_state.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 
@@ -118,12 +119,12 @@ void DrawBox(raster::Surface& board, int player, raster::Point origin) {
     if (!(player == 1 && g_gameKind == 5)) {
         raster::DrawRectangle(board,
                               {x + 5 + inset, top + 5 + inset, x + width - inset, top + 20 - inset},
-                              kBlack, render::PlayerColour(player));
+                              kBlack, PlayerColour(player));
     }
     if (player == g_currentPlayer && !g_isTroopExperienceOn) {
         raster::DrawRectangle(board,
                               {x + 8 + inset, top + 8 + inset, x + 17 - inset, top + 17 - inset},
-                              kBlack, render::PlayerHighlightColour(player));
+                              kBlack, PlayerHighlightColour(player));
     }
 }
 
@@ -159,8 +160,8 @@ void DrawRowTexts(const Writer& writer, int player, raster::Point origin) {
     const int y = slot.at.y;
     const bool current = player == g_currentPlayer;
     const std::string& name = g_playerNames[static_cast<std::size_t>(player)];
-    raster::Colour colour = current || g_isTroopExperienceOn ? render::PlayerHighlightColour(player)
-                                                             : render::PlayerColour(player);
+    raster::Colour colour =
+        current || g_isTroopExperienceOn ? PlayerHighlightColour(player) : PlayerColour(player);
     if (IsLongOut(player) || (g_hasNeutralArmy && player == 3 && IsOut(player))) colour = kBlack;
     const bool small = IsSmall();
     if (!g_isTroopExperienceOn) {
@@ -179,7 +180,7 @@ void DrawRowTexts(const Writer& writer, int player, raster::Point origin) {
             small ? raster::Point{x + 8, y + 15 * r - 14} : raster::Point{x + 7, y + 20 * r - 15};
         writer.Plain(std::to_string(value), at.x, at.y, colour);
     }
-    colour = current ? render::PlayerHighlightColour(player) : render::PlayerColour(player);
+    colour = current ? PlayerHighlightColour(player) : PlayerColour(player);
     if (IsLongOut(player)) colour = kBlack;
     if (small) {
         writer.Clipped(name, x + 31, y + 15 * r - 16,

@@ -1,11 +1,6 @@
 // The rendering's process-wide drawing state.
 #include "render/render_state.h"
 
-std::string g_freshMapMarker;
-bool g_isBoardRebuildPending = false;
-
-raster::Surface g_mapDC;
-raster::Surface g_mapBitmap;
 raster::Surface g_backgroundPicture;
 raster::Surface g_desktopDC;
 std::int32_t g_desktopOffsetX = 0;

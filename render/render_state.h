@@ -1,18 +1,13 @@
-// The board picture and the drawing state that the rendering shares with the rest of the game.
+// The rendering's own drawing state: background pictures, territory outlines, the tracer's tables.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
 #include "platform/raster/surface.h"
-
-// The composed board is always this size, whatever the map picture's size.
-inline constexpr int kBoardWidth = 1206;
-inline constexpr int kBoardHeight = 898;
-// The background layers cover this much of the board.
-inline constexpr int kOceanHeight = 790;
 
 // An outline's points are 0..count with count at most this.
 inline constexpr int kMaxOutlineIndex = 5000;
@@ -22,22 +17,6 @@ inline constexpr int kTraceTableSize = 5000;
 using OutlineRow = std::array<std::int16_t, kMaxOutlineIndex + 1>;
 using PolygonRow = std::array<raster::Point, kMaxOutlineIndex + 1>;
 
-// Sets a one-character text such as the marker below. (GCC 12 at -O3 warns wrongly about
-// assigning one-character literals to strings, and warnings are errors.)
-inline void SetOneCharacterText(std::string& text, char c) {
-    text.clear();
-    text.push_back(c);
-}
-
-// "0" asks the next paint to rebuild the board; every paint leaves "1".
-extern std::string g_freshMapMarker;
-// The next rebuild also makes the territory outlines.
-extern bool g_isBoardRebuildPending;
-
-// The composed board (background, map, territories), kBoardWidth x kBoardHeight once built.
-extern raster::Surface g_mapDC;
-// The bare map picture of the last rebuild; empty when it did not load.
-extern raster::Surface g_mapBitmap;
 // The user's "oceans.bmp" as last loaded for the Picture background.
 extern raster::Surface g_backgroundPicture;
 // A picture of what lies behind the window, for "Desktop Shining Through"; empty when the

@@ -4,12 +4,12 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "platform/window_services.h"
 #include "render/board_rules.h"
 #include "render/map_art.h"
-#include "shell/frame_layout.h"
-#include "shell/settings.h"
 
 namespace {
 

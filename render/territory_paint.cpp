@@ -3,9 +3,12 @@
 #include <optional>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_catalogue.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/fill.h"
 #include "platform/raster/flood_fill.h"
@@ -16,7 +19,6 @@
 #include "render/map_art.h"
 #include "render/pictures.h"
 #include "render/render_state.h"
-#include "shell/settings.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ int PaintPointShift() {
 }
 
 raster::Point PaintPoint(std::int32_t x, std::int32_t y) {
-    raster::Point p{render::ScaleToScreen(x) + 1, render::ScaleToScreen(y) + 1};
+    raster::Point p{ScaleToScreen(x) + 1, ScaleToScreen(y) + 1};
     if (g_isMapRealWorld && g_screenSize == 3) p = {p.x + 2, p.y + 2};
     p.y -= PaintPointShift();
     return p;

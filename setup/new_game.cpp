@@ -9,11 +9,13 @@
 #include "core/commands/command_state.h"
 #include "core/model/campaign_state.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_loader.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_catalogue.h"
 #include "platform/clock.h"
 #include "platform/dialog_host.h"
 #include "platform/window_services.h"
@@ -22,6 +24,7 @@
 #include "setup/setup_dialogs.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
+#include "shell/storage.h"
 
 namespace new_game {
 

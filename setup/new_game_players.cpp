@@ -5,9 +5,10 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_catalogue.h"
 #include "platform/dialog_host.h"
 #include "platform/window_services.h"
 #include "setup/new_game.h"

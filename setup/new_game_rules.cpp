@@ -7,8 +7,8 @@
 
 #include "core/model/campaign_state.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
-#include "maps/map_catalogue.h"
 #include "platform/random.h"
 
 namespace new_game {

@@ -5,8 +5,11 @@
 #include <optional>
 
 #include "core/child_view.h"
+#include "core/input/high_score_code.h"
 #include "core/mapsel/map_selection.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
@@ -14,12 +17,10 @@
 #include "platform/clock.h"
 #include "platform/dialog_host.h"
 #include "platform/window_services.h"
-#include "setup/high_score_code.h"
 #include "setup/new_game.h"
 #include "setup/new_game_rules.h"
 #include "setup/setup_dialogs.h"
 #include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace new_game {
 

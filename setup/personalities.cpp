@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "platform/dialog_host.h"
 #include "platform/random.h"

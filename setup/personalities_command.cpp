@@ -3,11 +3,13 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "platform/dialog_host.h"
 #include "setup/personalities.h"
 #include "setup/setup_dialogs.h"
 #include "shell/settings.h"
+#include "shell/storage.h"
 
 std::array<std::int32_t, 11> StoredPersonalities() {
     std::array<std::int32_t, 11> stored{};

@@ -5,7 +5,9 @@
 #include <optional>
 
 #include "core/child_view.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "platform/dialog_host.h"

@@ -10,10 +10,12 @@
 
 #include "core/child_view.h"
 #include "core/model/campaign_state.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_catalogue.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "shell/settings.h"

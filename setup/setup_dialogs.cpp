@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/child_view.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "platform/dialog_host.h"
 #include "platform/platform.h"
@@ -491,4 +492,11 @@ void CChildView::ShowMissionDialog(const std::string& text) {
     CMissionDlg& dialog = Setup().mission;
     dialog.text = text;
     platform_.dialogs.RunModal(dialog);
+}
+
+bool CChildView::RunCreatingMapsNotice(bool hidden) {
+    CCreamapDlg& notice = Setup().creatingMaps;
+    notice.dontShowAgain = hidden ? 1 : 0;
+    platform_.dialogs.RunModal(notice);
+    return notice.dontShowAgain != 0;
 }

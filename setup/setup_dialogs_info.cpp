@@ -4,6 +4,8 @@
 
 #include <initializer_list>
 
+#include "core/commands/web_pages.h"
+#include "core/model/options.h"
 #include "core/turn/turn_state.h"
 #include "platform/files.h"
 #include "platform/raster/blit.h"
@@ -11,7 +13,6 @@
 #include "platform/resources.h"
 #include "platform/shell.h"
 #include "setup/setup_dialogs_layout.h"
-#include "shell/about_dlg.h"
 #include "shell/settings.h"
 
 namespace {

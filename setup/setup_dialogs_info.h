@@ -88,6 +88,3 @@ class CWorld100Dlg : public CInfoDlg {
   private:
     platform::Shell& shell_;
 };
-
-// The high-score list's web page, below the program's home page.
-inline constexpr char kHighScoresPagePath[] = "//highscores.html";

@@ -3,13 +3,13 @@
 
 #include <cstdint>
 
+#include "core/model/options.h"
 #include "platform/dialog_host.h"
 #include "platform/files.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/bmp.h"
 #include "platform/resources.h"
 #include "platform/shell.h"
-#include "shell/settings.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/commands/web_pages.h"
 #include "platform/dialog.h"
 #include "platform/raster/surface.h"
 
@@ -12,10 +13,6 @@ class DialogHost;
 class Files;
 class Shell;
 }  // namespace platform
-
-// The program's home page: our host name, and the path every link of ours begins with.
-inline constexpr char kWebsiteHost[] = "www.marovek.org";
-inline constexpr char kHomePagePath[] = "//index.html";
 
 const DialogTemplate& AboutTemplate();
 

@@ -5,13 +5,11 @@
 #include <string>
 
 #include "core/child_view.h"
+#include "core/model/files.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "platform/files.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
-std::int32_t g_screenWidth = 0;
-std::int32_t g_screenHeight = 0;
-bool g_isLargeFonts = false;
 std::int32_t g_frameSizeClass = 0;
 std::int32_t g_exitReason = 0;
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/model/screen.h"
 #include "platform/window_services.h"
 
 class CChildView;
@@ -11,9 +12,6 @@ namespace platform {
 class Files;
 }
 
-extern std::int32_t g_screenWidth;
-extern std::int32_t g_screenHeight;
-extern bool g_isLargeFonts;            // the system's fonts are large
 extern std::int32_t g_frameSizeClass;  // 0, 1 or 2; see FrameSizeClass
 // Why the program ends: 0 plain quit, 1 host with joined machines, 2 joined machine in a
 // started game, 3 internet host alone with a published game-list entry.

@@ -1,9 +1,9 @@
 // The idle pass: the status text shown again, spaced out on the Large board.
 #include "shell/idle.h"
 
+#include "core/model/options.h"
 #include "core/model/session_state.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
+#include "core/turn/turn_state.h"
 
 std::optional<std::string> StatusDisplayText(const std::string& text) {
     if (text.empty()) return std::nullopt;

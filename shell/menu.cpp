@@ -1,6 +1,10 @@
 // The menu bar, toolbar and status-pane tables, and lookups over them.
 #include "shell/menu.h"
 
+#include "core/child_view.h"
+#include "core/commands/command_ids.h"
+#include "platform/window_services.h"
+
 namespace shell {
 namespace {
 
@@ -181,3 +185,8 @@ const std::array<StatusIndicator, 3> g_statusIndicators = {{
 }};
 
 }  // namespace shell
+
+// The view's popup menu is the menu bar's untitled popup.
+void CChildView::OnContextMenu(int x, int y) {
+    platform_.window.TrackPopupMenu(shell::kContextMenuIndex, x, y);
+}

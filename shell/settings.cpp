@@ -6,47 +6,23 @@
 #include <type_traits>
 
 #include "core/child_view.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "platform/files.h"
 #include "platform/posix/host_name.h"
 #include "platform/window_services.h"
 #include "shell/frame_layout.h"
+#include "shell/storage.h"
 
-std::array<raster::Colour, kPlayerColourSlots + 1> g_playerColours{};
-std::array<std::int32_t, 11> g_personalities{};
-bool g_isRandomMix = false;
-bool g_isFastSpeed = false;
-bool g_isVeryFastSpeed = false;
-bool g_isFastestSpeed = false;
-std::int32_t g_oceansBackground = 0;
-raster::Colour g_oceansColour = 0;
-bool g_isSmiliesOn = false;
-bool g_hideCreatingMapsNotice = false;
-std::int32_t g_screenSize = 0;
-bool g_isSafeMode = false;
-bool g_isGradientFill = false;
-std::int32_t g_transparencyPercent = 0;
-std::int32_t g_colourScheme = 0;
-bool g_isSoundOff = false;
-bool g_isAttackSoundOn = false;
-bool g_isAddSoundOn = false;
-bool g_isMoveSoundOn = false;
-bool g_isNextPlayerSoundOn = false;
-bool g_isPlayerOutSoundOn = false;
-bool g_isContinentSoundOn = false;
-bool g_isVictorySoundOn = false;
-bool g_isSonarSoundOn = false;
 std::uint8_t g_settingsByte99 = 0;
 std::string g_settingsString176;
 std::string g_settingsString196;
 std::string g_settingsString216;
 std::string g_settingsString236;
-bool g_isSavingPlayerName = false;
-bool g_isSavingHotseatNames = false;
-bool g_isSavingHostAddress = false;
 std::string g_computerName;
-bool g_isGradientPaint = false;
 
 namespace {
 

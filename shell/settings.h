@@ -1,4 +1,5 @@
-// The user's settings: their process-wide variables and the layout of the settings file.
+// The settings file: its record's layout and encoding, and the values only the file keeps (the
+// player's options it stores are in core/model/options.h).
 #pragma once
 
 #include <array>
@@ -9,8 +10,8 @@
 #include <string>
 #include <variant>
 
+#include "core/model/options.h"
 #include "platform/raster/surface.h"
-#include "shell/storage.h"  // g_settings, g_settingsFilePath, g_documentsFolder
 
 // The settings file: one fixed-size record, no header.
 inline constexpr std::size_t kSettingsSize = 752;
@@ -29,41 +30,6 @@ inline constexpr std::size_t kPlayerNameOffset = 256;
 inline constexpr std::size_t kHotseatNamesOffset = 296;  // 20 bytes per player 1..10
 inline constexpr std::size_t kDocumentsPathOffset = 496;
 
-inline constexpr int kPlayerColourSlots = 20;  // [1..5] colours, [6..10] highlights, ...
-
-// Colours of players 1..10 and their highlights, 0x00BBGGRR; [0] unused.
-extern std::array<raster::Colour, kPlayerColourSlots + 1> g_playerColours;
-// Computer personalities of players 1..10 (0 Normal .. 6 Unstable); [0] unused.
-extern std::array<std::int32_t, 11> g_personalities;
-extern bool g_isRandomMix;
-
-// Speed.
-extern bool g_isFastSpeed;
-extern bool g_isVeryFastSpeed;
-extern bool g_isFastestSpeed;
-
-// Look.
-extern std::int32_t g_oceansBackground;  // 0..5
-extern raster::Colour g_oceansColour;
-extern bool g_isSmiliesOn;
-extern bool g_hideCreatingMapsNotice;
-extern std::int32_t g_screenSize;  // 1 Small, 2 Medium, 3 Large
-extern bool g_isSafeMode;
-extern bool g_isGradientFill;
-extern std::int32_t g_transparencyPercent;  // dialog opacity, 20..100
-extern std::int32_t g_colourScheme;         // 0 Gradients, 1 Solid Colors, 2 own colours
-
-// Sounds.
-extern bool g_isSoundOff;
-extern bool g_isAttackSoundOn;
-extern bool g_isAddSoundOn;
-extern bool g_isMoveSoundOn;
-extern bool g_isNextPlayerSoundOn;
-extern bool g_isPlayerOutSoundOn;
-extern bool g_isContinentSoundOn;
-extern bool g_isVictorySoundOn;
-extern bool g_isSonarSoundOn;
-
 // The reserved byte 99, carried through unchanged.
 extern std::uint8_t g_settingsByte99;
 
@@ -73,16 +39,8 @@ extern std::string g_settingsString196;  // last Internet host typed
 extern std::string g_settingsString216;  // external address typed last when hosting
 extern std::string g_settingsString236;  // own name in the internet game list
 
-// Set by their owners only around the one save that stores a name or an address.
-extern bool g_isSavingPlayerName;
-extern bool g_isSavingHotseatNames;
-extern bool g_isSavingHostAddress;
-
 // The computer's name as the system gave it (Latin-1).
 extern std::string g_computerName;
-
-// Gradient paint as the board uses it: a copy of g_isGradientFill taken at start.
-extern bool g_isGradientPaint;
 
 // Where the computer's name comes from (the system's host name by default); nullopt when the
 // system cannot tell. Tests put in their own.

@@ -1,8 +1,8 @@
 // The status line of the game view: the remembered text and the passing notices.
 #include "core/child_view.h"
+#include "core/turn/turn_state.h"
 #include "platform/window_services.h"
 #include "shell/idle.h"
-#include "shell/storage.h"
 
 void CChildView::ShowStatus(const std::string& text) {
     g_statusText = text;

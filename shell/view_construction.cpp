@@ -5,21 +5,23 @@
 
 #include "ai/ai_state.h"
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_loader.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
+#include "core/services/network.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_catalogue.h"
-#include "net/net_state.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window_services.h"
 #include "render/pictures.h"
-#include "render/render_state.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/validate_picture.h"
 #include "platform/raster/bmp.h"
 #include "tools/mapgen/emit.h"

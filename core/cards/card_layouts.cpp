@@ -4,10 +4,10 @@
 #include "core/cards/card_windows.h"
 #include "core/cards/cards.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
-#include "shell/frame_layout.h"
-#include "shell/settings.h"
 
 namespace {
 

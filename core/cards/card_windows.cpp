@@ -2,13 +2,13 @@
 #include "core/cards/card_windows.h"
 
 #include "core/child_view.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "platform/files.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/bmp.h"
 #include "platform/raster/text_draw.h"
 #include "platform/resources.h"
-#include "shell/settings.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 #include "core/cards/card_windows.h"
 #include "core/cards/cards.h"
 #include "core/child_view.h"
+#include "core/commands/command_ids.h"
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
+#include "core/services/network.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "net/net_state.h"
 #include "platform/dialog_host.h"
 #include "platform/window_services.h"
-#include "shell/menu.h"
 
 namespace {
 
@@ -152,7 +152,7 @@ void CChildView::OnUpdateCardsPane(CmdUI& ui) {
     ui.enabled = true;
     std::string text;
     FormatCardsLine(text);
-    platform_.window.SetStatusPane(shell::cmd::kPaneCards, text);
+    platform_.window.SetStatusPane(cmd::kPaneCards, text);
 }
 
 void CChildView::OnShowCards() {

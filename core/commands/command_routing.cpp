@@ -5,14 +5,14 @@
 #include <string>
 
 #include "core/child_view.h"
+#include "core/commands/command_ids.h"
 #include "core/commands/command_state.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "platform/window_services.h"
-#include "shell/frame_layout.h"
-#include "shell/menu.h"
-#include "shell/settings.h"
 
 namespace {
 
@@ -95,7 +95,6 @@ void UpdateCards(CmdUI& ui) {
     ui.enabled = g_canCards;
 }
 
-namespace cmd = shell::cmd;
 namespace state = command_state;
 
 // Rows without an update handler stay disabled until the turn logic they depend on exists.
@@ -207,10 +206,6 @@ bool CChildView::OnUpdateCommand(int id, CmdUI& ui) {
     if (row == nullptr) return false;
     ui = StateOf(*row);
     return true;
-}
-
-void CChildView::OnContextMenu(int x, int y) {
-    platform_.window.TrackPopupMenu(shell::kContextMenuIndex, x, y);
 }
 
 // F2, the network start key, arrives with the network game; no other key does anything.

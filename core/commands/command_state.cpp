@@ -2,15 +2,15 @@
 #include "core/commands/command_state.h"
 
 #include "core/child_view.h"
+#include "core/commands/web_pages.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/shell.h"
 #include "platform/window_services.h"
-#include "shell/about_dlg.h"
-#include "shell/settings.h"
 
 namespace command_state {
 
@@ -109,7 +109,7 @@ void CChildView::OnStatistics() {
 }
 
 void CChildView::OnMoreMaps() {
-    platform_.shell.OpenUrl(std::string(kWebsiteHost) + "//maps.html");
+    platform_.shell.OpenUrl(std::string(kWebsiteHost) + kMoreMapsPagePath);
 }
 
 void CChildView::RepaintOnFocus() {

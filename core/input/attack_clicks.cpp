@@ -6,15 +6,15 @@
 #include "core/child_view.h"
 #include "core/input/board_input.h"
 #include "core/input/board_input_fame.h"
+#include "core/input/high_score_code.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/clock.h"
 #include "platform/dialog_host.h"
-#include "render/render_state.h"
-#include "setup/high_score_code.h"
-#include "shell/settings.h"
 
 namespace board_input {
 

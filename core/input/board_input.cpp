@@ -6,14 +6,14 @@
 #include <cstdio>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/window_services.h"
-#include "render/render_state.h"
-#include "shell/frame_layout.h"
-#include "shell/settings.h"
 
 bool g_isPlacementClick = false;
 std::int32_t g_armyCount = 0;

@@ -5,8 +5,8 @@
 
 #include "core/model/campaign_state.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
-#include "maps/map_catalogue.h"
 
 namespace {
 

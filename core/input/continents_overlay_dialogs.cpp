@@ -4,11 +4,9 @@
 
 #include "core/input/continents_overlay.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "platform/raster/text_draw.h"
-#include "render/board_rules.h"
-#include "shell/frame_layout.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace continents_overlay {
 
@@ -118,7 +116,7 @@ std::uint32_t MarkColour(std::int32_t continent, bool large) {
         const auto k = static_cast<std::size_t>(continent - kFirstFixedColour);
         return g_isGradientPaint ? kGradientColours[k] : kFlatColours[k];
     }
-    return render::PlayerColour(ColourIndex(continent));
+    return PlayerColour(ColourIndex(continent));
 }
 
 MarkAt MarkPosition(std::int32_t continent, bool large) {

@@ -3,12 +3,12 @@
 #include <cstdlib>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/turn/turn_state.h"
 #include "platform/raster/line_walk.h"
-#include "render/board_rules.h"
-#include "render/render_state.h"
-#include "shell/settings.h"
 
 bool g_lineCrossesBorder = false;
 
@@ -18,7 +18,7 @@ constexpr std::int32_t kFarAway = 99999;
 
 raster::Point LabelOnScreen(std::int32_t territory) {
     const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(territory)];
-    return {render::ScaleToScreen(label.x), render::ScaleToScreen(label.y)};
+    return {ScaleToScreen(label.x), ScaleToScreen(label.y)};
 }
 
 // The pixels the board's painters leave on borders, coasts and labels' frames.
@@ -87,8 +87,7 @@ void CChildView::LineDdaCheckPixel(std::int32_t x, std::int32_t y, void* /*userV
 void CChildView::IsMarkerReachable(std::int32_t labelX, std::int32_t labelY, bool* reachable,
                                    raster::Point point) {
     const int shift = g_isMapRealWorld ? 4 : 0;
-    const raster::Point from{render::ScaleToScreen(labelX) + shift,
-                             render::ScaleToScreen(labelY) + shift};
+    const raster::Point from{ScaleToScreen(labelX) + shift, ScaleToScreen(labelY) + shift};
     if (from == point) {
         *reachable = true;
         return;
@@ -104,8 +103,8 @@ void CChildView::IsMarkerReachable(std::int32_t labelX, std::int32_t labelY, boo
 
 void CChildView::IsPointNearMarker(std::int32_t labelX, std::int32_t labelY, bool* near,
                                    raster::Point point) {
-    const std::int32_t x = render::ScaleToScreen(labelX);
-    const std::int32_t y = render::ScaleToScreen(labelY);
+    const std::int32_t x = ScaleToScreen(labelX);
+    const std::int32_t y = ScaleToScreen(labelY);
     const raster::Rect rect = HasTallLabels() ? raster::Rect{x - 10, y - 20, x + 23, y + 23}
                                               : raster::Rect{x - 10, y - 10, x + 13, y + 13};
     if (rect.Contains(point.x, point.y)) *near = true;

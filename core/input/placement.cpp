@@ -6,12 +6,11 @@
 #include "core/child_view.h"
 #include "core/input/board_input.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/services/network.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "net/net_state.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 

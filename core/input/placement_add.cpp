@@ -5,11 +5,10 @@
 #include "core/child_view.h"
 #include "core/input/board_input.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/rules/reinforcements.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_state.h"
-#include "shell/settings.h"
 
 namespace board_input {
 

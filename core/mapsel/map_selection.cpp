@@ -6,13 +6,13 @@
 #include <cstddef>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
-#include "maps/map_catalogue.h"
+#include "core/turn/turn_state.h"
 #include "platform/window_services.h"
-#include "render/render_state.h"
-#include "shell/storage.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "core/child_view.h"
 #include "core/model/campaign_state.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_catalogue.h"
 #include "platform/window_services.h"
 
 namespace {

@@ -6,11 +6,11 @@
 
 #include "core/child_view.h"
 #include "core/model/campaign_file.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
 #include "core/model/map_text.h"
 #include "core/model/session_state.h"
 #include "platform/files.h"
-#include "shell/storage.h"
 
 namespace {
 

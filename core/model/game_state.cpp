@@ -8,6 +8,7 @@ std::int32_t g_maxContinentBorder = 0;
 std::int32_t g_borderTerritoryTotal = 0;
 std::int32_t g_routeCount = 0;
 std::int32_t g_mapAuxCount = 0;
+std::int32_t g_reinforcementDivisor = 0;
 
 std::array<TerritoryState, kMaxTerritories + 1> g_territories{};
 std::array<TerritoryState, kMaxTerritories + 1> g_displayedTerritories{};

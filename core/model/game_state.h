@@ -83,6 +83,8 @@ extern std::int32_t g_maxContinentBorder;
 extern std::int32_t g_borderTerritoryTotal;
 extern std::int32_t g_routeCount;
 extern std::int32_t g_mapAuxCount;
+// Owned territories that earn one reinforcement army; set with every map.
+extern std::int32_t g_reinforcementDivisor;
 
 // Territories.
 extern std::array<TerritoryState, kMaxTerritories + 1> g_territories;

@@ -3,26 +3,25 @@
 #include "core/model/map_loader.h"
 
 #include "platform/dialog_host.h"
-#include "setup/setup_dialogs.h"
 
 #include <memory>
 
 #include "core/child_view.h"
 #include "core/mapsel/map_selection.h"
+#include "core/model/board_picture.h"
 #include "core/model/campaign_file.h"
 #include "core/model/campaign_state.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_text.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
-#include "maps/map_texts.h"
 #include "platform/file_dialogs.h"
 #include "platform/files.h"
 #include "platform/raster/bmp.h"
 #include "platform/window_services.h"
-#include "render/render_state.h"
-#include "shell/frame_layout.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 bool g_isUserMapLoad = false;
 bool g_isMapFileLoaded = false;
@@ -231,7 +230,7 @@ bool LoadMapFile(const LoaderContext& context) {
 }
 
 bool ViewMapLoadSteps::ShowCreatingMapsNotice(bool hidden) {
-    return map_load_hooks::RunCreatingMapsNotice(view_, hidden);
+    return view_.RunCreatingMapsNotice(hidden);
 }
 
 void ViewMapLoadSteps::SaveSettings() {
@@ -249,17 +248,6 @@ void ViewMapLoadSteps::SetupSelectedMap() {
 void ViewMapLoadSteps::RedrawBoard() {
     map_selection::RedrawWholeBoard(view_);
 }
-
-namespace map_load_hooks {
-
-bool RunCreatingMapsNotice(CChildView& view, bool hidden) {
-    CCreamapDlg& notice = view.Setup().creatingMaps;
-    notice.dontShowAgain = hidden ? 1 : 0;
-    view.Platform().dialogs.RunModal(notice);
-    return notice.dontShowAgain != 0;
-}
-
-}  // namespace map_load_hooks
 
 void CChildView::OnLoadMap() {
     ViewMapLoadSteps steps(*this);

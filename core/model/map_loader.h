@@ -86,7 +86,7 @@ bool ReadTextFile(const LoaderContext& context, const std::string& path);
 void ShowMapFileError(platform::WindowServices& window, const std::string& text);
 }  // namespace map_loading
 
-// The view's own steps: what exists is called, the rest goes to the hooks below.
+// The view's own steps.
 class ViewMapLoadSteps : public MapLoadSteps {
   public:
     explicit ViewMapLoadSteps(CChildView& view) : view_(view) {}
@@ -99,9 +99,3 @@ class ViewMapLoadSteps : public MapLoadSteps {
   private:
     CChildView& view_;
 };
-
-// Hooks for the steps whose parts are not built yet; each does nothing until its part exists.
-namespace map_load_hooks {
-// The "Creating Maps" notice (CCreamapDlg, dialog 220): answers its "Don't show this again" box.
-bool RunCreatingMapsNotice(CChildView& view, bool hidden);
-}  // namespace map_load_hooks

@@ -6,10 +6,10 @@
 #include <cstdlib>
 
 #include "core/child_view.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "platform/dialog_host.h"
-#include "shell/settings.h"
 
 std::int32_t g_fromTerritory = 0;
 std::int32_t g_toTerritory = 0;

@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "core/child_view.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/rules/reinforcements.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "shell/settings.h"
 
 std::int32_t g_retakenMissionContinent = 0;
 std::int64_t g_gameEndTime = 0;

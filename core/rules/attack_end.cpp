@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "core/child_view.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/rules/attack.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/clock.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 

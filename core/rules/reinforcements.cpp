@@ -8,12 +8,12 @@
 
 #include "core/child_view.h"
 #include "core/input/board_input.h"
+#include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_state.h"
 #include "platform/window_services.h"
-#include "shell/settings.h"
 
 std::int32_t g_territoryArmiesToAdd = 0;
 std::int32_t g_continentArmiesToAdd = 0;

@@ -2,13 +2,13 @@
 #include "core/child_view.h"
 #include "core/model/game_state.h"
 #include "core/model/map_loader.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/services/network.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "net/net_state.h"
 #include "platform/window_services.h"
-#include "shell/settings.h"
 
 namespace game_clock {
 

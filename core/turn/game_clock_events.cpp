@@ -2,9 +2,9 @@
 #include "core/child_view.h"
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
+#include "core/services/network.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
-#include "net/net_state.h"
 #include "platform/window_services.h"
 
 namespace game_clock {

@@ -2,19 +2,17 @@
 #include <array>
 
 #include "core/child_view.h"
+#include "core/commands/command_ids.h"
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
+#include "core/services/network.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
-#include "net/net_state.h"
 #include "platform/window_services.h"
-#include "shell/menu.h"
 
 namespace game_clock {
 
 namespace {
-
-namespace cmd = shell::cmd;
 
 constexpr std::int32_t kMissionPreview = 100;
 constexpr std::int32_t kMissionContinents = 1;

@@ -6,12 +6,12 @@
 #include <cstdio>
 
 #include "core/child_view.h"
+#include "core/model/files.h"
+#include "core/model/options.h"
 #include "core/turn/turn_state.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
 #include "platform/window_services.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 

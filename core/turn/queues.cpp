@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "core/child_view.h"
+#include "core/model/options.h"
 #include "core/turn/turn_state.h"
-#include "shell/settings.h"
 
 std::vector<QueueRecord> g_eventQueue(kEventTextLimit + 1);
 std::int32_t g_eventCount{};

@@ -1,12 +1,12 @@
 // The end of a turn and the hand-over to the next player, on one machine, a host or a joined one.
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/services/network.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "net/net_state.h"
-#include "shell/settings.h"
 
 namespace {
 

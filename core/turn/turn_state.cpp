@@ -44,6 +44,7 @@ std::int32_t g_missionProgress{};
 std::int32_t g_missionTextKind{};
 bool g_isMissionFailed{};
 
+std::string g_statusText;
 bool g_isHighlightOn{};
 std::int32_t g_pendingSound{};
 

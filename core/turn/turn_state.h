@@ -56,6 +56,9 @@ extern std::int32_t g_missionProgress;
 extern std::int32_t g_missionTextKind;  // 0 the order, 1 completed, 2 failed
 extern bool g_isMissionFailed;
 
+// The text last given to the status line; the idle pass copies it into the status bar.
+extern std::string g_statusText;
+
 // Drawing and sound.
 extern bool g_isHighlightOn;
 extern std::int32_t g_pendingSound;  // attached to the next queued territory or text record

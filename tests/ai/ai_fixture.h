@@ -13,12 +13,11 @@
 #include "ai/board.h"
 #include "ai/evaluation.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_state.h"
-#include "shell/settings.h"
 #include "tests/support/view_fixture.h"
 
 namespace ai_test {

@@ -2,6 +2,7 @@
 // one turn played through the clock.
 #include "ai/planning.h"
 #include "ai_fixture.h"
+#include "core/model/options.h"
 
 namespace {
 

@@ -17,14 +17,13 @@
 #include "ai/board.h"
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
+#include "core/model/options.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_catalogue.h"
-#include "maps/map_state.h"
 #include "platform/headless/test_platform.h"
-#include "shell/settings.h"
 
 namespace ai_sim {
 

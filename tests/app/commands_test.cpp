@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "core/child_view.h"
+#include "core/commands/command_ids.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/headless/test_platform.h"
 #include "shell/menu.h"
-#include "shell/settings.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ TEST(CommandTable, EveryMenuCommandIsKnownAndNoneRunsWhileDisabled) {
                 if (e.kind == shell::MenuEntryKind::SubMenu) visit(e.children);
                 if (e.kind != shell::MenuEntryKind::Command) continue;
                 CmdUI ui;
-                const bool isApps = e.id == shell::cmd::kAbout || e.id == shell::cmd::kExit;
+                const bool isApps = e.id == cmd::kAbout || e.id == cmd::kExit;
                 // About and Exit are the application's; every other command is the view's.
                 EXPECT_EQ(f.view.OnUpdateCommand(e.id, ui), !isApps) << e.id;
                 if (isApps || ui.enabled) continue;
@@ -137,7 +138,7 @@ TEST(CommandTable, LossesPaneAndPopupGoThroughTheWindow) {
     ViewFixture f;
     g_lossesShown = 1234567;
     CmdUI ui;
-    EXPECT_TRUE(f.view.OnUpdateCommand(shell::cmd::kPaneLosses, ui));
+    EXPECT_TRUE(f.view.OnUpdateCommand(cmd::kPaneLosses, ui));
     EXPECT_TRUE(ui.enabled);
     EXPECT_EQ(f.platform.window.statusPanes.at(163), "Losses : 1234567");
     f.view.OnContextMenu(12, 34);

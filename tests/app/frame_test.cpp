@@ -13,6 +13,7 @@
 #include "app/child_view_widget.h"
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "shell/frame_layout.h"

@@ -7,11 +7,12 @@
 #include "cards_fixture.h"
 #include "core/cards/card_windows.h"
 #include "core/cards/cards.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "platform/raster/bmp.h"
 #include "platform/resources.h"
-#include "shell/frame_layout.h"
 #include "shell/settings.h"
 
 namespace {

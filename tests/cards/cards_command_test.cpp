@@ -7,10 +7,10 @@
 #include "cards_fixture.h"
 #include "core/cards/card_windows.h"
 #include "core/cards/cards.h"
+#include "core/commands/command_ids.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "shell/menu.h"
 
 namespace {
 
@@ -144,24 +144,24 @@ TEST_F(CardsCommandTest, TheCommandsAreRoutedAndCardsFollowsItsEnable) {
     g_canCards = false;
     platform_.dialogs.Script(CKaartiDlg::kIdd, {Step::Click(kIdOk)});
     CmdUI ui;
-    ASSERT_TRUE(view_->OnUpdateCommand(shell::cmd::kCards, ui));
+    ASSERT_TRUE(view_->OnUpdateCommand(cmd::kCards, ui));
     EXPECT_FALSE(ui.enabled);
-    EXPECT_TRUE(view_->OnCommand(shell::cmd::kCards));
+    EXPECT_TRUE(view_->OnCommand(cmd::kCards));
     EXPECT_EQ(HandOf(1)[0], 3);
 
     g_canCards = true;
-    ASSERT_TRUE(view_->OnUpdateCommand(shell::cmd::kCards, ui));
+    ASSERT_TRUE(view_->OnUpdateCommand(cmd::kCards, ui));
     EXPECT_TRUE(ui.enabled);
-    EXPECT_TRUE(view_->OnCommand(shell::cmd::kCards));
+    EXPECT_TRUE(view_->OnCommand(cmd::kCards));
     EXPECT_EQ(HandOf(1)[0], 0);
 
-    EXPECT_TRUE(view_->OnCommand(shell::cmd::kShowCards));
+    EXPECT_TRUE(view_->OnCommand(cmd::kShowCards));
     ASSERT_EQ(platform_.dialogs.Shown().size(), 2u);
     EXPECT_EQ(platform_.dialogs.Shown()[1].templateId, CKaartenDlg::kIdd);
 
-    ASSERT_TRUE(view_->OnUpdateCommand(shell::cmd::kPaneCards, ui));
+    ASSERT_TRUE(view_->OnUpdateCommand(cmd::kPaneCards, ui));
     EXPECT_TRUE(ui.enabled);
-    EXPECT_EQ(platform_.window.statusPanes[shell::cmd::kPaneCards], "Cards :       - 0 0 0");
+    EXPECT_EQ(platform_.window.statusPanes[cmd::kPaneCards], "Cards :       - 0 0 0");
 }
 
 TEST_F(CardsCommandTest, TheCardsLineShowsTheLocalHandAndEveryPlayersTotal) {

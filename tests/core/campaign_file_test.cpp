@@ -6,10 +6,10 @@
 
 #include "core/model/campaign_file.h"
 #include "core/model/campaign_state.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
 #include "core/model/map_text.h"
 #include "core/model/session_state.h"
-#include "shell/storage.h"
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "core/model/campaign_state.h"
+#include "core/model/files.h"
+#include "core/model/options.h"
 #include "loader_fixture.h"
 
 namespace {

@@ -13,16 +13,17 @@
 #include <vector>
 
 #include "core/model/campaign_loader.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_loader.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "maps/map_texts.h"
 #include "platform/headless/scripted_file_dialogs.h"
 #include "platform/headless/test_platform.h"
 #include "platform/raster/bmp.h"
-#include "shell/frame_layout.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 // Two continents on three territories.
 inline constexpr char kIslesText[] =

@@ -4,9 +4,12 @@
 #include <memory>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
+#include "core/model/files.h"
 #include "core/model/map_text.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "loader_fixture.h"
-#include "render/render_state.h"
 
 namespace {
 

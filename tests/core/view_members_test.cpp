@@ -10,11 +10,11 @@
 
 #include "core/child_view.h"
 #include "core/model/campaign_state.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
 #include "core/model/map_text.h"
 #include "core/model/session_state.h"
 #include "platform/headless/test_platform.h"
-#include "shell/storage.h"
 
 namespace {
 

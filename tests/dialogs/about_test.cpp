@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "about_fixture.h"
+#include "core/model/options.h"
 #include "platform/headless/recording_services.h"
 #include "platform/headless/scripted_dialog_host.h"
 #include "platform/posix/posix_files.h"

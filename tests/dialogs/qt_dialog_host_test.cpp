@@ -18,11 +18,11 @@
 #include <functional>
 
 #include "about_fixture.h"
+#include "core/model/options.h"
 #include "platform/headless/recording_services.h"
 #include "platform/posix/posix_files.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "shell/about_dlg.h"
-#include "shell/settings.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_text.h"
 #include "core/model/session_state.h"
-#include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/map_setup.h"
 #include "maps/map_texts.h"

@@ -1,8 +1,8 @@
 // Attack and move clicks with scripted army counts under the 1-for-1 rule, the continent-gained
 // records, and the end of the game with and without the high-score window.
 #include "core/input/board_input_fame.h"
+#include "core/input/high_score_code.h"
 #include "core/model/campaign_state.h"
-#include "setup/high_score_code.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {

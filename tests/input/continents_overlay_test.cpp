@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "core/input/continents_overlay.h"
+#include "core/model/board_picture.h"
+#include "core/model/options.h"
 #include "platform/raster/text.h"
 #include "render/board_rules.h"
 #include "tests/input/input_fixture.h"
@@ -58,8 +60,8 @@ TEST_F(ContinentsTest, OverlayShowsContinentsAndLeavesTheGameAlone) {
     bool sawOverlay = false;
     glyphs_.hook = [&] {
         // Every territory in its continent's colour, the hidden ones too.
-        sawOverlay = At(1) == render::PlayerColour(1) && At(2) == render::PlayerColour(1) &&
-                     At(4) == render::PlayerColour(2);
+        sawOverlay =
+            At(1) == PlayerColour(1) && At(2) == PlayerColour(1) && At(4) == PlayerColour(2);
         EXPECT_EQ(rules_test::BoardOf(g_territories), tables);
         EXPECT_EQ(rules_test::BoardOf(g_displayedTerritories), tables);
         EXPECT_EQ(g_humanPlayerCount, 1);
@@ -110,7 +112,7 @@ TEST_F(ContinentsTest, WorldLegendLinesAndMarks) {
     for (int c : {1, 2, 11, 12}) {
         const auto at = continents_overlay::MarkPosition(c, false);
         EXPECT_EQ(Shown().painted.Pixel(at.x + 1, at.y + 1),
-                  render::PlayerColour(continents_overlay::ColourIndex(c)))
+                  PlayerColour(continents_overlay::ColourIndex(c)))
             << c;
     }
     EXPECT_EQ(continents_overlay::MarkColour(11, false), continents_overlay::MarkColour(1, false));
@@ -132,7 +134,7 @@ TEST_F(ContinentsTest, FifteenContinentsUseTheLargeWindowAndFixedColours) {
     const struct {
         int continent;
         raster::Colour colour;
-    } marks[] = {{1, render::PlayerColour(1)}, {11, 0x2B5BCB}, {15, 0x2B476B}};
+    } marks[] = {{1, PlayerColour(1)}, {11, 0x2B5BCB}, {15, 0x2B476B}};
     for (const auto& m : marks) {
         const auto at = continents_overlay::MarkPosition(m.continent, true);
         EXPECT_EQ(Shown().painted.Pixel(at.x + 1, at.y + 1), m.colour) << m.continent;

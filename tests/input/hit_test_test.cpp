@@ -1,5 +1,8 @@
 // Hit testing on the composed board's pixels: the border colours, the line test, the label
 // rectangles, the candidates of the phase, the fallbacks and the hover.
+#include "core/model/board_picture.h"
+#include "core/model/options.h"
+#include "core/turn/turn_state.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "core/input/board_input.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/rules/army_count.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "render/render_state.h"
-#include "shell/frame_layout.h"
 #include "shell/settings.h"
 #include "tests/rules/rules_fixture.h"
 #include "tests/turn/turn_fixture.h"

@@ -2,6 +2,7 @@
 // network's sockets.
 #include <algorithm>
 
+#include "core/turn/turn_state.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {

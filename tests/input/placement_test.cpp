@@ -2,6 +2,8 @@
 // placement with its hand-over on one machine, and the three add phases.
 #include <algorithm>
 
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {

@@ -5,8 +5,7 @@
 #include <string>
 
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
-#include "maps/map_state.h"
+#include "core/model/map_catalogue.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_text.h"
 #include "maps/map_texts.h"
 

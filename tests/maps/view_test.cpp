@@ -8,8 +8,8 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_text.h"
-#include "maps/map_catalogue.h"
 #include "maps/map_texts.h"
 #include "platform/headless/test_platform.h"
 

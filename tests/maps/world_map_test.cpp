@@ -4,10 +4,9 @@
 #include <string>
 
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/route_table.h"
-#include "maps/map_catalogue.h"
 #include "maps/map_setup.h"
-#include "maps/map_state.h"
 #include "maps/validate_map.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/mapsel/map_selection.h"
+#include "core/turn/turn_state.h"
 #include "mapsel_fixture.h"
 
 namespace mapsel_test {

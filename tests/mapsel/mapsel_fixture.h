@@ -8,15 +8,13 @@
 #include <vector>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
-#include "maps/map_catalogue.h"
 #include "maps/map_content.h"
-#include "maps/map_state.h"
 #include "maps/map_texts.h"
-#include "render/render_state.h"
-#include "shell/storage.h"
 #include "tests/support/view_fixture.h"
 
 namespace mapsel_test {

@@ -2,9 +2,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/model/files.h"
 #include "core/model/map_loader.h"
+#include "core/model/options.h"
+#include "core/turn/turn_state.h"
 #include "newgame_fixture.h"
 #include "setup/quick_launch.h"
+#include "shell/storage.h"
 
 namespace newgame_test {
 namespace {

@@ -2,13 +2,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/model/board_picture.h"
+#include "core/model/files.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_loader.h"
-#include "maps/map_catalogue.h"
-#include "net/net_state.h"
+#include "core/model/options.h"
+#include "core/services/network.h"
 #include "newgame_fixture.h"
 #include "platform/raster/bmp.h"
 #include "render/pictures.h"
-#include "render/render_state.h"
 #include "shell/frame_layout.h"
 
 namespace newgame_test {

@@ -1,8 +1,10 @@
 // The set-up dialogs as the user meets them: their texts, their enabling and the personalities.
 #include <set>
 
+#include "core/model/options.h"
 #include "newgame_fixture.h"
 #include "setup/personalities.h"
+#include "shell/storage.h"
 
 namespace newgame_test {
 namespace {

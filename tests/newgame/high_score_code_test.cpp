@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "core/input/high_score_code.h"
 #include "core/model/campaign_state.h"
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
-#include "setup/high_score_code.h"
+#include "core/model/map_catalogue.h"
 
 namespace {
 

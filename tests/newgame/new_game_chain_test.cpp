@@ -3,9 +3,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/input/high_score_code.h"
 #include "core/model/campaign_state.h"
+#include "core/model/files.h"
+#include "core/model/options.h"
 #include "newgame_fixture.h"
-#include "setup/high_score_code.h"
 #include "setup/new_game.h"
 #include "setup/new_game_rules.h"
 #include "setup/personalities.h"

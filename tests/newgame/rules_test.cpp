@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "platform/random.h"
 #include "setup/new_game_rules.h"
 #include "setup/setup_dialogs_rules.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/place_art.h"
 #include "tests/places/place_checks.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/place_art.h"
 #include "tests/places/place_checks.h"
 

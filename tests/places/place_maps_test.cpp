@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/route_table.h"
-#include "maps/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/map_setup.h"
 #include "maps/place_art.h"

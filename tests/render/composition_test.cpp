@@ -2,15 +2,17 @@
 // from traced outlines, the backgrounds and their colour schemes, and when a paint rebuilds.
 #include <gtest/gtest.h>
 
+#include "core/model/board_picture.h"
+#include "core/model/files.h"
 #include "core/model/game_state.h"
 #include "core/model/map_loader.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "platform/raster/fill.h"
 #include "render/render_state.h"
 #include "render_fixture.h"
 #include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace render_test {
 namespace {

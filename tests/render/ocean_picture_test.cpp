@@ -2,13 +2,14 @@
 // nothing.
 #include <gtest/gtest.h>
 
+#include "core/model/board_picture.h"
+#include "core/model/files.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/headless/scripted_file_dialogs.h"
 #include "platform/posix/posix_files.h"
-#include "render/render_state.h"
 #include "render_fixture.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace render_test {
 namespace {

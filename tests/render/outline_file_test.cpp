@@ -2,12 +2,12 @@
 // the program folder.
 #include <gtest/gtest.h>
 
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "render/outline_file.h"
 #include "render/render_state.h"
 #include "render_fixture.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace render_test {
 namespace {

@@ -2,7 +2,10 @@
 // count cap, codes and icons.
 #include <gtest/gtest.h>
 
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
 #include "maps/world_art.h"
@@ -10,9 +13,7 @@
 #include "render/board_rules.h"
 #include "render/render_state.h"
 #include "render_fixture.h"
-#include "shell/frame_layout.h"
 #include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace render_test {
 namespace {

@@ -2,10 +2,11 @@
 // Troop Experience and the colours of players who are out.
 #include <gtest/gtest.h>
 
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
-#include "render/render_state.h"
 #include "render_fixture.h"
 #include "shell/settings.h"
 

@@ -4,11 +4,11 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "core/model/files.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "platform/qt/qt_image_decoder.h"
 #include "render_fixture.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace render_test {
 namespace {

@@ -1,10 +1,10 @@
 // Tests of the army count: the counts offered, the "Armies" window, the limit and the re-asking.
 #include <gtest/gtest.h>
 
+#include "core/model/options.h"
 #include "core/rules/army_count.h"
+#include "core/turn/turn_state.h"
 #include "rules_fixture.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 

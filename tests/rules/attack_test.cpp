@@ -5,11 +5,13 @@
 
 #include <filesystem>
 
+#include "core/model/files.h"
+#include "core/model/options.h"
 #include "core/rules/attack.h"
+#include "core/turn/turn_state.h"
 #include "platform/random.h"
 #include "rules_fixture.h"
 #include "setup/scores_file.h"
-#include "shell/settings.h"
 #include "shell/storage.h"
 
 namespace {

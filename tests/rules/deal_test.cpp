@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/model/map_catalogue.h"
 #include "core/rules/deal.h"
-#include "maps/map_catalogue.h"
 #include "rules_fixture.h"
 
 namespace {

@@ -5,12 +5,11 @@
 
 #include <filesystem>
 
+#include "core/model/files.h"
 #include "core/rules/attack_help.h"
 #include "core/rules/reinforcements.h"
 #include "rules_fixture.h"
 #include "setup/scores_file.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 
 namespace {
 

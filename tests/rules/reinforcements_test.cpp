@@ -2,9 +2,9 @@
 // prompts, Troop Experience and a computer player's turn start.
 #include <gtest/gtest.h>
 
+#include "core/model/options.h"
 #include "core/rules/reinforcements.h"
 #include "rules_fixture.h"
-#include "shell/settings.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "maps/map_state.h"
 #include "tests/support/view_fixture.h"
 
 namespace rules_test {

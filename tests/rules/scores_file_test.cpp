@@ -8,9 +8,10 @@
 #include <iterator>
 
 #include "core/model/campaign_state.h"
+#include "core/model/files.h"
+#include "core/model/options.h"
 #include "rules_fixture.h"
 #include "setup/scores_file.h"
-#include "shell/settings.h"
 #include "shell/storage.h"
 
 namespace {

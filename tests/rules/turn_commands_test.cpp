@@ -1,9 +1,9 @@
 // Tests of the turn commands Attack, Move, Add and Cancel and of the action probes.
 #include <gtest/gtest.h>
 
+#include "core/model/options.h"
 #include "core/rules/turn_commands.h"
 #include "rules_fixture.h"
-#include "shell/settings.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
 // The main frame's window by screen, Screen Size and fonts, and its preparation.
 #include "shell/frame_layout.h"
-#include "shell/settings.h"
+#include "core/model/files.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "shell_fixture.h"
 
 namespace shell_test {

@@ -1,10 +1,10 @@
 // The quit confirmation, the idle pass and the status line.
+#include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "shell/frame_layout.h"
 #include "shell/idle.h"
 #include "shell/quit.h"
-#include "shell/settings.h"
-#include "shell/storage.h"
 #include "shell_fixture.h"
 
 namespace shell_test {

@@ -1,6 +1,7 @@
 // The settings file on disk: first start, round trip, short, damaged, unreadable and unwritable.
+#include "core/model/files.h"
 #include "core/model/game_state.h"
-#include "shell/frame_layout.h"
+#include "core/model/options.h"
 #include "shell/settings.h"
 #include "shell/storage.h"
 #include "shell_fixture.h"

@@ -2,6 +2,7 @@
 #include <set>
 
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "shell/settings.h"
 #include "shell_fixture.h"

@@ -1,9 +1,10 @@
 // The view's start-up: folders, the first settings file, start values and the Screen Size.
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
-#include "shell/frame_layout.h"
 #include "shell/settings.h"
-#include "shell/storage.h"
 #include "shell_fixture.h"
 
 namespace shell_test {

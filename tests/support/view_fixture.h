@@ -18,7 +18,6 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
-#include "maps/map_state.h"
 #include "platform/headless/test_platform.h"
 
 namespace test_support {

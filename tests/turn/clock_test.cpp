@@ -1,5 +1,6 @@
 // The game clock: one record per tick in order, the human turn start, the plays, the demo.
 #include "core/turn/game_clock.h"
+#include "core/turn/turn_state.h"
 #include "net/board_state.h"
 #include "turn_fixture.h"
 

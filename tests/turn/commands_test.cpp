@@ -1,5 +1,7 @@
 // Command states as rules over the game state; the speed, Statistics, More Maps and focus commands.
+#include "core/commands/command_ids.h"
 #include "core/commands/command_state.h"
+#include "core/model/options.h"
 #include "shell/menu.h"
 #include "turn_fixture.h"
 
@@ -7,7 +9,6 @@ namespace turn_test {
 namespace {
 
 using CommandsTest = TurnFixture;
-namespace cmd = shell::cmd;
 
 TEST_F(CommandsTest, AddFollowsItsFlagOrAnOpenPlacementOnThisMachine) {
     struct Case {

@@ -1,7 +1,9 @@
 // The hand-over: on one machine, on a host with computers and joined players, on a joined machine.
 #include <algorithm>
 
+#include "core/model/options.h"
 #include "core/turn/game_clock.h"
+#include "core/turn/turn_state.h"
 #include "turn_fixture.h"
 
 namespace turn_test {

@@ -1,4 +1,5 @@
 // The two queues: what each appender writes, the text bounds and the growth beyond them.
+#include "core/model/options.h"
 #include "turn_fixture.h"
 
 namespace turn_test {

@@ -4,8 +4,9 @@
 #include <iterator>
 #include <set>
 
+#include "core/model/options.h"
 #include "core/turn/game_sounds.h"
-#include "shell/storage.h"
+#include "core/turn/turn_state.h"
 #include "turn_fixture.h"
 
 namespace turn_test {

@@ -9,13 +9,13 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/services/network.h"
 #include "core/turn/pending_operations.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
-#include "net/net_state.h"
 #include "setup/setup_dialogs_info.h"
-#include "shell/settings.h"
 #include "tests/support/view_fixture.h"
 
 namespace turn_test {

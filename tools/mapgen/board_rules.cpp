@@ -2,7 +2,7 @@
 #include "tools/mapgen/board_rules.h"
 
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/map_content.h"
 
 namespace mapgen {

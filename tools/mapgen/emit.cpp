@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/map_texts.h"
 
 namespace mapgen {

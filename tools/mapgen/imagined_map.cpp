@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/validate_picture.h"
 #include "tools/mapgen/board_rules.h"
 #include "tools/mapgen/labels.h"

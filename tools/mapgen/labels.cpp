@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/validate_picture.h"
 #include "tools/mapgen/board_rules.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/validate_picture.h"
 #include "render/board_rules.h"
 #include "tools/places/cells.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 #include "maps/map_content.h"
 #include "maps/world_art.h"
 

@@ -1,5 +1,5 @@
 // The high-score code: nine digits (salt, map, losses, check) written through two alphabets.
-#include "setup/high_score_code.h"
+#include "core/input/high_score_code.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 
 #include "core/model/campaign_state.h"
 #include "core/model/game_state.h"
-#include "maps/map_catalogue.h"
+#include "core/model/map_catalogue.h"
 
 namespace high_score {
 

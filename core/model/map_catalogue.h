@@ -1,4 +1,5 @@
 // The built-in maps declared once: identity, menu entry, set-up, codes, titles, pictures, sizes.
+// The table itself and the map texts are the map catalogue's (maps/); the game reads them here.
 #pragma once
 
 #include <cstdint>
@@ -83,4 +84,7 @@ namespace maps {
 // The work of CChildView::SetBuiltinMapSize and CChildView::SetContinentNames.
 void SetBuiltinMapSize();
 void SetContinentNames();
+// What the loader of a high-score game serves for a chosen file name: appends the matching
+// built-in map text and answers true, or appends nothing and answers false.
+bool AppendServedMapText(std::string_view fileName);
 }  // namespace maps

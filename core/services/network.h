@@ -1,4 +1,4 @@
-// Network messages as the game builds and sends them: the message codes, the message being built
+// What the game asks of the network (net/ defines it): the message codes, the message being built
 // and the one received, the values the board text echoes, and the sends to the other machines.
 #pragma once
 

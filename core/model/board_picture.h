@@ -1,0 +1,30 @@
+// The composed board picture that the rendering draws and the rest of the game reads (the hit
+// test looks at its pixels), and the requests to rebuild it.
+#pragma once
+
+#include <string>
+
+#include "platform/raster/surface.h"
+
+// The composed board is always this size, whatever the map picture's size.
+inline constexpr int kBoardWidth = 1206;
+inline constexpr int kBoardHeight = 898;
+// The background layers cover this much of the board.
+inline constexpr int kOceanHeight = 790;
+
+// Sets a one-character text such as the marker below. (GCC 12 at -O3 warns wrongly about
+// assigning one-character literals to strings, and warnings are errors.)
+inline void SetOneCharacterText(std::string& text, char c) {
+    text.clear();
+    text.push_back(c);
+}
+
+// "0" asks the next paint to rebuild the board; every paint leaves "1".
+extern std::string g_freshMapMarker;
+// The next rebuild also makes the territory outlines.
+extern bool g_isBoardRebuildPending;
+
+// The composed board (background, map, territories), kBoardWidth x kBoardHeight once built.
+extern raster::Surface g_mapDC;
+// The bare map picture of the last rebuild; empty when it did not load.
+extern raster::Surface g_mapBitmap;

@@ -1,0 +1,50 @@
+// The player's options and the owner colours read from them.
+#include "core/model/options.h"
+
+#include "core/model/game_state.h"
+
+std::array<raster::Colour, kPlayerColourSlots + 1> g_playerColours{};
+std::array<std::int32_t, 11> g_personalities{};
+bool g_isRandomMix = false;
+bool g_isFastSpeed = false;
+bool g_isVeryFastSpeed = false;
+bool g_isFastestSpeed = false;
+std::int32_t g_oceansBackground = 0;
+raster::Colour g_oceansColour = 0;
+bool g_isSmiliesOn = false;
+bool g_hideCreatingMapsNotice = false;
+std::int32_t g_screenSize = 0;
+bool g_isSafeMode = false;
+bool g_isGradientFill = false;
+std::int32_t g_transparencyPercent = 0;
+std::int32_t g_colourScheme = 0;
+bool g_isGradientPaint = false;
+bool g_isSoundOff = false;
+bool g_isAttackSoundOn = false;
+bool g_isAddSoundOn = false;
+bool g_isMoveSoundOn = false;
+bool g_isNextPlayerSoundOn = false;
+bool g_isPlayerOutSoundOn = false;
+bool g_isContinentSoundOn = false;
+bool g_isVictorySoundOn = false;
+bool g_isSonarSoundOn = false;
+bool g_isSavingPlayerName = false;
+bool g_isSavingHotseatNames = false;
+bool g_isSavingHostAddress = false;
+
+namespace {
+bool IsPlayer(std::int32_t owner) {
+    return owner >= 1 && owner <= kMaxPlayers;
+}
+}  // namespace
+
+// Players 1..5 take slots 1..5 and their highlights 6..10; players 6..10 take 11..15 and 16..20.
+raster::Colour PlayerColour(std::int32_t owner) {
+    if (!IsPlayer(owner)) return kFlatLabelColour;
+    return g_playerColours[static_cast<std::size_t>(owner <= 5 ? owner : owner + 5)];
+}
+
+raster::Colour PlayerHighlightColour(std::int32_t owner) {
+    if (!IsPlayer(owner)) return kFlatLabelColour;
+    return g_playerColours[static_cast<std::size_t>(owner <= 5 ? owner + 5 : owner + 10)];
+}

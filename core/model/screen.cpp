@@ -1,0 +1,21 @@
+// The screen's measured values, the scaling of stored positions and the view's fonts.
+#include "core/model/screen.h"
+
+#include "core/model/options.h"
+
+std::int32_t g_screenWidth = 0;
+std::int32_t g_screenHeight = 0;
+bool g_isLargeFonts = false;
+
+raster::FontSpec g_fontSansSerif8;
+raster::FontSpec g_fontSansSerif6;
+raster::FontSpec g_fontSerif6;
+raster::FontSpec g_fontTerminal10;
+raster::FontSpec g_fontTerminal8;
+raster::FontSpec g_fontSansSerif6Underlined;
+
+std::int32_t ScaleToScreen(std::int32_t value) {
+    if (g_screenSize == 1) return value * 70 / 100;
+    if (g_screenSize == 3) return value * 125 / 100;
+    return value;
+}

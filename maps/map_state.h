@@ -1,7 +1,0 @@
-// Map values that the built-in map catalogue sets beside the board's tables.
-#pragma once
-
-#include <cstdint>
-
-// Owned territories that earn one reinforcement army; set with every map.
-extern std::int32_t g_reinforcementDivisor;
