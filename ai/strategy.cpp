@@ -6,6 +6,7 @@
 #include "ai/evaluation.h"
 #include "core/child_view.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/turn_state.h"
 #include "maps/map_state.h"
 #include "shell/settings.h"
@@ -37,7 +38,7 @@ void FillEstimates() {
         auto& e = g_aiPlayerEstimates[static_cast<std::size_t>(q)];
         const std::int32_t owned = TerritoriesOf(q);
         if (owned == 0) {
-            Record(q)[player_field::kContinentBonus] = 0;
+            rules::ClearContinentBonus(q);
             continue;
         }
         e[0] = Record(q)[player_field::kContinentBonus];

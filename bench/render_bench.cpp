@@ -8,6 +8,7 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 #include "platform/headless/test_platform.h"
 #include "render/render_state.h"
@@ -42,7 +43,7 @@ struct Board {
             g_territories[t] = g_displayedTerritories[t] = {1 + t % 3, t * 7};
             g_territoryHighlight[t] = 'n';
         }
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
         shown = map;
     }
     std::int64_t shown = -1;

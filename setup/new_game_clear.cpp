@@ -5,6 +5,7 @@
 #include "core/model/game_state.h"
 #include "core/model/map_loader.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "net/net_state.h"
@@ -43,7 +44,8 @@ void ResetPlayersAndCampaign() {
     ClearMapFlags();
     g_isMapWorld = true;
     g_canChangeMap = true;
-    g_currentPlayer = g_lossesShown = 0;
+    rules::SetCurrentPlayer(0);
+    g_lossesShown = 0;
     g_campaignNumber = 0;
     g_campaignLength = 1;
     g_campaignStep = 1;

@@ -8,6 +8,7 @@
 #include "core/model/game_state.h"
 #include "core/model/map_loader.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "maps/map_catalogue.h"
@@ -104,7 +105,8 @@ void FindCurrentDirectory(platform::Platform& platform) {
 }
 
 void SetGameStartValues() {
-    g_currentPlayer = g_lossesShown = 0;
+    rules::SetCurrentPlayer(0);
+    g_lossesShown = 0;
     SetPlayerStartValues();
     g_hasFinishedGame = false;
     g_exitReason = 0;

@@ -4,6 +4,7 @@
 #include "core/child_view.h"
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
 #include "net/net_state.h"
@@ -149,7 +150,7 @@ void PlayJoinRequest(CChildView& view, const QueueRecord& record) {
 void PlayHostedGameStart(CChildView& view) {
     view.PublishGameListEntry(g_publishedGameSlot, g_publishedHostText, 1);
     g_isInitialPlacement = true;
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_roundCounter = 1;
     if (g_areStrongholdsOn) {
         g_isStrongholdChoice = true;
