@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/rules/army_count.h"
+#include "core/rules/turn_order.h"
 #include "rules_fixture.h"
 #include "shell/settings.h"
 #include "shell/storage.h"
@@ -42,7 +43,7 @@ class AskArmyCount : public RulesFixture {
         Own(1, 1, 5);
         Own(2, 2, 3);
         g_fromTerritory = 1;
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
     }
     std::int32_t Ask(int afterConquest, int limit) {
         std::int32_t count = -1;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/rules/turn_commands.h"
+#include "core/rules/turn_order.h"
 #include "rules_fixture.h"
 #include "shell/settings.h"
 
@@ -16,7 +17,7 @@ class TurnCommands : public RulesFixture {
     void SetUp() override {
         RulesFixture::SetUp();
         BuildBoard(4, {{1, 2}, {2, 3}, {3, 4}}, {{{1, 2, 3, 4}, 2, {}}});
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
         g_playerCount = 2;
         g_reinforcementDivisor = 3;
     }

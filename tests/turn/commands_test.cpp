@@ -1,5 +1,6 @@
 // Command states as rules over the game state; the speed, Statistics, More Maps and focus commands.
 #include "core/commands/command_state.h"
+#include "core/rules/turn_order.h"
 #include "shell/menu.h"
 #include "turn_fixture.h"
 
@@ -28,7 +29,7 @@ TEST_F(CommandsTest, AddFollowsItsFlagOrAnOpenPlacementOnThisMachine) {
         g_isAddForCards = c.placement;
         g_eventCount = c.events;
         g_networkSeat = c.seat;
-        g_currentPlayer = c.current;
+        rules::SetCurrentPlayer(c.current);
         CmdUI ui;
         command_state::UpdateAdd(ui);
         EXPECT_EQ(ui.enabled, c.enabled)
