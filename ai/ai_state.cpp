@@ -76,6 +76,5 @@ char g_aiIsSmallArmyAlt = 'n';
 char g_aiThreatCheck = 'n';
 std::int32_t g_aiStrongholdAttackFrom = 0;
 bool g_areMissilesEnabled = false;
-std::array<std::int32_t, kMaxTerritories + 1> g_savedArmies{};
 
 std::array<LastTarget, kMaxPlayers + 1> g_aiLastTargets{};

@@ -131,7 +131,6 @@ extern char g_aiIsSmallArmyAlt;
 extern char g_aiThreatCheck;
 extern std::int32_t g_aiStrongholdAttackFrom;  // plan 17's attacking territory
 extern bool g_areMissilesEnabled;
-extern std::array<std::int32_t, kMaxTerritories + 1> g_savedArmies;
 
 // Personalities by number.
 namespace personality {

@@ -268,10 +268,12 @@ bool EvaluateConquestGain(std::int32_t attacker, std::int32_t target) {
         return sum;
     };
     const std::int32_t before = safeArmies();
-    const TerritoryState saved = g_territories[static_cast<std::size_t>(target)];
-    g_territories[static_cast<std::size_t>(target)] = {p, 1};
-    const std::int32_t after = safeArmies();
-    g_territories[static_cast<std::size_t>(target)] = saved;
+    std::int32_t after = 0;
+    {
+        BoardCopy conquered;
+        conquered[target] = {p, 1};
+        after = safeArmies();
+    }
     return !(after - before > 40 && Armies(attacker) < 40);
 }
 

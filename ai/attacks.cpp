@@ -12,6 +12,7 @@
 #include "core/model/game_state.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/turn_state.h"
 
 namespace ai {
@@ -146,8 +147,7 @@ void MoveIntoConquered(CChildView& view, std::int32_t from, std::int32_t to, std
     view.QueueEventText(Name(view) + " moves " + std::to_string(n) +
                         (n == 1 ? " army into the territory." : " armies into the territory.") +
                         blank);
-    ArmiesRef(from) -= n;
-    ArmiesRef(to) += n;
+    rules::MoveArmies(Current(), from, to, n);
     view.QueueTerritoryUpdate(from);
     view.QueueTerritoryUpdate(to);
 }
@@ -155,7 +155,6 @@ void MoveIntoConquered(CChildView& view, std::int32_t from, std::int32_t to, std
 // The cards are gone once turned in, so their offer ends with them.
 void TurnInForArmies(CChildView& view) {
     view.TurnInCards();
-    g_aiArmiesToPlace += g_cardSetArmies;
     view.QueueCardsEvent();
     g_aiCardArmies = 0;
 }

@@ -1,13 +1,37 @@
 // Read-only questions the computer player asks of the board, with every index checked: owners,
-// armies, neighbours, continent members and borders, neighbour sums.
+// armies, neighbours, continent members and borders, neighbour sums. It changes the board only
+// through the rules (core/rules/board_changes.h); an evaluation that weighs or supposes reads a
+// copy of the board instead.
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "core/model/game_state.h"
 
 namespace ai {
+
+using BoardTable = std::array<TerritoryState, kMaxTerritories + 1>;
+
+// The board the computer reads: the game's own, or the copy of a BoardCopy in force.
+inline const BoardTable* g_readBoard = &g_territories;
+
+// A copy of the board as read now, read in its place until the copy ends: an evaluation may
+// change it without ever touching the game.
+class BoardCopy {
+  public:
+    BoardCopy() : copy_(*g_readBoard), saved_(g_readBoard) { g_readBoard = &copy_; }
+    ~BoardCopy() { g_readBoard = saved_; }
+    BoardCopy(const BoardCopy&) = delete;
+    BoardCopy& operator=(const BoardCopy&) = delete;
+
+    TerritoryState& operator[](std::int32_t t) { return copy_[static_cast<std::size_t>(t)]; }
+
+  private:
+    BoardTable copy_;
+    const BoardTable* saved_;
+};
 
 inline std::int32_t Territories() {
     return TerritoriesInPlay();
@@ -31,15 +55,12 @@ inline std::int32_t Current() {
     return IsPlayer(g_currentPlayer) ? g_currentPlayer : 0;
 }
 inline std::int32_t Owner(std::int32_t t) {
-    return IsTerritory(t) ? g_territories[static_cast<std::size_t>(t)].owner : 0;
+    return IsTerritory(t) ? (*g_readBoard)[static_cast<std::size_t>(t)].owner : 0;
 }
 inline std::int32_t Armies(std::int32_t t) {
-    return IsTerritory(t) ? g_territories[static_cast<std::size_t>(t)].armies : 0;
+    return IsTerritory(t) ? (*g_readBoard)[static_cast<std::size_t>(t)].armies : 0;
 }
-inline std::int32_t& ArmiesRef(std::int32_t t) {
-    return g_territories[static_cast<std::size_t>(t)].armies;
-}
-inline PlayerRecord& Record(std::int32_t p) {
+inline const PlayerRecord& Record(std::int32_t p) {
     return g_players[static_cast<std::size_t>(IsPlayer(p) ? p : 0)];
 }
 inline std::int32_t Stronghold(std::int32_t p) {
@@ -162,17 +183,5 @@ inline std::int32_t CardsOf(std::int32_t p) {
     return r[player_field::kArtilleryCards] + r[player_field::kInfantryCards] +
            r[player_field::kCavalryCards] + r[player_field::kWildCards];
 }
-
-// g_currentPlayer set for a while and put back.
-class ActingAs {
-  public:
-    explicit ActingAs(std::int32_t player) : saved_(g_currentPlayer) { g_currentPlayer = player; }
-    ~ActingAs() { g_currentPlayer = saved_; }
-    ActingAs(const ActingAs&) = delete;
-    ActingAs& operator=(const ActingAs&) = delete;
-
-  private:
-    std::int32_t saved_;
-};
 
 }  // namespace ai

@@ -8,6 +8,8 @@
 #include "core/child_view.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 
 namespace {
@@ -27,7 +29,7 @@ std::int32_t Danger(std::int32_t b, std::int32_t x) {
     std::int32_t best = 0;
     for (int q = 1; q <= Players(); ++q) {
         if (q == p) continue;
-        ActingAs rival(q);
+        rules::ActingAs rival(q);
         for (int t = 1; t <= Territories(); ++t) {
             if (Owner(t) != q || Armies(t) <= 2 || Armies(t) <= floor) continue;
             if (!HasEnemyArmiesNext(t)) continue;
@@ -148,7 +150,7 @@ void CChildView::ComputerReinforceContinentBorders(std::int32_t mode) {
 void CChildView::ComputerChoosePlacement() {
     const std::int32_t p = Current();
     const std::int32_t total = TotalArmies(p);
-    Record(p)[player_field::kArmies] = total;
+    rules::SetArmyTotal(p, total);
     if (total < (g_isDemoRunning ? 12 : 25)) g_aiIsSmallArmy = 'j';
     const std::int32_t personality = g_personalities[static_cast<std::size_t>(p)];
     const bool personalities = g_arePersonalitiesActive;

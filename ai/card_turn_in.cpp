@@ -4,8 +4,10 @@
 
 #include "ai/ai_state.h"
 #include "ai/board.h"
+#include "core/cards/cards.h"
 #include "core/child_view.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 
 namespace {
 
@@ -14,14 +16,14 @@ using namespace player_field;
 struct Selection {
     std::int32_t* selected;
     int field;
-    std::int32_t* deck;
+    std::int32_t CardSet::*cards;
 };
 
 std::array<Selection, 4> Selections() {
-    return {{{&g_aiArtilleryCards, kArtilleryCards, &g_deckArtilleryCards},
-             {&g_aiInfantryCards, kInfantryCards, &g_deckInfantryCards},
-             {&g_aiCavalryCards, kCavalryCards, &g_deckCavalryCards},
-             {&g_aiWildCards, kWildCards, &g_deckWildCards}}};
+    return {{{&g_aiArtilleryCards, kArtilleryCards, &CardSet::artillery},
+             {&g_aiInfantryCards, kInfantryCards, &CardSet::infantry},
+             {&g_aiCavalryCards, kCavalryCards, &CardSet::cavalry},
+             {&g_aiWildCards, kWildCards, &CardSet::wild}}};
 }
 
 bool SomeKindSelected(std::int32_t count) {
@@ -57,7 +59,6 @@ void CChildView::ComputerDecideCardTurnIn() {
     g_aiWildCards = w;
     if (g_aiCardTotal >= 5) {
         TurnInCards();
-        g_aiArmiesToPlace += g_cardSetArmies;
         return;
     }
     // Two wild cards alone are no set here.
@@ -67,17 +68,15 @@ void CChildView::ComputerDecideCardTurnIn() {
     }
 }
 
-// The selection is first cut to what the hand holds, so that no card is turned in twice; the
-// cards leave the hand one by one into the deck.
+// The selection is first cut to what the hand holds, so that no card is turned in twice; the set
+// then leaves the hand for the deck, and its armies join the pool to place.
 void CChildView::TurnInCards() {
-    PlayerRecord& hand = ai::Record(ai::Current());
+    const PlayerRecord& hand = ai::Record(ai::Current());
     for (const Selection& s : Selections())
         *s.selected =
             std::clamp(*s.selected, 0, std::max(hand[static_cast<std::size_t>(s.field)], 0));
-    auto hand_in = [&](const Selection& s, std::int32_t count) {
-        *s.deck += count;
-        hand[static_cast<std::size_t>(s.field)] -= count;
-    };
+    CardSet set;
+    auto hand_in = [&](const Selection& s, std::int32_t count) { set.*s.cards += count; };
     const auto selections = Selections();
     std::int32_t count = 0;
     for (int k = 0; k < 3; ++k) {
@@ -105,6 +104,8 @@ void CChildView::TurnInCards() {
         if (count == 5 && value == 20 && g_aiWildCards == 1 && SomeKindSelected(2)) value = 15;
     }
     SetSetValue(count, std::max(value, 0));
+    set.armies = g_cardSetArmies;
+    rules::TurnInCards(ai::Current(), set, g_aiArmiesToPlace);
 }
 
 void CChildView::GetCardSetValue() {

@@ -8,6 +8,7 @@
 #include "ai/evaluation.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 
 namespace ai {
@@ -201,7 +202,7 @@ void RankContinentsForAllPlayers() {
     std::int32_t q = p;
     for (int k = 1; k <= g_aiRivalCount; ++k) {
         q = q >= Players() ? 1 : q + 1;
-        ActingAs rival(q);
+        rules::ActingAs rival(q);
         RankContinentsToTake();
         g_aiRivalContinentRankings[static_cast<std::size_t>(k)] = {q, g_aiContinentRanking};
     }

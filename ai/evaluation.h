@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "ai/board.h"
 
 namespace ai {
 
@@ -59,16 +62,15 @@ void FillContinentsByBonus();
 // Every human out of the game (a host: every seat 1..g_lastNetworkSeat), or the demo.
 bool AreHumansOutOrDemo();
 
-// Armies weighed by Troop Experience while an evaluation runs, put back after.
+// Armies weighed by Troop Experience, read instead of the board's while an evaluation runs.
 class WeighedArmies {
   public:
     explicit WeighedArmies(bool active);
-    ~WeighedArmies();
     WeighedArmies(const WeighedArmies&) = delete;
     WeighedArmies& operator=(const WeighedArmies&) = delete;
 
   private:
-    bool active_;
+    std::optional<BoardCopy> weighed_;
 };
 
 }  // namespace ai

@@ -8,6 +8,7 @@
 #include "ai/initial_placement.h"
 #include "core/child_view.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/turn_state.h"
 
 namespace ai {
@@ -23,9 +24,10 @@ constexpr int kTopUpPasses = 6;
 
 using Counts = std::array<std::int32_t, kMaxContinents + 1>;
 
+// The deal counted the start pool in the total already; the computer's start armies are added
+// to it once more, as they always have been.
 void Add(std::int32_t t, std::int32_t n) {
-    ArmiesRef(t) += n;
-    Record(Owner(t))[kArmies] += n;
+    rules::PlaceArmies(Current(), t, n, rules::Total::kAdd);
     g_displayedTerritories[static_cast<std::size_t>(t)] =
         g_territories[static_cast<std::size_t>(t)];
 }
@@ -213,7 +215,7 @@ void PlaceStartArmies(CChildView& view) {
     if (g_areStrongholdsOn) {
         const std::int32_t t = ChooseStronghold(p, k);
         Add(t, kStrongholdExtra);
-        Record(p)[kStronghold] = t;
+        rules::SetStronghold(p, t);
     }
     view.ComputeStartArmies();
     std::int32_t pool = g_startArmies;

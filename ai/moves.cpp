@@ -9,6 +9,7 @@
 #include "ai/evaluation.h"
 #include "core/child_view.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/turn_state.h"
 
 namespace {
@@ -76,24 +77,23 @@ void CChildView::ComputerMoveIntoConquered(std::int32_t from, std::int32_t to, s
     char text[64];
     std::snprintf(text, sizeof text, "Moving %d armies into the territory.", static_cast<int>(n));
     QueueEventText(text);
-    ArmiesRef(from) -= n;
-    ArmiesRef(to) += n;
+    rules::MoveArmies(p, from, to, n);
     QueueTerritoryUpdate(from);
     QueueTerritoryUpdate(to);
 }
 
-// Only between neighbouring territories of the player, never from a territory to itself, and
-// never the source's last army.
+// Never from the player's stronghold; the rules refuse another's territory, a territory that is
+// no neighbour or the source itself, and the source's last army.
 void CChildView::ComputerMoveArmies(std::int32_t& count, std::int32_t& budget,
                                     std::int32_t source) {
     const std::int32_t p = Current();
     const std::int32_t target = g_aiTargetTerritory;
-    if (source == Stronghold(p) || source == target || Owner(source) != p || Owner(target) != p ||
-        !IsNeighbour(source, target)) {
+    const std::int32_t movable = rules::MovableArmies(p, source, target);
+    if (source == Stronghold(p) || movable == 0) {
         count = 0;
         return;
     }
-    count = std::clamp(std::min(count, budget), 0, Armies(source) - 1);
+    count = std::clamp(std::min(count, budget), 0, movable);
     if (count <= 0) {
         count = 0;
         return;
@@ -106,8 +106,7 @@ void CChildView::ComputerMoveArmies(std::int32_t& count, std::int32_t& budget,
     std::string name;
     GetComputerPlayerName(&name);
     QueueEventText(name + " moves " + std::to_string(count) + (count == 1 ? " army." : " armies."));
-    ArmiesRef(target) += count;
-    ArmiesRef(source) -= count;
+    rules::MoveArmies(p, source, target, count);
     g_pendingSound = kMoveSound;
     QueueTerritoryUpdate(target);
     QueueTerritoryUpdate(source);

@@ -9,6 +9,7 @@
 #include "ai/placement_target.h"
 #include "core/child_view.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/turn_state.h"
 
 namespace {
@@ -32,8 +33,7 @@ void PlacementDisplay(CChildView& view, std::int32_t t, std::int32_t n, const st
     view.QueueTerritoryUpdate(t);
     view.ClearBusy();
     view.QueueEventText(text);
-    ai::ArmiesRef(t) += n;
-    ai::Record(ai::Owner(t))[kArmies] += n;
+    rules::PlaceArmies(ai::Current(), t, n, rules::Total::kAdd);
     view.SetBusy();
     view.QueueTerritoryUpdate(t);
     view.ClearBusy();

@@ -10,6 +10,8 @@
 #include "core/child_view.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 
 namespace ai {
@@ -32,35 +34,26 @@ void ClearPoolPlans() {
     for (std::int32_t plan : {6, 7, 10, 11, 22, 23, 24, 25, 26}) Score(plan) = 0;
 }
 
-// The card state of two players and of the deck, put back when the estimate is done.
+// The hands, the deck and the computer's card selection, put back when the estimate is done.
 class CardContext {
   public:
-    CardContext(std::int32_t a, std::int32_t b)
-        : a_(a), b_(b), handA_(Record(a)), handB_(Record(b)) {
-        values_ = {g_deckArtilleryCards, g_deckInfantryCards, g_deckCavalryCards, g_deckWildCards,
-                   g_aiArtilleryCards,   g_aiInfantryCards,   g_aiCavalryCards,   g_aiWildCards,
-                   g_aiCardTotal,        g_aiArmiesToPlace,   g_aiCardArmies,     g_cardSetArmies,
-                   g_turnInArmies,       g_cardsSelectedCount};
+    CardContext() {
+        for (std::size_t k = 0; k < values_.size(); ++k) values_[k] = *Targets()[k];
     }
     ~CardContext() {
-        for (int f = kArtilleryCards; f <= kWildCards; ++f) {
-            Record(a_)[static_cast<std::size_t>(f)] = handA_[static_cast<std::size_t>(f)];
-            Record(b_)[static_cast<std::size_t>(f)] = handB_[static_cast<std::size_t>(f)];
-        }
-        std::int32_t* targets[] = {&g_deckArtilleryCards, &g_deckInfantryCards, &g_deckCavalryCards,
-                                   &g_deckWildCards,      &g_aiArtilleryCards,  &g_aiInfantryCards,
-                                   &g_aiCavalryCards,     &g_aiWildCards,       &g_aiCardTotal,
-                                   &g_aiArmiesToPlace,    &g_aiCardArmies,      &g_cardSetArmies,
-                                   &g_turnInArmies,       &g_cardsSelectedCount};
-        for (std::size_t k = 0; k < values_.size(); ++k) *targets[k] = values_[k];
+        for (std::size_t k = 0; k < values_.size(); ++k) *Targets()[k] = values_[k];
     }
     CardContext(const CardContext&) = delete;
     CardContext& operator=(const CardContext&) = delete;
 
   private:
-    std::int32_t a_, b_;
-    PlayerRecord handA_, handB_;
-    std::array<std::int32_t, 14> values_{};
+    static std::array<std::int32_t*, 10> Targets() {
+        return {&g_aiArtilleryCards, &g_aiInfantryCards,   &g_aiCavalryCards, &g_aiWildCards,
+                &g_aiCardTotal,      &g_aiArmiesToPlace,   &g_aiCardArmies,   &g_cardSetArmies,
+                &g_turnInArmies,     &g_cardsSelectedCount};
+    }
+    rules::CardsPutBack cards_;
+    std::array<std::int32_t, 10> values_{};
 };
 
 // Path searches from the current player's strong territories towards a stronghold; the routes
@@ -86,8 +79,8 @@ bool IsDangerFromRoute(CChildView& view, std::int32_t p, std::int32_t s) {
         if (q == p || TotalArmies(q) < 1) continue;
         bool danger = false;
         {
-            CardContext cards(p, q);
-            ActingAs rival(q);
+            CardContext cards;
+            rules::ActingAs rival(q);
             if (!g_hasAttackedThisTurn) view.ComputerDecideCardTurnIn();
             SearchTowards(s, Stronghold(q));
             PlanRouteMoves();

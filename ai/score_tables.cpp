@@ -9,6 +9,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/turn_state.h"
 
 namespace ai {
@@ -116,7 +117,7 @@ void RatePlayerStrengths(std::int32_t mode) {
     g_playerStrengths.fill({});
     g_playerRanking.fill({});
     g_playersLeft = 0;
-    for (int q = 1; q <= kMaxPlayers; ++q) g_players[static_cast<std::size_t>(q)][kArmies] = 0;
+    std::array<std::int32_t, kMaxPlayers + 1> totals{};
     for (int q = 1; q <= Players(); ++q)
         if (TerritoriesOf(q) > 0) ++g_playersLeft;
     if (g_playersLeft < 3) g_arePersonalitiesActive = false;
@@ -129,7 +130,7 @@ void RatePlayerStrengths(std::int32_t mode) {
                 if (Holds(q, c)) value += 10 * Bonus(c);
         for (int t = 1; t <= Territories(); ++t) {
             if (Owner(t) != q) continue;
-            g_players[static_cast<std::size_t>(q)][kArmies] += Armies(t);
+            totals[static_cast<std::size_t>(q)] += Armies(t);
             value += TerritoryStrength(t, q);
         }
         if (owned > 0) value += CardTerm(CardsOf(q));
@@ -144,6 +145,9 @@ void RatePlayerStrengths(std::int32_t mode) {
     }
     for (int q = Players() + 1; q <= kMaxPlayers; ++q)
         g_playerRanking[static_cast<std::size_t>(q)].value = -999;
+    // The totals as weighed while an evaluation weighs the armies.
+    for (int q = 1; q <= kMaxPlayers; ++q)
+        rules::SetArmyTotal(q, totals[static_cast<std::size_t>(q)]);
     if (g_hasNeutralArmy) g_playerStrengths[1].value += 50;
     if (IsActiveAvenger()) {
         const std::int32_t target = g_avengeTargets[static_cast<std::size_t>(Current())];
@@ -178,24 +182,16 @@ void FillContinentsByBonus() {
     SortScoreTables(5, Continents());
 }
 
-WeighedArmies::WeighedArmies(bool active) : active_(active) {
-    if (!active_) return;
+WeighedArmies::WeighedArmies(bool active) {
+    if (!active) return;
+    BoardCopy& board = weighed_.emplace();
     for (int t = 1; t <= Territories(); ++t) {
-        const auto i = static_cast<std::size_t>(t);
-        g_savedArmies[i] = g_territories[i].armies;
         const std::int32_t owner = Owner(t);
         const std::int64_t weighed =
-            std::int64_t{g_territories[i].armies} *
+            std::int64_t{Armies(t)} *
             (IsPlayer(owner) ? g_troopExperience[static_cast<std::size_t>(owner)] : 100) / 100;
-        g_territories[i].armies = static_cast<std::int32_t>(std::max<std::int64_t>(weighed, 1));
+        board[t].armies = static_cast<std::int32_t>(std::max<std::int64_t>(weighed, 1));
     }
-}
-
-WeighedArmies::~WeighedArmies() {
-    if (!active_) return;
-    for (int t = 1; t <= Territories(); ++t)
-        g_territories[static_cast<std::size_t>(t)].armies =
-            g_savedArmies[static_cast<std::size_t>(t)];
 }
 
 }  // namespace ai

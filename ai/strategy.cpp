@@ -8,6 +8,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/turn_state.h"
 
 namespace ai {
@@ -37,7 +38,7 @@ void FillEstimates() {
         auto& e = g_aiPlayerEstimates[static_cast<std::size_t>(q)];
         const std::int32_t owned = TerritoriesOf(q);
         if (owned == 0) {
-            Record(q)[player_field::kContinentBonus] = 0;
+            rules::ClearContinentBonus(q);
             continue;
         }
         e[0] = Record(q)[player_field::kContinentBonus];

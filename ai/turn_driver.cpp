@@ -10,6 +10,8 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/window_services.h"
@@ -31,23 +33,10 @@ bool IsHuman(std::int32_t p) {
     return p >= 1 && p <= g_humanPlayerCount;
 }
 
-bool IsOut(std::int32_t p) {
-    return TerritoriesOf(p) == 0 || (g_areStrongholdsOn && Stronghold(p) == 0);
-}
-
 bool AllHumansOut() {
     for (int h = 1; h <= std::clamp(g_humanPlayerCount, 0, kMaxPlayers); ++h)
-        if (!IsOut(h)) return false;
+        if (!rules::IsOut(h)) return false;
     return true;
-}
-
-std::int32_t NextPlayer(std::int32_t p) {
-    for (int step = 0; step < Players(); ++step) {
-        p = p >= Players() || p < 1 ? 1 : p + 1;
-        if (g_hasNeutralArmy && p == kNeutralPlayer) p = TerritoriesOf(1) > 0 ? 1 : 2;
-        if (!IsOut(p)) return p;
-    }
-    return p;
 }
 
 void UpdateExperience(std::int32_t p) {
@@ -140,16 +129,7 @@ void MovesAndCounters(CChildView& view, std::int32_t p) {
         if (budget >= 1 && budget <= 6) view.ComputerMoveStep(budget);
         return;
     }
-    ++Record(p)[kReinforcementCount];
-    if (!g_isTroopExperienceOn) ++Record(p)[kLosses];
-    if (g_gameKind == 2 || g_gameKind == 3) return;
-    std::int32_t fewest = 0;
-    for (int q = 1; q <= Players(); ++q)
-        if (TerritoriesOf(q) > 0 &&
-            (fewest == 0 || Record(q)[kBattlesFought] < Record(fewest)[kBattlesFought]))
-            fewest = q;
-    if (fewest == p && g_turnsPlayed[static_cast<std::size_t>(p)] >= 5 && !g_isTroopExperienceOn)
-        ++Record(p)[kLosses];
+    rules::CountReinforcementRound(p);
 }
 
 void StartTurn(CChildView& view, std::int32_t p) {
@@ -201,8 +181,8 @@ void CChildView::RunComputerTurns() {
             if (g_isGameOver) return;
         }
         if (IsPlayer(p)) ++g_turnsPlayed[static_cast<std::size_t>(p)];
-        p = ai::NextPlayer(p);
-        g_currentPlayer = p;
+        p = rules::NextToPlay(p);
+        rules::SetCurrentPlayer(p);
         if (IsHuman(p)) g_isHumanTurnStarted = false;
         if (g_humanPlayerCount <= 0 || AllHumansOut()) {
             RestartMessages(message_type::kComputerTurns);
@@ -226,7 +206,7 @@ void CChildView::PlayComputerTurn() {
     }
     g_pendingSound = 0;
     DecidePersonalities();
-    if (IsOut(p)) return;
+    if (rules::IsOut(p)) return;
     StartTurn(*this, p);
     CycleEnd end = CycleEnd::kGoOn;
     for (int cycle = 0; cycle < kMaxCycles && end == CycleEnd::kGoOn; ++cycle)

@@ -10,6 +10,7 @@
 #include "core/model/board_picture.h"
 #include "core/model/game_state.h"
 #include "core/model/options.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 #include "platform/headless/test_platform.h"
 
@@ -42,7 +43,7 @@ struct Board {
             g_territories[t] = g_displayedTerritories[t] = {1 + t % 3, t * 7};
             g_territoryHighlight[t] = 'n';
         }
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
         shown = map;
     }
     std::int64_t shown = -1;

@@ -5,6 +5,7 @@
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 #include "net/board_state.h"
 
@@ -80,7 +81,7 @@ BoardState GatherBoardState() {
 }
 
 void ApplyBoardState(const BoardState& state) {
-    g_currentPlayer = state.currentPlayer;
+    rules::SetCurrentPlayer(state.currentPlayer);
     for (int t = 1; t <= kBoardTerritories; ++t) {
         g_territories[t] = {state.territories[t].owner, state.territories[t].armies};
         g_displayedTerritories[t] = g_territories[t];

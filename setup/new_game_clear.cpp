@@ -8,6 +8,7 @@
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/clock.h"
@@ -44,7 +45,8 @@ void ResetPlayersAndCampaign() {
     ClearMapFlags();
     g_isMapWorld = true;
     g_canChangeMap = true;
-    g_currentPlayer = g_lossesShown = 0;
+    rules::SetCurrentPlayer(0);
+    g_lossesShown = 0;
     g_campaignNumber = 0;
     g_campaignLength = 1;
     g_campaignStep = 1;

@@ -11,6 +11,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
@@ -101,9 +102,9 @@ void Sequence::StartPlay() {
 
     view_.UpdateWindowTitle();
     g_isInitialPlacement = true;
-    g_currentPlayer = DrawFirstPlayer(platform.random, g_playerCount, g_hasNeutralArmy);
-    if (g_isHighScoreGame || g_campaignNumber > 0) g_currentPlayer = 1;
-    if (g_gameKind == kDemo) g_currentPlayer = 2;
+    rules::SetCurrentPlayer(DrawFirstPlayer(platform.random, g_playerCount, g_hasNeutralArmy));
+    if (g_isHighScoreGame || g_campaignNumber > 0) rules::SetCurrentPlayer(1);
+    if (g_gameKind == kDemo) rules::SetCurrentPlayer(2);
     g_gameStartTime = g_playResumeTime = g_gameEndTime = platform.clock.Now();
     g_playingSeconds = 0.0;
     g_roundCounter = 1;
@@ -115,7 +116,7 @@ void Sequence::StartPlay() {
     if (g_gameKind == kDemo) {
         game_clock::RearmTimer(view_, fast ? game_clock::kFastPeriodMs : game_clock::kSlowPeriodMs);
         g_isFastSpeed = true;
-        g_currentPlayer = 2;
+        rules::SetCurrentPlayer(2);
         g_isInitialPlacement = false;
         view_.QueueNextPlayerEvent();
         view_.NextPlayer();

@@ -14,6 +14,7 @@
 #include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/clock.h"
@@ -106,7 +107,8 @@ void FindCurrentDirectory(platform::Platform& platform) {
 }
 
 void SetGameStartValues() {
-    g_currentPlayer = g_lossesShown = 0;
+    rules::SetCurrentPlayer(0);
+    g_lossesShown = 0;
     SetPlayerStartValues();
     g_hasFinishedGame = false;
     g_exitReason = 0;

@@ -8,6 +8,7 @@
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/dialog_host.h"
@@ -17,16 +18,12 @@ namespace {
 
 using namespace player_field;
 
-// The row the choice names, when it names one that turns cards in: an option shown, worth
-// armies, and made of cards the player holds.
-const std::array<std::int32_t, 5>* ChosenRow(std::int32_t choice, std::int32_t player) {
+// The row the choice names, when it names an option shown and worth armies; the turn-in itself
+// refuses cards the player does not hold.
+const std::array<std::int32_t, 5>* ChosenRow(std::int32_t choice) {
     if (choice < 0 || choice >= kMaxCardSetOptions) return nullptr;
     const auto& row = g_cardSetOptions[static_cast<std::size_t>(choice)];
     if (row[4] <= 0) return nullptr;
-    const PlayerRecord& hand = g_players[static_cast<std::size_t>(player)];
-    for (int kind = 0; kind < 4; ++kind) {
-        if (row[kind] < 0 || row[kind] > hand[kArtilleryCards + kind]) return nullptr;
-    }
     return &row;
 }
 
@@ -43,14 +40,10 @@ std::int32_t TradeChoice(CKaartiDlg& trade, platform::DialogHost& host) {
     return trade.choice > last ? kNoCardChoice : trade.choice;
 }
 
-void TurnIn(const std::array<std::int32_t, 5>& row, std::int32_t player) {
-    PlayerRecord& hand = g_players[static_cast<std::size_t>(player)];
-    const std::array<std::int32_t*, 4> deck{&g_deckArtilleryCards, &g_deckInfantryCards,
-                                            &g_deckCavalryCards, &g_deckWildCards};
-    for (int kind = 0; kind < 4; ++kind) {
-        hand[kArtilleryCards + kind] -= row[kind];
-        *deck[kind] += row[kind];
-    }
+// The row's set turned in; its armies become the pool of the add phase.
+bool TurnIn(const std::array<std::int32_t, 5>& row, std::int32_t player) {
+    g_cardArmiesToAdd = 0;
+    return rules::TurnInCards(player, {row[0], row[1], row[2], row[3], row[4]}, g_cardArmiesToAdd);
 }
 
 }  // namespace
@@ -69,10 +62,9 @@ void CChildView::OnCards() {
     FillCardSetOptionRows();
     const std::int32_t choice = TradeChoice(Cards().trade, platform_.dialogs);
 
-    if (const auto* row = ChosenRow(choice, p)) {
+    const auto* row = ChosenRow(choice);
+    if (row != nullptr && TurnIn(*row, p)) {
         const std::int32_t armies = (*row)[4];
-        g_cardArmiesToAdd = armies;
-        TurnIn(*row, p);
         g_canCards = false;
         if (g_canTurnInCards == 'j') {
             g_canAttack = false;

@@ -11,6 +11,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/clock.h"
@@ -81,13 +82,12 @@ void QueueGainedContinent(CChildView& view) {
 
 // The armies after a conquest that follow into the conquered territory.
 void MoveIn(CChildView& view, bool attacked) {
-    std::int32_t& source = ArmiesOf(g_fromTerritory);
+    const std::int32_t source = ArmiesOf(g_fromTerritory);
     if (OwnerOf(g_toTerritory) == g_currentPlayer) {
         if (source - 1 > 0) {
             std::int32_t m = 0;
             view.AskArmyCount(&m, 1, source - 1);
-            source -= m;
-            ArmiesOf(g_toTerritory) += m;
+            rules::MoveArmies(g_currentPlayer, g_fromTerritory, g_toTerritory, m);
         }
     } else if (attacked) {
         view.PlayGameSound(2);
@@ -198,8 +198,7 @@ Flow MoveToBlock(CChildView& view, std::int32_t territory) {
     g_armyCount = n;
     view.PlayGameSound(4);
     g_movesLeft -= n;
-    ArmiesOf(g_fromTerritory) -= n;
-    ArmiesOf(g_toTerritory) += n;
+    rules::MoveArmies(g_currentPlayer, g_fromTerritory, g_toTerritory, n);
     Unpick(view, g_fromTerritory);
     Unpick(view, g_toTerritory);
     g_isMoveTo = false;

@@ -28,7 +28,7 @@ bool IsTerritory(std::int32_t territory) {
     return IsTerritoryInPlay(territory);
 }
 
-std::int32_t& ArmiesOf(std::int32_t territory) {
+std::int32_t ArmiesOf(std::int32_t territory) {
     return g_territories[static_cast<std::size_t>(territory)].armies;
 }
 

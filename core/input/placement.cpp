@@ -9,6 +9,8 @@
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/board_changes.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 
@@ -23,7 +25,7 @@ constexpr std::int32_t kMostPerTerritory = 4;
 constexpr std::int32_t kMostPerClick = 3;
 constexpr char kPlayerLeftText[] = "Player has left the game. End of game.";
 
-PlayerRecord& Current() {
+const PlayerRecord& Current() {
     return g_players[static_cast<std::size_t>(std::clamp(g_currentPlayer, 0, kMaxPlayers))];
 }
 
@@ -57,14 +59,10 @@ bool IsRefusedByPhase(CChildView& view, std::int32_t t) {
     return false;
 }
 
-void NextPlayerInTurn() {
-    g_currentPlayer = g_currentPlayer >= g_playerCount ? 1 : g_currentPlayer + 1;
-}
-
 // One more player has placed: the placement closes once every player has.
 void CountPlacement() {
     ++g_roundCounter;
-    NextPlayerInTurn();
+    rules::SetCurrentPlayer(rules::NextInTurn(g_currentPlayer));
     if (g_roundCounter > g_playerCount) g_isInitialPlacement = false;
 }
 
@@ -177,8 +175,8 @@ void CChildView::SelectPlacementTerritory(std::int32_t territory) {
         return;
     }
     if (g_isStrongholdChoice && IsNetworkGame()) {
-        ArmiesOf(territory) += kStrongholdBonus;
-        Current()[player_field::kStronghold] = territory;
+        rules::PlaceArmies(g_currentPlayer, territory, kStrongholdBonus, rules::Total::kKeep);
+        rules::SetStronghold(g_currentPlayer, territory);
         MarkTerritoryAndSync(territory);
         return;
     }
@@ -190,11 +188,9 @@ void CChildView::SelectPlacementTerritory(std::int32_t territory) {
 
 void CChildView::PlaceArmies(std::int32_t* pool, std::int32_t count) {
     if (!board_input::IsTerritory(g_selectedTerritory)) return;
-    if (count > 0) {
+    if (rules::PlaceArmies(g_currentPlayer, g_selectedTerritory, count, rules::Total::kAdd) > 0) {
         PlayGameSound(1);
         *pool -= count;
-        Current()[player_field::kArmies] += count;
-        ArmiesOf(g_selectedTerritory) += count;
     }
     MarkTerritoryAndSync(g_selectedTerritory);
     g_territoryPicked[static_cast<std::size_t>(g_selectedTerritory)] = 'n';
@@ -207,9 +203,9 @@ Flow StrongholdChoiceBlock(CChildView& view, std::int32_t territory) {
     view.SelectPlacementTerritory(territory);
     const std::int32_t s = g_selectedTerritory;
     if (s == 0) return Flow::End;
-    Current()[player_field::kStronghold] = s;
+    rules::SetStronghold(g_currentPlayer, s);
     if (!IsNetworkGame()) {
-        ArmiesOf(s) += kStrongholdBonus;
+        rules::PlaceArmies(g_currentPlayer, s, kStrongholdBonus, rules::Total::kKeep);
         view.SetBusy();
         g_territoryPicked[static_cast<std::size_t>(s)] = 'j';
         view.MarkTerritoryAndSync(s);
@@ -234,10 +230,9 @@ Flow InitialPlacementBlock(CChildView& view, std::int32_t territory) {
         std::min({kMostPerClick, g_initialArmiesLeft, kMostPerTerritory - ArmiesOf(s)});
     std::int32_t n = 0;
     view.AskArmyCount(&n, 0, limit);
-    if (n > 0) {
+    if (rules::PlaceArmies(g_currentPlayer, s, n, rules::Total::kKeep) > 0) {
         view.PlayGameSound(1);
         g_initialArmiesLeft -= n;
-        ArmiesOf(s) += n;
     }
     // A declined count leaves the territory unpicked too, not highlighted until its next change.
     view.MarkTerritoryAndSync(s);

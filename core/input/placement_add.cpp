@@ -7,6 +7,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/rules/reinforcements.h"
 #include "core/turn/turn_state.h"
 
@@ -14,44 +15,16 @@ namespace board_input {
 
 namespace {
 
-constexpr std::int32_t kVeteranTurns = 4;
 constexpr std::int32_t kMustTurnIn = 5;
 
 PlayerRecord& Current() {
     return g_players[static_cast<std::size_t>(std::clamp(g_currentPlayer, 0, kMaxPlayers))];
 }
 
-bool IsNetworkGame() {
-    return g_gameKind == 2 || g_gameKind == 3;
-}
-
-// The player still in the game who has fought the fewest battles; the lowest number wins a tie.
-std::int32_t LeastBattlesPlayer() {
-    std::int32_t best = 999999;
-    std::int32_t player = 0;
-    for (std::int32_t p = 1; p <= std::min(g_playerCount, kMaxPlayers); ++p) {
-        const PlayerRecord& r = g_players[static_cast<std::size_t>(p)];
-        if (r[player_field::kTerritories] > 0 && r[player_field::kBattlesFought] < best) {
-            best = r[player_field::kBattlesFought];
-            player = p;
-        }
-    }
-    return player;
-}
-
-// The first placement of a turn's reinforcement costs a loss without Troop Experience, and one
-// more for a veteran who avoids battle.
+// The first placement of a turn's reinforcement is counted, with the losses it costs.
 void CountReinforcementRound() {
-    PlayerRecord& r = Current();
-    if (!g_isTroopExperienceOn) ++r[player_field::kLosses];
-    if (!IsNetworkGame() && LeastBattlesPlayer() == g_currentPlayer &&
-        g_turnsPlayed[static_cast<std::size_t>(std::clamp(g_currentPlayer, 0, kMaxPlayers))] >
-            kVeteranTurns &&
-        !g_isTroopExperienceOn) {
-        ++r[player_field::kLosses];
-    }
-    g_lossesShown = r[player_field::kLosses];
-    ++r[player_field::kReinforcementCount];
+    rules::CountReinforcementRound(g_currentPlayer);
+    g_lossesShown = Current()[player_field::kLosses];
 }
 
 // What the player may do once the bonus armies are all placed.

@@ -7,6 +7,7 @@
 #include "core/child_view.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/rules/reinforcements.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
@@ -33,13 +34,6 @@ bool IsPlayer(std::int32_t p) {
 }
 bool InCampaign() {
     return g_campaignNumber > 0;
-}
-
-void RecountArmies(std::int32_t player) {
-    std::int32_t armies = 0;
-    for (int t = 1; t <= TerritoriesInPlay(); ++t)
-        if (g_territories[t].owner == player) armies += g_territories[t].armies;
-    g_players[player][kArmies] = armies;
 }
 
 // A continent without members counts as held.
@@ -129,8 +123,8 @@ void Conquer(const Sides& s) {
     g_territories[s.from].armies = std::max(g_territories[s.from].armies - 1, 1);
     ++g_players[s.attacker][kTerritories];
     --g_players[s.defender][kTerritories];
-    RecountArmies(s.attacker);
-    RecountArmies(s.defender);
+    rules::RecountArmies(s.attacker);
+    rules::RecountArmies(s.defender);
 }
 
 void ReturnCardsToDeck(PlayerRecord& record) {
@@ -314,8 +308,8 @@ void CChildView::ResolveAttack(std::int32_t from, std::int32_t count, std::int32
     if (!result.succeeded) {
         g_pendingSound = kFailedAttackSound;
         ShowBoth(*this, s);
-        RecountArmies(s.attacker);
-        RecountArmies(s.defender);
+        rules::RecountArmies(s.attacker);
+        rules::RecountArmies(s.defender);
         return;
     }
     Conquer(s);

@@ -16,13 +16,6 @@ void RearmTimer(CChildView& view, int periodMs) {
     view.Platform().window.SetTimer(kTimerId, periodMs);
 }
 
-TemporarilyCurrent::TemporarilyCurrent(std::int32_t player) : saved_(g_currentPlayer) {
-    g_currentPlayer = player;
-}
-TemporarilyCurrent::~TemporarilyCurrent() {
-    g_currentPlayer = saved_;
-}
-
 bool IsPlayer(std::int32_t player) {
     return player >= 1 && player <= kMaxPlayers;
 }

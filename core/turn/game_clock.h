@@ -40,18 +40,6 @@ void DrawContinent(CChildView& view, std::int32_t continent, char highlightMark,
 // Draws a territory from the displayed board with the current highlight flag.
 void DrawDisplayed(CChildView& view, std::int32_t territory);
 
-// g_currentPlayer set to a player for a play and put back afterwards.
-class TemporarilyCurrent {
-  public:
-    explicit TemporarilyCurrent(std::int32_t player);
-    ~TemporarilyCurrent();
-    TemporarilyCurrent(const TemporarilyCurrent&) = delete;
-    TemporarilyCurrent& operator=(const TemporarilyCurrent&) = delete;
-
-  private:
-    std::int32_t saved_;
-};
-
 bool IsPlayer(std::int32_t player);
 bool IsTerritory(std::int32_t territory);
 

@@ -5,6 +5,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
 #include "platform/window_services.h"
@@ -17,10 +18,6 @@ constexpr std::int32_t kDemoGameKind = 5;
 constexpr const char* kDemoNames[kMaxPlayers + 1] = {"",        "      ", "pc II", "pc III",
                                                      "pc IV",   "pc V",   "pc VI", "pc VII",
                                                      "pc VIII", "pc IX",  "pc X"};
-
-void AdvanceToNextPlayer() {
-    g_currentPlayer = g_currentPlayer >= g_playerCount ? 1 : g_currentPlayer + 1;
-}
 
 void ShowDemoBanner(CChildView& view) {
     ++g_demoBlinkCounter;
@@ -70,14 +67,14 @@ void SetUpDemo(CChildView& view) {
     view.DrawPlayersPanel();
     g_canNewGame = g_canOpen = g_canChangeMap = false;
     g_isInitialPlacement = true;
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     g_roundCounter = 1;
     g_deckArtilleryCards = g_deckInfantryCards = g_deckCavalryCards = 17;
     g_deckWildCards = 2;
     QueueComputerPlacements(view);
     RearmTimer(view, kFastPeriodMs);
     g_isFastSpeed = true;
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     g_isInitialPlacement = false;
     view.QueueNextPlayerEvent();
     view.NextPlayer();
@@ -99,7 +96,7 @@ void QueueComputerPlacements(CChildView& view) {
         view.AnnounceInitialPlacement();
         view.QueueComputerPlacementEvents();
         ++g_roundCounter;
-        AdvanceToNextPlayer();
+        rules::SetCurrentPlayer(rules::NextInTurn(g_currentPlayer));
     }
 }
 

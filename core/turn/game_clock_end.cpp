@@ -5,6 +5,7 @@
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
@@ -80,7 +81,7 @@ void QueueFirstPlacement(CChildView& view, bool localSide) {
         QueueMissionPreview(view);
     if (IsDemo()) {
         g_isFastSpeed = true;
-        g_currentPlayer = 2;
+        rules::SetCurrentPlayer(2);
         g_isInitialPlacement = false;
         view.QueueNextPlayerEvent();
         view.NextPlayer();
@@ -109,7 +110,7 @@ void StartNextCampaignMap(CChildView& view, bool localSide) {
     view.DrawPlayersPanel();
     view.UpdateWindowTitle();
     view.Platform().window.Invalidate();
-    g_currentPlayer = IsDemo() && !localSide ? 2 : 1;
+    rules::SetCurrentPlayer(IsDemo() && !localSide ? 2 : 1);
     g_roundCounter = 1;
     (g_areStrongholdsOn ? g_isStrongholdChoice : g_isInitialPlacement) = true;
     g_canSave = g_canSaveAs = false;

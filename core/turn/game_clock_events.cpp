@@ -3,6 +3,7 @@
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
 #include "platform/window_services.h"
@@ -67,7 +68,7 @@ void PlayContinent(CChildView& view, std::int32_t continent, bool gained) {
 
 void PlayNextPlayer(CChildView& view, std::int32_t player) {
     if (!IsPlayer(player)) return;
-    TemporarilyCurrent current(player);
+    rules::ActingAs current(player);
     view.DrawPlayersPanel();
     Invalidate(view);
     if (!IsHost() || g_isHostWaiting) return;
@@ -94,7 +95,7 @@ void DrawPlacedTerritories(CChildView& view, std::int32_t player, char mark) {
 
 void PlayPlayerRepaint(CChildView& view, std::int32_t player) {
     if (!IsPlayer(player)) return;
-    TemporarilyCurrent current(player);
+    rules::ActingAs current(player);
     view.ClearBusy();
     DrawPlacedTerritories(view, player, 'n');
     if (IsHost()) net::SendBoardToAll(view, net_code::kPlayerRepaint);
@@ -102,7 +103,7 @@ void PlayPlayerRepaint(CChildView& view, std::int32_t player) {
 
 void PlayPlacementStep(CChildView& view, std::int32_t player) {
     if (!IsPlayer(player)) return;
-    TemporarilyCurrent current(player);
+    rules::ActingAs current(player);
     view.PlayGameSound(1);
     view.SetBusy();
     if (g_areTerritoriesHidden) g_isHidingActive = false;
@@ -117,7 +118,7 @@ void PlayPlacementStep(CChildView& view, std::int32_t player) {
 
 void PlayComputerPlacement(CChildView& view, std::int32_t player) {
     if (!IsPlayer(player)) return;
-    TemporarilyCurrent current(player);
+    rules::ActingAs current(player);
     view.ComputerPlaceArmies();
 }
 

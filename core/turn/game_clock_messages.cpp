@@ -6,6 +6,7 @@
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
 #include "platform/window_services.h"
@@ -147,7 +148,7 @@ void PlayJoinRequest(CChildView& view, const QueueRecord& record) {
 void PlayHostedGameStart(CChildView& view) {
     view.PublishGameListEntry(g_publishedGameSlot, g_publishedHostText, 1);
     g_isInitialPlacement = true;
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_roundCounter = 1;
     if (g_areStrongholdsOn) {
         g_isStrongholdChoice = true;

@@ -4,6 +4,7 @@
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
@@ -42,12 +43,9 @@ bool IsJoinedHuman(std::int32_t player) {
     return player >= 2 && player <= g_lastNetworkSeat;
 }
 
-// Out of the game, without a stronghold where one is needed, or a joined player whose machine
-// is not connected: none of them can take a turn.
+// Out of the game, or a joined player whose machine is not connected: neither can take a turn.
 bool IsPassedOver(CChildView& view, std::int32_t player) {
-    const PlayerRecord& record = g_players[static_cast<std::size_t>(player)];
-    if (record[player_field::kTerritories] == 0) return true;
-    if (g_areStrongholdsOn && record[player_field::kStronghold] == 0) return true;
+    if (rules::IsOut(player)) return true;
     return IsJoinedHuman(player) && !net::IsJoinedSocketConnected(view, SocketOfPlayer(player));
 }
 
@@ -65,21 +63,16 @@ enum class Search { Found, Restarted, NoOne };
 // passed over, the hand-over is run again on the next tick from player 1 on; it remembers that,
 // so that the restarted search goes on past player 1 instead of meeting him again forever.
 Search FindNextPlayer(CChildView& view, std::int32_t from) {
-    if (g_playerCount < 1 || g_playerCount > kMaxPlayers) return Search::NoOne;
-    std::int32_t candidate = from;
-    for (int step = 0; step < g_playerCount; ++step) {
-        candidate = candidate >= g_playerCount || candidate < 1 ? 1 : candidate + 1;
-        if (!IsPassedOver(view, candidate)) {
-            g_currentPlayer = candidate;
-            return Search::Found;
-        }
-        if (candidate == 1) {
-            g_isHandOverPastPlayerOne = true;
-            RestartMessages(message_type::kHandOver);
-            return Search::Restarted;
-        }
+    const rules::HandOver next = rules::NextWhoCanPlay(
+        from, [&view](std::int32_t player) { return !IsPassedOver(view, player); });
+    if (next.player != 0) {
+        rules::SetCurrentPlayer(next.player);
+        return Search::Found;
     }
-    return Search::NoOne;
+    if (!next.passedPlayerOne) return Search::NoOne;
+    g_isHandOverPastPlayerOne = true;
+    RestartMessages(message_type::kHandOver);
+    return Search::Restarted;
 }
 
 void HandTurnToJoinedPlayer(CChildView& view, std::int32_t player) {

@@ -16,6 +16,7 @@
 #include "core/model/options.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "tests/support/view_fixture.h"
@@ -81,7 +82,8 @@ class AiFixture : public test_support::ViewFixture {
         g_aiMinAttackArmies = 3;
         g_isNormalLevel = true;
         g_playerCount = 3;
-        g_currentPlayer = g_aiActingPlayer = 1;
+        rules::SetCurrentPlayer(1);
+        g_aiActingPlayer = 1;
         for (int p = 1; p <= kMaxPlayers; ++p) g_playerNames[p] = "P" + std::to_string(p);
     }
 };

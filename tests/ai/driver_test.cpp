@@ -3,6 +3,7 @@
 #include "ai/planning.h"
 #include "ai_fixture.h"
 #include "core/model/options.h"
+#include "core/rules/turn_order.h"
 
 namespace {
 
@@ -41,13 +42,13 @@ TEST_F(Driver, NeutralArmyNeverTakesATurn) {
     g_isFastestSpeed = true;
     g_isFastSpeed = true;
     SetBoard({{1, 3}, {1, 3}, {2, 3}, {2, 3}, {3, 2}, {3, 1}});
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     View().RunComputerTurns();
     EXPECT_EQ(g_currentPlayer, 1) << "after player 2 comes player 1";
     EXPECT_EQ(g_messageCount, 1);
     EXPECT_EQ(g_messageQueue[1].type, message_type::kComputerTurns);
     SetBoard({{2, 3}, {2, 3}, {2, 3}, {2, 3}, {3, 2}, {3, 1}});
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     View().RunComputerTurns();
     EXPECT_EQ(g_currentPlayer, 2) << "with player 1 out, player 2 plays again";
 }
@@ -59,7 +60,7 @@ TEST_F(Driver, ConsecutiveComputerTurnsStopAtALivingHuman) {
     g_isFastestSpeed = true;
     g_isFastSpeed = true;
     SetBoard({{1, 3}, {1, 3}, {2, 3}, {2, 3}, {3, 2}, {3, 1}});
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     View().RunComputerTurns();
     EXPECT_EQ(g_currentPlayer, 1);
     EXPECT_EQ(g_turnsPlayed[2], 1);
@@ -71,7 +72,7 @@ TEST_F(Driver, DemoEndsWhenATerritoryHoldsMoreThanSevenHundred) {
     BuildLine();
     g_gameKind = 5;
     SetBoard({{1, 3}, {1, 701}, {2, 3}, {2, 3}, {3, 2}, {3, 1}});
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     View().PlayComputerTurn();
     EXPECT_TRUE(g_isGameOver);
     EXPECT_EQ(g_eventQueue[g_eventCount].type, event_type::kGameEnd);

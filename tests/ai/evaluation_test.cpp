@@ -1,7 +1,8 @@
 // The evaluations on small boards: score table sorts, strengths and the leader, continent
-// rankings, gates and entries, the armies moved after a conquest, and that no evaluation leaves
-// the board or the current player changed.
+// rankings, gates and entries, the armies moved after a conquest, the weighed armies read, and
+// that no evaluation leaves the board or the current player changed.
 #include "ai_fixture.h"
+#include "core/rules/turn_order.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ TEST_F(Evaluation, EvaluationsRestoreTheCurrentPlayerAndEveryArmy) {
     AddRoute({1, 2, 3, 4, 5, 6});
     g_playerCount = 4;
     SetBoard({{1, 12}, {1, 30}, {1, 9}, {1, 4}, {2, 6}, {3, 26}, {4, 3}, {2, 7}});
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_isTroopExperienceOn = true;
     g_troopExperience.fill(60);
     const auto before = g_territories;
@@ -132,6 +133,30 @@ TEST_F(Evaluation, EvaluationsRestoreTheCurrentPlayerAndEveryArmy) {
         EXPECT_EQ(g_territories[t].owner, before[t].owner) << t;
         EXPECT_EQ(g_territories[t].armies, before[t].armies) << t;
     }
+}
+
+// While armies are weighed the computer reads the weighed numbers, never fewer than one army, and
+// the game's board keeps its own; the reading goes back when the weighing ends.
+TEST_F(Evaluation, WeighedArmiesAreReadWithoutChangingTheBoard) {
+    BuildLine();
+    SetBoard({{1, 10}, {1, 1}, {2, 10}, {2, 3}, {3, 7}, {0, 4}});
+    g_troopExperience.fill(100);
+    g_troopExperience[1] = 60;
+    g_troopExperience[2] = 150;
+    const auto board = g_territories;
+    {
+        ai::WeighedArmies weighed(true);
+        const int expected[] = {0, 6, 1, 15, 4, 7, 4};
+        for (int t = 1; t <= 6; ++t) {
+            EXPECT_EQ(ai::Armies(t), expected[t]) << t;
+            EXPECT_EQ(g_territories[t].armies, board[t].armies) << t;
+        }
+    }
+    {
+        ai::WeighedArmies notWeighed(false);
+        EXPECT_EQ(ai::Armies(1), 10);
+    }
+    for (int t = 1; t <= 6; ++t) EXPECT_EQ(ai::Armies(t), board[t].armies) << t;
 }
 
 }  // namespace

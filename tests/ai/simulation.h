@@ -21,6 +21,8 @@
 #include "core/model/options.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/headless/test_platform.h"
@@ -153,12 +155,12 @@ class Simulation {
         platform_->random.Seed(setup.seed * 7919u + 17u);
         g_roundCounter = 1;
         for (int p = 1; p <= setup.players; ++p) {
-            g_currentPlayer = p;
+            rules::SetCurrentPlayer(p);
             view_->QueueNextPlayerEvent();
             view_->AnnounceInitialPlacement();
             view_->QueueComputerPlacementEvents();
         }
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
         g_isInitialPlacement = false;
         view_->QueueNextPlayerEvent();
         view_->NextPlayer();
@@ -208,12 +210,7 @@ class Simulation {
             AppendEvent(event_type::kGameEnd);
             return;
         }
-        std::int32_t next = p;
-        for (int step = 0; step < g_playerCount; ++step) {
-            next = next >= g_playerCount ? 1 : next + 1;
-            if (ai::TerritoriesOf(next) > 0) break;
-        }
-        g_currentPlayer = next;
+        rules::SetCurrentPlayer(rules::NextToPlay(p));
         RestartMessages(message_type::kComputerTurns);
     }
 
@@ -240,7 +237,7 @@ class Simulation {
         while (armies-- > 0) {
             const std::int32_t t =
                 RandomTerritory([&](std::int32_t u) { return ai::Owner(u) == p; });
-            ++ai::ArmiesRef(t);
+            rules::PlaceArmies(p, t, 1, rules::Total::kKeep);
         }
         for (int attack = 0; attack < 30 && !g_isGameOver && Draw(4) != 0; ++attack) {
             const std::int32_t from = RandomTerritory([&](std::int32_t u) {
@@ -254,14 +251,10 @@ class Simulation {
                 if (ai::Owner(n) != p && Draw(++seen) == 0) to = n;
             });
             View().ResolveAttack(from, ai::Armies(from) - 1, to, g_hasEarnedCardThisTurn);
-            if (ai::Owner(to) == p && ai::Armies(from) > 1) {
-                const std::int32_t n = Draw(ai::Armies(from));
-                ai::ArmiesRef(from) -= n;
-                ai::ArmiesRef(to) += n;
-            }
+            if (ai::Owner(to) == p && ai::Armies(from) > 1)
+                rules::MoveArmies(p, from, to, Draw(ai::Armies(from)));
         }
-        for (int q = 1; q <= kMaxPlayers; ++q)
-            ai::Record(q)[player_field::kArmies] = ai::TotalArmies(q);
+        for (int q = 1; q <= kMaxPlayers; ++q) rules::RecountArmies(q);
     }
 
     std::filesystem::path home_;

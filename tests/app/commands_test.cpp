@@ -13,6 +13,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/headless/test_platform.h"
@@ -107,7 +108,7 @@ TEST(CommandTable, EveryMenuCommandIsKnownAndNoneRunsWhileDisabled) {
     ViewFixture f;
     // No turn command and no New Game may be chosen; a current player lets Cards show its
     // window should it run.
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_canNewGame = g_newGameEnablePending = g_canOpen = g_canSave = g_canSaveAs = false;
     g_canCancel = g_canCards = g_canMove = g_canAdd = g_canAttack = g_canNextPlayer = false;
     std::vector<int> disabled;

@@ -10,6 +10,7 @@
 #include "core/model/options.h"
 #include "core/model/screen.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 #include "platform/raster/bmp.h"
 #include "platform/resources.h"
@@ -45,7 +46,7 @@ class CardWindowsTest : public CardsTest {
 };
 
 TEST_F(CardWindowsTest, TheCardsWindowShowsTheHandAndTheOthersTotalsInTheirColours) {
-    g_currentPlayer = 2;  // a hotseat game: the player on turn
+    rules::SetCurrentPlayer(2);  // a hotseat game: the player on turn
     SetHand(2, 1, 1, 2, 1);
     SetHand(1, 0, 0, 1, 0);
     SetHand(3, 2, 0, 0, 1);
@@ -74,7 +75,7 @@ TEST_F(CardWindowsTest, TheCardsWindowPlacesForManyPlayersLargeFontsAndANetworkS
     for (const CardTextAt& t : layout.texts) ys.push_back(t.y);
     EXPECT_EQ(ys, (std::vector<int>{97, 117, 137, 177, 197, 217}));  // seat 4 keeps its gap
 
-    g_currentPlayer = 0;
+    rules::SetCurrentPlayer(0);
     EXPECT_TRUE(CardsWindowLayout().icons.empty());
     EXPECT_TRUE(CardsWindowLayout().texts.empty());
 }

@@ -9,6 +9,7 @@
 #include "core/cards/cards.h"
 #include "core/commands/command_ids.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 
@@ -202,7 +203,7 @@ TEST_F(CardsCommandTest, AComputerTurnInIsQueuedAsTheCountsTheNoticeShows) {
         {"three infantry and a wild", {1, 3, 0, 1}, 15, {0, 3, 0, 1}},
         {"two kinds twice", {2, 0, 2, 0}, 10, {2, 0, 2, 0}},
     };
-    g_currentPlayer = 3;
+    rules::SetCurrentPlayer(3);
     for (const EventCase& c : cases) {
         SCOPED_TRACE(c.what);
         EmptyQueues();

@@ -10,6 +10,7 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/rules/turn_order.h"
 #include "platform/headless/test_platform.h"
 
 namespace cards_test {
@@ -56,7 +57,7 @@ class CardsTest : public testing::Test {
     void SetUp() override {
         g_playerCount = 3;
         g_humanPlayerCount = 1;
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
         g_playerNames[1] = "Anna";
         g_playerNames[2] = "Borg";
         g_playerNames[3] = "Cato";

@@ -3,6 +3,7 @@
 #include "core/model/board_picture.h"
 #include "core/model/options.h"
 #include "core/turn/turn_state.h"
+#include "core/rules/turn_order.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {
@@ -48,7 +49,7 @@ TEST_F(InputFixture, PixelOffTheBoardBlocksAndTheFlagStaysSet) {
 
 TEST_F(InputFixture, ClickFindsOwnTerritoryByLabelAndClearLine) {
     SetBoard({{1, 1}, {2, 1}, {2, 1}, {1, 1}, {2, 1}});
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     EXPECT_EQ(HitAt(55, 55), 1);    // on the label
     EXPECT_EQ(HitAt(90, 20), 1);    // in the territory
     EXPECT_EQ(HitAt(150, 150), 4);  // the other own territory
@@ -59,7 +60,7 @@ TEST_F(InputFixture, ClickFindsOwnTerritoryByLabelAndClearLine) {
 
 TEST_F(InputFixture, LabelOnItsPixelNeedsNoClearLine) {
     SetBoard({{1, 1}, {2, 1}, {2, 1}, {2, 1}, {2, 1}});
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_labelPositions[1] = {100, 50};  // on the border itself
     EXPECT_EQ(HitAt(100, 50), 1);
     // Beside it the line starts on the border, and only the label rectangle finds it.
@@ -70,7 +71,7 @@ TEST_F(InputFixture, LabelOnItsPixelNeedsNoClearLine) {
 
 TEST_F(InputFixture, NearestBehindBorderFallsBackToFarClearLabel) {
     SetBoard({{1, 1}, {1, 1}, {2, 1}, {2, 1}, {2, 1}});
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_labelPositions[1] = {20, 50};
     g_labelPositions[2] = {105, 50};  // nearest, but across the border at x = 100
     EXPECT_EQ(HitAt(97, 50), 1);
@@ -78,7 +79,7 @@ TEST_F(InputFixture, NearestBehindBorderFallsBackToFarClearLabel) {
 
 TEST_F(InputFixture, LabelRectangleIsTheLastResort) {
     SetBoard({{1, 1}, {2, 1}, {2, 1}, {2, 1}, {2, 1}});
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_labelPositions[1] = {95, 55};
     EXPECT_EQ(HitAt(102, 55), 1);  // behind the border, inside the rectangle
     EXPECT_EQ(HitAt(107, 67), 1);
@@ -88,7 +89,7 @@ TEST_F(InputFixture, LabelRectangleIsTheLastResort) {
 
 TEST_F(InputFixture, AttackTargetClickOnlyFindsEnemies) {
     SetBoard({{1, 3}, {2, 1}, {2, 1}, {1, 1}, {2, 1}});
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_isAttackTo = true;
     EXPECT_EQ(HitAt(55, 55), kNoTerritory);  // an own label: every enemy is behind a border
     EXPECT_EQ(HitAt(130, 40), 2);
@@ -139,7 +140,7 @@ TEST_F(InputFixture, RealWorldLineStartsFourPixelsOff) {
 
 TEST_F(InputFixture, HoverShowsArmiesOnTheSmallScreenOnly) {
     SetBoard({{1, 3}, {2, 12}, {2, 1}, {1, 1}, {2, 1}});
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_humanPlayerCount = 1;
     g_screenSize = 1;
     // Territory 2's label on the small screen: (101, 38).

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/turn/turn_state.h"
+#include "core/rules/turn_order.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {
@@ -60,7 +61,7 @@ TEST_F(NetworkPlacementTest, HostReportsAPlayerWhoLeft) {
 TEST_F(NetworkPlacementTest, JoinedMachineReportsItsPlacementToTheHost) {
     g_gameKind = 3;
     ConnectToHost(2);
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     ChooseEntry(0);
     Click(2);
     std::vector<std::string> codes = SentCodes();

@@ -4,6 +4,7 @@
 
 #include "core/mapsel/window_title.h"
 #include "core/model/campaign_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 #include "mapsel_fixture.h"
 
@@ -180,12 +181,12 @@ TEST_F(GameTexts, TheScoresOptionsAndLosses) {
         g_areStrongholdsOn = c.strongholds;
         EXPECT_EQ(ScoresDescription().options, c.options);
     }
-    g_currentPlayer = 3;
+    rules::SetCurrentPlayer(3);
     g_players[3][player_field::kLosses] = 42;
     EXPECT_EQ(ScoresDescription().losses, "   42");
     g_players[3][player_field::kLosses] = 123456;
     EXPECT_EQ(ScoresDescription().losses, "123456");
-    g_currentPlayer = 0;
+    rules::SetCurrentPlayer(0);
     EXPECT_EQ(ScoresDescription().losses, "    0");
 }
 

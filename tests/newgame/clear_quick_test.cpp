@@ -6,6 +6,7 @@
 #include "core/model/map_loader.h"
 #include "core/model/options.h"
 #include "core/turn/turn_state.h"
+#include "core/rules/turn_order.h"
 #include "newgame_fixture.h"
 #include "setup/quick_launch.h"
 #include "shell/storage.h"
@@ -21,7 +22,7 @@ TEST_F(ClearGameStateTest, EverythingBackToAWorldGameOfThreeWithTheStoredPersona
     View().SetupSelectedMap();
     g_playerCount = 7;
     g_gameKind = 4;
-    g_currentPlayer = 5;
+    rules::SetCurrentPlayer(5);
     g_roundCounter = 12;
     g_isHighScoreGame = g_hasNeutralArmy = g_areStrongholdsOn = true;
     g_missionKind = 2;

@@ -6,6 +6,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 #include "render_fixture.h"
 #include "shell/settings.h"
@@ -29,7 +30,7 @@ class PlayersPanelTest : public RenderFixture {
             g_playerNames[p] = "P" + std::to_string(p);
             g_players[p][player_field::kTerritories] = 3;
         }
-        g_currentPlayer = 2;
+        rules::SetCurrentPlayer(2);
     }
     // The inside colour of player p's box at row r (first column of the medium screen).
     raster::Colour BoxAt(int x0, int y0, int row) const {
@@ -86,7 +87,7 @@ TEST_F(PlayersPanelTest, TroopExperienceWidensTheBoxesAndShowsTheValues) {
 
 TEST_F(PlayersPanelTest, PlayersOutForMoreThanTwoTurnsTurnBlack) {
     g_playerCount = 3;
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     g_players[2][player_field::kTerritories] = 0;
     g_players[3][player_field::kTerritories] = 0;
     g_turnsPlayed[2] = 2;  // keeps its colour
@@ -102,7 +103,7 @@ TEST_F(PlayersPanelTest, ANetworkPlayerElsewhereIsNamedInTheStatusBar) {
     g_playerCount = 3;
     g_networkSeat = 1;
     g_lastNetworkSeat = 3;
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     g_roundCounter = 2;
     view_->DrawPlayersPanel();
     EXPECT_EQ(platform_->window.statusPanes[0], "P2 to play..");

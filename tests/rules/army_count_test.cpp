@@ -4,6 +4,7 @@
 #include "core/model/options.h"
 #include "core/rules/army_count.h"
 #include "core/turn/turn_state.h"
+#include "core/rules/turn_order.h"
 #include "rules_fixture.h"
 
 namespace {
@@ -42,7 +43,7 @@ class AskArmyCount : public RulesFixture {
         Own(1, 1, 5);
         Own(2, 2, 3);
         g_fromTerritory = 1;
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
     }
     std::int32_t Ask(int afterConquest, int limit) {
         std::int32_t count = -1;

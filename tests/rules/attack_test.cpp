@@ -9,6 +9,7 @@
 #include "core/model/options.h"
 #include "core/rules/attack.h"
 #include "core/turn/turn_state.h"
+#include "core/rules/turn_order.h"
 #include "platform/random.h"
 #include "rules_fixture.h"
 #include "setup/scores_file.h"
@@ -141,7 +142,7 @@ class Attack : public RulesFixture {
                    {{{1, 2}, 2, {1, 2}}, {{3, 4}, 3, {3, 4}}, {{5, 6}, 5, {5, 6}}});
         g_playerCount = 3;
         g_humanPlayerCount = 1;
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
         g_playerNames[1] = "Ann";
         g_playerNames[2] = "Bob";
         g_playerNames[3] = "Cyd";
@@ -287,7 +288,7 @@ TEST_F(Attack, AContinentFlaggedAsHeldBeforeIsNoNewGain) {
 }
 
 TEST_F(Attack, AComputerPlayersGainIsQueuedAndItsCardAnnounced) {
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     Layout({{1, 1}, {2, 5}, {2, 4}, {3, 1}, {3, 3}, {3, 2}});
     Resolve(3, 3, 4);
     EXPECT_EQ(g_territories[4].owner, 2);
@@ -397,7 +398,7 @@ TEST_F(EndOfGame, ALocalWinnerEndsTheGameAndIsRecorded) {
 }
 
 TEST_F(EndOfGame, AComputerWinnerIsShownInTheStatusLine) {
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     Layout({{2, 7}, {1, 5}, {2, 2}, {2, 3}, {2, 3}, {2, 2}});
     Resolve(1, 6, 2);
     ASSERT_TRUE(g_isGameOver);
@@ -423,7 +424,7 @@ TEST_F(EndOfGame, ALostCampaignNamesTheDefender) {
     g_campaignStep = 2;
     g_campaignLength = 3;
     g_campaignPlayer = 1;
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     Layout({{1, 1}, {2, 5}, {2, 2}, {2, 3}, {2, 3}, {3, 2}});
     g_players[1][kLosses] = 17;
     Resolve(2, 4, 1);
@@ -507,7 +508,7 @@ TEST_F(Mission, AContinentOfTheOrderRetakenFailsNothing) {
 }
 
 TEST_F(Mission, AComputerPlayerHasNoMissionToFail) {
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     Layout({{2, 20}, {1, 1}, {1, 1}, {3, 1}});
     cardFlag_ = 'j';
     Resolve(1, 2, 4);
@@ -518,7 +519,7 @@ TEST_F(Mission, AComputerPlayerHasNoMissionToFail) {
 
 TEST_F(Mission, HoldContinentsFailsWhenALocalPlayerLosesOne) {
     g_missionKind = 2;
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     Layout({{1, 20}, {1, 1}, {2, 5}, {3, 1}});
     g_players[1][1] = 1;
     Resolve(3, 3, 2);

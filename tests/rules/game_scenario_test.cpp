@@ -8,6 +8,7 @@
 #include "core/model/files.h"
 #include "core/rules/attack_help.h"
 #include "core/rules/reinforcements.h"
+#include "core/rules/turn_order.h"
 #include "rules_fixture.h"
 #include "setup/scores_file.h"
 
@@ -67,7 +68,7 @@ class WorldGame : public RulesFixture {
 TEST_F(WorldGame, AnnConquersTheWorldAndTheGameEndsWithHerScore) {
     View().DealTerritories();
     ASSERT_TRUE(g_areTerritoriesDealt);
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     View().ComputeReinforcements();
     EXPECT_EQ(MessageTexts().front(), "Ann is next.");
     EXPECT_EQ(g_territoryArmiesToAdd, 4) << "14 territories / 3";

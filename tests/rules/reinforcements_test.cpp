@@ -4,6 +4,7 @@
 
 #include "core/model/options.h"
 #include "core/rules/reinforcements.h"
+#include "core/rules/turn_order.h"
 #include "rules_fixture.h"
 
 namespace {
@@ -37,7 +38,7 @@ class TurnStart : public RulesFixture {
         CountPlayers();
         g_playerCount = 2;
         g_humanPlayerCount = 1;
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
         g_playerNames[1] = "Ann";
         g_playerNames[2] = "pc II";
         g_reinforcementDivisor = 3;
@@ -138,7 +139,7 @@ TEST_F(TurnStart, ATurnRestoredFromASavedGameKeepsItsFlagsAndSkipsTheContinentPh
 }
 
 TEST_F(TurnStart, AComputerPlayerIsOnlyAnnounced) {
-    g_currentPlayer = 2;
+    rules::SetCurrentPlayer(2);
     g_territoryArmiesToAdd = 44;
     g_players[2][player_field::kContinentBonus] = 3;
     const int invalidations = Platform().window.invalidations;

@@ -3,6 +3,7 @@
 
 #include "core/model/options.h"
 #include "core/rules/turn_commands.h"
+#include "core/rules/turn_order.h"
 #include "rules_fixture.h"
 
 namespace {
@@ -16,7 +17,7 @@ class TurnCommands : public RulesFixture {
     void SetUp() override {
         RulesFixture::SetUp();
         BuildBoard(4, {{1, 2}, {2, 3}, {3, 4}}, {{{1, 2, 3, 4}, 2, {}}});
-        g_currentPlayer = 1;
+        rules::SetCurrentPlayer(1);
         g_playerCount = 2;
         g_reinforcementDivisor = 3;
     }

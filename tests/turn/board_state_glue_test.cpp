@@ -1,4 +1,5 @@
 // The board text of the game's tables: every field round-trips, bad texts change nothing.
+#include "core/rules/turn_order.h"
 #include "net/board_state.h"
 #include "turn_fixture.h"
 
@@ -8,7 +9,7 @@ namespace {
 using BoardGlueTest = TurnFixture;
 
 void FillTables() {
-    g_currentPlayer = 7;
+    rules::SetCurrentPlayer(7);
     for (int t = 1; t <= 117; ++t) g_territories[t] = {t % 11, (t * 37) % 1000};
     for (int p = 1; p <= 10; ++p) {
         PlayerRecord& r = g_players[p];
@@ -62,7 +63,8 @@ TEST_F(BoardGlueTest, EveryCarriedFieldComesBack) {
         g_players[p][player_field::kBattlesWon] = 99;  // not carried: kept
         g_turnsPlayed[p] = 0;
     }
-    g_currentPlayer = g_humanPlayerCount = g_playerCount = g_roundCounter = 0;
+    rules::SetCurrentPlayer(0);
+    g_humanPlayerCount = g_playerCount = g_roundCounter = 0;
     g_deckArtilleryCards = g_deckInfantryCards = g_deckCavalryCards = g_deckWildCards = 0;
     g_isTroopExperienceOn = g_isHighlightOn = g_syncMarked = false;
     g_areStrongholdsOn = g_areTerritoriesHidden = true;
@@ -125,7 +127,7 @@ TEST_F(BoardGlueTest, ATextThatFailsAppliesNothing) {
     badOwner[2 + 3 * 50 + 2] = 'Z';
     const std::string cases[] = {good.substr(0, 939), good + "x", badOwner, std::string(940, ' ')};
     g_territories[51] = {4, 4};
-    g_currentPlayer = 1;
+    rules::SetCurrentPlayer(1);
     for (const std::string& text : cases) {
         g_incomingMessage = text;
         EXPECT_FALSE(View().ReadBoardState());

@@ -1,4 +1,5 @@
 // The game clock: one record per tick in order, the human turn start, the plays, the demo.
+#include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
 #include "net/board_state.h"
@@ -61,7 +62,7 @@ TEST_F(ClockTest, NoHumanTurnStartsForAComputerOrBeforeAnyGame) {
     StartGame(3, 1, 2);
     HandedOver();
     Tick();
-    g_currentPlayer = 0;
+    rules::SetCurrentPlayer(0);
     Tick();
     EXPECT_FALSE(g_isHumanTurnStarted);
     EXPECT_FALSE(g_canSetSlowSpeed || g_canSetFastSpeeds);

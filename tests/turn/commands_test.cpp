@@ -2,6 +2,7 @@
 #include "core/commands/command_ids.h"
 #include "core/commands/command_state.h"
 #include "core/model/options.h"
+#include "core/rules/turn_order.h"
 #include "shell/menu.h"
 #include "turn_fixture.h"
 
@@ -29,7 +30,7 @@ TEST_F(CommandsTest, AddFollowsItsFlagOrAnOpenPlacementOnThisMachine) {
         g_isAddForCards = c.placement;
         g_eventCount = c.events;
         g_networkSeat = c.seat;
-        g_currentPlayer = c.current;
+        rules::SetCurrentPlayer(c.current);
         CmdUI ui;
         command_state::UpdateAdd(ui);
         EXPECT_EQ(ui.enabled, c.enabled)

@@ -1,5 +1,6 @@
 // The two queues: what each appender writes, the text bounds and the growth beyond them.
 #include "core/model/options.h"
+#include "core/rules/turn_order.h"
 #include "turn_fixture.h"
 
 namespace turn_test {
@@ -15,7 +16,7 @@ std::vector<std::pair<int, int>> EventTypesAndPlayers() {
 }
 
 TEST_F(QueuesTest, ComputerPlacementEventsComeInTheirOrder) {
-    g_currentPlayer = 4;
+    rules::SetCurrentPlayer(4);
     View().QueueComputerPlacementEvents();
     const std::vector<int> types = {8, 11, 12, 12, 12, 12, 10};
     ASSERT_EQ(g_eventCount, 7);
@@ -96,7 +97,7 @@ TEST_F(QueuesTest, ABattleResultShownAtOnceIsDrawnAndPlaysThePlayerOutSound) {
 }
 
 TEST_F(QueuesTest, InitialPlacementAnnouncementNamesThePlayerAndPauses) {
-    g_currentPlayer = 3;
+    rules::SetCurrentPlayer(3);
     g_playerNames[3] = "pc III";
     View().AnnounceInitialPlacement();
     ASSERT_EQ(g_eventCount, 3);

@@ -12,6 +12,7 @@
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/pending_operations.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
@@ -43,7 +44,7 @@ class TurnFixture : public test_support::ViewFixture {
     void StartGame(int players, int humans, int current = 1) {
         g_playerCount = players;
         g_humanPlayerCount = humans;
-        g_currentPlayer = current;
+        rules::SetCurrentPlayer(current);
         g_gameKind = 1;
         for (int p = 1; p <= players; ++p) {
             g_players[p][player_field::kTerritories] = 3;
