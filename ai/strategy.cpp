@@ -178,7 +178,7 @@ bool AreAllHumansOut() {
 }  // namespace
 
 bool AreHumansOutOrDemo() {
-    return g_isDemoRunning || g_gameKind == 5 || AreAllHumansOut();
+    return g_isDemoRunning || g_gameKind == game_kind::kDemo || AreAllHumansOut();
 }
 
 }  // namespace ai

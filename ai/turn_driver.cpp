@@ -22,7 +22,6 @@ namespace {
 using namespace player_field;
 
 constexpr std::int32_t kNeutralPlayer = 3;
-constexpr std::int32_t kDemoGameKind = 5;
 constexpr std::int32_t kDemoEndArmies = 700;
 constexpr std::int32_t kCalmArmies = 56;
 constexpr int kMaxCycles = 64;  // the cycles end by their own counters long before this
@@ -76,16 +75,15 @@ void UpdateExperience(std::int32_t p) {
 }
 
 bool EndsDemo() {
-    if (g_gameKind != kDemoGameKind) return false;
+    if (g_gameKind != game_kind::kDemo) return false;
     for (int t = 1; t <= Territories(); ++t)
         if (Armies(t) > kDemoEndArmies) return true;
     return false;
 }
 
 void DecidePersonalities() {
-    g_arePersonalitiesActive = g_isNormalLevel && g_gameKind != 2 && g_gameKind != 3 &&
-                               !g_hasNeutralArmy && g_playersLeft >= 4 && !g_isDemoRunning &&
-                               g_aiLeader == 0;
+    g_arePersonalitiesActive = g_isNormalLevel && !IsNetworkGame() && !g_hasNeutralArmy &&
+                               g_playersLeft >= 4 && !g_isDemoRunning && g_aiLeader == 0;
     if (!AreHumansOutOrDemo()) return;
     for (int t = 1; t <= Territories(); ++t)
         if (Armies(t) >= kCalmArmies) g_arePersonalitiesActive = false;
@@ -142,7 +140,7 @@ void MovesAndCounters(CChildView& view, std::int32_t p) {
     }
     ++Record(p)[kReinforcementCount];
     if (!g_isTroopExperienceOn) ++Record(p)[kLosses];
-    if (g_gameKind == 2 || g_gameKind == 3) return;
+    if (IsNetworkGame()) return;
     std::int32_t fewest = 0;
     for (int q = 1; q <= Players(); ++q)
         if (TerritoriesOf(q) > 0 &&
@@ -173,7 +171,7 @@ void ShowBoardAfterTurn(CChildView& view, std::int32_t p) {
                 g_territories[static_cast<std::size_t>(t)];
         if (g_isGameOver) AppendEvent(event_type::kGameEnd);
     }
-    if (g_gameKind != kDemoGameKind && !AllHumansOut()) return;
+    if (g_gameKind != game_kind::kDemo && !AllHumansOut()) return;
     g_cardsLinePlayer = p;
     g_lossesShown = Record(p)[kLosses];
     for (int q = 1; q <= kMaxPlayers; ++q)

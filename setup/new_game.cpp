@@ -37,7 +37,6 @@ bool* const kMapChoiceFlags[] = {&g_isMapWorld,      &g_isMapChina,        &g_is
                                  &g_isMapJapanKorea, &g_isMapGreatBritain, &g_isMapRealWorld,
                                  &g_isMapSwamp,      &g_isMapWorms,        &g_isMapLinesII,
                                  &g_isMapSwampII};
-constexpr std::int32_t kOwnCampaign = 6;
 
 void SelectMapChoice(std::int32_t choice) {
     ClearMapFlags();
@@ -114,7 +113,7 @@ bool Sequence::Prepare() {
 
 void Sequence::RestartValues() {
     for (int p = 1; p <= kMaxPlayers; ++p) g_playerNames[p] = " ";
-    g_gameKind = kSinglePlayer;
+    g_gameKind = game_kind::kSinglePlayer;
     SetNoCampaign();
     g_isGameWithoutWinner = false;
     g_isNormalLevel = true;
@@ -200,7 +199,7 @@ Next Sequence::MainMenu() {
                 return Reenable(Next::kRestart);
             }
             g_computerPlayerCount = kCodeHotseat;
-            g_gameKind = kHotseat;
+            g_gameKind = game_kind::kHotseat;
             break;
         default:
             break;
@@ -209,7 +208,7 @@ Next Sequence::MainMenu() {
 }
 
 Next Sequence::MapAndOptions() {
-    const bool hotseat = g_gameKind == kHotseat;
+    const bool hotseat = g_gameKind == game_kind::kHotseat;
     const Next next = ChooseMap(!hotseat && !g_isQuickLaunch, false);
     return next == Next::kGo ? Options() : next;
 }
@@ -299,7 +298,8 @@ Next Sequence::Options() {
         g_isTroopExperienceOn = dialog.troopExperience != 0;
         g_isNormalLevel = dialog.level != 0;
         // A mission the dialog disabled is not taken.
-        g_missionKind = g_areStrongholdsOn || g_gameKind == kHotseat ? 0 : dialog.mission;
+        g_missionKind =
+            g_areStrongholdsOn || g_gameKind == game_kind::kHotseat ? 0 : dialog.mission;
     }
     g_aiMinAttackArmies = g_isOneForOneRule == 'n' ? 2 : 3;
     return Next::kGo;

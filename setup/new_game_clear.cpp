@@ -49,7 +49,7 @@ void ResetPlayersAndCampaign() {
     g_campaignStep = 1;
     g_isCampaignLost = g_isCampaignFinished = false;
     for (int p = 1; p <= kMaxPlayers; ++p) g_avengeTargets[p] = g_unstableMarks[p] = 0;
-    g_gameKind = 1;
+    g_gameKind = game_kind::kSinglePlayer;
     g_isNormalLevel = true;
     g_personalities = StoredPersonalities();
     g_isRandomMix = g_settings[kRandomMixOffset] != 0;

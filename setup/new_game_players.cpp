@@ -49,7 +49,7 @@ Next Sequence::Deal() {
 }
 
 Next Sequence::ComputerPlayers() {
-    const bool demo = g_gameKind == kDemo;
+    const bool demo = g_gameKind == game_kind::kDemo;
     CPlayers234Dlg& dialog = dialogs_.players234;
     dialog.isDemo = demo;
     dialog.areStrongholdsOn = g_areStrongholdsOn;
@@ -92,7 +92,7 @@ Next Sequence::HighScoreGame() {
 }
 
 Next Sequence::Demo() {
-    g_gameKind = kDemo;
+    g_gameKind = game_kind::kDemo;
     const Next next = ChooseMap(true, false);
     if (next != Next::kGo) return next;
     SetFixedRules();
@@ -157,7 +157,7 @@ Next Sequence::HotseatComputers(std::int32_t most) {
 }
 
 Next Sequence::Personalities() {
-    const bool hosted = g_gameKind == kNetworkHost;
+    const bool hosted = g_gameKind == game_kind::kNetworkHost;
     if (g_isQuickLaunch || !g_isNormalLevel || hosted || g_hasNeutralArmy ||
         g_playerCount <= g_humanPlayerCount)
         return Next::kGo;

@@ -71,7 +71,7 @@ void ApplyRecord() {
     }
     g_isRandomMix = Byte(kRandomMix) != 0;
 
-    g_gameKind = new_game::kSinglePlayer;
+    g_gameKind = game_kind::kSinglePlayer;
     for (auto& orders : g_missionOrders) orders.fill(0);
     g_missionProgress = 1;
     g_isMissionFailed = false;

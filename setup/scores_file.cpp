@@ -23,7 +23,6 @@ std::int32_t g_joinedSeatCount = 0;
 
 namespace {
 
-constexpr std::int32_t kOwnCampaign = 6;
 constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr std::int32_t kUnstable = 6;
@@ -40,10 +39,6 @@ void PutText(scores::Record& record, std::size_t offset, std::size_t width,
              const std::string& text) {
     const std::size_t n = std::min(text.size(), width);
     std::memcpy(record.data() + offset, text.data(), n);
-}
-
-bool IsNetworkGame() {
-    return g_gameKind == 2 || g_gameKind == 3;
 }
 
 void PutPersonalities(scores::Record& record) {
@@ -69,8 +64,7 @@ std::int32_t HumansRecorded() {
 namespace scores {
 
 std::string Title() {
-    if (g_campaignNumber >= 1 && g_campaignNumber < kOwnCampaign)
-        return CampaignScoreTitle(g_campaignNumber);
+    if (IsBuiltinCampaign(g_campaignNumber)) return CampaignScoreTitle(g_campaignNumber);
     if (g_campaignNumber == kOwnCampaign) return g_campaignName.substr(0, kTitleWidth);
     if (g_campaignNumber > kOwnCampaign) return {};
     if (g_isMapCustom) return g_mapName.substr(0, kTitleWidth);

@@ -82,7 +82,7 @@ void SetFirstStartValues() {
     g_isMapWorld = true;
     g_canChangeMap = true;
     g_showTestMarkers = g_isQuickLaunch = false;
-    g_gameKind = 1;
+    g_gameKind = game_kind::kSinglePlayer;
     g_isNormalLevel = true;
     for (int p = 1; p <= kMaxPlayers; ++p)
         g_personalities[p] = g_avengeTargets[p] = g_unstableMarks[p] = 0;

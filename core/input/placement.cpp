@@ -28,10 +28,6 @@ PlayerRecord& Current() {
     return g_players[static_cast<std::size_t>(std::clamp(g_currentPlayer, 0, kMaxPlayers))];
 }
 
-bool IsNetworkGame() {
-    return g_gameKind == 2 || g_gameKind == 3;
-}
-
 void PlacementPrompt(CChildView& view) {
     char text[96];
     std::snprintf(text, sizeof text, "Select a territory for initial army placement, available: %d",

@@ -22,10 +22,6 @@ PlayerRecord& Current() {
     return g_players[static_cast<std::size_t>(std::clamp(g_currentPlayer, 0, kMaxPlayers))];
 }
 
-bool IsNetworkGame() {
-    return g_gameKind == 2 || g_gameKind == 3;
-}
-
 // The player still in the game who has fought the fewest battles; the lowest number wins a tie.
 std::int32_t LeastBattlesPlayer() {
     std::int32_t best = 999999;

@@ -16,29 +16,19 @@
 
 namespace {
 
-constexpr std::int32_t kSinglePlayer = 1;
-constexpr std::int32_t kHostedGame = 2;
-constexpr std::int32_t kJoinedGame = 3;
-constexpr std::int32_t kHotseat = 4;
-constexpr std::int32_t kDemo = 5;
-constexpr std::int32_t kOwnCampaign = 6;  // a campaign file
 constexpr std::int32_t kMissionContinents = 1;
 constexpr std::int32_t kMissionHoldContinents = 2;
 
-bool IsBuiltinCampaign() {
-    return g_campaignNumber >= 1 && g_campaignNumber < kOwnCampaign;
-}
-
 std::string GameKindText() {
     switch (g_gameKind) {
-        case kSinglePlayer:
+        case game_kind::kSinglePlayer:
             return g_isHighScoreGame ? "" : " - Single Player";
-        case kDemo:
+        case game_kind::kDemo:
             return " - Demo";
-        case kHotseat:
+        case game_kind::kHotseat:
             return " - Hotseat";
-        case kHostedGame:
-        case kJoinedGame:
+        case game_kind::kNetworkHost:
+        case game_kind::kNetworkJoined:
             return g_isInternetGame ? " - Internet" : " - LAN";
         default:
             return "";
@@ -51,7 +41,7 @@ void RemoveTrailingBlanks(std::string& text) {
 
 void AppendCampaign(std::string& title) {
     if (g_campaignNumber <= 0) return;
-    if (IsBuiltinCampaign()) {
+    if (IsBuiltinCampaign(g_campaignNumber)) {
         title += " - ";
         title += CampaignTitle(g_campaignNumber);
     } else if (g_campaignNumber == kOwnCampaign) {
@@ -101,7 +91,8 @@ const std::array<ScoresMapWord, 14> kScoresMapWords{{
 }};
 
 std::string ScoresMapText() {
-    if (IsBuiltinCampaign()) return ",  " + std::string(CampaignTitle(g_campaignNumber));
+    if (IsBuiltinCampaign(g_campaignNumber))
+        return ",  " + std::string(CampaignTitle(g_campaignNumber));
     if (g_campaignNumber > 0) return {};
     for (const ScoresMapWord& entry : kScoresMapWords)
         if (*entry.flag) return entry.word;

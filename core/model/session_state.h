@@ -10,7 +10,19 @@
 
 // Game kind and progress.
 extern bool g_isDemoRunning;
-extern std::int32_t g_gameKind;  // 1 single player
+extern std::int32_t g_gameKind;  // one of game_kind
+// The kinds of game; their numbers are saved with the game and sent to the peers.
+namespace game_kind {
+inline constexpr std::int32_t kSinglePlayer = 1;
+inline constexpr std::int32_t kNetworkHost = 2;
+inline constexpr std::int32_t kNetworkJoined = 3;
+inline constexpr std::int32_t kHotseat = 4;
+inline constexpr std::int32_t kDemo = 5;
+}  // namespace game_kind
+// This machine hosts or has joined a network game.
+inline bool IsNetworkGame() {
+    return g_gameKind == game_kind::kNetworkHost || g_gameKind == game_kind::kNetworkJoined;
+}
 extern bool g_isNormalLevel;
 extern bool g_isHighScoreGame;
 extern bool g_hasNeutralArmy;
@@ -35,7 +47,12 @@ extern bool g_repaintOnFocus;
 extern bool g_deferSlowCommands;
 
 // Campaign.
-extern std::int32_t g_campaignNumber;
+extern std::int32_t g_campaignNumber;  // 0 none, 1..5 the built-in campaigns, or kOwnCampaign
+// A campaign read from a campaign file; the number is saved with the game.
+inline constexpr std::int32_t kOwnCampaign = 6;
+inline bool IsBuiltinCampaign(std::int32_t number) {
+    return number >= 1 && number < kOwnCampaign;
+}
 extern std::int32_t g_campaignStep;
 extern std::int32_t g_campaignLength;
 extern std::int32_t g_campaignPlayer;

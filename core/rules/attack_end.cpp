@@ -15,7 +15,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kDemoGameKind = 5;
 constexpr int kEndTextRepeats = 3;
 
 attack::EndFacts FactsOf(const attack::Sides& s) {
@@ -45,7 +44,7 @@ void QueueEndTexts(CChildView& view, const std::string& message) {
 }
 
 bool HasWinnerToRecord(const attack::Sides& s) {
-    if (g_isCampaignLost || g_gameKind == kDemoGameKind || g_isGameWithoutWinner ||
+    if (g_isCampaignLost || g_gameKind == game_kind::kDemo || g_isGameWithoutWinner ||
         g_isMissionFailed)
         return false;
     if (g_areStrongholdsOn && g_players[s.attacker][kStronghold] == 0) return false;

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr std::int32_t kDemoGameKind = 5;
 constexpr std::int32_t kDemoPlayers = 9;
 constexpr std::int32_t kMissionContinents = 1;
 
@@ -228,7 +227,7 @@ void CChildView::ComputeStartArmies() {
 
 void CChildView::DealTerritories() {
     g_areTerritoriesDealt = true;
-    const bool isDemo = g_gameKind == kDemoGameKind;
+    const bool isDemo = g_gameKind == game_kind::kDemo;
     if (isDemo && g_isDemoRunning) g_playerCount = kDemoPlayers;
     const std::int32_t players =
         std::clamp(g_playerCount, 1, isDemo ? kMaxPlayers - 1 : kMaxPlayers);

@@ -29,7 +29,6 @@ constexpr std::int32_t kExperienceFloorTurns = 12;  // ... and is at least 50 up
 constexpr std::int32_t kExperienceFloor = 50;
 constexpr std::int32_t kNeutralPlayer = 3;
 constexpr std::int32_t kCardsDemanded = 5;
-constexpr std::int32_t kJoinedNetworkGame = 3;
 
 using namespace player_field;
 
@@ -176,6 +175,7 @@ void CChildView::ComputeReinforcements() {
     g_isJustOpened = 'n';
     UpdateActionFlags();
     AppendMessage(message_type::kTurnEnables).a = g_canAttackState == 'a' ? 1 : 0;
-    if (!g_isHighScoreGame && g_gameKind != kJoinedNetworkGame) g_canSave = g_canSaveAs = true;
+    if (!g_isHighScoreGame && g_gameKind != game_kind::kNetworkJoined)
+        g_canSave = g_canSaveAs = true;
     if (!g_isFastSpeed) QueueMessage("press Attack/Add etc.");
 }

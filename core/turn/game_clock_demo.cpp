@@ -13,7 +13,6 @@ namespace game_clock {
 
 namespace {
 
-constexpr std::int32_t kDemoGameKind = 5;
 constexpr const char* kDemoNames[kMaxPlayers + 1] = {"",        "      ", "pc II", "pc III",
                                                      "pc IV",   "pc V",   "pc VI", "pc VII",
                                                      "pc VIII", "pc IX",  "pc X"};
@@ -36,7 +35,7 @@ void SetDemoOptions() {
     g_wasMapSelected = g_isMapWorld;
     ClearMapFlags();
     g_isMapWorld = true;
-    g_gameKind = kDemoGameKind;
+    g_gameKind = game_kind::kDemo;
     g_campaignNumber = 0;
     g_campaignLength = 1;
     g_campaignStep = 1;
@@ -87,7 +86,7 @@ void SetUpDemo(CChildView& view) {
 
 bool RunDemoStep(CChildView& view) {
     ShowDemoBanner(view);
-    if (g_gameKind == kDemoGameKind) return false;
+    if (g_gameKind == game_kind::kDemo) return false;
     SetUpDemo(view);
     return true;
 }

@@ -14,13 +14,11 @@ namespace game_clock {
 
 namespace {
 
-constexpr std::int32_t kDemoGameKind = 5;
-constexpr std::int32_t kOwnCampaign = 6;
 constexpr std::int32_t kMissionContinents = 1;
 constexpr std::int32_t kMissionHoldContinents = 2;
 
 bool IsDemo() {
-    return g_gameKind == kDemoGameKind;
+    return g_gameKind == game_kind::kDemo;
 }
 
 bool AnyMapSelected() {
@@ -172,7 +170,7 @@ void EndTheGame(CChildView& view, bool localSide) {
     ShowMissionResult(view, localSide);
     if (IsDemo()) {
         // The next tick sets the demo up again with a new deal.
-        g_gameKind = 1;
+        g_gameKind = game_kind::kSinglePlayer;
         g_isGameOver = false;
         for (int t = 1; t <= kMaxTerritories; ++t)
             g_territoryHighlight[static_cast<std::size_t>(t)] = 'n';

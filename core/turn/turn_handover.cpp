@@ -52,7 +52,7 @@ bool IsPassedOver(CChildView& view, std::int32_t player) {
 }
 
 void HandOverOnOneMachine(CChildView& view) {
-    if (g_gameKind == 5)
+    if (g_gameKind == game_kind::kDemo)
         view.QueueMessage(game_clock::kDemoText);
     else if (g_isFastSpeed)
         view.QueueMessage(" ");  // clears the status line
