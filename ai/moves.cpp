@@ -15,8 +15,6 @@ namespace {
 
 using namespace ai;
 
-constexpr std::int32_t kMoveSound = 4;
-
 std::int32_t ThreatCount() {
     std::int32_t n = 0;
     while (n < kThreatEntries && g_aiThreatList[static_cast<std::size_t>(n + 1)].id != 0) ++n;
@@ -108,7 +106,7 @@ void CChildView::ComputerMoveArmies(std::int32_t& count, std::int32_t& budget,
     QueueEventText(name + " moves " + std::to_string(count) + (count == 1 ? " army." : " armies."));
     ArmiesRef(target) += count;
     ArmiesRef(source) -= count;
-    g_pendingSound = kMoveSound;
+    g_pendingSound = game_sound::kMove;
     QueueTerritoryUpdate(target);
     QueueTerritoryUpdate(source);
 }

@@ -222,7 +222,7 @@ void CChildView::PlayComputerTurn() {
         g_isGameOver = true;
         return;
     }
-    g_pendingSound = 0;
+    g_pendingSound = game_sound::kSilence;
     DecidePersonalities();
     if (IsOut(p)) return;
     StartTurn(*this, p);

@@ -118,7 +118,7 @@ void Sequence::RestartValues() {
     g_isGameWithoutWinner = false;
     g_isNormalLevel = true;
     g_areStrongholdsOn = g_isTroopExperienceOn = false;
-    g_missionKind = 0;
+    g_missionKind = mission_kind::kConquerAll;
     g_missionProgress = 1;
     g_isMissionFailed = false;
     g_canChangeMap = true;
@@ -298,8 +298,9 @@ Next Sequence::Options() {
         g_isTroopExperienceOn = dialog.troopExperience != 0;
         g_isNormalLevel = dialog.level != 0;
         // A mission the dialog disabled is not taken.
-        g_missionKind =
-            g_areStrongholdsOn || g_gameKind == game_kind::kHotseat ? 0 : dialog.mission;
+        g_missionKind = g_areStrongholdsOn || g_gameKind == game_kind::kHotseat
+                            ? mission_kind::kConquerAll
+                            : dialog.mission;
     }
     g_aiMinAttackArmies = g_isOneForOneRule == 'n' ? 2 : 3;
     return Next::kGo;

@@ -77,7 +77,7 @@ void ResetDeckAndSnapshots() {
 void ClearOptions() {
     g_areTerritoriesHidden = g_isHidingActive = false;
     g_areStrongholdsOn = g_isTroopExperienceOn = g_areMissilesEnabled = false;
-    g_missionKind = 0;
+    g_missionKind = mission_kind::kConquerAll;
     g_missionProgress = 1;
     g_isMissionFailed = false;
     g_canSetSlowSpeed = g_canSetFastSpeeds = true;

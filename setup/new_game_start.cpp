@@ -28,8 +28,6 @@ namespace {
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-constexpr std::int32_t kPlacementSound = 6;
-
 // The mission "Continents" shows the first continent to conquer before placement begins.
 void QueueMissionPreview(CChildView& view) {
     const std::int32_t player = std::clamp(g_currentPlayer, 1, kMaxPlayers);
@@ -125,8 +123,8 @@ void Sequence::StartPlay() {
         view_.QueueMessage(game_clock::kStrongholdPrompt);
         return;
     }
-    if (g_missionKind == 1) QueueMissionPreview(view_);
-    g_pendingSound = kPlacementSound;
+    if (g_missionKind == mission_kind::kContinents) QueueMissionPreview(view_);
+    g_pendingSound = game_sound::kNextPlayer;
     game_clock::QueuePlacementPrompt(view_);
 }
 

@@ -62,12 +62,14 @@ void ApplyRecord() {
     g_hasNeutralArmy = Byte(kNeutralArmy) != 0;
     g_isNormalLevel = I32(kLevel) != 0;
     g_isTroopExperienceOn = Byte(kTroopExperience) != 0;
-    g_missionKind = InRange(I32(kMissionKind), 0, 2, 0);
+    g_missionKind = InRange(I32(kMissionKind), mission_kind::kConquerAll,
+                            mission_kind::kHoldContinents, mission_kind::kConquerAll);
     for (int p = 1; p <= kMaxPlayers; ++p) {
         const std::size_t at = 4 * static_cast<std::size_t>(p - 1);
         g_personalities[p] = InRange(I32(kPersonalities + at), 0, personality::kUnstableMark, 0);
         g_avengeTargets[p] = InRange(I32(kAvengeTargets + at), 0, kMaxPlayers, 0);
-        g_unstableMarks[p] = I32(kUnstableMarks + at) == personality::kUnstableMark ? 6 : 0;
+        g_unstableMarks[p] =
+            I32(kUnstableMarks + at) == personality::kUnstableMark ? personality::kUnstableMark : 0;
     }
     g_isRandomMix = Byte(kRandomMix) != 0;
 

@@ -186,7 +186,7 @@ void SetPlayStartValues() {
     PresetQueue(g_eventQueue, kEventTextLimit + 1);
     PresetQueue(g_messageQueue, kMessageTextLimit + 1);
     g_areTerritoriesHidden = g_isHidingActive = g_areStrongholdsOn = g_areMissilesEnabled = false;
-    g_missionKind = 0;
+    g_missionKind = mission_kind::kConquerAll;
     g_missionProgress = 1;
     g_isMissionFailed = false;
     g_missionTextKind = 0;

@@ -63,7 +63,7 @@ void RevealTarget(CChildView& view, std::int32_t t) {
 void QueueGainedContinent(CChildView& view) {
     if (g_lastGainedContinent <= 0) return;
     QueueContinentBlink(view, g_lastGainedContinent, 0);
-    if (g_missionKind == 1) {
+    if (g_missionKind == mission_kind::kContinents) {
         // The next continent of a Continents mission is shown as the new goal.
         if (g_retakenMissionContinent == 0 && g_currentPlayer >= 1 &&
             g_currentPlayer <= kMaxPlayers && g_missionProgress >= 1 &&
@@ -90,7 +90,7 @@ void MoveIn(CChildView& view, bool attacked) {
             ArmiesOf(g_toTerritory) += m;
         }
     } else if (attacked) {
-        view.PlayGameSound(2);
+        view.PlayGameSound(game_sound::kFailedAttack);
     }
 }
 
@@ -139,7 +139,7 @@ Flow AttackToBlock(CChildView& view, std::int32_t territory) {
     g_armyCount = n;
     std::string report;
     if (n > 0) {
-        view.PlayGameSound(3);
+        view.PlayGameSound(game_sound::kAttack);
         view.ResolveAttack(g_fromTerritory, n, g_toTerritory, g_hasEarnedCardThisTurn);
         report = g_statusText;
     } else if (!g_hasAttackedThisTurn) {
@@ -196,7 +196,7 @@ Flow MoveToBlock(CChildView& view, std::int32_t territory) {
     std::int32_t n = 0;
     view.AskArmyCount(&n, 0, std::min(g_movesLeft, ArmiesOf(g_fromTerritory) - 1));
     g_armyCount = n;
-    view.PlayGameSound(4);
+    view.PlayGameSound(game_sound::kMove);
     g_movesLeft -= n;
     ArmiesOf(g_fromTerritory) -= n;
     ArmiesOf(g_toTerritory) += n;

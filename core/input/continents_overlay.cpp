@@ -14,7 +14,6 @@
 namespace {
 
 constexpr std::int32_t kContinentsForOwnColours = 15;
-constexpr std::int32_t kContinentsMission = 1;
 
 bool UsesLargeWindow() {
     return g_continentCount >= kContinentsForOwnColours;
@@ -82,7 +81,7 @@ void FillLegend(std::array<std::string, N>& entries) {
 // The continents a Continents mission has already taken carry " ok".
 template <std::size_t N>
 void MarkMissionProgress(std::array<std::string, N>& entries) {
-    if (g_missionKind != kContinentsMission || g_missionProgress < 2) return;
+    if (g_missionKind != mission_kind::kContinents || g_missionProgress < 2) return;
     if (g_currentPlayer < 1 || g_currentPlayer > kMaxPlayers) return;
     const auto& order = g_missionOrders[static_cast<std::size_t>(g_currentPlayer)];
     for (std::int32_t k = 1; k < std::min(g_missionProgress, kMaxContinents + 1); ++k) {

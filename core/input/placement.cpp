@@ -81,7 +81,7 @@ Flow AnnounceHuman(CChildView& view) {
         view.QueueMessage("Choose your stronghold");
         return Flow::End;
     }
-    view.PlayGameSound(6);
+    view.PlayGameSound(game_sound::kNextPlayer);
     StartHumanPlacement(view);
     return Flow::Continue;
 }
@@ -188,7 +188,7 @@ void CChildView::SelectPlacementTerritory(std::int32_t territory) {
 void CChildView::PlaceArmies(std::int32_t* pool, std::int32_t count) {
     if (!board_input::IsTerritory(g_selectedTerritory)) return;
     if (count > 0) {
-        PlayGameSound(1);
+        PlayGameSound(game_sound::kPlaceArmies);
         *pool -= count;
         Current()[player_field::kArmies] += count;
         ArmiesOf(g_selectedTerritory) += count;
@@ -232,7 +232,7 @@ Flow InitialPlacementBlock(CChildView& view, std::int32_t territory) {
     std::int32_t n = 0;
     view.AskArmyCount(&n, 0, limit);
     if (n > 0) {
-        view.PlayGameSound(1);
+        view.PlayGameSound(game_sound::kPlaceArmies);
         g_initialArmiesLeft -= n;
         ArmiesOf(s) += n;
     }

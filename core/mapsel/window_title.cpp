@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr std::int32_t kMissionContinents = 1;
-constexpr std::int32_t kMissionHoldContinents = 2;
-
 std::string GameKindText() {
     switch (g_gameKind) {
         case game_kind::kSinglePlayer:
@@ -64,8 +61,9 @@ std::string TargetContinentName() {
 }
 
 void AppendMission(std::string& title) {
-    if (g_missionKind == kMissionContinents) title += " - Continents - " + TargetContinentName();
-    if (g_missionKind == kMissionHoldContinents) title += " - Hold Continents";
+    if (g_missionKind == mission_kind::kContinents)
+        title += " - Continents - " + TargetContinentName();
+    if (g_missionKind == mission_kind::kHoldContinents) title += " - Hold Continents";
 }
 
 // The map word of the scores outside a campaign, in the order the flags are looked at.
@@ -140,6 +138,6 @@ ScoresTexts ScoresDescription() {
 
 void CChildView::UpdateWindowTitle() {
     // The mission names its continent by the map's names, which a built-in map sets on demand.
-    if (g_missionKind == kMissionContinents) SetContinentNames();
+    if (g_missionKind == mission_kind::kContinents) SetContinentNames();
     platform_.window.SetWindowTitle(WindowTitleText());
 }

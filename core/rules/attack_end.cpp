@@ -26,7 +26,7 @@ attack::EndFacts FactsOf(const attack::Sides& s) {
     f.strongholdsOn = g_areStrongholdsOn;
     f.defenderStrongholdLost = g_players[s.defender][kStronghold] == 0;
     f.attackerStrongholdLost = g_players[s.attacker][kStronghold] == 0;
-    f.missionGame = g_missionKind > 0;
+    f.missionGame = g_missionKind > mission_kind::kConquerAll;
     f.missionFailed = g_isMissionFailed;
     f.attackerName = g_playerNames[s.attacker];
     f.attackerLosses = g_players[s.attacker][kLosses];

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr std::int32_t kDemoPlayers = 9;
-constexpr std::int32_t kMissionContinents = 1;
 
 std::int32_t MemberCount(std::int32_t c) {
     return std::clamp(g_continents[c][kContinentMemberCount], 0, kMaxContinentMembers);
@@ -257,7 +256,7 @@ void CChildView::DealTerritories() {
     SetUpDealtPlayers(players, dealt);
     if (isDemo) HandPlayerOneToDemoPlayer(players);
     for (int p = 1; p <= kMaxPlayers; ++p) g_missionOrders[p].fill(0);
-    if (g_missionKind == kMissionContinents)
+    if (g_missionKind == mission_kind::kContinents)
         for (int p = 1; p <= std::clamp(g_humanPlayerCount, 0, kMaxPlayers); ++p)
             deal::ShuffleMissionOrder(random, p);
     g_displayedTerritories = g_territories;

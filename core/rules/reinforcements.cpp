@@ -22,7 +22,6 @@ std::int32_t g_playersLeft = 0;
 
 namespace {
 
-constexpr std::uint32_t kNextPlayerSound = 6;
 constexpr std::int32_t kMinimumReinforcement = 3;
 constexpr std::int32_t kExperienceTurns = 10;       // Troop Experience counts from this turn
 constexpr std::int32_t kExperienceFloorTurns = 12;  // ... and is at least 50 up to this one
@@ -128,7 +127,7 @@ void CChildView::ComputeReinforcements() {
     g_isHumanTurnStarted = true;
     const std::int32_t player = std::clamp(g_currentPlayer, 0, kMaxPlayers);
     const bool isLocal = IsLocalPlayer(player);
-    PlayGameSound(kNextPlayerSound);
+    PlayGameSound(game_sound::kNextPlayer);
     if (!g_isFastSpeed) QueueMessage((isLocal ? g_playerNames[player] : "") + " is next.");
     if (g_isTroopExperienceOn) UpdateTroopExperience();
     DrawPlayersPanel();

@@ -17,15 +17,14 @@ namespace {
 namespace cmd = shell::cmd;
 
 constexpr std::int32_t kMissionPreview = 100;
-constexpr std::int32_t kMissionContinents = 1;
 
 bool IsSilentPreview(const QueueRecord& record) {
-    return g_missionKind == kMissionContinents && record.b == kMissionPreview;
+    return g_missionKind == mission_kind::kContinents && record.b == kMissionPreview;
 }
 
 void PlayContinentHighlight(CChildView& view, const QueueRecord& record) {
     if (g_isGameOver) return;
-    if (!IsSilentPreview(record)) view.PlayGameSound(7);
+    if (!IsSilentPreview(record)) view.PlayGameSound(game_sound::kContinentTaken);
     view.SetBusy();
     DrawContinent(view, record.a, 'j', 'j');
     view.Platform().window.Invalidate();
@@ -165,7 +164,7 @@ void PlayHostedGameStart(CChildView& view) {
 void PlayMessage(CChildView& view, const QueueRecord& record) {
     switch (record.type) {
         case message_type::kText:
-            if (record.b == 6) view.PlayGameSound(6);
+            if (record.b == game_sound::kNextPlayer) view.PlayGameSound(game_sound::kNextPlayer);
             return view.ShowStatus(record.text);
         case message_type::kContinentHighlight:
             return PlayContinentHighlight(view, record);

@@ -68,7 +68,7 @@ void CChildView::QueueTerritoryUpdate(std::int32_t territory) {
     record.c = g_territories[static_cast<std::size_t>(territory)].owner;
     record.d = g_isHighlightOn ? 1 : 0;
     record.e = g_pendingSound;
-    g_pendingSound = 0;
+    g_pendingSound = game_sound::kSilence;
 }
 
 void CChildView::ShowBattleResult(std::int32_t territory, bool drawNow) {
@@ -82,8 +82,8 @@ void CChildView::ShowBattleResult(std::int32_t territory, bool drawNow) {
     g_displayedTerritories[t] = g_territories[t];
     DrawTerritoryArmies(territory, g_territories[t].armies, g_territories[t].owner,
                         g_isHighlightOn);
-    if (g_pendingSound == 5) PlayGameSound(5);
-    g_pendingSound = 0;
+    if (g_pendingSound == game_sound::kPlayerOut) PlayGameSound(game_sound::kPlayerOut);
+    g_pendingSound = game_sound::kSilence;
 }
 
 // At Fast and faster the computer's announcements would only flicker past: they are dropped.
@@ -100,7 +100,7 @@ void CChildView::QueueMessage(std::string text) {
     record.a = TextLength(text);
     record.b = g_pendingSound;
     record.text = std::move(text);
-    g_pendingSound = 0;
+    g_pendingSound = game_sound::kSilence;
 }
 
 void CChildView::QueueNextPlayerEvent() {
