@@ -193,7 +193,7 @@ PathChoice FindAttackPath(std::int32_t from, std::int32_t to, std::int32_t mode)
     const bool smallSource = g_aiSmallSourceMark;
     g_aiSmallSourceMark = false;
     ClearPathRows();
-    if (!IsTerritory(from) || !IsTerritory(to)) return {};
+    if (!IsTerritoryInPlay(from) || !IsTerritoryInPlay(to)) return {};
     CopyPredefinedRoutes(from, to);
     if (g_pathRowCount > 0) {
         const PathChoice routed = BestByScore(true);
@@ -259,7 +259,7 @@ std::int32_t ChooseAttackTargets() {
 }
 
 bool EvaluateConquestGain(std::int32_t attacker, std::int32_t target) {
-    if (g_playersLeft < 3 || !IsTerritory(target)) return true;
+    if (g_playersLeft < 3 || !IsTerritoryInPlay(target)) return true;
     const std::int32_t p = Current();
     auto safeArmies = [&] {
         std::int32_t sum = 0;

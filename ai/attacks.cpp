@@ -30,7 +30,7 @@ bool IsOneForOne() {
 
 bool CanAttack(std::int32_t from, std::int32_t to) {
     const std::int32_t p = Current();
-    return Owner(from) == p && Owner(to) != p && IsTerritory(to) &&
+    return Owner(from) == p && Owner(to) != p && IsTerritoryInPlay(to) &&
            Armies(from) >= g_aiMinAttackArmies;
 }
 
@@ -177,7 +177,7 @@ void CChildView::ComputerAttackTarget(std::int32_t entry) {
     if (entry < 1 || entry > kThreatEntries) return;
     const std::int32_t p = Current();
     const std::int32_t target = g_aiTerritoryRanking[static_cast<std::size_t>(entry)].id;
-    if (!IsTerritory(target)) return;
+    if (!IsTerritoryInPlay(target)) return;
     std::int32_t source = 0;
     ForEachNeighbour(target, [&](std::int32_t n, int) {
         if (Owner(n) == p && Armies(n) > Armies(source)) source = n;

@@ -181,7 +181,7 @@ void RankContinentsToTake() {
     if (listed == 0) return;
     SortScoreTables(3, listed);
     const std::int32_t own = Stronghold(p);
-    if (g_areStrongholdsOn && IsTerritory(own)) {
+    if (g_areStrongholdsOn && IsTerritoryInPlay(own)) {
         const std::int32_t home = ContinentOf(own);
         if (home != 0 && !Holds(p, home) && g_aiContinentRanking[1].id != home)
             g_aiContinentRanking[1] = {home, g_aiContinentRanking[1].value - 200};

@@ -55,7 +55,7 @@ bool InRange(std::int32_t v, std::int32_t low, std::int32_t high) {
 }  // namespace
 
 void CChildView::ComputerMoveIntoConquered(std::int32_t from, std::int32_t to, std::int32_t mode) {
-    if (!IsTerritory(from) || !IsTerritory(to) || from == to) return;
+    if (!IsTerritoryInPlay(from) || !IsTerritoryInPlay(to) || from == to) return;
     const std::int32_t p = Current();
     if (Owner(from) != p || Owner(to) != p) return;
     std::int32_t n = Armies(from) - 1;

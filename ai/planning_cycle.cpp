@@ -138,7 +138,7 @@ void ApplyStrongholdRules(CChildView& view, std::int32_t p) {
 }
 
 bool HasEnemyNext(std::int32_t t) {
-    return IsTerritory(t) && HasEnemyNeighbour(t);
+    return IsTerritoryInPlay(t) && HasEnemyNeighbour(t);
 }
 
 void Reselect() {

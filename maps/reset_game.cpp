@@ -28,7 +28,7 @@ void ColourContinents() {
         const int members = Clamp(continent[kContinentMemberCount], kMaxContinentMembers);
         for (int k = 1; k <= members; ++k) {
             const std::int32_t member = continent[k];
-            if (member >= 1 && member <= kMaxTerritories) g_territories[member].owner = colour;
+            if (IsTerritorySlot(member)) g_territories[member].owner = colour;
         }
     }
 }

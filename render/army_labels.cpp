@@ -147,7 +147,7 @@ std::optional<IconRequest> DrawTerritoryLabel(raster::Surface& board, raster::Gl
     p = Offset(p, IconRow(label.territory));
     if (!AreTerritoryIconsShown()) return std::nullopt;
     if (hidden) return IconRequest{99, p};
-    if (label.owner >= 1 && label.owner <= kMaxPlayers) return IconRequest{label.owner, p};
+    if (IsPlayer(label.owner)) return IconRequest{label.owner, p};
     return std::nullopt;  // no icon exists for continent colouring
 }
 

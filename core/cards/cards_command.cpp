@@ -121,7 +121,7 @@ void CChildView::QueueCardsEvent() {
 void CChildView::FormatCardsLine(std::string& text) {
     const std::int32_t q = g_cardsLinePlayer;
     std::string hand(6, ' ');
-    if (q >= 1 && q <= kMaxPlayers && g_humanPlayerCount <= 1) {
+    if (IsPlayer(q) && g_humanPlayerCount <= 1) {
         const PlayerRecord& r = g_playerRecordSnapshot[static_cast<std::size_t>(q)];
         const std::array<std::pair<char, std::int32_t>, 4> kinds{{{'C', r[kCavalryCards]},
                                                                   {'I', r[kInfantryCards]},

@@ -23,7 +23,7 @@ namespace {
 constexpr std::int32_t kMovesAfterAttack = 7;
 
 bool IsPicked(std::int32_t t) {
-    return IsTerritory(t) && g_territoryPicked[static_cast<std::size_t>(t)] == 'j';
+    return IsTerritoryInPlay(t) && g_territoryPicked[static_cast<std::size_t>(t)] == 'j';
 }
 
 std::int32_t OwnerOf(std::int32_t t) {
@@ -31,7 +31,7 @@ std::int32_t OwnerOf(std::int32_t t) {
 }
 
 bool IsNeighbour(std::int32_t from, std::int32_t t) {
-    if (!IsTerritory(from)) return false;
+    if (!IsTerritoryInPlay(from)) return false;
     const NeighbourList& list = g_neighbours[static_cast<std::size_t>(from)];
     return std::find(list.begin() + 1, list.end(), t) != list.end();
 }
@@ -41,7 +41,7 @@ template <typename Visit>
 void ForEachNeighbour(std::int32_t t, Visit visit) {
     const NeighbourList& list = g_neighbours[static_cast<std::size_t>(t)];
     for (int k = 1; k <= kMaxNeighbours && list[static_cast<std::size_t>(k)] != 0; ++k)
-        if (IsTerritory(list[static_cast<std::size_t>(k)]))
+        if (IsTerritoryInPlay(list[static_cast<std::size_t>(k)]))
             visit(list[static_cast<std::size_t>(k)]);
 }
 
@@ -65,8 +65,7 @@ void QueueGainedContinent(CChildView& view) {
     QueueContinentBlink(view, g_lastGainedContinent, 0);
     if (g_missionKind == mission_kind::kContinents) {
         // The next continent of a Continents mission is shown as the new goal.
-        if (g_retakenMissionContinent == 0 && g_currentPlayer >= 1 &&
-            g_currentPlayer <= kMaxPlayers && g_missionProgress >= 1 &&
+        if (g_retakenMissionContinent == 0 && IsPlayer(g_currentPlayer) && g_missionProgress >= 1 &&
             g_missionProgress <= kMaxContinents) {
             const std::int32_t next = g_missionOrders[static_cast<std::size_t>(g_currentPlayer)]
                                                      [static_cast<std::size_t>(g_missionProgress)];

@@ -31,7 +31,7 @@ std::array<TerritoryState, kMaxTerritories + 1> OverlayBoard() {
         const int members = std::clamp(continent[kContinentMemberCount], 0, kMaxContinentMembers);
         for (int k = 1; k <= members; ++k) {
             const std::int32_t member = continent[static_cast<std::size_t>(k)];
-            if (member >= 1 && member <= TerritoriesInPlay())
+            if (IsTerritoryInPlay(member))
                 board[static_cast<std::size_t>(member)] = {owner, continent[kContinentBonus]};
         }
     }

@@ -162,7 +162,7 @@ Flow FinishPlacement(CChildView& view) {
 
 void CChildView::SelectPlacementTerritory(std::int32_t territory) {
     g_selectedTerritory = 0;
-    if (!board_input::IsTerritory(territory)) return;
+    if (!IsTerritoryInPlay(territory)) return;
     const bool own = g_territories[static_cast<std::size_t>(territory)].owner == g_currentPlayer;
     if (g_isPlacementClick != own) {
         Beep(*this);
@@ -186,7 +186,7 @@ void CChildView::SelectPlacementTerritory(std::int32_t territory) {
 }
 
 void CChildView::PlaceArmies(std::int32_t* pool, std::int32_t count) {
-    if (!board_input::IsTerritory(g_selectedTerritory)) return;
+    if (!IsTerritoryInPlay(g_selectedTerritory)) return;
     if (count > 0) {
         PlayGameSound(game_sound::kPlaceArmies);
         *pool -= count;

@@ -107,7 +107,7 @@ std::string ScoresGameText() {
 
 std::string LossesText() {
     std::int32_t losses = 0;
-    if (g_currentPlayer >= 1 && g_currentPlayer <= kMaxPlayers)
+    if (IsPlayer(g_currentPlayer))
         losses = g_players[static_cast<std::size_t>(g_currentPlayer)][player_field::kLosses];
     char text[16];
     std::snprintf(text, sizeof text, "%5d", static_cast<int>(losses));

@@ -78,6 +78,15 @@ inline std::int32_t ContinentsInPlay() {
 inline bool IsTerritoryInPlay(std::int32_t t) {
     return t >= 1 && t <= TerritoriesInPlay();
 }
+// Whether `t` indexes a row of the territory tables, whatever the board's count (queued and
+// received records name territories that a smaller board may not have).
+inline bool IsTerritorySlot(std::int32_t t) {
+    return t >= 1 && t <= kMaxTerritories;
+}
+// Whether `p` is a player number, an index into the player tables.
+inline bool IsPlayer(std::int32_t p) {
+    return p >= 1 && p <= kMaxPlayers;
+}
 extern std::int32_t g_maxContinentSize;
 extern std::int32_t g_maxContinentBorder;
 extern std::int32_t g_borderTerritoryTotal;

@@ -23,9 +23,6 @@ using attack::Sides;
 constexpr std::int32_t kExperienceTurns = 10;
 constexpr std::int32_t kAvenger = 3;
 
-bool IsPlayer(std::int32_t p) {
-    return p >= 1 && p <= kMaxPlayers;
-}
 bool InCampaign() {
     return g_campaignNumber > 0;
 }

@@ -52,7 +52,4 @@ class TemporarilyCurrent {
     std::int32_t saved_;
 };
 
-bool IsPlayer(std::int32_t player);
-bool IsTerritory(std::int32_t territory);
-
 }  // namespace game_clock

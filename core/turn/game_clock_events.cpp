@@ -20,7 +20,7 @@ void Invalidate(CChildView& view) {
 }
 
 void PlayTerritory(CChildView& view, const QueueRecord& record) {
-    if (!IsTerritory(record.a)) return;
+    if (!IsTerritorySlot(record.a)) return;
     const auto t = static_cast<std::size_t>(record.a);
     g_isHidingActive = false;
     g_isHighlightOn = record.d == 1;

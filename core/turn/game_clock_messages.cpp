@@ -79,7 +79,7 @@ void PlayTurnEnables(CChildView& view, const QueueRecord& record) {
 }
 
 void PlayPick(CChildView& view, std::int32_t territory, bool picked) {
-    if (!IsTerritory(territory)) return;
+    if (!IsTerritorySlot(territory)) return;
     const auto t = static_cast<std::size_t>(territory);
     if (!picked) g_territoryHighlight[t] = 'n';
     g_territoryPicked[t] = picked ? 'j' : 'n';

@@ -71,6 +71,6 @@ void CChildView::ReportLastError(const std::string& text) {
 
 void CChildView::GetComputerPlayerName(std::string* name) {
     name->clear();
-    if (g_aiActingPlayer >= 1 && g_aiActingPlayer <= kMaxPlayers)
+    if (IsPlayer(g_aiActingPlayer))
         *name = g_playerNames[static_cast<std::size_t>(g_aiActingPlayer)];
 }

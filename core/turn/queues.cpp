@@ -26,10 +26,6 @@ QueueRecord& Append(std::vector<QueueRecord>& queue, std::int32_t& count, std::i
     return record;
 }
 
-bool IsTerritory(std::int32_t territory) {
-    return territory >= 1 && territory <= kMaxTerritories;
-}
-
 std::int32_t TextLength(const std::string& text) {
     return static_cast<std::int32_t>(text.size());
 }
@@ -60,7 +56,7 @@ bool AreQueuesEmpty() {
 }
 
 void CChildView::QueueTerritoryUpdate(std::int32_t territory) {
-    if (!IsTerritory(territory)) return;
+    if (!IsTerritorySlot(territory)) return;
     g_territoryHighlight[static_cast<std::size_t>(territory)] = g_isHighlightOn ? 'j' : 'n';
     QueueRecord& record = AppendEvent(event_type::kTerritory);
     record.a = territory;
@@ -72,7 +68,7 @@ void CChildView::QueueTerritoryUpdate(std::int32_t territory) {
 }
 
 void CChildView::ShowBattleResult(std::int32_t territory, bool drawNow) {
-    if (!IsTerritory(territory)) return;
+    if (!IsTerritorySlot(territory)) return;
     if (!drawNow) {
         QueueTerritoryUpdate(territory);
         return;

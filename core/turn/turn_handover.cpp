@@ -10,8 +10,6 @@
 
 namespace {
 
-using game_clock::IsPlayer;
-
 void DisableTurnCommands() {
     for (bool* enable :
          {&g_canAttack, &g_canAdd, &g_canMove, &g_canCards, &g_canNextPlayer, &g_canCancel,
