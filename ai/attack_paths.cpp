@@ -237,7 +237,7 @@ std::int32_t ChooseAttackTargets() {
         });
         if (source != 0) g_aiBestOddsRatio = best;
         if (source != 0 && Armies(target) < Armies(source) + toCome) {
-            if (toCome == 0 && Armies(source) <= 2 && g_isOneForOneRule == 'j') continue;
+            if (toCome == 0 && Armies(source) <= 2 && IsYes(g_isOneForOneRule)) continue;
             AddOption({source, target, Armies(source), Armies(target)});
             attackSum += Armies(source);
             defenceSum += Armies(target);

@@ -25,7 +25,7 @@ std::string Name(CChildView& view) {
 }
 
 bool IsOneForOne() {
-    return g_isOneForOneRule == 'j';
+    return IsYes(g_isOneForOneRule);
 }
 
 bool CanAttack(std::int32_t from, std::int32_t to) {
@@ -186,10 +186,10 @@ void CChildView::ComputerAttackTarget(std::int32_t entry) {
     const std::int32_t lead = IsOneForOne() ? 2 : 7;
     if (Armies(source) - Armies(target) < lead && g_aiCardArmies > 0) TurnInForArmies(*this);
     PlaceAllOn(*this, source);
-    const bool strongEnough = Armies(source) > 4 || g_isLeaderDominant != 'j';
+    const bool strongEnough = Armies(source) > 4 || !IsYes(g_isLeaderDominant);
     if (CanAttack(source, target) && strongEnough) {
         AttackAndMoveIn(*this, source, target);
-        if (g_isLeaderDominant == 'j') g_aiCardArmies = 0;
+        if (IsYes(g_isLeaderDominant)) g_aiCardArmies = 0;
     }
     if (Owner(target) == p || g_isGameOver) return;
     std::int32_t own = 0;
@@ -232,7 +232,7 @@ void CChildView::ComputerAttackAndAdvance() {
             strongest == p;
         ListAttackCandidates(modeOneFirst ? 1 : 2);
         if (g_aiBestOddsRatio <= 1.5) ListAttackCandidates(modeOneFirst ? 2 : 1);
-        if (g_aiIsSmallArmy == 'j' && g_aiIsSmallArmyAlt == 'n') {
+        if (IsYes(g_aiIsSmallArmy) && IsNo(g_aiIsSmallArmyAlt)) {
             ListAttackCandidates(1);
             if (g_aiBestOddsRatio <= 1.5) g_aiBestOddsRatio = 0;
         }
@@ -252,7 +252,7 @@ void CChildView::ComputerAttackAndAdvance() {
     const std::int32_t v = g_aiCardArmies + g_aiTerritoryRanking[1].value + g_aiArmiesToPlace;
     g_aiPlanScores[5] = first != 0 && v > 2 ? v : 0;
     if (g_aiLeader == 0 || g_aiLeader == p || Owner(first) == g_aiLeader) {
-        if (g_aiPlanScores[5] > 2 && g_aiIsSmallArmy == 'n') ComputerAttackTarget(1);
+        if (g_aiPlanScores[5] > 2 && IsNo(g_aiIsSmallArmy)) ComputerAttackTarget(1);
     } else {
         g_aiPlanScores[5] = 0;
     }

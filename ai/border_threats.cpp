@@ -149,13 +149,13 @@ void CChildView::ComputerChoosePlacement() {
     const std::int32_t p = Current();
     const std::int32_t total = TotalArmies(p);
     Record(p)[player_field::kArmies] = total;
-    if (total < (g_isDemoRunning ? 12 : 25)) g_aiIsSmallArmy = 'j';
+    if (total < (g_isDemoRunning ? 12 : 25)) g_aiIsSmallArmy = kYes;
     const std::int32_t personality = g_personalities[static_cast<std::size_t>(p)];
     const bool personalities = g_arePersonalitiesActive;
     std::int32_t target = 0;
     if (personalities && personality == personality::kHunter && g_aiArmiesToPlace < 10 &&
         total < 40)
-        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'j';
+        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kYes;
     const bool holdsBack =
         personalities && g_aiArmiesToPlace < 10 &&
         (personality == personality::kDefensive || personality == personality::kHunter);

@@ -159,8 +159,8 @@ void TestPlanShares(std::int32_t plan) {
         plan == 4 ? g_aiLeader != 0 : g_aiLeader == target.owner && g_aiLeader != 0;
     if (excused) return;
     score = 0;
-    if (plan == 4) g_aiIsSmallArmyAlt = 'j';
-    if (plan == 5 || plan == 9) g_aiIsSmallArmy = 'j';
+    if (plan == 4) g_aiIsSmallArmyAlt = kYes;
+    if (plan == 5 || plan == 9) g_aiIsSmallArmy = kYes;
 }
 
 }  // namespace
@@ -212,7 +212,7 @@ void RankContinentsForAllPlayers() {
 void RankEnemyContinentBorders() {
     const std::int32_t p = Current();
     g_aiTerritoryRanking.fill({});
-    const std::int32_t least = g_isOneForOneRule == 'j' ? 3 : 2;
+    const std::int32_t least = IsYes(g_isOneForOneRule) ? 3 : 2;
     std::int32_t count = 0;
     for (int c = 1; c <= Continents(); ++c) {
         if (Holds(p, c) || !HeldBySomeone(c)) continue;
@@ -253,7 +253,7 @@ void EvaluateContinentShares() {
         if (t != biggest) elsewhere = std::max(elsewhere, Armies(t));
     if (Armies(biggest) <= 2 * elsewhere) return;
     for (std::int32_t plan : {4, 5, 8, 9}) g_aiPlanScores[static_cast<std::size_t>(plan)] = 0;
-    g_aiIsSmallArmy = 'j';
+    g_aiIsSmallArmy = kYes;
 }
 
 }  // namespace ai

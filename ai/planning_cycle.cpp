@@ -132,7 +132,7 @@ void ApplyStrongholdRules(CChildView& view, std::int32_t p) {
             g_aiPlan = 17;
             g_aiTargetTerritory = n;
             g_aiStrongholdAttackFrom = t;
-            g_isLeaderDominant = 'n';
+            g_isLeaderDominant = kNo;
         });
     }
 }
@@ -154,10 +154,10 @@ void Reselect() {
         if (Score(9) > 2 && Bonus(c) >= Bonus(ContinentOf(t9))) plan = 4;
     }
     if ((plan == 4 || plan == 5 || plan == 8 || plan == 9) && Score(3) > 0) {
-        g_aiThreatCheck = 'j';
+        g_aiThreatCheck = kYes;
         g_aiTargetTerritory = t1;
         if (HasEnemyNext(t1) && Armies(t1) < 20) plan = 3;
-        if (!HasEnemyNext(t1)) g_aiThreatCheck = 'n';
+        if (!HasEnemyNext(t1)) g_aiThreatCheck = kNo;
     }
     if (plan == 3 && Score(5) > 2 && Bonus(ContinentOf(t4)) >= Bonus(ContinentOf(t1))) plan = 5;
     if (IsPoolPlan(plan)) {
@@ -173,17 +173,17 @@ void Reselect() {
 }
 
 void AttackDominantLeader(CChildView& view, std::int32_t p) {
-    if (g_isLeaderDominant != 'j' || g_aiPlan == 15) return;
+    if (!IsYes(g_isLeaderDominant) || g_aiPlan == 15) return;
     const bool attackPlans = Score(4) >= 1 || Score(5) >= 1 || Score(8) >= 1 || Score(9) >= 1;
     if (attackPlans) {
-        g_isLeaderDominant = 'n';
+        g_isLeaderDominant = kNo;
         return;
     }
     const std::int32_t leader = g_aiLeader;
     LastTarget& last = g_aiLastTargets[static_cast<std::size_t>(p)];
     const std::int32_t turns = g_turnsPlayed[static_cast<std::size_t>(p)];
     if (last.victim == leader && turns - last.turn < 4) {
-        g_isLeaderDominant = 'n';
+        g_isLeaderDominant = kNo;
         return;
     }
     last = {leader, turns};

@@ -161,10 +161,10 @@ void TestDominantLeader(std::int32_t p) {
     std::int32_t others = 0;
     for (int k = 2; k <= Players(); ++k)
         others += power(g_playerStrengths[static_cast<std::size_t>(k)].id);
-    g_isLeaderDominant = 'n';
+    g_isLeaderDominant = kNo;
     if (g == 0 || g == p || power(g) < others) return;
     for (std::int32_t plan : kPoolPlans) Score(plan) = 0;
-    if (g_aiLeader != 0 && g_aiLeader != p) g_isLeaderDominant = power(g) > others ? 'j' : 'n';
+    if (g_aiLeader != 0 && g_aiLeader != p) g_isLeaderDominant = YesNo(power(g) > others);
 }
 
 bool AreAllHumansOut() {
@@ -208,12 +208,12 @@ void CChildView::ComputerChooseStrategy() {
         Score(5) = v >= 2 && LeaderRuleKeeps(Owner(first)) ? v : 0;
     }
     RatePlayerStrengths(0);
-    g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'n';
+    g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kNo;
     const std::int32_t strongest = g_playerStrengths[1].id;
     if (g_playersLeft > 2 && g_aiLeader != 0 && Score(5) >= 1 && Owner(first) != strongest &&
         p != strongest) {
         Score(5) = 0;
-        g_aiIsSmallArmy = 'j';
+        g_aiIsSmallArmy = kYes;
     }
     if (g_aiChosenAttackCandidate >= 1 && g_aiChosenAttackCandidate <= g_attackCandidateCount) {
         const RouteCandidate& c =
@@ -223,7 +223,7 @@ void CChildView::ComputerChooseStrategy() {
         if (g_playersLeft > 2 && g_aiLeader != 0 && Score(9) > 0 &&
             Owner(g_aiRouteTarget) != strongest && p != strongest) {
             Score(9) = 0;
-            g_aiIsSmallArmy = 'j';
+            g_aiIsSmallArmy = kYes;
         }
     } else {
         g_aiRouteTarget = 0;
@@ -236,12 +236,12 @@ void CChildView::ComputerChooseStrategy() {
         if (big) {
             Score(3) = 0;
             for (std::int32_t plan : kPoolPlans) Score(plan) = 0;
-            g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'n';
+            g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kNo;
         }
     }
-    if (g_aiIsSmallArmy == 'j' || g_aiIsSmallArmyAlt == 'j') {
+    if (IsYes(g_aiIsSmallArmy) || IsYes(g_aiIsSmallArmyAlt)) {
         Score(8) = Score(13) = Score(14) = 0;
-        g_isLeaderDominant = 'n';
+        g_isLeaderDominant = kNo;
     }
 }
 

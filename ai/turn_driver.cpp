@@ -103,7 +103,7 @@ void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
     const bool unstable = g_arePersonalitiesActive &&
                           g_personalities[static_cast<std::size_t>(p)] == personality::kHunter;
     if (TotalArmies(p) < small || (unstable && TotalArmies(p) < 40))
-        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'j';
+        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kYes;
     g_aiQuotaThreshold = Territories() / std::max(g_playersLeft, 1) / divisor + 2;
     const std::int32_t strongest = g_playerStrengths[1].id;
     auto strongRival = [&] { return strongest != p && Quota(strongest) >= g_aiQuotaThreshold; };
@@ -114,7 +114,7 @@ void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
         advance();
         advance();
     }
-    if (g_hasEarnedCardThisTurn == 'j' || g_isGameOver) return;
+    if (IsYes(g_hasEarnedCardThisTurn) || g_isGameOver) return;
     RankContinentsToTake();
     if (g_hasAttackedThisTurn) {
         advance();
@@ -124,7 +124,7 @@ void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
     view.ComputerChoosePlacement();
     if (!g_hasAttackedThisTurn) return;
     if (strongRival()) advance();
-    if (g_hasEarnedCardThisTurn != 'j') {
+    if (!IsYes(g_hasEarnedCardThisTurn)) {
         advance();
         if (strongRival()) advance();
     }
@@ -155,7 +155,7 @@ void StartTurn(CChildView& view, std::int32_t p) {
     AppendEvent(event_type::kNextPlayer).a = p;
     view.QueueEventText(g_actingPlayerName + " is next.");
     view.ComputerPlaceContinentBonus();
-    g_hasEarnedCardThisTurn = 'n';
+    g_hasEarnedCardThisTurn = kNo;
     g_hasAttackedThisTurn = false;
     g_aiPlacementDone = false;
     g_aiTerritoryArmiesPlaced = false;

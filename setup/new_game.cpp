@@ -292,7 +292,7 @@ Next Sequence::Options() {
         COptiesDlg& dialog = dialogs_.options;
         dialog.gameKind = g_gameKind;
         if (view_.Platform().dialogs.RunModal(dialog) != kIdOk) return RestartAfterCancel();
-        g_isOneForOneRule = dialog.rule == 1 ? 'n' : 'j';
+        g_isOneForOneRule = YesNo(dialog.rule != 1);
         g_areTerritoriesHidden = g_isHidingActive = dialog.hidden != 0;
         g_areStrongholdsOn = dialog.strongholds != 0;
         g_isTroopExperienceOn = dialog.troopExperience != 0;
@@ -302,7 +302,7 @@ Next Sequence::Options() {
                             ? mission_kind::kConquerAll
                             : dialog.mission;
     }
-    g_aiMinAttackArmies = g_isOneForOneRule == 'n' ? 2 : 3;
+    g_aiMinAttackArmies = IsNo(g_isOneForOneRule) ? 2 : 3;
     return Next::kGo;
 }
 

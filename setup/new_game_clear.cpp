@@ -35,7 +35,7 @@ void ResetTroopExperienceAndMarks() {
     for (int t = 1; t <= kMaxTerritories; ++t) {
         g_defenceMissiles[t] = g_attackMissiles[t] = 0;
         g_displayedDefenceMissiles[t] = g_displayedAttackMissiles[t] = 0;
-        g_territoryHighlight[t] = 'n';
+        g_territoryHighlight[t] = kNo;
     }
 }
 
@@ -62,7 +62,7 @@ void ClearInputPhases() {
     g_isAddForTerritories = g_isAddForContinents = g_isAddForCards = false;
     g_isStrongholdChoice = false;
     g_lastGainedContinent = g_syncContinent = g_retakenMissionContinent = 0;
-    g_canTurnInCards = g_hasTurnedInCards = 'n';
+    g_canTurnInCards = g_hasTurnedInCards = kNo;
     g_isHumanTurnStarted = true;
 }
 

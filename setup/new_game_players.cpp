@@ -33,7 +33,7 @@ void NameComputerPlayers(std::int32_t first, std::int32_t last) {
 
 // The rules every high-score game and the demo are played with.
 void SetFixedRules() {
-    g_isOneForOneRule = 'j';
+    g_isOneForOneRule = kYes;
     g_aiMinAttackArmies = 3;
     g_areTerritoriesHidden = g_isHidingActive = false;
     g_areStrongholdsOn = g_isTroopExperienceOn = false;

@@ -54,9 +54,9 @@ void ApplyRecord() {
     g_savedGameByte3708 = Byte(kReservedByte);
     g_humanPlayerCount = InRange(I32(kHumanPlayerCount), 1, kMaxPlayers, 1);
     g_playerCount = InRange(I32(kPlayerCount), 2, kMaxPlayers, 3);
-    g_hasEarnedCardThisTurn = Byte(kEarnedCard) == 'j' ? 'j' : 'n';
-    g_isOneForOneRule = Byte(kRule) == 'n' ? 'n' : 'j';
-    g_aiMinAttackArmies = g_isOneForOneRule == 'n' ? 2 : 3;
+    g_hasEarnedCardThisTurn = YesNo(IsYes(Byte(kEarnedCard)));
+    g_isOneForOneRule = YesNo(!IsNo(Byte(kRule)));
+    g_aiMinAttackArmies = IsNo(g_isOneForOneRule) ? 2 : 3;
     g_areTerritoriesHidden = g_isHidingActive = Byte(kHidden) != 0;
     g_areStrongholdsOn = Byte(kStrongholds) != 0;
     g_hasNeutralArmy = Byte(kNeutralArmy) != 0;

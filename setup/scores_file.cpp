@@ -93,7 +93,7 @@ Record BuildRecord(const Result& result) {
     Record record{};
     PutText(record, kTitleOffset, kTitleWidth, Title());
     PutI32(record, kPlayersOffset, g_hasNeutralArmy ? 2 : result.players);
-    PutI32(record, kOneForOneOffset, result.ruleByte == 'j' ? 1 : 0);
+    PutI32(record, kOneForOneOffset, IsYes(result.ruleByte) ? 1 : 0);
     PutI32(record, kHiddenOffset, g_areTerritoriesHidden ? 1 : 0);
     PutI32(record, kNormalLevelOffset, g_isNormalLevel ? 1 : 0);
     PutI32(record, kNoStrongholdsOffset, g_areStrongholdsOn ? 0 : 1);

@@ -112,7 +112,7 @@ void SetGameStartValues() {
     for (int p = 1; p <= kMaxPlayers; ++p) g_playerRecordSnapshot[p] = g_players[p];
     g_cardsLinePlayer = 0;
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
-        g_territoryHighlight[t] = 'n';
+        g_territoryHighlight[t] = kNo;
         g_displayedTerritories[t] = g_territories[t];
     }
 }
@@ -177,7 +177,7 @@ void SetPlayStartValues() {
     g_isAddForTerritories = g_isAddForContinents = g_isAddForCards = false;
     g_isMoveTo = g_isStrongholdChoice = false;
     g_lastGainedContinent = g_syncContinent = g_retakenMissionContinent = 0;
-    g_canTurnInCards = g_hasTurnedInCards = 'n';
+    g_canTurnInCards = g_hasTurnedInCards = kNo;
     g_isGreyOutline = false;
     g_isHumanTurnStarted = true;
     for (int p = 1; p <= kMaxPlayers; ++p) g_playerRecordSnapshot[p] = g_players[p];

@@ -57,14 +57,14 @@ void TurnIn(const std::array<std::int32_t, 5>& row, std::int32_t player) {
 
 void CChildView::OnCards() {
     // The trade window runs a nested loop; a second Cards command meanwhile does nothing.
-    if (g_hasTurnedInCards == 'j') return;
+    if (IsYes(g_hasTurnedInCards)) return;
     const std::int32_t p = g_currentPlayer;
     if (p < 1 || p > kMaxPlayers) return;
     const PlayerRecord& hand = g_players[static_cast<std::size_t>(p)];
     BuildCardSetOptions(
         hand[kArtilleryCards], hand[kInfantryCards], hand[kCavalryCards], hand[kWildCards],
         hand[kArtilleryCards] + hand[kInfantryCards] + hand[kCavalryCards] + hand[kWildCards]);
-    g_hasTurnedInCards = 'j';
+    g_hasTurnedInCards = kYes;
     for (auto& row : g_cardSetOptions) row.fill(0);
     FillCardSetOptionRows();
     const std::int32_t choice = TradeChoice(Cards().trade, platform_.dialogs);
@@ -74,7 +74,7 @@ void CChildView::OnCards() {
         g_cardArmiesToAdd = armies;
         TurnIn(*row, p);
         g_canCards = false;
-        if (g_canTurnInCards == 'j') {
+        if (IsYes(g_canTurnInCards)) {
             g_canAttack = false;
             g_canAdd = false;
         }
@@ -84,7 +84,7 @@ void CChildView::OnCards() {
                       static_cast<int>(armies));
         QueueMessage(text);
         g_mustTurnInCards = 0;
-        g_canTurnInCards = 'n';
+        g_canTurnInCards = kNo;
         for (int q = 1; q <= kMaxPlayers; ++q) g_playerRecordSnapshot[q] = g_players[q];
         g_cardsLinePlayer = p;
         if (g_networkSeat > 0) {
@@ -95,7 +95,7 @@ void CChildView::OnCards() {
         g_isAddForCards = false;
         g_cardArmiesToAdd = 0;
     }
-    g_hasTurnedInCards = 'n';
+    g_hasTurnedInCards = kNo;
 }
 
 void CChildView::QueueCardsEvent() {

@@ -23,7 +23,7 @@ namespace {
 constexpr std::int32_t kMovesAfterAttack = 7;
 
 bool IsPicked(std::int32_t t) {
-    return IsTerritoryInPlay(t) && g_territoryPicked[static_cast<std::size_t>(t)] == 'j';
+    return IsTerritoryInPlay(t) && IsYes(g_territoryPicked[static_cast<std::size_t>(t)]);
 }
 
 std::int32_t OwnerOf(std::int32_t t) {
@@ -99,12 +99,12 @@ void AfterAttack(CChildView& view) {
     if (attacked) {
         g_canNextPlayer = true;
         view.UpdateActionFlags();
-        const bool canMove = g_canMoveState == 'j';
+        const bool canMove = IsYes(g_canMoveState);
         g_movesLeft = canMove ? kMovesAfterAttack : 0;
         if (canMove) g_canMove = true;
     } else if (g_movesLeft > 0) {
         view.UpdateActionFlags();
-        g_canMove = g_canMoveState == 'j';
+        g_canMove = IsYes(g_canMoveState);
     }
     view.UpdateActionFlags();
     if (g_canAttackState != 'a') {
@@ -143,14 +143,14 @@ Flow AttackToBlock(CChildView& view, std::int32_t territory) {
         report = g_statusText;
     } else if (!g_hasAttackedThisTurn) {
         g_canAdd = true;
-        if (g_canTurnInCards == 'j') g_canCards = true;
+        if (IsYes(g_canTurnInCards)) g_canCards = true;
     }
     if (g_isGameOver || g_isCampaignFinished) {
         EndOfGame(view);
         return Flow::End;
     }
     MoveIn(view, n > 0);
-    if (g_hasEarnedCardThisTurn == 'j' && !g_isFastSpeed && !report.empty())
+    if (IsYes(g_hasEarnedCardThisTurn) && !g_isFastSpeed && !report.empty())
         view.QueueMessage(report);
     g_isAttackTo = false;
     Unpick(view, g_fromTerritory);
@@ -205,7 +205,7 @@ Flow MoveToBlock(CChildView& view, std::int32_t territory) {
     g_canNextPlayer = true;
     if (g_movesLeft > 0) {
         view.UpdateActionFlags();
-        if (g_canMoveState == 'j') {
+        if (IsYes(g_canMoveState)) {
             g_canMove = true;
             view.QueueMessage(g_isFastSpeed ? " " : "Move from ? or press Next.");
             g_isMoveFrom = true;

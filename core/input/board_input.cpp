@@ -30,7 +30,7 @@ std::int32_t& ArmiesOf(std::int32_t territory) {
 
 void Unpick(CChildView& view, std::int32_t territory) {
     if (!IsTerritoryInPlay(territory)) return;
-    g_territoryPicked[static_cast<std::size_t>(territory)] = 'n';
+    g_territoryPicked[static_cast<std::size_t>(territory)] = kNo;
     view.MarkTerritoryAndSync(territory);
 }
 

@@ -47,7 +47,7 @@ void DrawBoard(CChildView& view, const std::array<TerritoryState, kMaxTerritorie
     if (showHidden && g_areTerritoriesHidden) g_isHidingActive = false;
     for (std::int32_t t = 1; t <= TerritoriesInPlay(); ++t) {
         const auto i = static_cast<std::size_t>(t);
-        g_isHighlightOn = g_territoryHighlight[i] == 'j';
+        g_isHighlightOn = IsYes(g_territoryHighlight[i]);
         view.DrawTerritoryArmies(t, board[i].armies, board[i].owner, g_isHighlightOn);
     }
     g_isHighlightOn = highlightWas;

@@ -182,7 +182,7 @@ void CChildView::SelectPlacementTerritory(std::int32_t territory) {
     SetBusy();
     MarkTerritoryAndSync(territory);
     ClearBusy();
-    g_territoryPicked[static_cast<std::size_t>(territory)] = 'j';
+    g_territoryPicked[static_cast<std::size_t>(territory)] = kYes;
 }
 
 void CChildView::PlaceArmies(std::int32_t* pool, std::int32_t count) {
@@ -194,7 +194,7 @@ void CChildView::PlaceArmies(std::int32_t* pool, std::int32_t count) {
         ArmiesOf(g_selectedTerritory) += count;
     }
     MarkTerritoryAndSync(g_selectedTerritory);
-    g_territoryPicked[static_cast<std::size_t>(g_selectedTerritory)] = 'n';
+    g_territoryPicked[static_cast<std::size_t>(g_selectedTerritory)] = kNo;
 }
 
 namespace board_input {
@@ -208,7 +208,7 @@ Flow StrongholdChoiceBlock(CChildView& view, std::int32_t territory) {
     if (!IsNetworkGame()) {
         ArmiesOf(s) += kStrongholdBonus;
         view.SetBusy();
-        g_territoryPicked[static_cast<std::size_t>(s)] = 'j';
+        g_territoryPicked[static_cast<std::size_t>(s)] = kYes;
         view.MarkTerritoryAndSync(s);
         // The clock draws it plainly again and clears the busy flag when it plays this record.
         AppendMessage(message_type::kUnpick).a = s;
@@ -238,7 +238,7 @@ Flow InitialPlacementBlock(CChildView& view, std::int32_t territory) {
     }
     // A declined count leaves the territory unpicked too, not highlighted until its next change.
     view.MarkTerritoryAndSync(s);
-    g_territoryPicked[static_cast<std::size_t>(s)] = 'n';
+    g_territoryPicked[static_cast<std::size_t>(s)] = kNo;
     if (g_initialArmiesLeft > 0) {
         PlacementPrompt(view);
         return Flow::Continue;

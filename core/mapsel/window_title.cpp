@@ -101,7 +101,7 @@ std::string ScoresGameText() {
     std::string text;
     if (g_playerCount >= 3 && g_playerCount <= kMaxPlayers)
         text = std::to_string(g_playerCount) + " players, ";
-    text += g_isOneForOneRule == 'j' ? "1-for-1" : "Dice-like ";
+    text += IsYes(g_isOneForOneRule) ? "1-for-1" : "Dice-like ";
     return text + ScoresMapText();
 }
 
@@ -120,7 +120,7 @@ std::string WindowTitleText() {
     std::string title = "Marovek";
     if (g_isHighScoreGame) title += " - Top 5";
     title += GameKindText();
-    title += g_isOneForOneRule == 'j' ? " - 1 for 1" : " - Dice Like";
+    title += IsYes(g_isOneForOneRule) ? " - 1 for 1" : " - Dice Like";
     AppendCampaign(title);
     if (!g_isNormalLevel) title += " - Easy";
     AppendMission(title);

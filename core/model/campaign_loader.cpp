@@ -15,7 +15,7 @@
 namespace {
 
 bool IsInteractive() {
-    return g_isJustOpened != 'j' && g_gameKind != game_kind::kNetworkJoined;
+    return !IsYes(g_isJustOpened) && g_gameKind != game_kind::kNetworkJoined;
 }
 
 // The user picks the campaign file (anywhere); an opened game names it in g_mapFilePath; a

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/yes_no.h"
 #include "platform/raster/surface.h"
 
 inline constexpr int kMaxTerritories = 200;
@@ -99,8 +100,8 @@ extern std::array<TerritoryState, kMaxTerritories + 1> g_displayedTerritories;
 extern std::array<NeighbourList, kMaxTerritories + 1> g_neighbours;
 extern std::array<LabelPosition, kMaxTerritories + 1> g_labelPositions;
 extern std::array<std::string, kMaxTerritories + 1> g_territoryCodes;
-extern std::array<std::uint8_t, kMaxTerritories + 1> g_territoryHighlight;
-extern std::array<std::uint8_t, kMaxTerritories + 1> g_territoryPicked;
+extern std::array<std::uint8_t, kMaxTerritories + 1> g_territoryHighlight;  // kYes: highlighted
+extern std::array<std::uint8_t, kMaxTerritories + 1> g_territoryPicked;     // kYes: picked
 extern std::array<raster::Colour, kMaxTerritories + 1> g_territoryColours;
 
 // Continents.

@@ -87,7 +87,7 @@ std::string MapPicturePath(const std::string& mapFilePath, std::int32_t screenSi
 namespace {
 
 bool IsJustOpened() {
-    return g_isJustOpened == 'j';
+    return IsYes(g_isJustOpened);
 }
 
 std::string FileNameOf(const std::string& path) {

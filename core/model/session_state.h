@@ -40,9 +40,9 @@ extern bool g_hasFinishedGame;
 extern bool g_isGameWithoutWinner;
 extern std::int32_t g_lossesShown;
 extern std::int32_t g_cardsLinePlayer;
-extern char g_isOneForOneRule;  // 'j' or 'n'
-extern char g_isJustOpened;     // 'j' or 'n'
-extern char g_isGameFromFile;   // 'j' when the game came from a saved file
+extern char g_isOneForOneRule;  // kYes or kNo
+extern char g_isJustOpened;     // kYes or kNo
+extern char g_isGameFromFile;   // kYes when the game came from a saved file
 extern bool g_repaintOnFocus;
 extern bool g_deferSlowCommands;
 
@@ -111,10 +111,10 @@ extern std::string g_cardSetOption6;
 // Row k for option k + 1: artillery, infantry, cavalry, wild, armies.
 extern std::array<std::array<std::int32_t, 5>, 6> g_cardSetOptions;
 extern std::int32_t g_cardTurnInMarker;  // saved with the game
-extern char g_hasTurnedInCards;          // 'j' while the trade window is open
+extern char g_hasTurnedInCards;          // kYes while the trade window is open
 extern std::int32_t g_cardArmiesToAdd;
 extern std::int32_t g_mustTurnInCards;  // 5 while a turn-in is demanded
-extern char g_canTurnInCards;           // 'j' the hand made a set at the start of the turn
+extern char g_canTurnInCards;           // kYes the hand made a set at the start of the turn
 extern std::int32_t g_aiArtilleryCards;
 extern std::int32_t g_aiInfantryCards;
 extern std::int32_t g_aiCavalryCards;
@@ -127,7 +127,7 @@ extern std::int32_t g_turnInArmies;
 // setup/scores_file.cpp).
 extern std::int32_t g_territoryArmiesToAdd;
 extern std::int32_t g_continentArmiesToAdd;
-extern char g_hasEarnedCardThisTurn;  // 'j' once this turn's card is earned
+extern char g_hasEarnedCardThisTurn;  // kYes once this turn's card is earned
 extern char g_canAttackState;         // 'a' can attack, 'p' must pass
 extern std::int32_t g_playersLeft;    // players owning a territory
 extern std::int32_t g_fromTerritory;

@@ -79,7 +79,7 @@ void ShowBoth(CChildView& view, const Sides& s) {
 attack::BattleResult Fight(CChildView& view, const Sides& s, std::int32_t count) {
     platform::Random& random = view.Platform().random;
     const std::int32_t defenders = g_territories[s.to].armies;
-    const bool oneForOne = g_isOneForOneRule == 'j';
+    const bool oneForOne = IsYes(g_isOneForOneRule);
     g_pendingSound = game_sound::kAttack;
     const bool withExperience =
         g_isTroopExperienceOn &&

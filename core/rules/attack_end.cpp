@@ -107,8 +107,8 @@ void EndGame(CChildView& view, const Sides& s) {
 }
 
 void AwardCard(CChildView& view, const Sides& s, char& cardFlag) {
-    if (cardFlag != 'n') return;
-    cardFlag = 'j';
+    if (!IsNo(cardFlag)) return;
+    cardFlag = kYes;
     const CardKind kind = DrawCardKind(view.Platform().random, g_deckArtilleryCards,
                                        g_deckInfantryCards, g_deckCavalryCards, g_deckWildCards);
     if (kind != CardKind::None) {

@@ -17,7 +17,7 @@
 
 std::int32_t g_territoryArmiesToAdd = 0;
 std::int32_t g_continentArmiesToAdd = 0;
-char g_hasEarnedCardThisTurn = 'n';
+char g_hasEarnedCardThisTurn = kNo;
 std::int32_t g_playersLeft = 0;
 
 namespace {
@@ -101,12 +101,12 @@ namespace {
 void ResetTurnFlags(std::int32_t player) {
     g_isAttackTo = false;
     g_isMoveTo = false;
-    if (g_isJustOpened == 'n') {
+    if (IsNo(g_isJustOpened)) {
         g_isAddForContinents = false;
-        g_hasEarnedCardThisTurn = 'n';
+        g_hasEarnedCardThisTurn = kNo;
         g_hasAttackedThisTurn = false;
     }
-    g_canTurnInCards = 'n';
+    g_canTurnInCards = kNo;
     g_canSave = g_canSaveAs = g_canMove = g_canCancel = g_canNextPlayer = false;
     g_movesLeft = 0;
     g_territoryArmiesToAdd =
@@ -118,7 +118,7 @@ void OfferCards(std::int32_t player) {
     const std::int32_t held = CardsHeld(player);
     if (held < 2 || held > 4 || g_hasAttackedThisTurn) return;
     g_canCards = true;
-    if (HoldsCardSet(player)) g_canTurnInCards = 'j';
+    if (HoldsCardSet(player)) g_canTurnInCards = kYes;
 }
 
 }  // namespace
@@ -149,7 +149,7 @@ void CChildView::ComputeReinforcements() {
     ResetTurnFlags(player);
     OfferCards(player);
 
-    if (g_isJustOpened == 'n') {
+    if (IsNo(g_isJustOpened)) {
         const std::int32_t bonus = g_players[player][player_field::kContinentBonus];
         const bool mustTurnIn = CardsHeld(player) >= kCardsDemanded;
         if (bonus < 1 && mustTurnIn) {
@@ -166,12 +166,12 @@ void CChildView::ComputeReinforcements() {
             for (int i = 0; i < times; ++i)
                 QueueMessage(board_input::AddArmiesText(bonus, "continents"));
             g_canAttack = false;
-            if (g_canTurnInCards == 'j') g_canCards = false;
+            if (IsYes(g_canTurnInCards)) g_canCards = false;
             if (mustTurnIn) g_mustTurnInCards = kCardsDemanded;
             return;
         }
     }
-    g_isJustOpened = 'n';
+    g_isJustOpened = kNo;
     UpdateActionFlags();
     AppendMessage(message_type::kTurnEnables).a = g_canAttackState == 'a' ? 1 : 0;
     if (!g_isHighScoreGame && g_gameKind != game_kind::kNetworkJoined)

@@ -41,7 +41,7 @@ void SetDemoOptions() {
     g_campaignStep = 1;
     g_campaignPlayer = 0;
     g_isCampaignFinished = g_isCampaignLost = false;
-    g_isOneForOneRule = 'j';
+    g_isOneForOneRule = kYes;
     g_aiMinAttackArmies = 3;
     g_areTerritoriesHidden = g_isHidingActive = g_areStrongholdsOn = g_isTroopExperienceOn = false;
     for (int p = 1; p <= kMaxPlayers; ++p)
@@ -51,7 +51,7 @@ void SetDemoOptions() {
 
 void DrawWholeBoard(CChildView& view) {
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
-        g_isHighlightOn = g_territoryHighlight[static_cast<std::size_t>(t)] == 'j';
+        g_isHighlightOn = IsYes(g_territoryHighlight[static_cast<std::size_t>(t)]);
         DrawDisplayed(view, t);
     }
 }

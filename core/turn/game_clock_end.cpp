@@ -45,7 +45,7 @@ void LoadOwnCampaignMap(CChildView& view) {
 
 void DrawBoardByMarks(CChildView& view) {
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
-        g_isHighlightOn = g_territoryHighlight[static_cast<std::size_t>(t)] == 'j';
+        g_isHighlightOn = IsYes(g_territoryHighlight[static_cast<std::size_t>(t)]);
         DrawDisplayed(view, t);
     }
 }
@@ -119,7 +119,7 @@ void ShowFinalBoard(CChildView& view, bool localSide) {
     if (highlighted || !localSide) {
         g_isHighlightOn = highlighted;
         for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
-            g_territoryHighlight[static_cast<std::size_t>(t)] = highlighted ? 'j' : 'n';
+            g_territoryHighlight[static_cast<std::size_t>(t)] = YesNo(highlighted);
             DrawDisplayed(view, t);
         }
     }
@@ -172,7 +172,7 @@ void EndTheGame(CChildView& view, bool localSide) {
         g_gameKind = game_kind::kSinglePlayer;
         g_isGameOver = false;
         for (int t = 1; t <= kMaxTerritories; ++t)
-            g_territoryHighlight[static_cast<std::size_t>(t)] = 'n';
+            g_territoryHighlight[static_cast<std::size_t>(t)] = kNo;
         return;
     }
     if (localSide)

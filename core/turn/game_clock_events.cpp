@@ -26,7 +26,7 @@ void PlayTerritory(CChildView& view, const QueueRecord& record) {
     g_isHighlightOn = record.d == 1;
     if (record.e >= game_sound::kPlaceArmies && record.e <= game_sound::kPlayerOut)
         view.PlayGameSound(static_cast<std::uint32_t>(record.e));
-    g_territoryHighlight[t] = g_isHighlightOn ? 'j' : 'n';
+    g_territoryHighlight[t] = YesNo(g_isHighlightOn);
     g_displayedTerritories[t] = {record.c, record.b};
     view.DrawTerritoryArmies(record.a, record.b, record.c, g_isHighlightOn);
     Invalidate(view);
@@ -97,7 +97,7 @@ void PlayPlayerRepaint(CChildView& view, std::int32_t player) {
     if (!IsPlayer(player)) return;
     TemporarilyCurrent current(player);
     view.ClearBusy();
-    DrawPlacedTerritories(view, player, 'n');
+    DrawPlacedTerritories(view, player, kNo);
     if (IsHost()) net::SendBoardToAll(view, net_code::kPlayerRepaint);
 }
 
@@ -107,7 +107,7 @@ void PlayPlacementStep(CChildView& view, std::int32_t player) {
     view.PlayGameSound(game_sound::kPlaceArmies);
     view.SetBusy();
     if (g_areTerritoriesHidden) g_isHidingActive = false;
-    DrawPlacedTerritories(view, player, 'j');
+    DrawPlacedTerritories(view, player, kYes);
     view.ClearBusy();
     if (g_areTerritoriesHidden) g_isHidingActive = true;
     if (!IsHost()) return;

@@ -26,7 +26,7 @@ void PlayContinentHighlight(CChildView& view, const QueueRecord& record) {
     if (g_isGameOver) return;
     if (!IsSilentPreview(record)) view.PlayGameSound(game_sound::kContinentTaken);
     view.SetBusy();
-    DrawContinent(view, record.a, 'j', 'j');
+    DrawContinent(view, record.a, kYes, kYes);
     view.Platform().window.Invalidate();
     g_syncContinent = record.a;
     net::SendBoardFromSeat(view, net_code::kContinentHighlight,
@@ -56,7 +56,7 @@ void PlayContinentRepaint(CChildView& view, const QueueRecord& record) {
     if (g_isGameOver) return;
     if (IsSilentPreview(record)) ShowMissionOrder(view);
     view.ClearBusy();
-    DrawContinent(view, record.a, 'n', 'n');
+    DrawContinent(view, record.a, kNo, kNo);
     view.Platform().window.Invalidate();
     g_syncContinent = record.a;
     net::SendBoardFromSeat(view, net_code::kContinentRepaint, net_code::kJoinedContinentRepaint);
@@ -69,7 +69,7 @@ void PlayTurnEnables(CChildView& view, const QueueRecord& record) {
         return;
     }
     view.UpdateActionFlags();
-    if (g_canMoveState == 'j') {
+    if (IsYes(g_canMoveState)) {
         g_movesLeft = 7;
         g_canMove = true;
     } else {
@@ -81,8 +81,8 @@ void PlayTurnEnables(CChildView& view, const QueueRecord& record) {
 void PlayPick(CChildView& view, std::int32_t territory, bool picked) {
     if (!IsTerritorySlot(territory)) return;
     const auto t = static_cast<std::size_t>(territory);
-    if (!picked) g_territoryHighlight[t] = 'n';
-    g_territoryPicked[t] = picked ? 'j' : 'n';
+    if (!picked) g_territoryHighlight[t] = kNo;
+    g_territoryPicked[t] = YesNo(picked);
     DrawDisplayed(view, territory);
     view.Platform().window.Invalidate();
 }

@@ -57,7 +57,7 @@ bool AreQueuesEmpty() {
 
 void CChildView::QueueTerritoryUpdate(std::int32_t territory) {
     if (!IsTerritorySlot(territory)) return;
-    g_territoryHighlight[static_cast<std::size_t>(territory)] = g_isHighlightOn ? 'j' : 'n';
+    g_territoryHighlight[static_cast<std::size_t>(territory)] = YesNo(g_isHighlightOn);
     QueueRecord& record = AppendEvent(event_type::kTerritory);
     record.a = territory;
     record.b = g_territories[static_cast<std::size_t>(territory)].armies;
@@ -74,7 +74,7 @@ void CChildView::ShowBattleResult(std::int32_t territory, bool drawNow) {
         return;
     }
     const auto t = static_cast<std::size_t>(territory);
-    g_territoryHighlight[t] = g_isHighlightOn ? 'j' : 'n';
+    g_territoryHighlight[t] = YesNo(g_isHighlightOn);
     g_displayedTerritories[t] = g_territories[t];
     DrawTerritoryArmies(territory, g_territories[t].armies, g_territories[t].owner,
                         g_isHighlightOn);

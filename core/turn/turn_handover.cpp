@@ -24,9 +24,9 @@ void DisableTurnCommands() {
 void ClearHighlights(CChildView& view) {
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
         std::uint8_t& mark = g_territoryHighlight[static_cast<std::size_t>(t)];
-        if (mark != 'j') continue;
+        if (!IsYes(mark)) continue;
         g_isHighlightOn = false;
-        mark = 'n';
+        mark = kNo;
         view.MarkTerritoryAndSync(t);
     }
 }

@@ -37,7 +37,7 @@ extern bool g_isMoveFrom;
 // The turn.
 extern bool g_isHumanTurnStarted;
 extern std::int32_t g_movesLeft;
-extern char g_canMoveState;  // 'j' a move is possible
+extern char g_canMoveState;  // kYes a move is possible
 extern std::int32_t g_startArmies;
 extern std::int32_t g_initialArmiesLeft;
 extern std::int32_t g_aiActingPlayer;
