@@ -32,7 +32,7 @@ std::int32_t Danger(std::int32_t b, std::int32_t x) {
             if (Owner(t) != q || Armies(t) <= 2 || Armies(t) <= floor) continue;
             if (!HasEnemyArmiesNext(t)) continue;
             g_aiSmallSourceMark = Armies(t) < kSmallSource;
-            best = std::max(best, FindAttackPath(t, b, 3).value);
+            best = std::max(best, FindAttackPath(t, b, chain_choice::kMostArmiesLeft).value);
         }
     }
     return best;
@@ -132,8 +132,7 @@ std::int32_t FrontTarget(std::int32_t c) {
 
 }  // namespace
 
-void CChildView::ComputerReinforceContinentBorders(std::int32_t mode) {
-    (void)mode;  // both modes build the same list; the caller decides what it feeds
+void CChildView::ComputerReinforceContinentBorders() {
     const std::int32_t p = Current();
     g_aiThreatList.fill({});
     std::int32_t count = 0;
@@ -142,7 +141,7 @@ void CChildView::ComputerReinforceContinentBorders(std::int32_t mode) {
         ForEachBorder(c, [&](std::int32_t b) { AssessBorder(b, count); });
     }
     g_aiThreatListCount = count;
-    SortScoreTables(2, count);
+    SortScoreTables(score_table::kThreatList, count);
 }
 
 void CChildView::ComputerChoosePlacement() {
@@ -166,7 +165,7 @@ void CChildView::ComputerChoosePlacement() {
         ComputerAttackAndAdvance();
         // Nothing more only when that attack was made: else the armies would stay unplaced.
         if (g_isGameOver || (g_aiBestOddsRatio > 1.5 && g_hasAttackedThisTurn)) return;
-        ListAttackCandidates(1);
+        ListAttackCandidates(candidate_search::kIntoTopContinent);
         const std::int32_t c = g_aiContinentRanking[1].id;
         target = CrowdedContinentTarget(c);
         if (target == 0) target = FrontTarget(c);

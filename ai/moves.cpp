@@ -67,7 +67,7 @@ void CChildView::ComputerMoveIntoConquered(std::int32_t from, std::int32_t to, s
         const NeighbourSums atFrom = Sums(from), atTo = Sums(to);
         if (atFrom.enemy == 0)
             moves = atTo.enemy > 0;
-        else if (atTo.enemy != 0 && mode != 4)
+        else if (atTo.enemy != 0 && mode != conquest_move::kAttackPass)
             moves = atTo.net > std::max(atFrom.net, 0) || (atTo.net == 0 && atFrom.net < 0);
     }
     if (!moves) return;
@@ -132,7 +132,7 @@ void SupportThreatened(CChildView& view, std::int32_t& budget) {
             moved = moved || count > 0;
         });
     }
-    if (moved) SortScoreTables(2, ThreatCount());
+    if (moved) SortScoreTables(score_table::kThreatList, ThreatCount());
 }
 
 void Balance(CChildView& view, std::int32_t& budget) {
@@ -177,7 +177,7 @@ void Balance(CChildView& view, std::int32_t& budget) {
             lastContinent = c;
         });
     }
-    if (moved) SortScoreTables(2, ThreatCount());
+    if (moved) SortScoreTables(score_table::kThreatList, ThreatCount());
 }
 
 bool IsSafeInterior(std::int32_t m) {

@@ -26,17 +26,17 @@ struct Table {
 
 Table TableOf(std::int32_t kind) {
     switch (kind) {
-        case 1:
+        case score_table::kPlayerStrengths:
             return {g_playerStrengths, true};
-        case 2:
+        case score_table::kThreatList:
             return {g_aiThreatList, false};
-        case 3:
+        case score_table::kContinentRanking:
             return {g_aiContinentRanking, true};
-        case 4:
+        case score_table::kTerritoryRanking:
             return {g_aiTerritoryRanking, true};
-        case 5:
+        case score_table::kContinentsByBonus:
             return {g_aiContinentsByBonus, false};
-        case 6:
+        case score_table::kPlayerRanking:
             return {g_playerRanking, true};
         default:
             return {{}, true};
@@ -124,7 +124,7 @@ void RatePlayerStrengths(std::int32_t mode) {
     for (int q = 1; q <= Players(); ++q) {
         const std::int32_t owned = TerritoriesOf(q);
         std::int32_t value = 0;
-        if (mode == 1)
+        if (mode == strength::kWithContinents)
             for (int c = 1; c <= Continents(); ++c)
                 if (Holds(q, c)) value += 10 * Bonus(c);
         for (int t = 1; t <= Territories(); ++t) {
@@ -149,8 +149,8 @@ void RatePlayerStrengths(std::int32_t mode) {
         const std::int32_t target = g_avengeTargets[static_cast<std::size_t>(Current())];
         g_playerStrengths[static_cast<std::size_t>(target)].value += 100;
     }
-    SortScoreTables(1, kMaxPlayers);
-    SortScoreTables(6, kMaxPlayers);
+    SortScoreTables(score_table::kPlayerStrengths, kMaxPlayers);
+    SortScoreTables(score_table::kPlayerRanking, kMaxPlayers);
     g_aiLeader = FindLeader();
     if (g_hasNeutralArmy) g_aiLeader = 1;
     if (IsActiveAvenger()) g_aiLeader = g_avengeTargets[static_cast<std::size_t>(Current())];
@@ -175,7 +175,7 @@ void FillContinentsByBonus() {
     g_aiContinentsByBonus.fill({});
     for (int c = 1; c <= Continents(); ++c)
         g_aiContinentsByBonus[static_cast<std::size_t>(c)] = {c, Bonus(c)};
-    SortScoreTables(5, Continents());
+    SortScoreTables(score_table::kContinentsByBonus, Continents());
 }
 
 WeighedArmies::WeighedArmies(bool active) : active_(active) {

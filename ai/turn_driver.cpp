@@ -94,7 +94,7 @@ std::int32_t Quota(std::int32_t q) {
 }
 
 void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
-    RatePlayerStrengths(1);
+    RatePlayerStrengths(strength::kWithContinents);
     const std::int32_t divisor = std::max(g_reinforcementDivisor, 1);
     for (int q = 1; q <= Players(); ++q)
         g_aiPlayerEstimates[static_cast<std::size_t>(q)][2] =
@@ -132,7 +132,7 @@ void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
 
 void MovesAndCounters(CChildView& view, std::int32_t p) {
     if (g_hasAttackedThisTurn) {
-        view.ComputerReinforceContinentBorders(2);
+        view.ComputerReinforceContinentBorders();
         std::int32_t budget = 7;
         view.ComputerMoveStep(budget);
         if (budget >= 1 && budget <= 6) view.ComputerMoveStep(budget);

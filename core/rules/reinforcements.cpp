@@ -136,7 +136,7 @@ void CChildView::ComputeReinforcements() {
 
     g_playersLeft = CountPlayersLeft();
     // Fills the border threat list of the player's continents (evaluation tables only).
-    ComputerReinforceContinentBorders(1);
+    ComputerReinforceContinentBorders();
     g_lossesShown = g_players[player][kLosses];
     g_playerRecordSnapshot = g_players;
     g_cardsLinePlayer = player;
