@@ -130,7 +130,7 @@ void DrawBox(raster::Surface& board, int player, raster::Point origin) {
 struct Writer {
     raster::Surface& board;
     raster::GlyphSource* glyphs;
-    raster::FontSpec font;
+    raster::FontDescription font;
 
     void Clipped(const std::string& text, int x, int y, const raster::Rect& clip,
                  raster::Colour colour) const {

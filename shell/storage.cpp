@@ -20,9 +20,9 @@ std::string g_mapCachePath;
 
 std::string g_statusText;
 
-raster::FontSpec g_fontSansSerif8;
-raster::FontSpec g_fontSansSerif6;
-raster::FontSpec g_fontSerif6;
-raster::FontSpec g_fontTerminal10;
-raster::FontSpec g_fontTerminal8;
-raster::FontSpec g_fontSansSerif6Underlined;
+raster::FontDescription g_fontSansSerif8;
+raster::FontDescription g_fontSansSerif6;
+raster::FontDescription g_fontSerif6;
+raster::FontDescription g_fontTerminal10;
+raster::FontDescription g_fontTerminal8;
+raster::FontDescription g_fontSansSerif6Underlined;

@@ -31,9 +31,9 @@ extern std::string g_mapCachePath;
 extern std::string g_statusText;
 
 // The view's six fonts.
-extern raster::FontSpec g_fontSansSerif8;
-extern raster::FontSpec g_fontSansSerif6;
-extern raster::FontSpec g_fontSerif6;
-extern raster::FontSpec g_fontTerminal10;
-extern raster::FontSpec g_fontTerminal8;
-extern raster::FontSpec g_fontSansSerif6Underlined;
+extern raster::FontDescription g_fontSansSerif8;
+extern raster::FontDescription g_fontSansSerif6;
+extern raster::FontDescription g_fontSerif6;
+extern raster::FontDescription g_fontTerminal10;
+extern raster::FontDescription g_fontTerminal8;
+extern raster::FontDescription g_fontSansSerif6Underlined;
