@@ -8,6 +8,7 @@
 #include "core/model/campaign_state.h"
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "maps/map_catalogue.h"
 #include "platform/random.h"
 
@@ -134,7 +135,7 @@ HighScoreOptions HighScoreOptionsOfMap() {
     if (g_campaignNumber != 0) return options;
     options.allConquerors =
         g_isMapEurope || g_isMapScandinavia || g_isMapNorthAmerica || g_isMapSwamp;
-    if (g_isMapChina || g_isMapGreatBritain) options.missionKind = 2;
+    if (g_isMapChina || g_isMapGreatBritain) options.missionKind = mission_kind::kHoldContinents;
     return options;
 }
 
