@@ -44,12 +44,6 @@ bool HeldBySomeone(std::int32_t c) {
     return false;
 }
 
-bool IsActiveAvenger(std::int32_t p) {
-    return g_arePersonalitiesActive &&
-           g_personalities[static_cast<std::size_t>(p)] == personality::kAvenger &&
-           IsPlayer(g_avengeTargets[static_cast<std::size_t>(p)]);
-}
-
 // Armies and count of q's first 20 territories, which also fill the target list.
 std::int32_t FillTargetsOf(std::int32_t q) {
     g_aiTargetList.fill(0);

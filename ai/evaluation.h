@@ -50,6 +50,8 @@ void SortScoreTables(std::int32_t kind, std::int32_t count);
 std::int32_t FindContinentOfBorderTerritory(std::int32_t territory);
 void RatePlayerStrengths(std::int32_t mode);
 std::int32_t FindDominantPlayer(const std::int32_t* counts);  // counts[1..10]
+// An Avenger whose personality is in play and who has a player to avenge itself on.
+bool IsActiveAvenger(std::int32_t player);
 void RankContinentsToTake();
 void RankContinentsForAllPlayers();
 void RankEnemyContinentBorders();

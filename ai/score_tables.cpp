@@ -67,11 +67,9 @@ std::int32_t CardTerm(std::int32_t cards) {
     return 0;
 }
 
-bool IsActiveAvenger() {
+bool IsCurrentActiveAvenger() {
     const std::int32_t p = Current();
-    return g_arePersonalitiesActive && p != 0 &&
-           g_personalities[static_cast<std::size_t>(p)] == personality::kAvenger &&
-           IsPlayer(g_avengeTargets[static_cast<std::size_t>(p)]);
+    return p != 0 && IsActiveAvenger(p);
 }
 
 bool HasShare(const std::array<ScoreEntry, kMaxPlayers + 1>& s, int top, double share) {
@@ -145,7 +143,7 @@ void RatePlayerStrengths(std::int32_t mode) {
     for (int q = Players() + 1; q <= kMaxPlayers; ++q)
         g_playerRanking[static_cast<std::size_t>(q)].value = -999;
     if (g_hasNeutralArmy) g_playerStrengths[1].value += 50;
-    if (IsActiveAvenger()) {
+    if (IsCurrentActiveAvenger()) {
         const std::int32_t target = g_avengeTargets[static_cast<std::size_t>(Current())];
         g_playerStrengths[static_cast<std::size_t>(target)].value += 100;
     }
@@ -153,7 +151,13 @@ void RatePlayerStrengths(std::int32_t mode) {
     SortScoreTables(score_table::kPlayerRanking, kMaxPlayers);
     g_aiLeader = FindLeader();
     if (g_hasNeutralArmy) g_aiLeader = 1;
-    if (IsActiveAvenger()) g_aiLeader = g_avengeTargets[static_cast<std::size_t>(Current())];
+    if (IsCurrentActiveAvenger()) g_aiLeader = g_avengeTargets[static_cast<std::size_t>(Current())];
+}
+
+bool IsActiveAvenger(std::int32_t player) {
+    return g_arePersonalitiesActive &&
+           g_personalities[static_cast<std::size_t>(player)] == personality::kAvenger &&
+           IsPlayer(g_avengeTargets[static_cast<std::size_t>(player)]);
 }
 
 std::int32_t FindDominantPlayer(const std::int32_t* counts) {

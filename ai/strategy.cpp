@@ -60,12 +60,6 @@ void FillEstimates() {
     }
 }
 
-bool IsActiveAvenger(std::int32_t p) {
-    return g_arePersonalitiesActive &&
-           g_personalities[static_cast<std::size_t>(p)] == personality::kAvenger &&
-           IsPlayer(g_avengeTargets[static_cast<std::size_t>(p)]);
-}
-
 // When another player leads, a plan only counts against the leader.
 bool LeaderRuleKeeps(std::int32_t victim) {
     const std::int32_t p = Current();
