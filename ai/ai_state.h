@@ -108,7 +108,9 @@ extern std::int32_t g_aiContinentOptionCount;  // options of the ranking's own C
 using PathRow = std::array<std::uint8_t, kPathRowLength + 2>;
 extern std::vector<PathRow> g_pathRows;
 extern std::int32_t g_pathRowCount;
+// The next path search starts from a source of fewer than kSmallSource armies.
 extern bool g_aiSmallSourceMark;
+inline constexpr std::int32_t kSmallSource = 10;
 
 // Route candidates and attack candidates along route rows.
 struct RouteCandidate {

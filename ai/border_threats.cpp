@@ -17,7 +17,6 @@ using namespace ai;
 constexpr std::int32_t kRequired = 20;
 constexpr std::int32_t kRequiredQuiet = 12;
 constexpr std::int32_t kRequiredEasy = 7;
-constexpr std::int32_t kSmallSource = 10;
 constexpr std::int32_t kFullGarrison = 56;
 
 // The best path score of any other player's territory towards b: the danger it is in.

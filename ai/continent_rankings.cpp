@@ -16,7 +16,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kNeutralPlayer = 3;
 constexpr std::int32_t kMaxOpponentTerritories = 20;
 constexpr std::int32_t kNoScore = 32000;
 

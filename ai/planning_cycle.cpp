@@ -18,8 +18,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kSmallSource = 10;
-
 std::int32_t& Score(std::int32_t plan) {
     return g_aiPlanScores[static_cast<std::size_t>(plan)];
 }

@@ -17,8 +17,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kNeutralPlayer = 3;
-
 struct Table {
     std::span<ScoreEntry> entries;
     bool descending;

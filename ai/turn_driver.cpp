@@ -21,7 +21,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kNeutralPlayer = 3;
 constexpr std::int32_t kDemoEndArmies = 700;
 constexpr std::int32_t kCalmArmies = 56;
 constexpr int kMaxCycles = 64;  // the cycles end by their own counters long before this

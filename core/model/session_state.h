@@ -26,6 +26,7 @@ inline bool IsNetworkGame() {
 extern bool g_isNormalLevel;
 extern bool g_isHighScoreGame;
 extern bool g_hasNeutralArmy;
+inline constexpr std::int32_t kNeutralPlayer = 3;  // who holds the neutral armies
 extern bool g_isQuickLaunch;
 extern bool g_areTerritoriesDealt;
 extern bool g_isPainting;

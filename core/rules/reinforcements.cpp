@@ -26,7 +26,6 @@ constexpr std::int32_t kMinimumReinforcement = 3;
 constexpr std::int32_t kExperienceTurns = 10;       // Troop Experience counts from this turn
 constexpr std::int32_t kExperienceFloorTurns = 12;  // ... and is at least 50 up to this one
 constexpr std::int32_t kExperienceFloor = 50;
-constexpr std::int32_t kNeutralPlayer = 3;
 constexpr std::int32_t kCardsDemanded = 5;
 
 using namespace player_field;
