@@ -58,7 +58,7 @@ std::int32_t g_aiWeakestNeighbourOpponent = 0;
 std::int32_t g_aiWeakestNeighbourScore = 0;
 
 std::array<std::int32_t, kPlanCount + 1> g_aiPlanScores{};
-std::int32_t g_aiPlan = 0;
+std::int32_t g_aiPlan = ai_plan::kNone;
 std::int32_t g_aiPlanScore = 0;
 std::int32_t g_aiPlanCycle = 0;
 bool g_aiPlacementDone = false;
@@ -67,13 +67,13 @@ std::int32_t g_aiPlacementStepRuns = 0;
 std::int32_t g_aiPoolPlacementRuns = 0;
 std::int32_t g_aiTargetAttackRuns = 0;
 std::int32_t g_aiAttackPassDone = 0;
-std::int32_t g_aiAttackPassPlan = 0;
+std::int32_t g_aiAttackPassPlan = ai_plan::kNone;
 std::int32_t g_aiLeader = 0;
-char g_isLeaderDominant = 'n';
+char g_isLeaderDominant = kNo;
 std::int32_t g_aiQuotaThreshold = 0;
-char g_aiIsSmallArmy = 'n';
-char g_aiIsSmallArmyAlt = 'n';
-char g_aiThreatCheck = 'n';
+char g_aiIsSmallArmy = kNo;
+char g_aiIsSmallArmyAlt = kNo;
+char g_aiThreatCheck = kNo;
 std::int32_t g_aiStrongholdAttackFrom = 0;
 bool g_areMissilesEnabled = false;
 

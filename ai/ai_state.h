@@ -20,15 +20,59 @@ inline constexpr int kTargetListEntries = 20;
 inline constexpr int kAttackOptionLimit = 100;
 inline constexpr int kPathRowLimit = 60000;
 inline constexpr int kPathRowLength = 16;  // territories in one path row, end mark behind
-inline constexpr int kPlanCount = 26;
 
-// Score tables by sort kind (1..6).
-extern std::array<ScoreEntry, kMaxPlayers + 1> g_playerStrengths;         // 1, descending
-extern std::array<ScoreEntry, kThreatEntries + 1> g_aiThreatList;         // 2, ascending
-extern std::array<ScoreEntry, kMaxContinents + 1> g_aiContinentRanking;   // 3, descending
-extern std::array<ScoreEntry, kThreatEntries + 1> g_aiTerritoryRanking;   // 4, descending
-extern std::array<ScoreEntry, kMaxContinents + 1> g_aiContinentsByBonus;  // 5, ascending
-extern std::array<ScoreEntry, kMaxPlayers + 1> g_playerRanking;           // 6, descending
+// The plans of a computer turn by number: g_aiPlan and the index of the plan tables.
+namespace ai_plan {
+inline constexpr std::int32_t kNone = 0;
+// Armies onto the border of a held continent that is in most danger.
+inline constexpr std::int32_t kReinforceThreatenedBorder = 3;
+// An attack pass on the continent chosen to take.
+inline constexpr std::int32_t kTakeContinent = 4;
+// An attack on the border territory of another player's continent ranked first.
+inline constexpr std::int32_t kBreakEnemyContinent = 5;
+// Along a route to the one border territory a continent still lacks.
+inline constexpr std::int32_t kCompleteContinentByRoute = 8;
+// Along a route into a continent the strongest rival holds.
+inline constexpr std::int32_t kRouteIntoRivalContinent = 9;
+// On World, along a route through the leader's territories of Asia and Australia.
+inline constexpr std::int32_t kRouteThroughLeader = 12;
+inline constexpr std::int32_t kAttackWeakestOpponent = 13;
+inline constexpr std::int32_t kAttackWeakestNeighbour = 14;  // weakest next to the player's armies
+inline constexpr std::int32_t kRouteToStronghold = 15;
+inline constexpr std::int32_t kGuardStronghold = 16;   // every army onto the own stronghold
+inline constexpr std::int32_t kStrikeStronghold = 17;  // a weaker stronghold next door attacked
+// Pool armies where the k-th rival after the current player is about to take its continent.
+inline constexpr std::int32_t kBlockRival1 = 6;
+inline constexpr std::int32_t kBlockRival2 = 7;
+inline constexpr std::int32_t kBlockRival3 = 10;
+inline constexpr std::int32_t kBlockRival4 = 11;
+inline constexpr std::int32_t kBlockRival5 = 22;
+inline constexpr std::int32_t kBlockRival6 = 23;
+inline constexpr std::int32_t kBlockRival7 = 24;
+inline constexpr std::int32_t kBlockRival8 = 25;
+inline constexpr std::int32_t kBlockRival9 = 26;
+// The pool plans for the 1st to 9th rival.
+inline constexpr std::array<std::int32_t, 9> kBlockRivalPlans{
+    kBlockRival1, kBlockRival2, kBlockRival3, kBlockRival4, kBlockRival5,
+    kBlockRival6, kBlockRival7, kBlockRival8, kBlockRival9};
+}  // namespace ai_plan
+inline constexpr int kPlanCount = ai_plan::kBlockRival9;  // the highest plan number
+
+// The score tables by the kind SortScoreTables is given.
+namespace score_table {
+inline constexpr std::int32_t kPlayerStrengths = 1;
+inline constexpr std::int32_t kThreatList = 2;
+inline constexpr std::int32_t kContinentRanking = 3;
+inline constexpr std::int32_t kTerritoryRanking = 4;
+inline constexpr std::int32_t kContinentsByBonus = 5;
+inline constexpr std::int32_t kPlayerRanking = 6;
+}  // namespace score_table
+extern std::array<ScoreEntry, kMaxPlayers + 1> g_playerStrengths;         // descending
+extern std::array<ScoreEntry, kThreatEntries + 1> g_aiThreatList;         // ascending
+extern std::array<ScoreEntry, kMaxContinents + 1> g_aiContinentRanking;   // descending
+extern std::array<ScoreEntry, kThreatEntries + 1> g_aiTerritoryRanking;   // descending
+extern std::array<ScoreEntry, kMaxContinents + 1> g_aiContinentsByBonus;  // ascending
+extern std::array<ScoreEntry, kMaxPlayers + 1> g_playerRanking;           // descending
 extern std::int32_t g_aiThreatListCount;
 extern std::int32_t g_aiTerritoryRankingCount;
 extern std::int32_t g_aiContinentRankingCount;
@@ -64,7 +108,9 @@ extern std::int32_t g_aiContinentOptionCount;  // options of the ranking's own C
 using PathRow = std::array<std::uint8_t, kPathRowLength + 2>;
 extern std::vector<PathRow> g_pathRows;
 extern std::int32_t g_pathRowCount;
+// The next path search starts from a source of fewer than kSmallSource armies.
 extern bool g_aiSmallSourceMark;
+inline constexpr std::int32_t kSmallSource = 10;
 
 // Route candidates and attack candidates along route rows.
 struct RouteCandidate {
@@ -122,14 +168,14 @@ extern std::int32_t g_aiPlacementStepRuns;
 extern std::int32_t g_aiPoolPlacementRuns;
 extern std::int32_t g_aiTargetAttackRuns;
 extern std::int32_t g_aiAttackPassDone;
-extern std::int32_t g_aiAttackPassPlan;  // 14 while the pass of plan 14 runs
+extern std::int32_t g_aiAttackPassPlan;  // kAttackWeakestNeighbour while its pass runs
 extern std::int32_t g_aiLeader;
 extern char g_isLeaderDominant;
 extern std::int32_t g_aiQuotaThreshold;
 extern char g_aiIsSmallArmy;
 extern char g_aiIsSmallArmyAlt;
 extern char g_aiThreatCheck;
-extern std::int32_t g_aiStrongholdAttackFrom;  // plan 17's attacking territory
+extern std::int32_t g_aiStrongholdAttackFrom;  // kStrikeStronghold's attacking territory
 extern bool g_areMissilesEnabled;
 
 // Personalities by number.

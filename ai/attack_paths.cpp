@@ -193,7 +193,7 @@ PathChoice FindAttackPath(std::int32_t from, std::int32_t to, std::int32_t mode)
     const bool smallSource = g_aiSmallSourceMark;
     g_aiSmallSourceMark = false;
     ClearPathRows();
-    if (!IsTerritory(from) || !IsTerritory(to)) return {};
+    if (!IsTerritoryInPlay(from) || !IsTerritoryInPlay(to)) return {};
     CopyPredefinedRoutes(from, to);
     if (g_pathRowCount > 0) {
         const PathChoice routed = BestByScore(true);
@@ -208,7 +208,8 @@ PathChoice FindAttackPath(std::int32_t from, std::int32_t to, std::int32_t mode)
     MeasureDistances(e);
     Extend(e, 1);
     if (g_pathRowCount == 0) return {};
-    const PathChoice best = mode == 3 ? BestByScore(false) : BestByCost();
+    const PathChoice best =
+        mode == chain_choice::kMostArmiesLeft ? BestByScore(false) : BestByCost();
     LearnRoute(best.row);
     return best;
 }
@@ -237,7 +238,7 @@ std::int32_t ChooseAttackTargets() {
         });
         if (source != 0) g_aiBestOddsRatio = best;
         if (source != 0 && Armies(target) < Armies(source) + toCome) {
-            if (toCome == 0 && Armies(source) <= 2 && g_isOneForOneRule == 'j') continue;
+            if (toCome == 0 && Armies(source) <= 2 && IsYes(g_isOneForOneRule)) continue;
             AddOption({source, target, Armies(source), Armies(target)});
             attackSum += Armies(source);
             defenceSum += Armies(target);
@@ -250,7 +251,7 @@ std::int32_t ChooseAttackTargets() {
             defenceSum += Armies(target);
         }
     }
-    if (g_aiAttackPassPlan != 14) {
+    if (g_aiAttackPassPlan != ai_plan::kAttackWeakestNeighbour) {
         if (g_aiAttackOptionCount < looked ||
             toCome + attackSum <= defenceSum + g_aiAttackOptionCount)
             g_aiAttackOptionCount = 0;
@@ -259,7 +260,7 @@ std::int32_t ChooseAttackTargets() {
 }
 
 bool EvaluateConquestGain(std::int32_t attacker, std::int32_t target) {
-    if (g_playersLeft < 3 || !IsTerritory(target)) return true;
+    if (g_playersLeft < 3 || !IsTerritoryInPlay(target)) return true;
     const std::int32_t p = Current();
     auto safeArmies = [&] {
         std::int32_t sum = 0;
@@ -304,15 +305,16 @@ void ListAttackCandidates(std::int32_t mode) {
         const bool may = g_playersLeft < 3 || !IsSingleEntryBorder(t) || sums.enemyCount > 1 ||
                          (Armies(t) > 55 && sums.enemyCount >= 1);
         if (!may) continue;
-        if (mode == 3 && (Armies(t) < 55 || sums.enemyCount == 0)) continue;
-        if (mode == 1 && !IsMemberOf(c, t) &&
+        if (mode == candidate_search::kFromBigArmies && (Armies(t) < 55 || sums.enemyCount == 0))
+            continue;
+        if (mode == candidate_search::kIntoTopContinent && !IsMemberOf(c, t) &&
             !(Armies(t) > 20 && FindBorderTerritoryNextTo(t, c) != 0))
             continue;
-        if (mode == 2 && Armies(t) <= 3) continue;
+        if (mode == candidate_search::kPickOffLeader && Armies(t) <= 3) continue;
         ForEachNeighbour(t, [&](std::int32_t n, int) {
             if (Owner(n) == p) return;
-            if (mode == 1 && !IsMemberOf(c, n)) return;
-            if (mode == 2) {
+            if (mode == candidate_search::kIntoTopContinent && !IsMemberOf(c, n)) return;
+            if (mode == candidate_search::kPickOffLeader) {
                 const bool victim = Owner(n) == strongest || Owner(n) == second;
                 if (!victim || Armies(n) >= Armies(t) ||
                     !(Armies(n) < 6 || 3 * Armies(n) < Armies(t)))

@@ -26,12 +26,12 @@ std::string Name(CChildView& view) {
 }
 
 bool IsOneForOne() {
-    return g_isOneForOneRule == 'j';
+    return IsYes(g_isOneForOneRule);
 }
 
 bool CanAttack(std::int32_t from, std::int32_t to) {
     const std::int32_t p = Current();
-    return Owner(from) == p && Owner(to) != p && IsTerritory(to) &&
+    return Owner(from) == p && Owner(to) != p && IsTerritoryInPlay(to) &&
            Armies(from) >= g_aiMinAttackArmies;
 }
 
@@ -40,10 +40,12 @@ void PlaceAllOn(CChildView& view, std::int32_t t) {
     g_aiArmiesToPlace = 0;
 }
 
-// Attacks T and moves in by mode 5 after a conquest.
+// Attacks and, after a conquest, moves in as after a target attack.
 void AttackAndMoveIn(CChildView& view, std::int32_t from, std::int32_t to) {
     if (!Attack(view, from, to) || g_isGameOver || Armies(from) - 1 <= 0) return;
-    MoveIntoConquered(view, from, to, ComputeArmiesToMove(from, to, Armies(from) - 1, 5), false, 5);
+    MoveIntoConquered(view, from, to,
+                      ComputeArmiesToMove(from, to, Armies(from) - 1, conquest_move::kTargetAttack),
+                      false, conquest_move::kTargetAttack);
 }
 
 std::int32_t Help(std::int32_t a, std::int32_t d) {
@@ -83,20 +85,20 @@ struct Route {
 
 Route RouteOfPlan(std::int32_t plan) {
     switch (plan) {
-        case 9: {
+        case ai_plan::kRouteIntoRivalContinent: {
             if (g_aiChosenAttackCandidate < 1 || g_aiChosenAttackCandidate > g_attackCandidateCount)
                 return {};
             const RouteCandidate& c =
                 g_attackCandidates[static_cast<std::size_t>(g_aiChosenAttackCandidate)];
             return {c.row, c.source, c.target, c.margin};
         }
-        case 8:
+        case ai_plan::kCompleteContinentByRoute:
             return {g_aiContinentRoutePlan.row, g_aiContinentRoutePlan.start,
                     g_aiContinentRoutePlan.end, g_aiContinentRoutePlan.margin};
-        case 12:
+        case ai_plan::kRouteThroughLeader:
             return {g_aiLeaderRoutePlan.row, g_aiLeaderRoutePlan.start, g_aiLeaderRoutePlan.end,
                     g_aiLeaderRoutePlan.margin};
-        case 15:
+        case ai_plan::kRouteToStronghold:
             return {g_aiStrongholdRoutePlan.row, g_aiStrongholdRoutePlan.start,
                     g_aiStrongholdRoutePlan.end, g_aiStrongholdRoutePlan.margin};
         default:
@@ -110,12 +112,13 @@ std::int32_t RouteMoveAmount(RouteMove mode, bool firstConquest, std::int32_t fr
                              std::int32_t to) {
     const std::int32_t a = Armies(from);
     std::int32_t n = a - 1;
-    if (mode == RouteMove::kSingleStep) n = ComputeArmiesToMove(from, to, a - 1, 9);
+    if (mode == RouteMove::kSingleStep)
+        n = ComputeArmiesToMove(from, to, a - 1, conquest_move::kRouteStep);
     if (mode == RouteMove::kHoldBack && firstConquest)
         n = a - 1 < 20 ? (a - 1) / 3 : a - 1 < 151 ? a - 21 : a - 76;
     if (g_isMapWorld && !g_isMapRealWorld) {
-        if (g_aiPlan == 12) n = std::min(n, 15);
-        if (g_aiPlan == 15) n = a - 1;
+        if (g_aiPlan == ai_plan::kRouteThroughLeader) n = std::min(n, 15);
+        if (g_aiPlan == ai_plan::kRouteToStronghold) n = a - 1;
     }
     return n;
 }
@@ -163,8 +166,9 @@ void AttackWithEverything(CChildView& view, std::int32_t from, std::int32_t to) 
     if (!CanAttack(from, to)) return;
     PlaceAllOn(view, from);
     if (!Attack(view, from, to, true) || g_isGameOver) return;
-    const std::int32_t n = ComputeArmiesToMove(from, to, Armies(from) - 1, 0);
-    MoveIntoConquered(view, from, to, n, true, 0);
+    const std::int32_t n =
+        ComputeArmiesToMove(from, to, Armies(from) - 1, conquest_move::kBestAttack);
+    MoveIntoConquered(view, from, to, n, true, conquest_move::kBestAttack);
 }
 
 }  // namespace ai
@@ -176,7 +180,7 @@ void CChildView::ComputerAttackTarget(std::int32_t entry) {
     if (entry < 1 || entry > kThreatEntries) return;
     const std::int32_t p = Current();
     const std::int32_t target = g_aiTerritoryRanking[static_cast<std::size_t>(entry)].id;
-    if (!IsTerritory(target)) return;
+    if (!IsTerritoryInPlay(target)) return;
     std::int32_t source = 0;
     ForEachNeighbour(target, [&](std::int32_t n, int) {
         if (Owner(n) == p && Armies(n) > Armies(source)) source = n;
@@ -185,10 +189,10 @@ void CChildView::ComputerAttackTarget(std::int32_t entry) {
     const std::int32_t lead = IsOneForOne() ? 2 : 7;
     if (Armies(source) - Armies(target) < lead && g_aiCardArmies > 0) TurnInForArmies(*this);
     PlaceAllOn(*this, source);
-    const bool strongEnough = Armies(source) > 4 || g_isLeaderDominant != 'j';
+    const bool strongEnough = Armies(source) > 4 || !IsYes(g_isLeaderDominant);
     if (CanAttack(source, target) && strongEnough) {
         AttackAndMoveIn(*this, source, target);
-        if (g_isLeaderDominant == 'j') g_aiCardArmies = 0;
+        if (IsYes(g_isLeaderDominant)) g_aiCardArmies = 0;
     }
     if (Owner(target) == p || g_isGameOver) return;
     std::int32_t own = 0;
@@ -214,8 +218,10 @@ void CChildView::ComputerAttackPass() {
         const AttackOption& o = options[static_cast<std::size_t>(i)];
         if (!CanAttack(o.from, o.to)) continue;
         if (!Attack(*this, o.from, o.to) || g_isGameOver || Armies(o.from) - 1 <= 0) continue;
-        MoveIntoConquered(*this, o.from, o.to,
-                          ComputeArmiesToMove(o.from, o.to, Armies(o.from) - 1, 4), true, 4);
+        MoveIntoConquered(
+            *this, o.from, o.to,
+            ComputeArmiesToMove(o.from, o.to, Armies(o.from) - 1, conquest_move::kAttackPass), true,
+            conquest_move::kAttackPass);
     }
 }
 
@@ -226,16 +232,21 @@ void CChildView::ComputerAttackAndAdvance() {
     {
         WeighedArmies weighed(g_isTroopExperienceOn);
         const std::int32_t strongest = g_playerStrengths[1].id;
-        const bool modeOneFirst =
+        const bool continentFirst =
             g_aiPlayerEstimates[static_cast<std::size_t>(strongest)][2] < g_aiQuotaThreshold ||
             strongest == p;
-        ListAttackCandidates(modeOneFirst ? 1 : 2);
-        if (g_aiBestOddsRatio <= 1.5) ListAttackCandidates(modeOneFirst ? 2 : 1);
-        if (g_aiIsSmallArmy == 'j' && g_aiIsSmallArmyAlt == 'n') {
-            ListAttackCandidates(1);
+        const std::int32_t firstSearch =
+            continentFirst ? candidate_search::kIntoTopContinent : candidate_search::kPickOffLeader;
+        const std::int32_t secondSearch =
+            continentFirst ? candidate_search::kPickOffLeader : candidate_search::kIntoTopContinent;
+        ListAttackCandidates(firstSearch);
+        if (g_aiBestOddsRatio <= 1.5) ListAttackCandidates(secondSearch);
+        if (IsYes(g_aiIsSmallArmy) && IsNo(g_aiIsSmallArmyAlt)) {
+            ListAttackCandidates(candidate_search::kIntoTopContinent);
             if (g_aiBestOddsRatio <= 1.5) g_aiBestOddsRatio = 0;
         }
-        if (g_aiBestOddsRatio < 1.5 || g_aiBestAttackOption == 0) ListAttackCandidates(3);
+        if (g_aiBestOddsRatio < 1.5 || g_aiBestAttackOption == 0)
+            ListAttackCandidates(candidate_search::kFromBigArmies);
     }
     if (g_aiBestOddsRatio <= 1.5 || g_aiBestAttackOption == 0) return;
     const AttackOption o = g_aiAttackOptions[static_cast<std::size_t>(g_aiBestAttackOption)];
@@ -243,17 +254,20 @@ void CChildView::ComputerAttackAndAdvance() {
     if (!CanAttack(o.from, o.to) || !worth) return;
     PlaceAllOn(*this, o.from);
     if (Attack(*this, o.from, o.to) && !g_isGameOver && Armies(o.from) - 1 > 0)
-        MoveIntoConquered(*this, o.from, o.to,
-                          ComputeArmiesToMove(o.from, o.to, Armies(o.from) - 1, 0), true, 0);
+        MoveIntoConquered(
+            *this, o.from, o.to,
+            ComputeArmiesToMove(o.from, o.to, Armies(o.from) - 1, conquest_move::kBestAttack), true,
+            conquest_move::kBestAttack);
     if (g_isGameOver) return;
     RankEnemyContinentBorders();
     const std::int32_t first = g_aiTerritoryRanking[1].id;
     const std::int32_t v = g_aiCardArmies + g_aiTerritoryRanking[1].value + g_aiArmiesToPlace;
-    g_aiPlanScores[5] = first != 0 && v > 2 ? v : 0;
+    g_aiPlanScores[ai_plan::kBreakEnemyContinent] = first != 0 && v > 2 ? v : 0;
     if (g_aiLeader == 0 || g_aiLeader == p || Owner(first) == g_aiLeader) {
-        if (g_aiPlanScores[5] > 2 && g_aiIsSmallArmy == 'n') ComputerAttackTarget(1);
+        if (g_aiPlanScores[ai_plan::kBreakEnemyContinent] > 2 && IsNo(g_aiIsSmallArmy))
+            ComputerAttackTarget(1);
     } else {
-        g_aiPlanScores[5] = 0;
+        g_aiPlanScores[ai_plan::kBreakEnemyContinent] = 0;
     }
 }
 
@@ -281,7 +295,8 @@ void CChildView::ComputerAttackAndMove() {
         if (Owner(to) == p) continue;
         if (Armies(from) < g_aiMinAttackArmies || !Attack(*this, from, to)) break;
         if (g_isGameOver || Armies(from) - 1 <= 0) break;
-        MoveIntoConquered(*this, from, to, RouteMoveAmount(mode, first, from, to), true, -1);
+        MoveIntoConquered(*this, from, to, RouteMoveAmount(mode, first, from, to), true,
+                          conquest_move::kNoFallback);
         first = false;
     }
 }

@@ -42,12 +42,6 @@ inline std::int32_t Continents() {
 inline std::int32_t Players() {
     return std::clamp(g_playerCount, 0, kMaxPlayers);
 }
-inline bool IsTerritory(std::int32_t t) {
-    return IsTerritoryInPlay(t);
-}
-inline bool IsPlayer(std::int32_t p) {
-    return p >= 1 && p <= kMaxPlayers;
-}
 inline bool IsContinent(std::int32_t c) {
     return c >= 1 && c <= Continents();
 }
@@ -55,10 +49,10 @@ inline std::int32_t Current() {
     return IsPlayer(g_currentPlayer) ? g_currentPlayer : 0;
 }
 inline std::int32_t Owner(std::int32_t t) {
-    return IsTerritory(t) ? (*g_readBoard)[static_cast<std::size_t>(t)].owner : 0;
+    return IsTerritoryInPlay(t) ? (*g_readBoard)[static_cast<std::size_t>(t)].owner : 0;
 }
 inline std::int32_t Armies(std::int32_t t) {
-    return IsTerritory(t) ? (*g_readBoard)[static_cast<std::size_t>(t)].armies : 0;
+    return IsTerritoryInPlay(t) ? (*g_readBoard)[static_cast<std::size_t>(t)].armies : 0;
 }
 inline const PlayerRecord& Record(std::int32_t p) {
     return g_players[static_cast<std::size_t>(IsPlayer(p) ? p : 0)];
@@ -70,11 +64,11 @@ inline std::int32_t Stronghold(std::int32_t p) {
 // Calls each(n, slot) for t's neighbours, slots 1..11, up to the first 0.
 template <typename Each>
 void ForEachNeighbour(std::int32_t t, Each each) {
-    if (!IsTerritory(t)) return;
+    if (!IsTerritoryInPlay(t)) return;
     const NeighbourList& list = g_neighbours[static_cast<std::size_t>(t)];
     for (int k = 1; k <= kMaxNeighbours && list[static_cast<std::size_t>(k)] != 0; ++k) {
         const std::int32_t n = list[static_cast<std::size_t>(k)];
-        if (IsTerritory(n)) each(n, k);
+        if (IsTerritoryInPlay(n)) each(n, k);
     }
 }
 inline bool IsNeighbour(std::int32_t a, std::int32_t b) {
@@ -97,7 +91,7 @@ void ForEachMember(std::int32_t c, Each each) {
     for (int k = 1; k <= MemberCount(c); ++k) {
         const std::int32_t t =
             g_continents[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)];
-        if (IsTerritory(t)) each(t);
+        if (IsTerritoryInPlay(t)) each(t);
     }
 }
 // Calls each(border territory) for c's border list, at most g_maxContinentBorder entries.
@@ -108,7 +102,7 @@ void ForEachBorder(std::int32_t c, Each each) {
     const ContinentBorderList& list = g_continentBorders[static_cast<std::size_t>(c)];
     for (int k = 1; k <= limit && list[static_cast<std::size_t>(k)] != 0; ++k) {
         const std::int32_t t = list[static_cast<std::size_t>(k)];
-        if (IsTerritory(t)) each(t);
+        if (IsTerritoryInPlay(t)) each(t);
     }
 }
 inline bool IsMemberOf(std::int32_t c, std::int32_t t) {

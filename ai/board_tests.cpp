@@ -103,7 +103,7 @@ bool IsSingleEntryBorder(std::int32_t territory) {
 }
 
 std::int32_t ComputeArmiesToLeave(std::int32_t mode, std::int32_t available) {
-    if (mode == 0 && g_playersLeft > 2) return 1;
+    if (mode == conquest_move::kBestAttack && g_playersLeft > 2) return 1;
     return available < 27 ? available / 3 : available - 20;
 }
 
@@ -121,8 +121,8 @@ std::int32_t ComputeArmiesToMove(std::int32_t from, std::int32_t to, std::int32_
     bool skipWorldRule = false;
     if (n < 1) {
         const bool sameContinent = ContinentOf(from) == ContinentOf(to);
-        if (mode == 4 && sameContinent) return 0;
-        skipWorldRule = mode == 0 && sameContinent;
+        if (mode == conquest_move::kAttackPass && sameContinent) return 0;
+        skipWorldRule = mode == conquest_move::kBestAttack && sameContinent;
     }
     if (!skipWorldRule && g_isMapWorld && !g_isMapRealWorld && Holds(p, kWorldAfrica)) {
         if (from == kWorldNorthAfrica || from == kWorldEgypt) {
@@ -132,12 +132,14 @@ std::int32_t ComputeArmiesToMove(std::int32_t from, std::int32_t to, std::int32_
         if (Holds(p, ContinentOf(to))) n = a < 21 ? 1 : a - 20;
     }
     if (IsSingleEntryBorder(from)) {
-        if (mode == 0 && g_playersLeft >= 3 && a >= 27 && Sums(from).enemy == 0)
+        if (mode == conquest_move::kBestAttack && g_playersLeft >= 3 && a >= 27 &&
+            Sums(from).enemy == 0)
             n = a - 20;
         else
             n = ComputeArmiesToLeave(mode, a);
     }
-    if (n < 1) n = (mode != 0 && mode != 4) ? a : 0;
+    if (n < 1)
+        n = (mode != conquest_move::kBestAttack && mode != conquest_move::kAttackPass) ? a : 0;
     return std::min(n, a);
 }
 

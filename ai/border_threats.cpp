@@ -19,7 +19,6 @@ using namespace ai;
 constexpr std::int32_t kRequired = 20;
 constexpr std::int32_t kRequiredQuiet = 12;
 constexpr std::int32_t kRequiredEasy = 7;
-constexpr std::int32_t kSmallSource = 10;
 constexpr std::int32_t kFullGarrison = 56;
 
 // The best path score of any other player's territory towards b: the danger it is in.
@@ -34,7 +33,7 @@ std::int32_t Danger(std::int32_t b, std::int32_t x) {
             if (Owner(t) != q || Armies(t) <= 2 || Armies(t) <= floor) continue;
             if (!HasEnemyArmiesNext(t)) continue;
             g_aiSmallSourceMark = Armies(t) < kSmallSource;
-            best = std::max(best, FindAttackPath(t, b, 3).value);
+            best = std::max(best, FindAttackPath(t, b, chain_choice::kMostArmiesLeft).value);
         }
     }
     return best;
@@ -134,8 +133,7 @@ std::int32_t FrontTarget(std::int32_t c) {
 
 }  // namespace
 
-void CChildView::ComputerReinforceContinentBorders(std::int32_t mode) {
-    (void)mode;  // both modes build the same list; the caller decides what it feeds
+void CChildView::ComputerReinforceContinentBorders() {
     const std::int32_t p = Current();
     g_aiThreatList.fill({});
     std::int32_t count = 0;
@@ -144,20 +142,20 @@ void CChildView::ComputerReinforceContinentBorders(std::int32_t mode) {
         ForEachBorder(c, [&](std::int32_t b) { AssessBorder(b, count); });
     }
     g_aiThreatListCount = count;
-    SortScoreTables(2, count);
+    SortScoreTables(score_table::kThreatList, count);
 }
 
 void CChildView::ComputerChoosePlacement() {
     const std::int32_t p = Current();
     const std::int32_t total = TotalArmies(p);
     rules::SetArmyTotal(p, total);
-    if (total < (g_isDemoRunning ? 12 : 25)) g_aiIsSmallArmy = 'j';
+    if (total < (g_isDemoRunning ? 12 : 25)) g_aiIsSmallArmy = kYes;
     const std::int32_t personality = g_personalities[static_cast<std::size_t>(p)];
     const bool personalities = g_arePersonalitiesActive;
     std::int32_t target = 0;
     if (personalities && personality == personality::kHunter && g_aiArmiesToPlace < 10 &&
         total < 40)
-        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'j';
+        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kYes;
     const bool holdsBack =
         personalities && g_aiArmiesToPlace < 10 &&
         (personality == personality::kDefensive || personality == personality::kHunter);
@@ -168,7 +166,7 @@ void CChildView::ComputerChoosePlacement() {
         ComputerAttackAndAdvance();
         // Nothing more only when that attack was made: else the armies would stay unplaced.
         if (g_isGameOver || (g_aiBestOddsRatio > 1.5 && g_hasAttackedThisTurn)) return;
-        ListAttackCandidates(1);
+        ListAttackCandidates(candidate_search::kIntoTopContinent);
         const std::int32_t c = g_aiContinentRanking[1].id;
         target = CrowdedContinentTarget(c);
         if (target == 0) target = FrontTarget(c);

@@ -17,7 +17,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kNeutralPlayer = 3;
 constexpr std::int32_t kMaxOpponentTerritories = 20;
 constexpr std::int32_t kNoScore = 32000;
 
@@ -43,12 +42,6 @@ bool HeldBySomeone(std::int32_t c) {
     for (int q = 1; q <= Players(); ++q)
         if (Holds(q, c)) return true;
     return false;
-}
-
-bool IsActiveAvenger(std::int32_t p) {
-    return g_arePersonalitiesActive &&
-           g_personalities[static_cast<std::size_t>(p)] == personality::kAvenger &&
-           IsPlayer(g_avengeTargets[static_cast<std::size_t>(p)]);
 }
 
 // Armies and count of q's first 20 territories, which also fill the target list.
@@ -109,17 +102,17 @@ struct PlanTarget {
 PlanTarget TargetOfPlan(std::int32_t plan) {
     PlanTarget target;
     switch (plan) {
-        case 4:
+        case ai_plan::kTakeContinent:
             for (int k = 1;
                  k <= kTargetListEntries && g_aiTargetList[static_cast<std::size_t>(k)] != 0; ++k)
                 target.armies += Armies(g_aiTargetList[static_cast<std::size_t>(k)]);
             target.owner = Owner(g_aiTargetList[1]);
             break;
-        case 5:
+        case ai_plan::kBreakEnemyContinent:
             target.armies = Armies(g_aiTerritoryRanking[1].id);
             target.owner = Owner(g_aiTerritoryRanking[1].id);
             break;
-        case 9: {
+        case ai_plan::kRouteIntoRivalContinent: {
             if (g_aiChosenAttackCandidate < 1) break;
             const RouteCandidate& c =
                 g_attackCandidates[static_cast<std::size_t>(g_aiChosenAttackCandidate)];
@@ -129,10 +122,10 @@ PlanTarget TargetOfPlan(std::int32_t plan) {
             target.owner = Owner(RouteAt(c.row, c.target));
             break;
         }
-        case 13:
+        case ai_plan::kAttackWeakestOpponent:
             target = {g_aiWeakestOpponentScore, g_aiWeakestOpponent};
             break;
-        case 14:
+        case ai_plan::kAttackWeakestNeighbour:
             target = {g_aiWeakestNeighbourScore, g_aiWeakestNeighbourOpponent};
             break;
         default:
@@ -156,12 +149,14 @@ void TestPlanShares(std::int32_t plan) {
     }
     const std::int32_t dominant = FindDominantPlayer(totals.data());
     if (dominant == 0 || dominant == p) return;
-    const bool excused =
-        plan == 4 ? g_aiLeader != 0 : g_aiLeader == target.owner && g_aiLeader != 0;
+    const bool excused = plan == ai_plan::kTakeContinent
+                             ? g_aiLeader != 0
+                             : g_aiLeader == target.owner && g_aiLeader != 0;
     if (excused) return;
     score = 0;
-    if (plan == 4) g_aiIsSmallArmyAlt = 'j';
-    if (plan == 5 || plan == 9) g_aiIsSmallArmy = 'j';
+    if (plan == ai_plan::kTakeContinent) g_aiIsSmallArmyAlt = kYes;
+    if (plan == ai_plan::kBreakEnemyContinent || plan == ai_plan::kRouteIntoRivalContinent)
+        g_aiIsSmallArmy = kYes;
 }
 
 }  // namespace
@@ -180,9 +175,9 @@ void RankContinentsToTake() {
     }
     g_cardsSelectedCount = g_aiContinentRankingCount = listed;
     if (listed == 0) return;
-    SortScoreTables(3, listed);
+    SortScoreTables(score_table::kContinentRanking, listed);
     const std::int32_t own = Stronghold(p);
-    if (g_areStrongholdsOn && IsTerritory(own)) {
+    if (g_areStrongholdsOn && IsTerritoryInPlay(own)) {
         const std::int32_t home = ContinentOf(own);
         if (home != 0 && !Holds(p, home) && g_aiContinentRanking[1].id != home)
             g_aiContinentRanking[1] = {home, g_aiContinentRanking[1].value - 200};
@@ -213,7 +208,7 @@ void RankContinentsForAllPlayers() {
 void RankEnemyContinentBorders() {
     const std::int32_t p = Current();
     g_aiTerritoryRanking.fill({});
-    const std::int32_t least = g_isOneForOneRule == 'j' ? 3 : 2;
+    const std::int32_t least = IsYes(g_isOneForOneRule) ? 3 : 2;
     std::int32_t count = 0;
     for (int c = 1; c <= Continents(); ++c) {
         if (Holds(p, c) || !HeldBySomeone(c)) continue;
@@ -231,7 +226,7 @@ void RankEnemyContinentBorders() {
         });
     }
     g_aiTerritoryRankingCount = count;
-    SortScoreTables(4, count);
+    SortScoreTables(score_table::kTerritoryRanking, count);
 }
 
 void PickWeakestOpponent() {
@@ -243,7 +238,10 @@ void PickWeakestNeighbourOpponent() {
 }
 
 void EvaluateContinentShares() {
-    for (std::int32_t plan : {4, 5, 9, 13, 14}) TestPlanShares(plan);
+    for (std::int32_t plan :
+         {ai_plan::kTakeContinent, ai_plan::kBreakEnemyContinent, ai_plan::kRouteIntoRivalContinent,
+          ai_plan::kAttackWeakestOpponent, ai_plan::kAttackWeakestNeighbour})
+        TestPlanShares(plan);
     if (g_aiLeader != 0) return;
     std::int32_t biggest = 0;
     for (int t = 1; t <= Territories(); ++t)
@@ -253,8 +251,11 @@ void EvaluateContinentShares() {
     for (int t = 1; t <= Territories(); ++t)
         if (t != biggest) elsewhere = std::max(elsewhere, Armies(t));
     if (Armies(biggest) <= 2 * elsewhere) return;
-    for (std::int32_t plan : {4, 5, 8, 9}) g_aiPlanScores[static_cast<std::size_t>(plan)] = 0;
-    g_aiIsSmallArmy = 'j';
+    for (std::int32_t plan :
+         {ai_plan::kTakeContinent, ai_plan::kBreakEnemyContinent,
+          ai_plan::kCompleteContinentByRoute, ai_plan::kRouteIntoRivalContinent})
+        g_aiPlanScores[static_cast<std::size_t>(plan)] = 0;
+    g_aiIsSmallArmy = kYes;
 }
 
 }  // namespace ai

@@ -16,8 +16,6 @@ namespace {
 
 using namespace ai;
 
-constexpr std::int32_t kMoveSound = 4;
-
 std::int32_t ThreatCount() {
     std::int32_t n = 0;
     while (n < kThreatEntries && g_aiThreatList[static_cast<std::size_t>(n + 1)].id != 0) ++n;
@@ -58,7 +56,7 @@ bool InRange(std::int32_t v, std::int32_t low, std::int32_t high) {
 }  // namespace
 
 void CChildView::ComputerMoveIntoConquered(std::int32_t from, std::int32_t to, std::int32_t mode) {
-    if (!IsTerritory(from) || !IsTerritory(to) || from == to) return;
+    if (!IsTerritoryInPlay(from) || !IsTerritoryInPlay(to) || from == to) return;
     const std::int32_t p = Current();
     if (Owner(from) != p || Owner(to) != p) return;
     std::int32_t n = Armies(from) - 1;
@@ -70,7 +68,7 @@ void CChildView::ComputerMoveIntoConquered(std::int32_t from, std::int32_t to, s
         const NeighbourSums atFrom = Sums(from), atTo = Sums(to);
         if (atFrom.enemy == 0)
             moves = atTo.enemy > 0;
-        else if (atTo.enemy != 0 && mode != 4)
+        else if (atTo.enemy != 0 && mode != conquest_move::kAttackPass)
             moves = atTo.net > std::max(atFrom.net, 0) || (atTo.net == 0 && atFrom.net < 0);
     }
     if (!moves) return;
@@ -107,7 +105,7 @@ void CChildView::ComputerMoveArmies(std::int32_t& count, std::int32_t& budget,
     GetComputerPlayerName(&name);
     QueueEventText(name + " moves " + std::to_string(count) + (count == 1 ? " army." : " armies."));
     rules::MoveArmies(p, source, target, count);
-    g_pendingSound = kMoveSound;
+    g_pendingSound = game_sound::kMove;
     QueueTerritoryUpdate(target);
     QueueTerritoryUpdate(source);
 }
@@ -133,7 +131,7 @@ void SupportThreatened(CChildView& view, std::int32_t& budget) {
             moved = moved || count > 0;
         });
     }
-    if (moved) SortScoreTables(2, ThreatCount());
+    if (moved) SortScoreTables(score_table::kThreatList, ThreatCount());
 }
 
 void Balance(CChildView& view, std::int32_t& budget) {
@@ -178,7 +176,7 @@ void Balance(CChildView& view, std::int32_t& budget) {
             lastContinent = c;
         });
     }
-    if (moved) SortScoreTables(2, ThreatCount());
+    if (moved) SortScoreTables(score_table::kThreatList, ThreatCount());
 }
 
 bool IsSafeInterior(std::int32_t m) {

@@ -29,7 +29,7 @@ std::string Count(std::int32_t n, const char* one, const char* many) {
 // Shown highlighted, announced, added, then shown plain.
 void PlacementDisplay(CChildView& view, std::int32_t t, std::int32_t n, const std::string& text) {
     view.SetBusy();
-    g_pendingSound = 1;
+    g_pendingSound = game_sound::kPlaceArmies;
     view.QueueTerritoryUpdate(t);
     view.ClearBusy();
     view.QueueEventText(text);

@@ -15,11 +15,31 @@ namespace ai {
 
 namespace {
 
-constexpr std::int32_t kPlanOrder[] = {3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 22, 23, 24, 25, 26};
-constexpr std::initializer_list<std::int32_t> kPoolPlans = {6, 7, 10, 11, 22, 23, 24, 25, 26};
+// On equal scores the earlier plan of this order is chosen.
+constexpr std::int32_t kPlanOrder[] = {ai_plan::kReinforceThreatenedBorder,
+                                       ai_plan::kTakeContinent,
+                                       ai_plan::kBreakEnemyContinent,
+                                       ai_plan::kBlockRival1,
+                                       ai_plan::kBlockRival2,
+                                       ai_plan::kCompleteContinentByRoute,
+                                       ai_plan::kRouteIntoRivalContinent,
+                                       ai_plan::kBlockRival3,
+                                       ai_plan::kBlockRival4,
+                                       ai_plan::kAttackWeakestOpponent,
+                                       ai_plan::kAttackWeakestNeighbour,
+                                       ai_plan::kBlockRival5,
+                                       ai_plan::kBlockRival6,
+                                       ai_plan::kBlockRival7,
+                                       ai_plan::kBlockRival8,
+                                       ai_plan::kBlockRival9};
 
 void Clear(std::initializer_list<std::int32_t> plans) {
     for (std::int32_t plan : plans) g_aiPlanScores[static_cast<std::size_t>(plan)] = 0;
+}
+
+void ClearBlockRivalPlans() {
+    for (std::int32_t plan : ai_plan::kBlockRivalPlans)
+        g_aiPlanScores[static_cast<std::size_t>(plan)] = 0;
 }
 
 std::int32_t ScoreOf(std::int32_t plan) {
@@ -30,10 +50,14 @@ std::int32_t ScoreOf(std::int32_t plan) {
 
 void ApplyLevelFilter(std::int32_t player) {
     if (!g_isNormalLevel) {
-        Clear({4, 6, 7, 10, 11, 13, 14, 22, 23, 24, 25, 26});
+        Clear({ai_plan::kTakeContinent, ai_plan::kAttackWeakestOpponent,
+               ai_plan::kAttackWeakestNeighbour});
+        ClearBlockRivalPlans();
         return;
     }
-    if (TotalArmies(player) < (g_isDemoRunning ? 12 : 25) && g_playersLeft > 2) Clear({4, 5, 8, 9});
+    if (TotalArmies(player) < (g_isDemoRunning ? 12 : 25) && g_playersLeft > 2)
+        Clear({ai_plan::kTakeContinent, ai_plan::kBreakEnemyContinent,
+               ai_plan::kCompleteContinentByRoute, ai_plan::kRouteIntoRivalContinent});
 }
 
 void ApplyPersonality(CChildView& view, std::int32_t p) {
@@ -43,23 +67,27 @@ void ApplyPersonality(CChildView& view, std::int32_t p) {
         const bool fourLeft = g_playersLeft >= 4;
         switch (g_personalities[i]) {
             case personality::kConqueror:
-                Clear(kPoolPlans);
+                ClearBlockRivalPlans();
                 break;
             case personality::kDefensive:
-                Clear({13, 14});
-                if (fourLeft) Clear({9});
+                Clear({ai_plan::kAttackWeakestOpponent, ai_plan::kAttackWeakestNeighbour});
+                if (fourLeft) Clear({ai_plan::kRouteIntoRivalContinent});
                 break;
             case personality::kDetermined:
-                Clear(kPoolPlans);
-                Clear({13, 14});
-                if (g_playersLeft > 3) Clear({5, 9});
+                ClearBlockRivalPlans();
+                Clear({ai_plan::kAttackWeakestOpponent, ai_plan::kAttackWeakestNeighbour});
+                if (g_playersLeft > 3)
+                    Clear({ai_plan::kBreakEnemyContinent, ai_plan::kRouteIntoRivalContinent});
                 break;
             case personality::kHunter:
-                Clear({4, 8});
-                if (fourLeft && (g_aiLeader == 0 || g_aiLeader == p)) Clear({9});
-                if (ScoreOf(13) > 0 || ScoreOf(14) > 0) {
-                    Clear({3, 5, 9});
-                    Clear(kPoolPlans);
+                Clear({ai_plan::kTakeContinent, ai_plan::kCompleteContinentByRoute});
+                if (fourLeft && (g_aiLeader == 0 || g_aiLeader == p))
+                    Clear({ai_plan::kRouteIntoRivalContinent});
+                if (ScoreOf(ai_plan::kAttackWeakestOpponent) > 0 ||
+                    ScoreOf(ai_plan::kAttackWeakestNeighbour) > 0) {
+                    Clear({ai_plan::kReinforceThreatenedBorder, ai_plan::kBreakEnemyContinent,
+                           ai_plan::kRouteIntoRivalContinent});
+                    ClearBlockRivalPlans();
                 }
                 break;
             default:
@@ -76,7 +104,7 @@ void ApplyPersonality(CChildView& view, std::int32_t p) {
 }
 
 std::int32_t ChoosePlan() {
-    g_aiPlan = 0;
+    g_aiPlan = ai_plan::kNone;
     g_aiPlanScore = 0;
     for (std::int32_t plan : kPlanOrder) {
         if (ScoreOf(plan) <= g_aiPlanScore) continue;

@@ -20,7 +20,7 @@ CycleEnd RunPlanningCycle(CChildView& view);
 // The filters of the cycle, applied to g_aiPlanScores.
 void ApplyLevelFilter(std::int32_t player);
 void ApplyPersonality(CChildView& view, std::int32_t player);
-// Plan 0 when no score is above 0; on equal scores the earlier plan of the order.
+// ai_plan::kNone when no score is above 0; on equal scores the earlier plan of the order.
 std::int32_t ChoosePlan();
 
 }  // namespace ai

@@ -20,18 +20,16 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kSmallSource = 10;
-
 std::int32_t& Score(std::int32_t plan) {
     return g_aiPlanScores[static_cast<std::size_t>(plan)];
 }
 
 bool IsPoolPlan(std::int32_t plan) {
-    return plan == 6 || plan == 7 || plan == 10 || plan == 11 || (plan >= 22 && plan <= 26);
+    return std::ranges::find(ai_plan::kBlockRivalPlans, plan) != ai_plan::kBlockRivalPlans.end();
 }
 
 void ClearPoolPlans() {
-    for (std::int32_t plan : {6, 7, 10, 11, 22, 23, 24, 25, 26}) Score(plan) = 0;
+    for (std::int32_t plan : ai_plan::kBlockRivalPlans) Score(plan) = 0;
 }
 
 // The hands, the deck and the computer's card selection, put back when the estimate is done.
@@ -64,7 +62,7 @@ void SearchTowards(std::int32_t stronghold, std::int32_t except) {
         if (Owner(t) != me || t == except || Armies(t) <= 4 || Armies(t) <= Armies(stronghold))
             continue;
         g_aiSmallSourceMark = Armies(t) < kSmallSource;
-        if (HasEnemyArmiesNext(t)) FindAttackPath(t, stronghold, 3);
+        if (HasEnemyArmiesNext(t)) FindAttackPath(t, stronghold, chain_choice::kMostArmiesLeft);
         g_aiSmallSourceMark = false;
     }
 }
@@ -97,7 +95,7 @@ void ApplyStrongholdRules(CChildView& view, std::int32_t p) {
     if (!g_areStrongholdsOn || Owner(s) != p) return;
     WeighedArmies weighed(g_isTroopExperienceOn);
     if (IsDangerFromRoute(view, p, s)) {
-        g_aiPlan = 16;
+        g_aiPlan = ai_plan::kGuardStronghold;
         return;
     }
     std::int32_t largest = 0;
@@ -105,7 +103,7 @@ void ApplyStrongholdRules(CChildView& view, std::int32_t p) {
         if (Owner(n) != p) largest = std::max(largest, Armies(n));
     });
     if (Armies(s) - largest < 5) {
-        g_aiPlan = 16;
+        g_aiPlan = ai_plan::kGuardStronghold;
         return;
     }
     for (int q = 1; q <= Players(); ++q) {
@@ -115,79 +113,94 @@ void ApplyStrongholdRules(CChildView& view, std::int32_t p) {
     PlanRouteMoves();
     if (g_aiStrongholdRoutePlan.row != 0 &&
         (g_aiLeader == 0 || g_aiLeader == p || RouteReaches(Stronghold(g_aiLeader))))
-        g_aiPlan = 15;
+        g_aiPlan = ai_plan::kRouteToStronghold;
     for (int t = 1; t <= Territories(); ++t) {
         if (Owner(t) != p || Armies(t) <= 2) continue;
         ForEachNeighbour(t, [&](std::int32_t n, int) {
             const std::int32_t owner = Owner(n);
             if (owner == p || Stronghold(owner) != n || Armies(n) >= Armies(t)) return;
             if (g_aiLeader != 0 && g_aiLeader != p && owner != g_aiLeader) return;
-            g_aiPlan = 17;
+            g_aiPlan = ai_plan::kStrikeStronghold;
             g_aiTargetTerritory = n;
             g_aiStrongholdAttackFrom = t;
-            g_isLeaderDominant = 'n';
+            g_isLeaderDominant = kNo;
         });
     }
 }
 
 bool HasEnemyNext(std::int32_t t) {
-    return IsTerritory(t) && HasEnemyNeighbour(t);
+    return IsTerritoryInPlay(t) && HasEnemyNeighbour(t);
 }
 
 void Reselect() {
     const std::int32_t t1 = g_aiThreatList[1].id, t4 = g_aiTerritoryRanking[1].id;
     const std::int32_t t9 = g_aiRouteTarget, c = g_aiContinentRanking[1].id;
     std::int32_t& plan = g_aiPlan;
-    if (plan == 4 && c == 0) {
-        if (Score(5) > 2 && ContinentOf(t4) != 0) plan = 5;
-        if (Score(9) > 2 && ContinentOf(t9) != 0) plan = 9;
+    if (plan == ai_plan::kTakeContinent && c == 0) {
+        if (Score(ai_plan::kBreakEnemyContinent) > 2 && ContinentOf(t4) != 0)
+            plan = ai_plan::kBreakEnemyContinent;
+        if (Score(ai_plan::kRouteIntoRivalContinent) > 2 && ContinentOf(t9) != 0)
+            plan = ai_plan::kRouteIntoRivalContinent;
     }
-    if ((plan == 5 || plan == 9) && Score(4) > 0) {
-        if (Score(5) > 2 && Bonus(c) >= Bonus(ContinentOf(t4))) plan = 4;
-        if (Score(9) > 2 && Bonus(c) >= Bonus(ContinentOf(t9))) plan = 4;
+    if ((plan == ai_plan::kBreakEnemyContinent || plan == ai_plan::kRouteIntoRivalContinent) &&
+        Score(ai_plan::kTakeContinent) > 0) {
+        if (Score(ai_plan::kBreakEnemyContinent) > 2 && Bonus(c) >= Bonus(ContinentOf(t4)))
+            plan = ai_plan::kTakeContinent;
+        if (Score(ai_plan::kRouteIntoRivalContinent) > 2 && Bonus(c) >= Bonus(ContinentOf(t9)))
+            plan = ai_plan::kTakeContinent;
     }
-    if ((plan == 4 || plan == 5 || plan == 8 || plan == 9) && Score(3) > 0) {
-        g_aiThreatCheck = 'j';
+    if ((plan == ai_plan::kTakeContinent || plan == ai_plan::kBreakEnemyContinent ||
+         plan == ai_plan::kCompleteContinentByRoute || plan == ai_plan::kRouteIntoRivalContinent) &&
+        Score(ai_plan::kReinforceThreatenedBorder) > 0) {
+        g_aiThreatCheck = kYes;
         g_aiTargetTerritory = t1;
-        if (HasEnemyNext(t1) && Armies(t1) < 20) plan = 3;
-        if (!HasEnemyNext(t1)) g_aiThreatCheck = 'n';
+        if (HasEnemyNext(t1) && Armies(t1) < 20) plan = ai_plan::kReinforceThreatenedBorder;
+        if (!HasEnemyNext(t1)) g_aiThreatCheck = kNo;
     }
-    if (plan == 3 && Score(5) > 2 && Bonus(ContinentOf(t4)) >= Bonus(ContinentOf(t1))) plan = 5;
+    if (plan == ai_plan::kReinforceThreatenedBorder && Score(ai_plan::kBreakEnemyContinent) > 2 &&
+        Bonus(ContinentOf(t4)) >= Bonus(ContinentOf(t1)))
+        plan = ai_plan::kBreakEnemyContinent;
     if (IsPoolPlan(plan)) {
-        if (Score(5) > 1) plan = 5;
-        if (Score(9) > 2 && ContinentOf(t9) != 0) plan = 9;
-        if (Score(4) >= 1) plan = 4;
-        if (Score(8) >= 1) plan = 8;
-        if (Score(3) >= 1 && ContinentOf(t1) != 0 && HasEnemyNext(t1)) {
-            plan = 3;
+        if (Score(ai_plan::kBreakEnemyContinent) > 1) plan = ai_plan::kBreakEnemyContinent;
+        if (Score(ai_plan::kRouteIntoRivalContinent) > 2 && ContinentOf(t9) != 0)
+            plan = ai_plan::kRouteIntoRivalContinent;
+        if (Score(ai_plan::kTakeContinent) >= 1) plan = ai_plan::kTakeContinent;
+        if (Score(ai_plan::kCompleteContinentByRoute) >= 1)
+            plan = ai_plan::kCompleteContinentByRoute;
+        if (Score(ai_plan::kReinforceThreatenedBorder) >= 1 && ContinentOf(t1) != 0 &&
+            HasEnemyNext(t1)) {
+            plan = ai_plan::kReinforceThreatenedBorder;
             g_aiTargetTerritory = t1;
         }
     }
 }
 
 void AttackDominantLeader(CChildView& view, std::int32_t p) {
-    if (g_isLeaderDominant != 'j' || g_aiPlan == 15) return;
-    const bool attackPlans = Score(4) >= 1 || Score(5) >= 1 || Score(8) >= 1 || Score(9) >= 1;
+    if (!IsYes(g_isLeaderDominant) || g_aiPlan == ai_plan::kRouteToStronghold) return;
+    const bool attackPlans = Score(ai_plan::kTakeContinent) >= 1 ||
+                             Score(ai_plan::kBreakEnemyContinent) >= 1 ||
+                             Score(ai_plan::kCompleteContinentByRoute) >= 1 ||
+                             Score(ai_plan::kRouteIntoRivalContinent) >= 1;
     if (attackPlans) {
-        g_isLeaderDominant = 'n';
+        g_isLeaderDominant = kNo;
         return;
     }
     const std::int32_t leader = g_aiLeader;
     LastTarget& last = g_aiLastTargets[static_cast<std::size_t>(p)];
     const std::int32_t turns = g_turnsPlayed[static_cast<std::size_t>(p)];
     if (last.victim == leader && turns - last.turn < 4) {
-        g_isLeaderDominant = 'n';
+        g_isLeaderDominant = kNo;
         return;
     }
     last = {leader, turns};
-    g_aiPlan = 0;
+    g_aiPlan = ai_plan::kNone;
     const std::int32_t limit = std::clamp(g_borderTerritoryTotal, 0, kThreatEntries);
     for (int k = 1;
          k <= limit && g_aiTerritoryRanking[static_cast<std::size_t>(k)].id != 0 && !g_isGameOver;
          ++k) {
         if (Owner(g_aiTerritoryRanking[static_cast<std::size_t>(k)].id) != leader) continue;
         view.ComputerAttackTarget(k);
-        RatePlayerStrengths(1);
+        RatePlayerStrengths(strength::kWithContinents);
     }
     const std::int32_t strongest = g_playerStrengths[1].id;
     if (strongest == p) return;
@@ -196,22 +209,22 @@ void AttackDominantLeader(CChildView& view, std::int32_t p) {
         ForEachNeighbour(t, [&](std::int32_t n, int) {
             if (g_isGameOver || Owner(t) != p || Armies(t) < 4 || Owner(n) != strongest) return;
             AttackWithEverything(view, t, n);
-            RatePlayerStrengths(1);
+            RatePlayerStrengths(strength::kWithContinents);
         });
     }
 }
 
 // The opponent's territories, in territory order, are the target list of the pass.
-void AttackOpponent(CChildView& view, std::int32_t opponent, bool plan14) {
+void AttackOpponent(CChildView& view, std::int32_t opponent, bool weakestNeighbour) {
     const auto saved = g_aiTargetList;
     g_aiTargetList.fill(0);
     const int limit = std::clamp(g_maxContinentSize, 0, kTargetListEntries);
     std::int32_t listed = 0;
     for (int t = 1; t <= Territories() && listed < limit; ++t)
         if (Owner(t) == opponent) g_aiTargetList[static_cast<std::size_t>(++listed)] = t;
-    if (plan14) g_aiAttackPassPlan = 14;
+    if (weakestNeighbour) g_aiAttackPassPlan = ai_plan::kAttackWeakestNeighbour;
     view.ComputerAttackPass();
-    g_aiAttackPassPlan = 0;
+    g_aiAttackPassPlan = ai_plan::kNone;
     g_aiTargetList = saved;
 }
 
@@ -228,8 +241,9 @@ void StrikeStronghold(CChildView& view) {
     const std::int32_t from = g_aiStrongholdAttackFrom, to = g_aiTargetTerritory;
     if (Owner(from) != Current() || Owner(to) == Current() || Armies(from) < 2) return;
     if (!Attack(view, from, to) || g_isGameOver || Armies(from) - 1 <= 0) return;
-    MoveIntoConquered(view, from, to, ComputeArmiesToMove(from, to, Armies(from) - 1, 5), false,
-                      -1);
+    MoveIntoConquered(view, from, to,
+                      ComputeArmiesToMove(from, to, Armies(from) - 1, conquest_move::kTargetAttack),
+                      false, conquest_move::kNoFallback);
 }
 
 void Dispatch(CChildView& view, std::int32_t p, std::int32_t plan) {
@@ -239,23 +253,23 @@ void Dispatch(CChildView& view, std::int32_t p, std::int32_t plan) {
         return;
     }
     switch (plan) {
-        case 3:
+        case ai_plan::kReinforceThreatenedBorder:
             return view.ComputerPlacementStep();
-        case 4:
+        case ai_plan::kTakeContinent:
             return view.ComputerAttackPass();
-        case 5:
+        case ai_plan::kBreakEnemyContinent:
             return view.ComputerAttackTarget(1);
-        case 8:
-        case 9:
-        case 15:
+        case ai_plan::kCompleteContinentByRoute:
+        case ai_plan::kRouteIntoRivalContinent:
+        case ai_plan::kRouteToStronghold:
             return view.ComputerAttackAndMove();
-        case 13:
+        case ai_plan::kAttackWeakestOpponent:
             return AttackOpponent(view, g_aiWeakestOpponent, false);
-        case 14:
+        case ai_plan::kAttackWeakestNeighbour:
             return AttackOpponent(view, g_aiWeakestNeighbourOpponent, true);
-        case 16:
+        case ai_plan::kGuardStronghold:
             return PlaceAllOnStronghold(view, p);
-        case 17:
+        case ai_plan::kStrikeStronghold:
             return StrikeStronghold(view);
         default:
             return;
@@ -264,12 +278,12 @@ void Dispatch(CChildView& view, std::int32_t p, std::int32_t plan) {
 
 void Evaluate(CChildView& view) {
     WeighedArmies weighed(g_isTroopExperienceOn);
-    RatePlayerStrengths(1);
-    view.ComputerReinforceContinentBorders(1);
+    RatePlayerStrengths(strength::kWithContinents);
+    view.ComputerReinforceContinentBorders();
     RankContinentsForAllPlayers();
-    PlanBestAttack(8);
+    PlanBestAttack(ai_plan::kCompleteContinentByRoute);
     RankEnemyContinentBorders();
-    PlanBestAttack(9);
+    PlanBestAttack(ai_plan::kRouteIntoRivalContinent);
     PickWeakestOpponent();
     PickWeakestNeighbourOpponent();
     view.ComputerChooseStrategy();
@@ -302,7 +316,7 @@ bool IsWorldRouteAttackDue(std::int32_t p) {
 CycleEnd RunPlanningCycle(CChildView& view) {
     const std::int32_t p = Current();
     ++g_aiPlanCycle;
-    g_aiAttackPassPlan = 0;
+    g_aiAttackPassPlan = ai_plan::kNone;
     g_areMissilesEnabled = false;
     Evaluate(view);
     ApplyLevelFilter(p);
@@ -319,12 +333,12 @@ CycleEnd RunPlanningCycle(CChildView& view) {
     if (!g_aiPlacementDone) {
         if (g_hasAttackedThisTurn) {
             g_aiCardArmies = 0;
-            RatePlayerStrengths(1);
+            RatePlayerStrengths(strength::kWithContinents);
         }
         if (IsWorldRouteAttackDue(p)) {
             PlanRouteAttacks();
             if (g_aiLeaderRoutePlan.row != 0) {
-                g_aiPlan = 12;
+                g_aiPlan = ai_plan::kRouteThroughLeader;
                 view.ComputerAttackAndMove();
             }
         }
@@ -332,8 +346,9 @@ CycleEnd RunPlanningCycle(CChildView& view) {
     }
     g_aiCardArmies = 0;
     if (g_aiPlacementDone) return CycleEnd::kToMoves;
-    const bool ends = plan == 0 || g_aiPlacementStepRuns >= 3 || g_aiPoolPlacementRuns >= 4 ||
-                      g_aiAttackPassDone != 0 || g_aiTargetAttackRuns > 3;
+    const bool ends = plan == ai_plan::kNone || g_aiPlacementStepRuns >= 3 ||
+                      g_aiPoolPlacementRuns >= 4 || g_aiAttackPassDone != 0 ||
+                      g_aiTargetAttackRuns > 3;
     return ends ? CycleEnd::kEndLoop : CycleEnd::kGoOn;
 }
 

@@ -53,7 +53,8 @@ std::int32_t FindSource(std::int32_t row, std::int32_t k, int step) {
         const std::int32_t home = ContinentOf(t);
         if (home != 0 && Holds(p, home)) return 0;
         std::int32_t position = j, unused = 0;
-        ProtectKeyTerritory(t, position, unused, step > 0 ? 1 : 0);
+        ProtectKeyTerritory(t, position, unused,
+                            step > 0 ? route_direction::kForward : route_direction::kBackward);
         return position;
     }
     return 0;
@@ -202,7 +203,7 @@ void ProtectKeyTerritory(std::int32_t territory, std::int32_t& position, std::in
     const bool ownStronghold = g_areStrongholdsOn && territory == Stronghold(Current());
     if (!IsSingleEntryBorder(territory) && !ownStronghold) return;
     position = 0;
-    value = mode == 1 ? 17 : 0;
+    value = mode == route_direction::kForward ? 17 : 0;
 }
 
 void FindRouteIntoContinent(std::int32_t continent) {
@@ -229,9 +230,9 @@ void FindRouteIntoContinent(std::int32_t continent) {
     }
 }
 
-void PlanBestAttack(std::int32_t depth) {
+void PlanBestAttack(std::int32_t plan) {
     const std::int32_t p = Current();
-    if (depth == 8) {
+    if (plan == ai_plan::kCompleteContinentByRoute) {
         g_aiContinentRoutePlan = {};
         g_aiChosenAttackCandidate = 0;
         for (int i = 1;

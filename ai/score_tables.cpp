@@ -18,8 +18,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kNeutralPlayer = 3;
-
 struct Table {
     std::span<ScoreEntry> entries;
     bool descending;
@@ -27,17 +25,17 @@ struct Table {
 
 Table TableOf(std::int32_t kind) {
     switch (kind) {
-        case 1:
+        case score_table::kPlayerStrengths:
             return {g_playerStrengths, true};
-        case 2:
+        case score_table::kThreatList:
             return {g_aiThreatList, false};
-        case 3:
+        case score_table::kContinentRanking:
             return {g_aiContinentRanking, true};
-        case 4:
+        case score_table::kTerritoryRanking:
             return {g_aiTerritoryRanking, true};
-        case 5:
+        case score_table::kContinentsByBonus:
             return {g_aiContinentsByBonus, false};
-        case 6:
+        case score_table::kPlayerRanking:
             return {g_playerRanking, true};
         default:
             return {{}, true};
@@ -68,11 +66,9 @@ std::int32_t CardTerm(std::int32_t cards) {
     return 0;
 }
 
-bool IsActiveAvenger() {
+bool IsCurrentActiveAvenger() {
     const std::int32_t p = Current();
-    return g_arePersonalitiesActive && p != 0 &&
-           g_personalities[static_cast<std::size_t>(p)] == personality::kAvenger &&
-           IsPlayer(g_avengeTargets[static_cast<std::size_t>(p)]);
+    return p != 0 && IsActiveAvenger(p);
 }
 
 bool HasShare(const std::array<ScoreEntry, kMaxPlayers + 1>& s, int top, double share) {
@@ -125,7 +121,7 @@ void RatePlayerStrengths(std::int32_t mode) {
     for (int q = 1; q <= Players(); ++q) {
         const std::int32_t owned = TerritoriesOf(q);
         std::int32_t value = 0;
-        if (mode == 1)
+        if (mode == strength::kWithContinents)
             for (int c = 1; c <= Continents(); ++c)
                 if (Holds(q, c)) value += 10 * Bonus(c);
         for (int t = 1; t <= Territories(); ++t) {
@@ -149,15 +145,21 @@ void RatePlayerStrengths(std::int32_t mode) {
     for (int q = 1; q <= kMaxPlayers; ++q)
         rules::SetArmyTotal(q, totals[static_cast<std::size_t>(q)]);
     if (g_hasNeutralArmy) g_playerStrengths[1].value += 50;
-    if (IsActiveAvenger()) {
+    if (IsCurrentActiveAvenger()) {
         const std::int32_t target = g_avengeTargets[static_cast<std::size_t>(Current())];
         g_playerStrengths[static_cast<std::size_t>(target)].value += 100;
     }
-    SortScoreTables(1, kMaxPlayers);
-    SortScoreTables(6, kMaxPlayers);
+    SortScoreTables(score_table::kPlayerStrengths, kMaxPlayers);
+    SortScoreTables(score_table::kPlayerRanking, kMaxPlayers);
     g_aiLeader = FindLeader();
     if (g_hasNeutralArmy) g_aiLeader = 1;
-    if (IsActiveAvenger()) g_aiLeader = g_avengeTargets[static_cast<std::size_t>(Current())];
+    if (IsCurrentActiveAvenger()) g_aiLeader = g_avengeTargets[static_cast<std::size_t>(Current())];
+}
+
+bool IsActiveAvenger(std::int32_t player) {
+    return g_arePersonalitiesActive &&
+           g_personalities[static_cast<std::size_t>(player)] == personality::kAvenger &&
+           IsPlayer(g_avengeTargets[static_cast<std::size_t>(player)]);
 }
 
 std::int32_t FindDominantPlayer(const std::int32_t* counts) {
@@ -179,7 +181,7 @@ void FillContinentsByBonus() {
     g_aiContinentsByBonus.fill({});
     for (int c = 1; c <= Continents(); ++c)
         g_aiContinentsByBonus[static_cast<std::size_t>(c)] = {c, Bonus(c)};
-    SortScoreTables(5, Continents());
+    SortScoreTables(score_table::kContinentsByBonus, Continents());
 }
 
 WeighedArmies::WeighedArmies(bool active) {

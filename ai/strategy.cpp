@@ -13,9 +13,6 @@
 
 namespace ai {
 
-// The pool plans for the 1st to 9th rival after the current player.
-inline constexpr std::array<std::int32_t, 9> kPoolPlans{6, 7, 10, 11, 22, 23, 24, 25, 26};
-
 namespace {
 
 using namespace player_field;
@@ -64,12 +61,6 @@ void FillEstimates() {
     }
 }
 
-bool IsActiveAvenger(std::int32_t p) {
-    return g_arePersonalitiesActive &&
-           g_personalities[static_cast<std::size_t>(p)] == personality::kAvenger &&
-           IsPlayer(g_avengeTargets[static_cast<std::size_t>(p)]);
-}
-
 // When another player leads, a plan only counts against the leader.
 bool LeaderRuleKeeps(std::int32_t victim) {
     const std::int32_t p = Current();
@@ -81,7 +72,7 @@ void ScoreContinentPlan(std::int32_t p, std::int32_t rivalsTop) {
     g_aiPlanContinent = 0;
     const std::int32_t v = toCome - rivalsTop + g_aiContinentRanking[1].value;
     if (g_aiContinentOptionCount > 0) {
-        if (v >= 8 && g_aiContinentRanking[1].id != 0) Score(4) = v;
+        if (v >= 8 && g_aiContinentRanking[1].id != 0) Score(ai_plan::kTakeContinent) = v;
         return;
     }
     std::int32_t best = 7;
@@ -108,12 +99,12 @@ void ScoreContinentPlan(std::int32_t p, std::int32_t rivalsTop) {
         if (Owner(m) != p && listed < kTargetListEntries)
             g_aiTargetList[static_cast<std::size_t>(++listed)] = m;
     });
-    if (g_aiPlanContinent != 0) Score(4) = best;
+    if (g_aiPlanContinent != 0) Score(ai_plan::kTakeContinent) = best;
 }
 
 void ScorePoolPlans(std::int32_t p) {
     for (int k = 1; k <= std::min<std::int32_t>(RivalCount(), 9); ++k) {
-        const std::int32_t plan = kPoolPlans[static_cast<std::size_t>(k - 1)];
+        const std::int32_t plan = ai_plan::kBlockRivalPlans[static_cast<std::size_t>(k - 1)];
         const RivalRanking& rival = g_aiRivalContinentRankings[static_cast<std::size_t>(k)];
         const std::int32_t r = rival.player;
         g_aiPoolAmounts[static_cast<std::size_t>(plan)] = 0;
@@ -127,7 +118,10 @@ void ScorePoolPlans(std::int32_t p) {
             FindThreatenedContinentTerritory(rival.ranking[1].id);
         if (!threatened.keep) score = 0;
         if (!LeaderRuleKeeps(r) || g_hasAttackedThisTurn) score = 0;
-        const bool noAttackPlan = Score(3) <= 0 && Score(4) <= 0 && Score(5) <= 0 && Score(9) <= 0;
+        const bool noAttackPlan = Score(ai_plan::kReinforceThreatenedBorder) <= 0 &&
+                                  Score(ai_plan::kTakeContinent) <= 0 &&
+                                  Score(ai_plan::kBreakEnemyContinent) <= 0 &&
+                                  Score(ai_plan::kRouteIntoRivalContinent) <= 0;
         if (g_hasNeutralArmy && k <= 2 && g_turnsPlayed[static_cast<std::size_t>(p)] < 6 &&
             r == 1 && noAttackPlan) {
             amount = 5;
@@ -144,13 +138,17 @@ void ScoreOpponentPlans(std::int32_t p) {
     const std::int32_t total = TotalArmies(p);
     const bool avenger = IsActiveAvenger(p);
     const std::int32_t s13 = g_aiWeakestOpponentScore;
-    if (g_aiWeakestOpponent != 0 && total - s13 >= 26 && s13 < total / 2) Score(13) = 100;
-    if (!avenger && g_aiLeader != 0 && g_aiLeader != p) Score(13) = 0;
+    if (g_aiWeakestOpponent != 0 && total - s13 >= 26 && s13 < total / 2)
+        Score(ai_plan::kAttackWeakestOpponent) = 100;
+    if (!avenger && g_aiLeader != 0 && g_aiLeader != p) Score(ai_plan::kAttackWeakestOpponent) = 0;
     const std::int32_t s14 = g_aiWeakestNeighbourScore;
     if (g_aiWeakestNeighbourOpponent != 0 && total - s14 > 25 &&
         (avenger || g_aiLeader == 0 || g_aiLeader == p))
-        Score(14) = s14 < 20 ? 100 : s14 < total / 5 ? 50 : s14 < total / 2 ? 20 : 0;
-    if (Score(13) >= 1) Score(14) = 0;
+        Score(ai_plan::kAttackWeakestNeighbour) = s14 < 20          ? 100
+                                                  : s14 < total / 5 ? 50
+                                                  : s14 < total / 2 ? 20
+                                                                    : 0;
+    if (Score(ai_plan::kAttackWeakestOpponent) >= 1) Score(ai_plan::kAttackWeakestNeighbour) = 0;
 }
 
 void TestDominantLeader(std::int32_t p) {
@@ -162,10 +160,10 @@ void TestDominantLeader(std::int32_t p) {
     std::int32_t others = 0;
     for (int k = 2; k <= Players(); ++k)
         others += power(g_playerStrengths[static_cast<std::size_t>(k)].id);
-    g_isLeaderDominant = 'n';
+    g_isLeaderDominant = kNo;
     if (g == 0 || g == p || power(g) < others) return;
-    for (std::int32_t plan : kPoolPlans) Score(plan) = 0;
-    if (g_aiLeader != 0 && g_aiLeader != p) g_isLeaderDominant = power(g) > others ? 'j' : 'n';
+    for (std::int32_t plan : ai_plan::kBlockRivalPlans) Score(plan) = 0;
+    if (g_aiLeader != 0 && g_aiLeader != p) g_isLeaderDominant = YesNo(power(g) > others);
 }
 
 bool AreAllHumansOut() {
@@ -179,7 +177,7 @@ bool AreAllHumansOut() {
 }  // namespace
 
 bool AreHumansOutOrDemo() {
-    return g_isDemoRunning || g_gameKind == 5 || AreAllHumansOut();
+    return g_isDemoRunning || g_gameKind == game_kind::kDemo || AreAllHumansOut();
 }
 
 }  // namespace ai
@@ -195,54 +193,56 @@ void CChildView::ComputerChooseStrategy() {
     const std::int32_t toCome = g_aiCardArmies + g_aiArmiesToPlace;
     if (g_aiThreatList[1].id != 0) {
         g_aiThreatMargin = g_aiThreatList[1].value - rivalsTop;
-        Score(3) = g_aiThreatMargin < 0 && !g_hasAttackedThisTurn ? -g_aiThreatMargin : 0;
+        Score(ai_plan::kReinforceThreatenedBorder) =
+            g_aiThreatMargin < 0 && !g_hasAttackedThisTurn ? -g_aiThreatMargin : 0;
     }
     ScoreContinentPlan(p, rivalsTop);
     if (g_aiContinentRoutePlan.row != 0 && g_aiContinentRoutePlan.margin - rivalsTop > 7)
-        Score(8) = g_aiContinentRoutePlan.margin - rivalsTop;
+        Score(ai_plan::kCompleteContinentByRoute) = g_aiContinentRoutePlan.margin - rivalsTop;
     ScorePoolPlans(p);
     ScoreOpponentPlans(p);
     TestDominantLeader(p);
     const std::int32_t first = g_aiTerritoryRanking[1].id;
     if (first != 0) {
         const std::int32_t v = toCome + g_aiTerritoryRanking[1].value;
-        Score(5) = v >= 2 && LeaderRuleKeeps(Owner(first)) ? v : 0;
+        Score(ai_plan::kBreakEnemyContinent) = v >= 2 && LeaderRuleKeeps(Owner(first)) ? v : 0;
     }
-    RatePlayerStrengths(0);
-    g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'n';
+    RatePlayerStrengths(strength::kWithoutContinents);
+    g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kNo;
     const std::int32_t strongest = g_playerStrengths[1].id;
-    if (g_playersLeft > 2 && g_aiLeader != 0 && Score(5) >= 1 && Owner(first) != strongest &&
-        p != strongest) {
-        Score(5) = 0;
-        g_aiIsSmallArmy = 'j';
+    if (g_playersLeft > 2 && g_aiLeader != 0 && Score(ai_plan::kBreakEnemyContinent) >= 1 &&
+        Owner(first) != strongest && p != strongest) {
+        Score(ai_plan::kBreakEnemyContinent) = 0;
+        g_aiIsSmallArmy = kYes;
     }
     if (g_aiChosenAttackCandidate >= 1 && g_aiChosenAttackCandidate <= g_attackCandidateCount) {
         const RouteCandidate& c =
             g_attackCandidates[static_cast<std::size_t>(g_aiChosenAttackCandidate)];
-        if (c.margin > 2) Score(9) = c.margin;
+        if (c.margin > 2) Score(ai_plan::kRouteIntoRivalContinent) = c.margin;
         g_aiRouteTarget = RouteAt(c.row, c.target);
-        if (g_playersLeft > 2 && g_aiLeader != 0 && Score(9) > 0 &&
+        if (g_playersLeft > 2 && g_aiLeader != 0 && Score(ai_plan::kRouteIntoRivalContinent) > 0 &&
             Owner(g_aiRouteTarget) != strongest && p != strongest) {
-            Score(9) = 0;
-            g_aiIsSmallArmy = 'j';
+            Score(ai_plan::kRouteIntoRivalContinent) = 0;
+            g_aiIsSmallArmy = kYes;
         }
     } else {
         g_aiRouteTarget = 0;
     }
-    RatePlayerStrengths(1);
+    RatePlayerStrengths(strength::kWithContinents);
     if (g_playersLeft > 2) EvaluateContinentShares();
     if (AreHumansOutOrDemo()) {
         bool big = false;
         for (int t = 1; t <= Territories(); ++t) big = big || Armies(t) > 55;
         if (big) {
-            Score(3) = 0;
-            for (std::int32_t plan : kPoolPlans) Score(plan) = 0;
-            g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'n';
+            Score(ai_plan::kReinforceThreatenedBorder) = 0;
+            for (std::int32_t plan : ai_plan::kBlockRivalPlans) Score(plan) = 0;
+            g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kNo;
         }
     }
-    if (g_aiIsSmallArmy == 'j' || g_aiIsSmallArmyAlt == 'j') {
-        Score(8) = Score(13) = Score(14) = 0;
-        g_isLeaderDominant = 'n';
+    if (IsYes(g_aiIsSmallArmy) || IsYes(g_aiIsSmallArmyAlt)) {
+        Score(ai_plan::kCompleteContinentByRoute) = Score(ai_plan::kAttackWeakestOpponent) =
+            Score(ai_plan::kAttackWeakestNeighbour) = 0;
+        g_isLeaderDominant = kNo;
     }
 }
 

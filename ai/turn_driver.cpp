@@ -23,8 +23,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kNeutralPlayer = 3;
-constexpr std::int32_t kDemoGameKind = 5;
 constexpr std::int32_t kDemoEndArmies = 700;
 constexpr std::int32_t kCalmArmies = 56;
 constexpr int kMaxCycles = 64;  // the cycles end by their own counters long before this
@@ -65,16 +63,15 @@ void UpdateExperience(std::int32_t p) {
 }
 
 bool EndsDemo() {
-    if (g_gameKind != kDemoGameKind) return false;
+    if (g_gameKind != game_kind::kDemo) return false;
     for (int t = 1; t <= Territories(); ++t)
         if (Armies(t) > kDemoEndArmies) return true;
     return false;
 }
 
 void DecidePersonalities() {
-    g_arePersonalitiesActive = g_isNormalLevel && g_gameKind != 2 && g_gameKind != 3 &&
-                               !g_hasNeutralArmy && g_playersLeft >= 4 && !g_isDemoRunning &&
-                               g_aiLeader == 0;
+    g_arePersonalitiesActive = g_isNormalLevel && !IsNetworkGame() && !g_hasNeutralArmy &&
+                               g_playersLeft >= 4 && !g_isDemoRunning && g_aiLeader == 0;
     if (!AreHumansOutOrDemo()) return;
     for (int t = 1; t <= Territories(); ++t)
         if (Armies(t) >= kCalmArmies) g_arePersonalitiesActive = false;
@@ -85,7 +82,7 @@ std::int32_t Quota(std::int32_t q) {
 }
 
 void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
-    RatePlayerStrengths(1);
+    RatePlayerStrengths(strength::kWithContinents);
     const std::int32_t divisor = std::max(g_reinforcementDivisor, 1);
     for (int q = 1; q <= Players(); ++q)
         g_aiPlayerEstimates[static_cast<std::size_t>(q)][2] =
@@ -94,7 +91,7 @@ void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
     const bool unstable = g_arePersonalitiesActive &&
                           g_personalities[static_cast<std::size_t>(p)] == personality::kHunter;
     if (TotalArmies(p) < small || (unstable && TotalArmies(p) < 40))
-        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = 'j';
+        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kYes;
     g_aiQuotaThreshold = Territories() / std::max(g_playersLeft, 1) / divisor + 2;
     const std::int32_t strongest = g_playerStrengths[1].id;
     auto strongRival = [&] { return strongest != p && Quota(strongest) >= g_aiQuotaThreshold; };
@@ -105,7 +102,7 @@ void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
         advance();
         advance();
     }
-    if (g_hasEarnedCardThisTurn == 'j' || g_isGameOver) return;
+    if (IsYes(g_hasEarnedCardThisTurn) || g_isGameOver) return;
     RankContinentsToTake();
     if (g_hasAttackedThisTurn) {
         advance();
@@ -115,7 +112,7 @@ void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
     view.ComputerChoosePlacement();
     if (!g_hasAttackedThisTurn) return;
     if (strongRival()) advance();
-    if (g_hasEarnedCardThisTurn != 'j') {
+    if (!IsYes(g_hasEarnedCardThisTurn)) {
         advance();
         if (strongRival()) advance();
     }
@@ -123,7 +120,7 @@ void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
 
 void MovesAndCounters(CChildView& view, std::int32_t p) {
     if (g_hasAttackedThisTurn) {
-        view.ComputerReinforceContinentBorders(2);
+        view.ComputerReinforceContinentBorders();
         std::int32_t budget = 7;
         view.ComputerMoveStep(budget);
         if (budget >= 1 && budget <= 6) view.ComputerMoveStep(budget);
@@ -137,7 +134,7 @@ void StartTurn(CChildView& view, std::int32_t p) {
     AppendEvent(event_type::kNextPlayer).a = p;
     view.QueueEventText(g_actingPlayerName + " is next.");
     view.ComputerPlaceContinentBonus();
-    g_hasEarnedCardThisTurn = 'n';
+    g_hasEarnedCardThisTurn = kNo;
     g_hasAttackedThisTurn = false;
     g_aiPlacementDone = false;
     g_aiTerritoryArmiesPlaced = false;
@@ -153,7 +150,7 @@ void ShowBoardAfterTurn(CChildView& view, std::int32_t p) {
                 g_territories[static_cast<std::size_t>(t)];
         if (g_isGameOver) AppendEvent(event_type::kGameEnd);
     }
-    if (g_gameKind != kDemoGameKind && !AllHumansOut()) return;
+    if (g_gameKind != game_kind::kDemo && !AllHumansOut()) return;
     g_cardsLinePlayer = p;
     g_lossesShown = Record(p)[kLosses];
     for (int q = 1; q <= kMaxPlayers; ++q)
@@ -204,7 +201,7 @@ void CChildView::PlayComputerTurn() {
         g_isGameOver = true;
         return;
     }
-    g_pendingSound = 0;
+    g_pendingSound = game_sound::kSilence;
     DecidePersonalities();
     if (rules::IsOut(p)) return;
     StartTurn(*this, p);

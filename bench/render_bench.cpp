@@ -41,7 +41,7 @@ struct Board {
         view->SetupSelectedMap();
         for (int t = 1; t <= g_territoryCount; ++t) {
             g_territories[t] = g_displayedTerritories[t] = {1 + t % 3, t * 7};
-            g_territoryHighlight[t] = 'n';
+            g_territoryHighlight[t] = kNo;
         }
         rules::SetCurrentPlayer(1);
         shown = map;

@@ -297,7 +297,7 @@ class CChildView {
     void ComputerAttackAndAdvance();
     void ComputerAttackAndMove();
     void ComputerChooseStrategy();
-    void ComputerReinforceContinentBorders(std::int32_t mode);
+    void ComputerReinforceContinentBorders();
     void ComputerChoosePlacement();
 
     // Operations of subsystems still to come, placeholders in core/pending_operations.cpp.

@@ -28,7 +28,7 @@ void ColourContinents() {
         const int members = Clamp(continent[kContinentMemberCount], kMaxContinentMembers);
         for (int k = 1; k <= members; ++k) {
             const std::int32_t member = continent[k];
-            if (member >= 1 && member <= kMaxTerritories) g_territories[member].owner = colour;
+            if (IsTerritorySlot(member)) g_territories[member].owner = colour;
         }
     }
 }
@@ -52,7 +52,7 @@ void ResetGame() {
     g_deckWildCards = 2;
     // The computer players' last targets name territories of the previous map.
     for (int p = 1; p <= kMaxPlayers; ++p) g_aiLastTargets[p] = LastTarget{};
-    for (int t = 1; t <= kMaxTerritories; ++t) g_territoryPicked[t] = 'n';
+    for (int t = 1; t <= kMaxTerritories; ++t) g_territoryPicked[t] = kNo;
     g_suggestedPlayerCount = std::clamp(g_territoryCount / 12, 3, 10);
 }
 

@@ -82,7 +82,7 @@ std::vector<int> ContinentMap() {
         const int members = std::clamp(g_continents[c][kContinentMemberCount], 0, 20);
         for (int k = 1; k <= members; ++k) {
             const std::int32_t m = g_continents[c][k];
-            if (m >= 1 && m <= kMaxTerritories) of[static_cast<std::size_t>(m)] = c;
+            if (IsTerritorySlot(m)) of[static_cast<std::size_t>(m)] = c;
         }
     }
     return of;

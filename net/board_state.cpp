@@ -149,7 +149,7 @@ std::string EncodeBoardState(const BoardState& state) {
                                state.deckWild, state.humanPlayerCount, state.playerCount})
         AppendNumber(out, count, 2);
     for (int p = 1; p <= 10; ++p) AppendNumber(out, state.turnsPlayed[p], 4);
-    out += state.battleRule == 'j' ? 'j' : 'n';
+    out += YesNo(IsYes(state.battleRule));
     AppendFlag(out, state.troopExperience);
     AppendFlag(out, state.strongholds);
     AppendFlag(out, state.highlight);
@@ -202,8 +202,8 @@ std::optional<BoardState> DecodeBoardState(std::string_view text, std::string* e
     for (int p = 1; p <= 10; ++p)
         state.turnsPlayed[p] = in.Number(kTurnsAt + 4 * (p - 1), 4, 9999, "turns");
     const char rule = in.Char(kRuleAt);
-    if (rule != 'j' && rule != 'n') in.Reject("bad battle rule");
-    state.battleRule = rule == 'j' ? 'j' : 'n';
+    if (!IsYes(rule) && !IsNo(rule)) in.Reject("bad battle rule");
+    state.battleRule = YesNo(IsYes(rule));
     state.troopExperience = in.Flag(kRuleAt + 1, "flag");
     state.strongholds = in.Flag(kRuleAt + 2, "flag");
     state.highlight = in.Flag(kRuleAt + 3, "flag");

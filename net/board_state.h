@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/yes_no.h"
+
 inline constexpr int kBoardStateLength = 940;
 inline constexpr int kBoardTerritories = 117;  // territories the text can carry
 inline constexpr int kBoardNamedPlayers = 5;   // players whose names travel
@@ -43,7 +45,7 @@ struct BoardState {
     std::int32_t humanPlayerCount = 0;
     std::int32_t playerCount = 0;
     std::array<std::int32_t, 11> turnsPlayed{};  // [1..10]
-    char battleRule = 'n';                       // 'j' 1-for-1, 'n' dice
+    char battleRule = kNo;                       // kYes 1-for-1, kNo dice
     bool troopExperience = false;
     bool strongholds = false;
     bool highlight = false;

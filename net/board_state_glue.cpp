@@ -94,8 +94,8 @@ void ApplyBoardState(const BoardState& state) {
     g_humanPlayerCount = state.humanPlayerCount;
     g_playerCount = state.playerCount;
     for (int p = 1; p <= kMaxPlayers; ++p) g_turnsPlayed[p] = state.turnsPlayed[p];
-    g_isOneForOneRule = state.battleRule == 'j' ? 'j' : 'n';
-    g_aiMinAttackArmies = state.battleRule == 'j' ? 3 : 2;
+    g_isOneForOneRule = YesNo(IsYes(state.battleRule));
+    g_aiMinAttackArmies = IsYes(state.battleRule) ? 3 : 2;
     g_areTerritoriesHidden = false;  // not carried: off on every machine that reads a board
     g_isTroopExperienceOn = state.troopExperience;
     g_areStrongholdsOn = state.strongholds;

@@ -103,7 +103,7 @@ bool IsJoinedSocketConnected(CChildView& view, int socket) {
 void CChildView::MarkTerritoryAndSync(std::int32_t territory) {
     if (territory < 1 || territory > kMaxTerritories) return;
     const auto t = static_cast<std::size_t>(territory);
-    g_territoryHighlight[t] = g_isHighlightOn ? 'j' : 'n';
+    g_territoryHighlight[t] = YesNo(g_isHighlightOn);
     g_displayedTerritories[t] = g_territories[t];
     DrawTerritoryArmies(territory, g_territories[t].armies, g_territories[t].owner,
                         g_isHighlightOn);

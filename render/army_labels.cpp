@@ -59,7 +59,7 @@ void FillBox(raster::Surface& board, raster::Point at, BoxSize box, raster::Colo
 }
 
 void Text(raster::Surface& board, raster::GlyphSource* glyphs, raster::Point at,
-          const std::string& text, const raster::FontSpec& font, raster::Colour colour) {
+          const std::string& text, const raster::FontDescription& font, raster::Colour colour) {
     if (glyphs != nullptr) raster::DrawText(board, at.x, at.y, text, font, colour, *glyphs);
 }
 
@@ -96,7 +96,7 @@ CountPlace PlaceCount(raster::Point p) {
 
 }  // namespace
 
-raster::FontSpec LabelFont(std::int32_t armies) {
+raster::FontDescription LabelFont(std::int32_t armies) {
     if (g_isSafeMode || g_screenSize == 1 || armies > 99) return g_fontTerminal8;
     if (g_screenSize == 3) return g_fontSansSerif6;
     return g_isLargeFonts ? g_fontTerminal10 : g_fontSerif6;
@@ -124,7 +124,7 @@ std::optional<IconRequest> DrawTerritoryLabel(raster::Surface& board, raster::Gl
                                               const LabelRequest& label) {
     const bool gradient = g_isGradientPaint;
     const bool hidden = IsHiddenOwner(label.owner);
-    const raster::FontSpec font = LabelFont(label.armies);
+    const raster::FontDescription font = LabelFont(label.armies);
     raster::Colour text = LabelTextColour(label);
     raster::Colour box = label.fill;
     raster::Point p = label.at;
@@ -146,7 +146,7 @@ std::optional<IconRequest> DrawTerritoryLabel(raster::Surface& board, raster::Gl
     p = Offset(p, IconRow(label.territory));
     if (!AreTerritoryIconsShown()) return std::nullopt;
     if (hidden) return IconRequest{99, p};
-    if (label.owner >= 1 && label.owner <= kMaxPlayers) return IconRequest{label.owner, p};
+    if (IsPlayer(label.owner)) return IconRequest{label.owner, p};
     return std::nullopt;  // no icon exists for continent colouring
 }
 

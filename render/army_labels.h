@@ -30,7 +30,7 @@ struct IconRequest {
 };
 
 // The font of the label for a capped count.
-raster::FontSpec LabelFont(std::int32_t armies);
+raster::FontDescription LabelFont(std::int32_t armies);
 // The colour of the label's texts.
 raster::Colour LabelTextColour(const LabelRequest& label);
 // The territory's code is drawn on the board now.

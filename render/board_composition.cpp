@@ -164,7 +164,7 @@ void CChildView::RebuildBoard() {
     // Without a map picture there is nothing to fill: the board shows its background only.
     for (std::int32_t t = 1; hasMap && t <= g_territoryCount && t <= kMaxTerritories; ++t) {
         const auto i = static_cast<std::size_t>(t);
-        g_isHighlightOn = g_territoryHighlight[i] == 'j';
+        g_isHighlightOn = IsYes(g_territoryHighlight[i]);
         DrawTerritoryArmies(t, g_displayedTerritories[i].armies, g_displayedTerritories[i].owner,
                             g_isHighlightOn);
         if (g_showTestMarkers) MarkLabelPoint(t);

@@ -53,10 +53,6 @@ constexpr GradientRow kGradients[25] = {
 // Owners without a gradient of their own blend into the flat no-owner colour.
 constexpr raster::Colour kNoOwnerBottom = kNoOwnerColour;
 
-bool IsPlayer(std::int32_t owner) {
-    return owner >= 1 && owner <= kMaxPlayers;
-}
-
 }  // namespace
 
 bool IsMapFile() {

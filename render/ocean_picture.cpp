@@ -34,7 +34,7 @@ std::string PicturesFolder(platform::Files& files) {
 }
 
 bool IsGameUnderWay() {
-    return g_roundCounter >= 1 || g_isGameFromFile == 'j' || g_gameKind >= 2;
+    return g_roundCounter >= 1 || IsYes(g_isGameFromFile) || g_gameKind >= game_kind::kNetworkHost;
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ void DrawBox(raster::Surface& board, int player, raster::Point origin) {
         IsSmall() ? slot.at.y + 15 * (slot.row - 1) - 5 : slot.at.y + 20 * (slot.row - 1);
     const int width = g_isTroopExperienceOn ? 30 : 20;
     const int x = slot.at.x;
-    if (!(player == 1 && g_gameKind == 5)) {
+    if (!(player == 1 && g_gameKind == game_kind::kDemo)) {
         raster::DrawRectangle(board,
                               {x + 5 + inset, top + 5 + inset, x + width - inset, top + 20 - inset},
                               kBlack, PlayerColour(player));
@@ -131,7 +131,7 @@ void DrawBox(raster::Surface& board, int player, raster::Point origin) {
 struct Writer {
     raster::Surface& board;
     raster::GlyphSource* glyphs;
-    raster::FontSpec font;
+    raster::FontDescription font;
 
     void Clipped(const std::string& text, int x, int y, const raster::Rect& clip,
                  raster::Colour colour) const {
@@ -175,7 +175,7 @@ void DrawRowTexts(const Writer& writer, int player, raster::Point origin) {
         return;
     }
     const std::int32_t value = TroopExperienceShown(player);
-    if (!(player == 1 && g_gameKind == 5)) {
+    if (!(player == 1 && g_gameKind == game_kind::kDemo)) {
         const raster::Point at =
             small ? raster::Point{x + 8, y + 15 * r - 14} : raster::Point{x + 7, y + 20 * r - 15};
         writer.Plain(std::to_string(value), at.x, at.y, colour);

@@ -40,7 +40,6 @@ bool* const kMapChoiceFlags[] = {&g_isMapWorld,      &g_isMapChina,        &g_is
                                  &g_isMapJapanKorea, &g_isMapGreatBritain, &g_isMapRealWorld,
                                  &g_isMapSwamp,      &g_isMapWorms,        &g_isMapLinesII,
                                  &g_isMapSwampII};
-constexpr std::int32_t kOwnCampaign = 6;
 
 void SelectMapChoice(std::int32_t choice) {
     ClearMapFlags();
@@ -117,12 +116,12 @@ bool Sequence::Prepare() {
 
 void Sequence::RestartValues() {
     for (int p = 1; p <= kMaxPlayers; ++p) g_playerNames[p] = " ";
-    g_gameKind = kSinglePlayer;
+    g_gameKind = game_kind::kSinglePlayer;
     SetNoCampaign();
     g_isGameWithoutWinner = false;
     g_isNormalLevel = true;
     g_areStrongholdsOn = g_isTroopExperienceOn = false;
-    g_missionKind = 0;
+    g_missionKind = mission_kind::kConquerAll;
     g_missionProgress = 1;
     g_isMissionFailed = false;
     g_canChangeMap = true;
@@ -203,7 +202,7 @@ Next Sequence::MainMenu() {
                 return Reenable(Next::kRestart);
             }
             g_computerPlayerCount = kCodeHotseat;
-            g_gameKind = kHotseat;
+            g_gameKind = game_kind::kHotseat;
             break;
         default:
             break;
@@ -212,7 +211,7 @@ Next Sequence::MainMenu() {
 }
 
 Next Sequence::MapAndOptions() {
-    const bool hotseat = g_gameKind == kHotseat;
+    const bool hotseat = g_gameKind == game_kind::kHotseat;
     const Next next = ChooseMap(!hotseat && !g_isQuickLaunch, false);
     return next == Next::kGo ? Options() : next;
 }
@@ -296,15 +295,17 @@ Next Sequence::Options() {
         COptiesDlg& dialog = dialogs_.options;
         dialog.gameKind = g_gameKind;
         if (view_.Platform().dialogs.RunModal(dialog) != kIdOk) return RestartAfterCancel();
-        g_isOneForOneRule = dialog.rule == 1 ? 'n' : 'j';
+        g_isOneForOneRule = YesNo(dialog.rule != 1);
         g_areTerritoriesHidden = g_isHidingActive = dialog.hidden != 0;
         g_areStrongholdsOn = dialog.strongholds != 0;
         g_isTroopExperienceOn = dialog.troopExperience != 0;
         g_isNormalLevel = dialog.level != 0;
         // A mission the dialog disabled is not taken.
-        g_missionKind = g_areStrongholdsOn || g_gameKind == kHotseat ? 0 : dialog.mission;
+        g_missionKind = g_areStrongholdsOn || g_gameKind == game_kind::kHotseat
+                            ? mission_kind::kConquerAll
+                            : dialog.mission;
     }
-    g_aiMinAttackArmies = g_isOneForOneRule == 'n' ? 2 : 3;
+    g_aiMinAttackArmies = IsNo(g_isOneForOneRule) ? 2 : 3;
     return Next::kGo;
 }
 

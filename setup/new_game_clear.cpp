@@ -37,7 +37,7 @@ void ResetTroopExperienceAndMarks() {
     for (int t = 1; t <= kMaxTerritories; ++t) {
         g_defenceMissiles[t] = g_attackMissiles[t] = 0;
         g_displayedDefenceMissiles[t] = g_displayedAttackMissiles[t] = 0;
-        g_territoryHighlight[t] = 'n';
+        g_territoryHighlight[t] = kNo;
     }
 }
 
@@ -52,7 +52,7 @@ void ResetPlayersAndCampaign() {
     g_campaignStep = 1;
     g_isCampaignLost = g_isCampaignFinished = false;
     for (int p = 1; p <= kMaxPlayers; ++p) g_avengeTargets[p] = g_unstableMarks[p] = 0;
-    g_gameKind = 1;
+    g_gameKind = game_kind::kSinglePlayer;
     g_isNormalLevel = true;
     g_personalities = StoredPersonalities();
     g_isRandomMix = g_settings[kRandomMixOffset] != 0;
@@ -65,7 +65,7 @@ void ClearInputPhases() {
     g_isAddForTerritories = g_isAddForContinents = g_isAddForCards = false;
     g_isStrongholdChoice = false;
     g_lastGainedContinent = g_syncContinent = g_retakenMissionContinent = 0;
-    g_canTurnInCards = g_hasTurnedInCards = 'n';
+    g_canTurnInCards = g_hasTurnedInCards = kNo;
     g_isHumanTurnStarted = true;
 }
 
@@ -80,7 +80,7 @@ void ResetDeckAndSnapshots() {
 void ClearOptions() {
     g_areTerritoriesHidden = g_isHidingActive = false;
     g_areStrongholdsOn = g_isTroopExperienceOn = g_areMissilesEnabled = false;
-    g_missionKind = 0;
+    g_missionKind = mission_kind::kConquerAll;
     g_missionProgress = 1;
     g_isMissionFailed = false;
     g_canSetSlowSpeed = g_canSetFastSpeeds = true;

@@ -34,7 +34,7 @@ void NameComputerPlayers(std::int32_t first, std::int32_t last) {
 
 // The rules every high-score game and the demo are played with.
 void SetFixedRules() {
-    g_isOneForOneRule = 'j';
+    g_isOneForOneRule = kYes;
     g_aiMinAttackArmies = 3;
     g_areTerritoriesHidden = g_isHidingActive = false;
     g_areStrongholdsOn = g_isTroopExperienceOn = false;
@@ -50,7 +50,7 @@ Next Sequence::Deal() {
 }
 
 Next Sequence::ComputerPlayers() {
-    const bool demo = g_gameKind == kDemo;
+    const bool demo = g_gameKind == game_kind::kDemo;
     CPlayers234Dlg& dialog = dialogs_.players234;
     dialog.isDemo = demo;
     dialog.areStrongholdsOn = g_areStrongholdsOn;
@@ -93,7 +93,7 @@ Next Sequence::HighScoreGame() {
 }
 
 Next Sequence::Demo() {
-    g_gameKind = kDemo;
+    g_gameKind = game_kind::kDemo;
     const Next next = ChooseMap(true, false);
     if (next != Next::kGo) return next;
     SetFixedRules();
@@ -158,7 +158,7 @@ Next Sequence::HotseatComputers(std::int32_t most) {
 }
 
 Next Sequence::Personalities() {
-    const bool hosted = g_gameKind == kNetworkHost;
+    const bool hosted = g_gameKind == game_kind::kNetworkHost;
     if (g_isQuickLaunch || !g_isNormalLevel || hosted || g_hasNeutralArmy ||
         g_playerCount <= g_humanPlayerCount)
         return Next::kGo;

@@ -9,6 +9,7 @@
 #include "core/model/game_state.h"
 #include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
+#include "core/turn/turn_state.h"
 #include "platform/random.h"
 
 namespace new_game {
@@ -91,12 +92,12 @@ std::string TimeStamp(std::int64_t seconds) {
 
 std::string SavedGameFileName(const std::string& timeStamp) {
     std::string name;
-    if (g_gameKind == kNetworkHost) name = g_isInternetGame ? "INT_" : "LAN_";
-    if (g_campaignNumber == 6) {
+    if (g_gameKind == game_kind::kNetworkHost) name = g_isInternetGame ? "INT_" : "LAN_";
+    if (g_campaignNumber == kOwnCampaign) {
         name += "My_CMPGN_" + FileNameWord(g_campaignName, kRecordNameSlot);
     } else if (g_isMapCustom) {
         name += "My" + FileNameWord(g_mapName, kRecordNameSlot);
-    } else if (g_campaignNumber >= 1 && g_campaignNumber <= 5) {
+    } else if (IsBuiltinCampaign(g_campaignNumber)) {
         name += kCampaignWords[static_cast<std::size_t>(g_campaignNumber)];
     } else if (const BuiltinMap* map = SelectedBuiltinMap()) {
         name += std::string(map->savedGameWord);
@@ -134,7 +135,7 @@ HighScoreOptions HighScoreOptionsOfMap() {
     if (g_campaignNumber != 0) return options;
     options.allConquerors =
         g_isMapEurope || g_isMapScandinavia || g_isMapNorthAmerica || g_isMapSwamp;
-    if (g_isMapChina || g_isMapGreatBritain) options.missionKind = 2;
+    if (g_isMapChina || g_isMapGreatBritain) options.missionKind = mission_kind::kHoldContinents;
     return options;
 }
 

@@ -20,13 +20,6 @@ inline constexpr std::int32_t kCodeDemo = 40;
 inline constexpr std::int32_t kCodeHost = 55;
 inline constexpr std::int32_t kCodeJoin = 66;
 
-// Game kinds.
-inline constexpr std::int32_t kSinglePlayer = 1;
-inline constexpr std::int32_t kNetworkHost = 2;
-inline constexpr std::int32_t kNetworkJoined = 3;
-inline constexpr std::int32_t kHotseat = 4;
-inline constexpr std::int32_t kDemo = 5;
-
 // The longest own name; a hotseat name's slot is the same.
 inline constexpr std::size_t kNameSlot = 18;
 

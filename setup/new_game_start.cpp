@@ -30,12 +30,6 @@ namespace {
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-constexpr std::int32_t kPlacementSound = 6;
-
-bool IsNetworkGame() {
-    return g_gameKind == kNetworkHost || g_gameKind == kNetworkJoined;
-}
-
 // The mission "Continents" shows the first continent to conquer before placement begins.
 void QueueMissionPreview(CChildView& view) {
     const std::int32_t player = std::clamp(g_currentPlayer, 1, kMaxPlayers);
@@ -46,7 +40,7 @@ void QueueMissionPreview(CChildView& view) {
 }  // namespace
 
 void Sequence::ReinforcementInfo() {
-    if (g_gameKind == kNetworkJoined) return;
+    if (g_gameKind == game_kind::kNetworkJoined) return;
     if (const std::optional<std::string> text = ReinforcementNotice(g_territoryCount))
         view_.Platform().window.MessageBox(*text, "Reinforcement armies", MessageButtons::Ok,
                                            MessageIcon::Information);
@@ -60,12 +54,14 @@ void Sequence::DrawBoard() {
 
 void Sequence::CommandsAndName() {
     g_canNewGame = g_canOpen = g_canChangeMap = false;
-    if (g_gameKind == kSinglePlayer || g_gameKind == kHotseat) g_newGameEnablePending = true;
+    if (g_gameKind == game_kind::kSinglePlayer || g_gameKind == game_kind::kHotseat)
+        g_newGameEnablePending = true;
     g_savedGamePath = SavedGameFileName(timeStamp_);
 }
 
 Next Sequence::PlayerName() {
-    const bool asks = (g_gameKind == kSinglePlayer || IsNetworkGame()) && !g_isQuickLaunch;
+    const bool asks =
+        (g_gameKind == game_kind::kSinglePlayer || IsNetworkGame()) && !g_isQuickLaunch;
     if (!asks) return Next::kGo;
     platform::Platform& platform = view_.Platform();
     CNaamDlg& dialog = dialogs_.name;
@@ -74,7 +70,8 @@ Next Sequence::PlayerName() {
         dialog.prompt = kNamePrompt;
         dialog.name = SettingsText(kPlayerNameOffset);
         if (platform.dialogs.RunModal(dialog) != kIdOk) {
-            if (g_gameKind == kNetworkHost && IsCustomSource()) g_areTerritoriesDealt = true;
+            if (g_gameKind == game_kind::kNetworkHost && IsCustomSource())
+                g_areTerritoriesDealt = true;
             return Reenable(Next::kRestart);
         }
         if (dialog.name.compare(0, marker.size(), marker) == 0) {
@@ -104,7 +101,7 @@ void Sequence::StartPlay() {
     g_isInitialPlacement = true;
     rules::SetCurrentPlayer(DrawFirstPlayer(platform.random, g_playerCount, g_hasNeutralArmy));
     if (g_isHighScoreGame || g_campaignNumber > 0) rules::SetCurrentPlayer(1);
-    if (g_gameKind == kDemo) rules::SetCurrentPlayer(2);
+    if (g_gameKind == game_kind::kDemo) rules::SetCurrentPlayer(2);
     g_gameStartTime = g_playResumeTime = g_gameEndTime = platform.clock.Now();
     g_playingSeconds = 0.0;
     g_roundCounter = 1;
@@ -113,7 +110,7 @@ void Sequence::StartPlay() {
     game_clock::QueueComputerPlacements(view_);
 
     const bool fast = g_isVeryFastSpeed || g_isFastestSpeed;
-    if (g_gameKind == kDemo) {
+    if (g_gameKind == game_kind::kDemo) {
         game_clock::RearmTimer(view_, fast ? game_clock::kFastPeriodMs : game_clock::kSlowPeriodMs);
         g_isFastSpeed = true;
         rules::SetCurrentPlayer(2);
@@ -128,8 +125,8 @@ void Sequence::StartPlay() {
         view_.QueueMessage(game_clock::kStrongholdPrompt);
         return;
     }
-    if (g_missionKind == 1) QueueMissionPreview(view_);
-    g_pendingSound = kPlacementSound;
+    if (g_missionKind == mission_kind::kContinents) QueueMissionPreview(view_);
+    g_pendingSound = game_sound::kNextPlayer;
     game_clock::QueuePlacementPrompt(view_);
 }
 

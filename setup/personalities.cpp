@@ -67,7 +67,7 @@ bool IsLive(int player) {
 
 // A game from a file or under way only shows its personalities.
 bool IsLocked() {
-    return g_isGameFromFile == 'j' || g_roundCounter >= 1;
+    return IsYes(g_isGameFromFile) || g_roundCounter >= 1;
 }
 
 }  // namespace

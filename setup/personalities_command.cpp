@@ -46,7 +46,7 @@ void CChildView::OnPersonalities() {
     g_playerCount = kMaxPlayers;
     g_savedPersonalities = g_personalities;
     g_savedRandomMix = g_isRandomMix;
-    const bool mayChange = g_isGameFromFile != 'j' && g_roundCounter == 0;
+    const bool mayChange = !IsYes(g_isGameFromFile) && g_roundCounter == 0;
     if (ChoosePersonalities(*this, Setup().personalities, mayChange)) {
         for (int p = 1; p <= kMaxPlayers; ++p) g_unstableMarks[p] = g_avengeTargets[p] = 0;
     } else {

@@ -56,24 +56,26 @@ void ApplyRecord() {
     g_savedGameByte3708 = Byte(kReservedByte);
     g_humanPlayerCount = InRange(I32(kHumanPlayerCount), 1, kMaxPlayers, 1);
     g_playerCount = InRange(I32(kPlayerCount), 2, kMaxPlayers, 3);
-    g_hasEarnedCardThisTurn = Byte(kEarnedCard) == 'j' ? 'j' : 'n';
-    g_isOneForOneRule = Byte(kRule) == 'n' ? 'n' : 'j';
-    g_aiMinAttackArmies = g_isOneForOneRule == 'n' ? 2 : 3;
+    g_hasEarnedCardThisTurn = YesNo(IsYes(Byte(kEarnedCard)));
+    g_isOneForOneRule = YesNo(!IsNo(Byte(kRule)));
+    g_aiMinAttackArmies = IsNo(g_isOneForOneRule) ? 2 : 3;
     g_areTerritoriesHidden = g_isHidingActive = Byte(kHidden) != 0;
     g_areStrongholdsOn = Byte(kStrongholds) != 0;
     g_hasNeutralArmy = Byte(kNeutralArmy) != 0;
     g_isNormalLevel = I32(kLevel) != 0;
     g_isTroopExperienceOn = Byte(kTroopExperience) != 0;
-    g_missionKind = InRange(I32(kMissionKind), 0, 2, 0);
+    g_missionKind = InRange(I32(kMissionKind), mission_kind::kConquerAll,
+                            mission_kind::kHoldContinents, mission_kind::kConquerAll);
     for (int p = 1; p <= kMaxPlayers; ++p) {
         const std::size_t at = 4 * static_cast<std::size_t>(p - 1);
         g_personalities[p] = InRange(I32(kPersonalities + at), 0, personality::kUnstableMark, 0);
         g_avengeTargets[p] = InRange(I32(kAvengeTargets + at), 0, kMaxPlayers, 0);
-        g_unstableMarks[p] = I32(kUnstableMarks + at) == personality::kUnstableMark ? 6 : 0;
+        g_unstableMarks[p] =
+            I32(kUnstableMarks + at) == personality::kUnstableMark ? personality::kUnstableMark : 0;
     }
     g_isRandomMix = Byte(kRandomMix) != 0;
 
-    g_gameKind = new_game::kSinglePlayer;
+    g_gameKind = game_kind::kSinglePlayer;
     for (auto& orders : g_missionOrders) orders.fill(0);
     g_missionProgress = 1;
     g_isMissionFailed = false;

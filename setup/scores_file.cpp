@@ -25,7 +25,6 @@ std::int32_t g_joinedSeatCount = 0;
 
 namespace {
 
-constexpr std::int32_t kOwnCampaign = 6;
 constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr std::int32_t kUnstable = 6;
@@ -42,10 +41,6 @@ void PutText(scores::Record& record, std::size_t offset, std::size_t width,
              const std::string& text) {
     const std::size_t n = std::min(text.size(), width);
     std::memcpy(record.data() + offset, text.data(), n);
-}
-
-bool IsNetworkGame() {
-    return g_gameKind == 2 || g_gameKind == 3;
 }
 
 void PutPersonalities(scores::Record& record) {
@@ -71,8 +66,7 @@ std::int32_t HumansRecorded() {
 namespace scores {
 
 std::string Title() {
-    if (g_campaignNumber >= 1 && g_campaignNumber < kOwnCampaign)
-        return CampaignScoreTitle(g_campaignNumber);
+    if (IsBuiltinCampaign(g_campaignNumber)) return CampaignScoreTitle(g_campaignNumber);
     if (g_campaignNumber == kOwnCampaign) return g_campaignName.substr(0, kTitleWidth);
     if (g_campaignNumber > kOwnCampaign) return {};
     if (g_isMapCustom) return g_mapName.substr(0, kTitleWidth);
@@ -101,7 +95,7 @@ Record BuildRecord(const Result& result) {
     Record record{};
     PutText(record, kTitleOffset, kTitleWidth, Title());
     PutI32(record, kPlayersOffset, g_hasNeutralArmy ? 2 : result.players);
-    PutI32(record, kOneForOneOffset, result.ruleByte == 'j' ? 1 : 0);
+    PutI32(record, kOneForOneOffset, IsYes(result.ruleByte) ? 1 : 0);
     PutI32(record, kHiddenOffset, g_areTerritoriesHidden ? 1 : 0);
     PutI32(record, kNormalLevelOffset, g_isNormalLevel ? 1 : 0);
     PutI32(record, kNoStrongholdsOffset, g_areStrongholdsOn ? 0 : 1);

@@ -7,6 +7,8 @@
 #include <ctime>
 #include <string>
 
+#include "core/model/yes_no.h"
+
 namespace platform {
 class Files;
 }
@@ -50,7 +52,7 @@ std::string NameText(std::int32_t winner, const std::string& name);
 struct Result {
     std::int32_t winner = 0;
     std::int32_t players = 0;
-    char ruleByte = 'n';
+    char ruleByte = kNo;
     std::int32_t losses = 0;
     std::string name;
     std::string date;

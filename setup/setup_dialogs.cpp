@@ -332,7 +332,8 @@ bool COptiesDlg::DoDataExchange(bool save) {
 }
 
 void COptiesDlg::EnableMissions() {
-    const bool enable = setup_rules::MissionChoicesEnabled(gameKind == 4, strongholds != 0);
+    const bool enable =
+        setup_rules::MissionChoicesEnabled(gameKind == game_kind::kHotseat, strongholds != 0);
     Enable(kIdContinents, enable);
     Enable(kIdHoldContinents, enable);
 }

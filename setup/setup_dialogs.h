@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/session_state.h"
 #include "core/rules/attack_help.h"
 #include "platform/dialog.h"
 #include "setup/personalities.h"
@@ -103,7 +104,7 @@ class COptiesDlg : public CDialog {
     void OnStrongholds();
 
     // Told before showing.
-    std::int32_t gameKind = 1;
+    std::int32_t gameKind = game_kind::kSinglePlayer;
     // Exchanged.
     std::int32_t rule = 0;  // 0 "1-for-1 system", 1 "Dice-like results"
     std::int32_t hidden = 0;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "core/model/session_state.h"
+
 namespace setup_rules {
 
 std::int32_t MostPlayers(bool strongholds, std::int32_t continents) {
@@ -41,7 +43,7 @@ bool MissionChoicesEnabled(bool hotseat, bool strongholds) {
 }
 
 bool HiddenAndLevelEnabled(std::int32_t gameKind) {
-    return gameKind != 2 && gameKind != 3;
+    return gameKind != game_kind::kNetworkHost && gameKind != game_kind::kNetworkJoined;
 }
 
 bool LoadChoiceShown(bool highScore) {

@@ -186,7 +186,7 @@ void ForEachElement(const SettingField& field, Visitor visit) {
 // Personalities stay as stored while a game runs or came from a file, and while a save is
 // only about a name or an address.
 bool PersonalitiesFree() {
-    return g_isGameFromFile != 'j' && g_roundCounter == 0 && !g_isSavingPlayerName &&
+    return !IsYes(g_isGameFromFile) && g_roundCounter == 0 && !g_isSavingPlayerName &&
            !g_isSavingHotseatNames && !g_isSavingHostAddress && !g_isHighScoreGame;
 }
 

@@ -85,7 +85,7 @@ void SetFirstStartValues() {
     g_isMapWorld = true;
     g_canChangeMap = true;
     g_showTestMarkers = g_isQuickLaunch = false;
-    g_gameKind = 1;
+    g_gameKind = game_kind::kSinglePlayer;
     g_isNormalLevel = true;
     for (int p = 1; p <= kMaxPlayers; ++p)
         g_personalities[p] = g_avengeTargets[p] = g_unstableMarks[p] = 0;
@@ -116,7 +116,7 @@ void SetGameStartValues() {
     for (int p = 1; p <= kMaxPlayers; ++p) g_playerRecordSnapshot[p] = g_players[p];
     g_cardsLinePlayer = 0;
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
-        g_territoryHighlight[t] = 'n';
+        g_territoryHighlight[t] = kNo;
         g_displayedTerritories[t] = g_territories[t];
     }
 }
@@ -181,7 +181,7 @@ void SetPlayStartValues() {
     g_isAddForTerritories = g_isAddForContinents = g_isAddForCards = false;
     g_isMoveTo = g_isStrongholdChoice = false;
     g_lastGainedContinent = g_syncContinent = g_retakenMissionContinent = 0;
-    g_canTurnInCards = g_hasTurnedInCards = 'n';
+    g_canTurnInCards = g_hasTurnedInCards = kNo;
     g_isGreyOutline = false;
     g_isHumanTurnStarted = true;
     for (int p = 1; p <= kMaxPlayers; ++p) g_playerRecordSnapshot[p] = g_players[p];
@@ -190,7 +190,7 @@ void SetPlayStartValues() {
     PresetQueue(g_eventQueue, kEventTextLimit + 1);
     PresetQueue(g_messageQueue, kMessageTextLimit + 1);
     g_areTerritoriesHidden = g_isHidingActive = g_areStrongholdsOn = g_areMissilesEnabled = false;
-    g_missionKind = 0;
+    g_missionKind = mission_kind::kConquerAll;
     g_missionProgress = 1;
     g_isMissionFailed = false;
     g_missionTextKind = 0;

@@ -34,9 +34,9 @@ int Fail(const std::string& why) {
 }
 
 std::optional<mapgen::ImaginedMap> Make(const fs::path& input, std::string* error) {
-    const auto spec = mapgen::LoadSpec(input.string(), error);
-    if (!spec) return std::nullopt;
-    return mapgen::MakeImaginedMap(*spec, error);
+    const auto inputs = mapgen::LoadMapInputs(input.string(), error);
+    if (!inputs) return std::nullopt;
+    return mapgen::MakeImaginedMap(*inputs, error);
 }
 
 bool WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {

@@ -37,10 +37,6 @@ void AddIcons(CardLayout& layout, const DrawnCards& cards, int x, int y) {
     }
 }
 
-bool IsPlayer(std::int32_t p) {
-    return p >= 1 && p <= kMaxPlayers;
-}
-
 std::int32_t CardTotal(std::int32_t p) {
     using namespace player_field;
     const PlayerRecord& r = g_players[p];

@@ -97,7 +97,7 @@ void CardPictures::Draw(raster::Surface& surface, const CardLayout& layout,
         if (picture) raster::Blit(surface, at.x, at.y, *picture);
     }
     if (glyphs == nullptr) return;
-    const raster::FontSpec font{"MS Sans Serif", 13};
+    const raster::FontDescription font{"MS Sans Serif", 13};
     for (const CardTextAt& text : layout.texts) {
         raster::DrawText(surface, text.x, text.y, text.text, font, text.colour, *glyphs);
     }

@@ -50,14 +50,14 @@ bool TurnIn(const std::array<std::int32_t, 5>& row, std::int32_t player) {
 
 void CChildView::OnCards() {
     // The trade window runs a nested loop; a second Cards command meanwhile does nothing.
-    if (g_hasTurnedInCards == 'j') return;
+    if (IsYes(g_hasTurnedInCards)) return;
     const std::int32_t p = g_currentPlayer;
     if (p < 1 || p > kMaxPlayers) return;
     const PlayerRecord& hand = g_players[static_cast<std::size_t>(p)];
     BuildCardSetOptions(
         hand[kArtilleryCards], hand[kInfantryCards], hand[kCavalryCards], hand[kWildCards],
         hand[kArtilleryCards] + hand[kInfantryCards] + hand[kCavalryCards] + hand[kWildCards]);
-    g_hasTurnedInCards = 'j';
+    g_hasTurnedInCards = kYes;
     for (auto& row : g_cardSetOptions) row.fill(0);
     FillCardSetOptionRows();
     const std::int32_t choice = TradeChoice(Cards().trade, platform_.dialogs);
@@ -66,7 +66,7 @@ void CChildView::OnCards() {
     if (row != nullptr && TurnIn(*row, p)) {
         const std::int32_t armies = (*row)[4];
         g_canCards = false;
-        if (g_canTurnInCards == 'j') {
+        if (IsYes(g_canTurnInCards)) {
             g_canAttack = false;
             g_canAdd = false;
         }
@@ -76,7 +76,7 @@ void CChildView::OnCards() {
                       static_cast<int>(armies));
         QueueMessage(text);
         g_mustTurnInCards = 0;
-        g_canTurnInCards = 'n';
+        g_canTurnInCards = kNo;
         for (int q = 1; q <= kMaxPlayers; ++q) g_playerRecordSnapshot[q] = g_players[q];
         g_cardsLinePlayer = p;
         if (g_networkSeat > 0) {
@@ -87,7 +87,7 @@ void CChildView::OnCards() {
         g_isAddForCards = false;
         g_cardArmiesToAdd = 0;
     }
-    g_hasTurnedInCards = 'n';
+    g_hasTurnedInCards = kNo;
 }
 
 void CChildView::QueueCardsEvent() {
@@ -113,7 +113,7 @@ void CChildView::QueueCardsEvent() {
 void CChildView::FormatCardsLine(std::string& text) {
     const std::int32_t q = g_cardsLinePlayer;
     std::string hand(6, ' ');
-    if (q >= 1 && q <= kMaxPlayers && g_humanPlayerCount <= 1) {
+    if (IsPlayer(q) && g_humanPlayerCount <= 1) {
         const PlayerRecord& r = g_playerRecordSnapshot[static_cast<std::size_t>(q)];
         const std::array<std::pair<char, std::int32_t>, 4> kinds{{{'C', r[kCavalryCards]},
                                                                   {'I', r[kInfantryCards]},

@@ -72,7 +72,7 @@ void UpdateContinents(CmdUI& ui) {
 
 // Personalities change the computer players of a game on this machine only.
 void UpdatePersonalities(CmdUI& ui) {
-    const bool networkGame = g_gameKind == 2 || g_gameKind == 3;
+    const bool networkGame = IsNetworkGame();
     ui.enabled = g_isNormalLevel && !g_isHighScoreGame && !networkGame && !g_hasNeutralArmy &&
                  g_playerCount != g_humanPlayerCount && AreQueuesEmpty() && g_isHumanTurnStarted;
 }

@@ -24,7 +24,7 @@ namespace {
 constexpr std::int32_t kMovesAfterAttack = 7;
 
 bool IsPicked(std::int32_t t) {
-    return IsTerritory(t) && g_territoryPicked[static_cast<std::size_t>(t)] == 'j';
+    return IsTerritoryInPlay(t) && IsYes(g_territoryPicked[static_cast<std::size_t>(t)]);
 }
 
 std::int32_t OwnerOf(std::int32_t t) {
@@ -32,7 +32,7 @@ std::int32_t OwnerOf(std::int32_t t) {
 }
 
 bool IsNeighbour(std::int32_t from, std::int32_t t) {
-    if (!IsTerritory(from)) return false;
+    if (!IsTerritoryInPlay(from)) return false;
     const NeighbourList& list = g_neighbours[static_cast<std::size_t>(from)];
     return std::find(list.begin() + 1, list.end(), t) != list.end();
 }
@@ -42,7 +42,7 @@ template <typename Visit>
 void ForEachNeighbour(std::int32_t t, Visit visit) {
     const NeighbourList& list = g_neighbours[static_cast<std::size_t>(t)];
     for (int k = 1; k <= kMaxNeighbours && list[static_cast<std::size_t>(k)] != 0; ++k)
-        if (IsTerritory(list[static_cast<std::size_t>(k)]))
+        if (IsTerritoryInPlay(list[static_cast<std::size_t>(k)]))
             visit(list[static_cast<std::size_t>(k)]);
 }
 
@@ -64,10 +64,9 @@ void RevealTarget(CChildView& view, std::int32_t t) {
 void QueueGainedContinent(CChildView& view) {
     if (g_lastGainedContinent <= 0) return;
     QueueContinentBlink(view, g_lastGainedContinent, 0);
-    if (g_missionKind == 1) {
+    if (g_missionKind == mission_kind::kContinents) {
         // The next continent of a Continents mission is shown as the new goal.
-        if (g_retakenMissionContinent == 0 && g_currentPlayer >= 1 &&
-            g_currentPlayer <= kMaxPlayers && g_missionProgress >= 1 &&
+        if (g_retakenMissionContinent == 0 && IsPlayer(g_currentPlayer) && g_missionProgress >= 1 &&
             g_missionProgress <= kMaxContinents) {
             const std::int32_t next = g_missionOrders[static_cast<std::size_t>(g_currentPlayer)]
                                                      [static_cast<std::size_t>(g_missionProgress)];
@@ -90,7 +89,7 @@ void MoveIn(CChildView& view, bool attacked) {
             rules::MoveArmies(g_currentPlayer, g_fromTerritory, g_toTerritory, m);
         }
     } else if (attacked) {
-        view.PlayGameSound(2);
+        view.PlayGameSound(game_sound::kFailedAttack);
     }
 }
 
@@ -100,12 +99,12 @@ void AfterAttack(CChildView& view) {
     if (attacked) {
         g_canNextPlayer = true;
         view.UpdateActionFlags();
-        const bool canMove = g_canMoveState == 'j';
+        const bool canMove = IsYes(g_canMoveState);
         g_movesLeft = canMove ? kMovesAfterAttack : 0;
         if (canMove) g_canMove = true;
     } else if (g_movesLeft > 0) {
         view.UpdateActionFlags();
-        g_canMove = g_canMoveState == 'j';
+        g_canMove = IsYes(g_canMoveState);
     }
     view.UpdateActionFlags();
     if (g_canAttackState != 'a') {
@@ -139,19 +138,19 @@ Flow AttackToBlock(CChildView& view, std::int32_t territory) {
     g_armyCount = n;
     std::string report;
     if (n > 0) {
-        view.PlayGameSound(3);
+        view.PlayGameSound(game_sound::kAttack);
         view.ResolveAttack(g_fromTerritory, n, g_toTerritory, g_hasEarnedCardThisTurn);
         report = g_statusText;
     } else if (!g_hasAttackedThisTurn) {
         g_canAdd = true;
-        if (g_canTurnInCards == 'j') g_canCards = true;
+        if (IsYes(g_canTurnInCards)) g_canCards = true;
     }
     if (g_isGameOver || g_isCampaignFinished) {
         EndOfGame(view);
         return Flow::End;
     }
     MoveIn(view, n > 0);
-    if (g_hasEarnedCardThisTurn == 'j' && !g_isFastSpeed && !report.empty())
+    if (IsYes(g_hasEarnedCardThisTurn) && !g_isFastSpeed && !report.empty())
         view.QueueMessage(report);
     g_isAttackTo = false;
     Unpick(view, g_fromTerritory);
@@ -196,7 +195,7 @@ Flow MoveToBlock(CChildView& view, std::int32_t territory) {
     std::int32_t n = 0;
     view.AskArmyCount(&n, 0, std::min(g_movesLeft, ArmiesOf(g_fromTerritory) - 1));
     g_armyCount = n;
-    view.PlayGameSound(4);
+    view.PlayGameSound(game_sound::kMove);
     g_movesLeft -= n;
     rules::MoveArmies(g_currentPlayer, g_fromTerritory, g_toTerritory, n);
     Unpick(view, g_fromTerritory);
@@ -205,7 +204,7 @@ Flow MoveToBlock(CChildView& view, std::int32_t territory) {
     g_canNextPlayer = true;
     if (g_movesLeft > 0) {
         view.UpdateActionFlags();
-        if (g_canMoveState == 'j') {
+        if (IsYes(g_canMoveState)) {
             g_canMove = true;
             view.QueueMessage(g_isFastSpeed ? " " : "Move from ? or press Next.");
             g_isMoveFrom = true;

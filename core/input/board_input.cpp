@@ -24,17 +24,13 @@ void Beep(CChildView& view) {
     view.Platform().window.Beep();
 }
 
-bool IsTerritory(std::int32_t territory) {
-    return IsTerritoryInPlay(territory);
-}
-
 std::int32_t ArmiesOf(std::int32_t territory) {
     return g_territories[static_cast<std::size_t>(territory)].armies;
 }
 
 void Unpick(CChildView& view, std::int32_t territory) {
-    if (!IsTerritory(territory)) return;
-    g_territoryPicked[static_cast<std::size_t>(territory)] = 'n';
+    if (!IsTerritoryInPlay(territory)) return;
+    g_territoryPicked[static_cast<std::size_t>(territory)] = kNo;
     view.MarkTerritoryAndSync(territory);
 }
 
@@ -98,7 +94,7 @@ void StopDemo(CChildView& view) {
 }
 
 bool IsOwnTerritory(std::int32_t territory) {
-    return IsTerritory(territory) &&
+    return IsTerritoryInPlay(territory) &&
            g_territories[static_cast<std::size_t>(territory)].owner == g_currentPlayer;
 }
 
@@ -139,7 +135,7 @@ void CChildView::OnLButtonDown(int x, int y) {
     if (!IsAnyPhaseOpen() && !OpenAddByClick(*this, x, y)) return;
     std::int32_t territory = kNoTerritory;
     HitTestTerritory(x, y, &territory);
-    if (!IsTerritory(territory)) return;
+    if (!IsTerritoryInPlay(territory)) return;
     // A block that opens a later phase lets the same click go on into it.
     for (const PhaseBlock& block : kBlocks) {
         if (*block.open && block.run(*this, territory) == Flow::End) return;
@@ -152,7 +148,7 @@ void CChildView::OnMouseMove(int x, int y) {
         return;
     std::int32_t territory = kNoTerritory;
     HoverTestTerritory(x, y, &territory);
-    if (!board_input::IsTerritory(territory)) return;
+    if (!IsTerritoryInPlay(territory)) return;
     const TerritoryState& state = g_territories[static_cast<std::size_t>(territory)];
     if (g_areTerritoriesHidden && state.owner != g_currentPlayer) return;
     char text[48];

@@ -28,7 +28,6 @@ void EndOfGame(CChildView& view);
 
 // Shared steps.
 void Beep(CChildView& view);
-bool IsTerritory(std::int32_t territory);
 std::int32_t ArmiesOf(std::int32_t territory);
 // The territory is no longer picked and is drawn plainly.
 void Unpick(CChildView& view, std::int32_t territory);

@@ -73,8 +73,8 @@ bool CFameDlg::DoDataExchange(bool save) {
 namespace board_input {
 
 std::string HighScoreTitle() {
-    if (g_campaignNumber >= 1 && g_campaignNumber <= 5) return CampaignScoreTitle(g_campaignNumber);
-    if (g_campaignNumber == 6) return Padded(g_campaignName);
+    if (IsBuiltinCampaign(g_campaignNumber)) return CampaignScoreTitle(g_campaignNumber);
+    if (g_campaignNumber == kOwnCampaign) return Padded(g_campaignName);
     if (g_isMapCustom) return Padded(g_mapName);
     if (g_isMapWorld) return g_playerCount <= 5 ? "World Freeware" : "World         ";
     // The two Three Nations maps have no title of their own.

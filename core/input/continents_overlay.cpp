@@ -14,7 +14,6 @@
 namespace {
 
 constexpr std::int32_t kContinentsForOwnColours = 15;
-constexpr std::int32_t kContinentsMission = 1;
 
 bool UsesLargeWindow() {
     return g_continentCount >= kContinentsForOwnColours;
@@ -32,7 +31,7 @@ std::array<TerritoryState, kMaxTerritories + 1> OverlayBoard() {
         const int members = std::clamp(continent[kContinentMemberCount], 0, kMaxContinentMembers);
         for (int k = 1; k <= members; ++k) {
             const std::int32_t member = continent[static_cast<std::size_t>(k)];
-            if (member >= 1 && member <= TerritoriesInPlay())
+            if (IsTerritoryInPlay(member))
                 board[static_cast<std::size_t>(member)] = {owner, continent[kContinentBonus]};
         }
     }
@@ -48,7 +47,7 @@ void DrawBoard(CChildView& view, const std::array<TerritoryState, kMaxTerritorie
     if (showHidden && g_areTerritoriesHidden) g_isHidingActive = false;
     for (std::int32_t t = 1; t <= TerritoriesInPlay(); ++t) {
         const auto i = static_cast<std::size_t>(t);
-        g_isHighlightOn = g_territoryHighlight[i] == 'j';
+        g_isHighlightOn = IsYes(g_territoryHighlight[i]);
         view.DrawTerritoryArmies(t, board[i].armies, board[i].owner, g_isHighlightOn);
     }
     g_isHighlightOn = highlightWas;
@@ -82,7 +81,7 @@ void FillLegend(std::array<std::string, N>& entries) {
 // The continents a Continents mission has already taken carry " ok".
 template <std::size_t N>
 void MarkMissionProgress(std::array<std::string, N>& entries) {
-    if (g_missionKind != kContinentsMission || g_missionProgress < 2) return;
+    if (g_missionKind != mission_kind::kContinents || g_missionProgress < 2) return;
     if (g_currentPlayer < 1 || g_currentPlayer > kMaxPlayers) return;
     const auto& order = g_missionOrders[static_cast<std::size_t>(g_currentPlayer)];
     for (std::int32_t k = 1; k < std::min(g_missionProgress, kMaxContinents + 1); ++k) {

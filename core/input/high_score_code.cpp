@@ -78,9 +78,8 @@ std::optional<Result> Decode(const std::string& code) {
 }
 
 std::int32_t CurrentMapNumber() {
-    if (g_campaignNumber >= 1 && g_campaignNumber <= 5)
-        return kFirstCampaign + g_campaignNumber - 1;
-    if (g_campaignNumber == 6) return kCampaignFile;
+    if (IsBuiltinCampaign(g_campaignNumber)) return kFirstCampaign + g_campaignNumber - 1;
+    if (g_campaignNumber == kOwnCampaign) return kCampaignFile;
     if (g_isMapCustom) return kMapFile;
     if (g_isMapWorld && g_playerCount <= 5) return kWorldFreeware;
     const auto maps = BuiltinMaps();

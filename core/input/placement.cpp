@@ -29,10 +29,6 @@ const PlayerRecord& Current() {
     return g_players[static_cast<std::size_t>(std::clamp(g_currentPlayer, 0, kMaxPlayers))];
 }
 
-bool IsNetworkGame() {
-    return g_gameKind == 2 || g_gameKind == 3;
-}
-
 void PlacementPrompt(CChildView& view) {
     char text[96];
     std::snprintf(text, sizeof text, "Select a territory for initial army placement, available: %d",
@@ -82,7 +78,7 @@ Flow AnnounceHuman(CChildView& view) {
         view.QueueMessage("Choose your stronghold");
         return Flow::End;
     }
-    view.PlayGameSound(6);
+    view.PlayGameSound(game_sound::kNextPlayer);
     StartHumanPlacement(view);
     return Flow::Continue;
 }
@@ -163,7 +159,7 @@ Flow FinishPlacement(CChildView& view) {
 
 void CChildView::SelectPlacementTerritory(std::int32_t territory) {
     g_selectedTerritory = 0;
-    if (!board_input::IsTerritory(territory)) return;
+    if (!IsTerritoryInPlay(territory)) return;
     const bool own = g_territories[static_cast<std::size_t>(territory)].owner == g_currentPlayer;
     if (g_isPlacementClick != own) {
         Beep(*this);
@@ -183,17 +179,17 @@ void CChildView::SelectPlacementTerritory(std::int32_t territory) {
     SetBusy();
     MarkTerritoryAndSync(territory);
     ClearBusy();
-    g_territoryPicked[static_cast<std::size_t>(territory)] = 'j';
+    g_territoryPicked[static_cast<std::size_t>(territory)] = kYes;
 }
 
 void CChildView::PlaceArmies(std::int32_t* pool, std::int32_t count) {
-    if (!board_input::IsTerritory(g_selectedTerritory)) return;
+    if (!IsTerritoryInPlay(g_selectedTerritory)) return;
     if (rules::PlaceArmies(g_currentPlayer, g_selectedTerritory, count, rules::Total::kAdd) > 0) {
-        PlayGameSound(1);
+        PlayGameSound(game_sound::kPlaceArmies);
         *pool -= count;
     }
     MarkTerritoryAndSync(g_selectedTerritory);
-    g_territoryPicked[static_cast<std::size_t>(g_selectedTerritory)] = 'n';
+    g_territoryPicked[static_cast<std::size_t>(g_selectedTerritory)] = kNo;
 }
 
 namespace board_input {
@@ -207,7 +203,7 @@ Flow StrongholdChoiceBlock(CChildView& view, std::int32_t territory) {
     if (!IsNetworkGame()) {
         rules::PlaceArmies(g_currentPlayer, s, kStrongholdBonus, rules::Total::kKeep);
         view.SetBusy();
-        g_territoryPicked[static_cast<std::size_t>(s)] = 'j';
+        g_territoryPicked[static_cast<std::size_t>(s)] = kYes;
         view.MarkTerritoryAndSync(s);
         // The clock draws it plainly again and clears the busy flag when it plays this record.
         AppendMessage(message_type::kUnpick).a = s;
@@ -231,12 +227,12 @@ Flow InitialPlacementBlock(CChildView& view, std::int32_t territory) {
     std::int32_t n = 0;
     view.AskArmyCount(&n, 0, limit);
     if (rules::PlaceArmies(g_currentPlayer, s, n, rules::Total::kKeep) > 0) {
-        view.PlayGameSound(1);
+        view.PlayGameSound(game_sound::kPlaceArmies);
         g_initialArmiesLeft -= n;
     }
     // A declined count leaves the territory unpicked too, not highlighted until its next change.
     view.MarkTerritoryAndSync(s);
-    g_territoryPicked[static_cast<std::size_t>(s)] = 'n';
+    g_territoryPicked[static_cast<std::size_t>(s)] = kNo;
     if (g_initialArmiesLeft > 0) {
         PlacementPrompt(view);
         return Flow::Continue;

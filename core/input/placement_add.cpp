@@ -62,7 +62,7 @@ Flow PlaceBonus(CChildView& view, std::int32_t territory, const BonusPhase& phas
         return Flow::Continue;
     }
     EnableTurnActions(view);
-    if (phase.mayDemandCards && g_canTurnInCards == 'j') g_canCards = true;
+    if (phase.mayDemandCards && IsYes(g_canTurnInCards)) g_canCards = true;
     if (!g_isFastSpeed) view.QueueMessage("Press Attack/Add etc.");
     return Flow::Continue;
 }
@@ -81,7 +81,7 @@ Flow AddForTerritoriesBlock(CChildView& view, std::int32_t territory) {
     const bool nothingPlacedYet = g_territoryArmiesToAdd == full;
     if (n == 0 && nothingPlacedYet) {
         // The player backs out of adding and may attack or add later.
-        if (g_canTurnInCards == 'j') g_canCards = true;
+        if (IsYes(g_canTurnInCards)) g_canCards = true;
         view.UpdateActionFlags();
         if (g_canAttackState == 'a') g_canAttack = true;
         g_isAddForTerritories = false;

@@ -106,7 +106,7 @@ void RedrawWholeBoard(CChildView& view) {
     for (std::int32_t t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
         const auto index = static_cast<std::size_t>(t);
         const TerritoryState& shown = g_displayedTerritories[index];
-        view.DrawTerritoryArmies(t, shown.armies, shown.owner, g_territoryHighlight[index] == 'j');
+        view.DrawTerritoryArmies(t, shown.armies, shown.owner, IsYes(g_territoryHighlight[index]));
     }
     view.DrawPlayersPanel();
     view.Platform().window.Invalidate();

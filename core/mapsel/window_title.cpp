@@ -16,29 +16,16 @@
 
 namespace {
 
-constexpr std::int32_t kSinglePlayer = 1;
-constexpr std::int32_t kHostedGame = 2;
-constexpr std::int32_t kJoinedGame = 3;
-constexpr std::int32_t kHotseat = 4;
-constexpr std::int32_t kDemo = 5;
-constexpr std::int32_t kOwnCampaign = 6;  // a campaign file
-constexpr std::int32_t kMissionContinents = 1;
-constexpr std::int32_t kMissionHoldContinents = 2;
-
-bool IsBuiltinCampaign() {
-    return g_campaignNumber >= 1 && g_campaignNumber < kOwnCampaign;
-}
-
 std::string GameKindText() {
     switch (g_gameKind) {
-        case kSinglePlayer:
+        case game_kind::kSinglePlayer:
             return g_isHighScoreGame ? "" : " - Single Player";
-        case kDemo:
+        case game_kind::kDemo:
             return " - Demo";
-        case kHotseat:
+        case game_kind::kHotseat:
             return " - Hotseat";
-        case kHostedGame:
-        case kJoinedGame:
+        case game_kind::kNetworkHost:
+        case game_kind::kNetworkJoined:
             return g_isInternetGame ? " - Internet" : " - LAN";
         default:
             return "";
@@ -51,7 +38,7 @@ void RemoveTrailingBlanks(std::string& text) {
 
 void AppendCampaign(std::string& title) {
     if (g_campaignNumber <= 0) return;
-    if (IsBuiltinCampaign()) {
+    if (IsBuiltinCampaign(g_campaignNumber)) {
         title += " - ";
         title += CampaignTitle(g_campaignNumber);
     } else if (g_campaignNumber == kOwnCampaign) {
@@ -74,8 +61,9 @@ std::string TargetContinentName() {
 }
 
 void AppendMission(std::string& title) {
-    if (g_missionKind == kMissionContinents) title += " - Continents - " + TargetContinentName();
-    if (g_missionKind == kMissionHoldContinents) title += " - Hold Continents";
+    if (g_missionKind == mission_kind::kContinents)
+        title += " - Continents - " + TargetContinentName();
+    if (g_missionKind == mission_kind::kHoldContinents) title += " - Hold Continents";
 }
 
 // The map word of the scores outside a campaign, in the order the flags are looked at.
@@ -101,7 +89,8 @@ const std::array<ScoresMapWord, 14> kScoresMapWords{{
 }};
 
 std::string ScoresMapText() {
-    if (IsBuiltinCampaign()) return ",  " + std::string(CampaignTitle(g_campaignNumber));
+    if (IsBuiltinCampaign(g_campaignNumber))
+        return ",  " + std::string(CampaignTitle(g_campaignNumber));
     if (g_campaignNumber > 0) return {};
     for (const ScoresMapWord& entry : kScoresMapWords)
         if (*entry.flag) return entry.word;
@@ -112,13 +101,13 @@ std::string ScoresGameText() {
     std::string text;
     if (g_playerCount >= 3 && g_playerCount <= kMaxPlayers)
         text = std::to_string(g_playerCount) + " players, ";
-    text += g_isOneForOneRule == 'j' ? "1-for-1" : "Dice-like ";
+    text += IsYes(g_isOneForOneRule) ? "1-for-1" : "Dice-like ";
     return text + ScoresMapText();
 }
 
 std::string LossesText() {
     std::int32_t losses = 0;
-    if (g_currentPlayer >= 1 && g_currentPlayer <= kMaxPlayers)
+    if (IsPlayer(g_currentPlayer))
         losses = g_players[static_cast<std::size_t>(g_currentPlayer)][player_field::kLosses];
     char text[16];
     std::snprintf(text, sizeof text, "%5d", static_cast<int>(losses));
@@ -131,7 +120,7 @@ std::string WindowTitleText() {
     std::string title = "Marovek";
     if (g_isHighScoreGame) title += " - Top 5";
     title += GameKindText();
-    title += g_isOneForOneRule == 'j' ? " - 1 for 1" : " - Dice Like";
+    title += IsYes(g_isOneForOneRule) ? " - 1 for 1" : " - Dice Like";
     AppendCampaign(title);
     if (!g_isNormalLevel) title += " - Easy";
     AppendMission(title);
@@ -149,6 +138,6 @@ ScoresTexts ScoresDescription() {
 
 void CChildView::UpdateWindowTitle() {
     // The mission names its continent by the map's names, which a built-in map sets on demand.
-    if (g_missionKind == kMissionContinents) SetContinentNames();
+    if (g_missionKind == mission_kind::kContinents) SetContinentNames();
     platform_.window.SetWindowTitle(WindowTitleText());
 }

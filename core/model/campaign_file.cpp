@@ -134,9 +134,9 @@ void AdvanceCampaignProgress() {
         ++g_campaignStep;
     else
         g_isCampaignFinished = true;
-    if (g_campaignNumber >= 1 && g_campaignNumber <= 5) {
+    if (IsBuiltinCampaign(g_campaignNumber)) {
         AdvanceBuiltinCampaign(CampaignChain(g_campaignNumber));
-    } else if (g_campaignNumber == 6 && !SelectCampaignMap()) {
+    } else if (g_campaignNumber == kOwnCampaign && !SelectCampaignMap()) {
         // A step outside the campaign's maps (a damaged saved game) ends the campaign.
         g_isCampaignFinished = true;
     }

@@ -14,16 +14,14 @@
 
 namespace {
 
-constexpr std::int32_t kJoinedGame = 3;
-
 bool IsInteractive() {
-    return g_isJustOpened != 'j' && g_gameKind != kJoinedGame;
+    return !IsYes(g_isJustOpened) && g_gameKind != game_kind::kNetworkJoined;
 }
 
 // The user picks the campaign file (anywhere); an opened game names it in g_mapFilePath; a
 // joining machine takes the host's map name.
 std::optional<std::string> CampaignFileToLoad(const LoaderContext& context) {
-    if (g_gameKind == kJoinedGame) return CampaignMapFilePath(g_mapName);
+    if (g_gameKind == game_kind::kNetworkJoined) return CampaignMapFilePath(g_mapName);
     if (!IsInteractive()) return g_mapFilePath;
     return map_loading::ChooseFile(context, kCampaignFileFilter,
                                    platform::JoinPath(g_userFilesFolder, "*.cmpgn"));

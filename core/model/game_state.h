@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/yes_no.h"
 #include "platform/raster/surface.h"
 
 inline constexpr int kMaxTerritories = 200;
@@ -78,6 +79,15 @@ inline std::int32_t ContinentsInPlay() {
 inline bool IsTerritoryInPlay(std::int32_t t) {
     return t >= 1 && t <= TerritoriesInPlay();
 }
+// Whether `t` indexes a row of the territory tables, whatever the board's count (queued and
+// received records name territories that a smaller board may not have).
+inline bool IsTerritorySlot(std::int32_t t) {
+    return t >= 1 && t <= kMaxTerritories;
+}
+// Whether `p` is a player number, an index into the player tables.
+inline bool IsPlayer(std::int32_t p) {
+    return p >= 1 && p <= kMaxPlayers;
+}
 extern std::int32_t g_maxContinentSize;
 extern std::int32_t g_maxContinentBorder;
 extern std::int32_t g_borderTerritoryTotal;
@@ -92,8 +102,8 @@ extern std::array<TerritoryState, kMaxTerritories + 1> g_displayedTerritories;
 extern std::array<NeighbourList, kMaxTerritories + 1> g_neighbours;
 extern std::array<LabelPosition, kMaxTerritories + 1> g_labelPositions;
 extern std::array<std::string, kMaxTerritories + 1> g_territoryCodes;
-extern std::array<std::uint8_t, kMaxTerritories + 1> g_territoryHighlight;
-extern std::array<std::uint8_t, kMaxTerritories + 1> g_territoryPicked;
+extern std::array<std::uint8_t, kMaxTerritories + 1> g_territoryHighlight;  // kYes: highlighted
+extern std::array<std::uint8_t, kMaxTerritories + 1> g_territoryPicked;     // kYes: picked
 extern std::array<raster::Colour, kMaxTerritories + 1> g_territoryColours;
 
 // Continents.

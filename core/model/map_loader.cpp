@@ -85,12 +85,8 @@ std::string MapPicturePath(const std::string& mapFilePath, std::int32_t screenSi
 
 namespace {
 
-constexpr std::int32_t kOwnCampaign = 6;
-constexpr std::int32_t kJoinedGame = 3;
-constexpr std::int32_t kHostedGame = 2;
-
 bool IsJustOpened() {
-    return g_isJustOpened == 'j';
+    return IsYes(g_isJustOpened);
 }
 
 std::string FileNameOf(const std::string& path) {
@@ -101,7 +97,7 @@ std::string FileNameOf(const std::string& path) {
 // A joining machine loads the map the host named; an own campaign and an opened game load the
 // file already named; everything else asks the user, who may pick a file anywhere.
 std::optional<std::string> MapFileToLoad(const LoaderContext& context) {
-    if (g_gameKind == kJoinedGame) return CampaignMapFilePath(g_mapName);
+    if (g_gameKind == game_kind::kNetworkJoined) return CampaignMapFilePath(g_mapName);
     if (g_campaignNumber == kOwnCampaign || IsJustOpened()) return g_mapFilePath;
     return map_loading::ChooseFile(context, kMapFileFilter, g_mapFilePath);
 }
@@ -164,7 +160,7 @@ void MakeMapFileCurrent(const LoaderContext& context) {
     g_isMapCustom = true;
     if (g_isUserMapLoad) g_isTestMapPending = true;
     context.steps.SetupSelectedMap();
-    if (IsJustOpened() || g_gameKind == kHostedGame) return;
+    if (IsJustOpened() || g_gameKind == game_kind::kNetworkHost) return;
     context.steps.RedrawBoard();
 }
 
@@ -199,7 +195,7 @@ class LoadAttempt {
 
 bool LoadMapFile(const LoaderContext& context) {
     if (!map_loading::ScreenFitsMapFiles(context.window)) return false;
-    if (g_campaignNumber == 0 && !IsJustOpened() && g_gameKind != kJoinedGame)
+    if (g_campaignNumber == 0 && !IsJustOpened() && g_gameKind != game_kind::kNetworkJoined)
         map_loading::OfferCreatingMapsNotice(context.steps);
     g_isMapFileLoaded = false;
     const std::optional<std::string> path = MapFileToLoad(context);

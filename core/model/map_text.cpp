@@ -306,10 +306,6 @@ bool ScrubNeighbours(std::int32_t limit) {
     return found;
 }
 
-bool IsNetworkGame() {
-    return g_gameKind == 2 || g_gameKind == 3;
-}
-
 void StoreCounts(const ParseState& state) {
     g_continentCount = state.continents;
     g_territoryCount = state.territories;

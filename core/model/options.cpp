@@ -32,12 +32,6 @@ bool g_isSavingPlayerName = false;
 bool g_isSavingHotseatNames = false;
 bool g_isSavingHostAddress = false;
 
-namespace {
-bool IsPlayer(std::int32_t owner) {
-    return owner >= 1 && owner <= kMaxPlayers;
-}
-}  // namespace
-
 // Players 1..5 take slots 1..5 and their highlights 6..10; players 6..10 take 11..15 and 16..20.
 raster::Colour PlayerColour(std::int32_t owner) {
     if (!IsPlayer(owner)) return kFlatLabelColour;

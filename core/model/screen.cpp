@@ -7,12 +7,12 @@ std::int32_t g_screenWidth = 0;
 std::int32_t g_screenHeight = 0;
 bool g_isLargeFonts = false;
 
-raster::FontSpec g_fontSansSerif8;
-raster::FontSpec g_fontSansSerif6;
-raster::FontSpec g_fontSerif6;
-raster::FontSpec g_fontTerminal10;
-raster::FontSpec g_fontTerminal8;
-raster::FontSpec g_fontSansSerif6Underlined;
+raster::FontDescription g_fontSansSerif8;
+raster::FontDescription g_fontSansSerif6;
+raster::FontDescription g_fontSerif6;
+raster::FontDescription g_fontTerminal10;
+raster::FontDescription g_fontTerminal8;
+raster::FontDescription g_fontSansSerif6Underlined;
 
 std::int32_t ScaleToScreen(std::int32_t value) {
     if (g_screenSize == 1) return value * 70 / 100;

@@ -15,9 +15,9 @@ extern bool g_isLargeFonts;  // the system's fonts are large
 std::int32_t ScaleToScreen(std::int32_t value);
 
 // The view's six fonts, made at start.
-extern raster::FontSpec g_fontSansSerif8;
-extern raster::FontSpec g_fontSansSerif6;
-extern raster::FontSpec g_fontSerif6;
-extern raster::FontSpec g_fontTerminal10;
-extern raster::FontSpec g_fontTerminal8;
-extern raster::FontSpec g_fontSansSerif6Underlined;
+extern raster::FontDescription g_fontSansSerif8;
+extern raster::FontDescription g_fontSansSerif6;
+extern raster::FontDescription g_fontSerif6;
+extern raster::FontDescription g_fontTerminal10;
+extern raster::FontDescription g_fontTerminal8;
+extern raster::FontDescription g_fontSansSerif6Underlined;

@@ -61,8 +61,8 @@ bool g_isChatLinePending{};
 void SetPlayerStartValues() {
     g_humanPlayerCount = 1;
     g_playerCount = 3;
-    g_isOneForOneRule = 'j';
-    g_isJustOpened = g_isGameFromFile = 'n';
+    g_isOneForOneRule = kYes;
+    g_isJustOpened = g_isGameFromFile = kNo;
     g_aiMinAttackArmies = 3;
     for (int p = 1; p <= kMaxPlayers; ++p) g_turnsPlayed[p] = 0;
     g_roundCounter = 0;

@@ -10,10 +10,23 @@
 
 // Game kind and progress.
 extern bool g_isDemoRunning;
-extern std::int32_t g_gameKind;  // 1 single player
+extern std::int32_t g_gameKind;  // one of game_kind
+// The kinds of game; their numbers are saved with the game and sent to the peers.
+namespace game_kind {
+inline constexpr std::int32_t kSinglePlayer = 1;
+inline constexpr std::int32_t kNetworkHost = 2;
+inline constexpr std::int32_t kNetworkJoined = 3;
+inline constexpr std::int32_t kHotseat = 4;
+inline constexpr std::int32_t kDemo = 5;
+}  // namespace game_kind
+// This machine hosts or has joined a network game.
+inline bool IsNetworkGame() {
+    return g_gameKind == game_kind::kNetworkHost || g_gameKind == game_kind::kNetworkJoined;
+}
 extern bool g_isNormalLevel;
 extern bool g_isHighScoreGame;
 extern bool g_hasNeutralArmy;
+inline constexpr std::int32_t kNeutralPlayer = 3;  // who holds the neutral armies
 extern bool g_isQuickLaunch;
 extern bool g_areTerritoriesDealt;
 extern bool g_isPainting;
@@ -28,14 +41,19 @@ extern bool g_hasFinishedGame;
 extern bool g_isGameWithoutWinner;
 extern std::int32_t g_lossesShown;
 extern std::int32_t g_cardsLinePlayer;
-extern char g_isOneForOneRule;  // 'j' or 'n'
-extern char g_isJustOpened;     // 'j' or 'n'
-extern char g_isGameFromFile;   // 'j' when the game came from a saved file
+extern char g_isOneForOneRule;  // kYes or kNo
+extern char g_isJustOpened;     // kYes or kNo
+extern char g_isGameFromFile;   // kYes when the game came from a saved file
 extern bool g_repaintOnFocus;
 extern bool g_deferSlowCommands;
 
 // Campaign.
-extern std::int32_t g_campaignNumber;
+extern std::int32_t g_campaignNumber;  // 0 none, 1..5 the built-in campaigns, or kOwnCampaign
+// A campaign read from a campaign file; the number is saved with the game.
+inline constexpr std::int32_t kOwnCampaign = 6;
+inline bool IsBuiltinCampaign(std::int32_t number) {
+    return number >= 1 && number < kOwnCampaign;
+}
 extern std::int32_t g_campaignStep;
 extern std::int32_t g_campaignLength;
 extern std::int32_t g_campaignPlayer;
@@ -94,10 +112,10 @@ extern std::string g_cardSetOption6;
 // Row k for option k + 1: artillery, infantry, cavalry, wild, armies.
 extern std::array<std::array<std::int32_t, 5>, 6> g_cardSetOptions;
 extern std::int32_t g_cardTurnInMarker;  // saved with the game
-extern char g_hasTurnedInCards;          // 'j' while the trade window is open
+extern char g_hasTurnedInCards;          // kYes while the trade window is open
 extern std::int32_t g_cardArmiesToAdd;
 extern std::int32_t g_mustTurnInCards;  // 5 while a turn-in is demanded
-extern char g_canTurnInCards;           // 'j' the hand made a set at the start of the turn
+extern char g_canTurnInCards;           // kYes the hand made a set at the start of the turn
 extern std::int32_t g_aiArtilleryCards;
 extern std::int32_t g_aiInfantryCards;
 extern std::int32_t g_aiCavalryCards;
@@ -110,7 +128,7 @@ extern std::int32_t g_turnInArmies;
 // setup/scores_file.cpp).
 extern std::int32_t g_territoryArmiesToAdd;
 extern std::int32_t g_continentArmiesToAdd;
-extern char g_hasEarnedCardThisTurn;  // 'j' once this turn's card is earned
+extern char g_hasEarnedCardThisTurn;  // kYes once this turn's card is earned
 extern char g_canAttackState;         // 'a' can attack, 'p' must pass
 extern std::int32_t g_playersLeft;    // players owning a territory
 extern std::int32_t g_fromTerritory;

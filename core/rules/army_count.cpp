@@ -23,7 +23,7 @@ constexpr std::int32_t kMediumStepUpTo = 150;
 constexpr std::int32_t kPlacementMost = 3;
 
 std::int32_t ArmiesOf(std::int32_t t) {
-    return t >= 1 && t <= kMaxTerritories ? g_territories[t].armies : 0;
+    return IsTerritorySlot(t) ? g_territories[t].armies : 0;
 }
 
 DialogTemplate MakeArmiesTemplate() {

@@ -22,16 +22,8 @@ using namespace player_field;
 using attack::Sides;
 
 constexpr std::int32_t kExperienceTurns = 10;
-constexpr std::uint32_t kAttackSound = 3;
-constexpr std::uint32_t kFailedAttackSound = 2;
-constexpr std::uint32_t kPlayerOutSound = 5;
 constexpr std::int32_t kAvenger = 3;
-constexpr std::int32_t kMissionContinents = 1;
-constexpr std::int32_t kMissionHoldContinents = 2;
 
-bool IsPlayer(std::int32_t p) {
-    return p >= 1 && p <= kMaxPlayers;
-}
 bool InCampaign() {
     return g_campaignNumber > 0;
 }
@@ -69,7 +61,7 @@ void LoseCampaignIfInOne() {
 
 void FailMission() {
     g_isMissionFailed = true;
-    g_pendingSound = kPlayerOutSound;
+    g_pendingSound = game_sound::kPlayerOut;
     LoseCampaignIfInOne();
 }
 
@@ -81,8 +73,8 @@ void ShowBoth(CChildView& view, const Sides& s) {
 attack::BattleResult Fight(CChildView& view, const Sides& s, std::int32_t count) {
     platform::Random& random = view.Platform().random;
     const std::int32_t defenders = g_territories[s.to].armies;
-    const bool oneForOne = g_isOneForOneRule == 'j';
-    g_pendingSound = kAttackSound;
+    const bool oneForOne = IsYes(g_isOneForOneRule);
+    g_pendingSound = game_sound::kAttack;
     const bool withExperience =
         g_isTroopExperienceOn &&
         g_turnsPlayed[std::clamp(g_currentPlayer, 0, kMaxPlayers)] >= kExperienceTurns;
@@ -137,18 +129,18 @@ void ReturnCardsToDeck(PlayerRecord& record) {
 
 void EliminateIfOut(const Sides& s) {
     if (g_players[s.defender][kTerritories] > 0) return;
-    if (!g_areStrongholdsOn) g_pendingSound = kPlayerOutSound;
+    if (!g_areStrongholdsOn) g_pendingSound = game_sound::kPlayerOut;
     ReturnCardsToDeck(g_players[s.defender]);
     if (InCampaign() && g_campaignStep >= 2 && s.defender == g_campaignPlayer)
         g_isCampaignLost = true;
-    if (g_missionKind > 0 && IsLocalPlayer(s.defender)) FailMission();
+    if (g_missionKind > mission_kind::kConquerAll && IsLocalPlayer(s.defender)) FailMission();
 }
 
 void TakeStrongholdIfThere(CChildView& view, const Sides& s) {
     if (!g_areStrongholdsOn) return;
     const std::int32_t stronghold = g_players[s.defender][kStronghold];
     if (!IsTerritoryInPlay(stronghold) || g_territories[stronghold].owner != s.attacker) return;
-    g_pendingSound = kPlayerOutSound;
+    g_pendingSound = game_sound::kPlayerOut;
     g_players[s.defender][kStronghold] = 0;
     view.QueueEventText("Stronghold lost !!");
     if (InCampaign() && g_campaignStep >= 2 && s.defender == g_campaignPlayer)
@@ -177,8 +169,8 @@ void UpdateAttackerContinents(CChildView& view, const Sides& s) {
     PlayerRecord& record = g_players[s.attacker];
     record[player_field::kContinentBonus] = 0;
     // Only the human players have a mission order of their own.
-    const bool hasMissionOrder =
-        g_missionKind == kMissionContinents && s.attacker >= 1 && s.attacker <= g_humanPlayerCount;
+    const bool hasMissionOrder = g_missionKind == mission_kind::kContinents && s.attacker >= 1 &&
+                                 s.attacker <= g_humanPlayerCount;
     for (int c = 1; c <= ContinentsInPlay(); ++c) {
         if (!HoldsContinent(s.attacker, c)) {
             record[c] = 0;
@@ -212,7 +204,8 @@ void UpdateDefenderContinents(const Sides& s) {
             ++g_players[s.attacker][kContinentsBroken];
             if (g_arePersonalitiesActive && g_personalities[s.defender] == kAvenger)
                 g_avengeTargets[s.defender] = s.attacker;
-            if (g_missionKind == kMissionHoldContinents && IsLocalPlayer(s.defender)) FailMission();
+            if (g_missionKind == mission_kind::kHoldContinents && IsLocalPlayer(s.defender))
+                FailMission();
         }
         record[c] = 0;
     }
@@ -267,7 +260,8 @@ void CheckCampaignCompletion(const Sides& s) {
     if (g_campaignStep == g_campaignLength) {
         const bool won = (g_isGameOver && SoleOwner() == g_campaignPlayer) ||
                          (holdsAll && s.attacker == g_campaignPlayer) ||
-                         (g_missionKind > 0 && g_isGameOver && s.attacker == g_campaignPlayer);
+                         (g_missionKind > mission_kind::kConquerAll && g_isGameOver &&
+                          s.attacker == g_campaignPlayer);
         if (won) g_isCampaignFinished = true;
     }
     if (holdsAll && g_areStrongholdsOn && g_players[s.attacker][kStronghold] == 0)
@@ -306,7 +300,7 @@ void CChildView::ResolveAttack(std::int32_t from, std::int32_t count, std::int32
     const attack::BattleResult result = Fight(*this, s, count);
     CountBattle(s, count, result);
     if (!result.succeeded) {
-        g_pendingSound = kFailedAttackSound;
+        g_pendingSound = game_sound::kFailedAttack;
         ShowBoth(*this, s);
         rules::RecountArmies(s.attacker);
         rules::RecountArmies(s.defender);

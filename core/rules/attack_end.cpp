@@ -14,7 +14,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kDemoGameKind = 5;
 constexpr int kEndTextRepeats = 3;
 
 attack::EndFacts FactsOf(const attack::Sides& s) {
@@ -26,7 +25,7 @@ attack::EndFacts FactsOf(const attack::Sides& s) {
     f.strongholdsOn = g_areStrongholdsOn;
     f.defenderStrongholdLost = g_players[s.defender][kStronghold] == 0;
     f.attackerStrongholdLost = g_players[s.attacker][kStronghold] == 0;
-    f.missionGame = g_missionKind > 0;
+    f.missionGame = g_missionKind > mission_kind::kConquerAll;
     f.missionFailed = g_isMissionFailed;
     f.attackerName = g_playerNames[s.attacker];
     f.attackerLosses = g_players[s.attacker][kLosses];
@@ -44,7 +43,7 @@ void QueueEndTexts(CChildView& view, const std::string& message) {
 }
 
 bool HasWinnerToRecord(const attack::Sides& s) {
-    if (g_isCampaignLost || g_gameKind == kDemoGameKind || g_isGameWithoutWinner ||
+    if (g_isCampaignLost || g_gameKind == game_kind::kDemo || g_isGameWithoutWinner ||
         g_isMissionFailed)
         return false;
     if (g_areStrongholdsOn && g_players[s.attacker][kStronghold] == 0) return false;
@@ -107,8 +106,8 @@ void EndGame(CChildView& view, const Sides& s) {
 }
 
 void AwardCard(CChildView& view, const Sides& s, char& cardFlag) {
-    if (cardFlag != 'n') return;
-    cardFlag = 'j';
+    if (!IsNo(cardFlag)) return;
+    cardFlag = kYes;
     const CardKind kind = DrawCardKind(view.Platform().random, g_deckArtilleryCards,
                                        g_deckInfantryCards, g_deckCavalryCards, g_deckWildCards);
     if (kind != CardKind::None) {

@@ -39,10 +39,6 @@ bool AreNeighbours(std::int32_t a, std::int32_t b) {
     return false;
 }
 
-bool IsNetworkGame() {
-    return g_gameKind == 2 || g_gameKind == 3;
-}
-
 std::int32_t FewestBattlesPlayer() {
     std::int32_t fewest = 0;
     for (std::int32_t p = 1; p <= std::clamp(g_playerCount, 0, kMaxPlayers); ++p) {

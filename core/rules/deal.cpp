@@ -14,9 +14,7 @@
 
 namespace {
 
-constexpr std::int32_t kDemoGameKind = 5;
 constexpr std::int32_t kDemoPlayers = 9;
-constexpr std::int32_t kMissionContinents = 1;
 
 std::int32_t MemberCount(std::int32_t c) {
     return std::clamp(g_continents[c][kContinentMemberCount], 0, kMaxContinentMembers);
@@ -228,7 +226,7 @@ void CChildView::ComputeStartArmies() {
 
 void CChildView::DealTerritories() {
     g_areTerritoriesDealt = true;
-    const bool isDemo = g_gameKind == kDemoGameKind;
+    const bool isDemo = g_gameKind == game_kind::kDemo;
     if (isDemo && g_isDemoRunning) g_playerCount = kDemoPlayers;
     const std::int32_t players =
         std::clamp(g_playerCount, 1, isDemo ? kMaxPlayers - 1 : kMaxPlayers);
@@ -258,7 +256,7 @@ void CChildView::DealTerritories() {
     SetUpDealtPlayers(players, dealt);
     if (isDemo) HandPlayerOneToDemoPlayer(players);
     for (int p = 1; p <= kMaxPlayers; ++p) g_missionOrders[p].fill(0);
-    if (g_missionKind == kMissionContinents)
+    if (g_missionKind == mission_kind::kContinents)
         for (int p = 1; p <= std::clamp(g_humanPlayerCount, 0, kMaxPlayers); ++p)
             deal::ShuffleMissionOrder(random, p);
     g_displayedTerritories = g_territories;

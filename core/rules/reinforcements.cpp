@@ -17,19 +17,16 @@
 
 std::int32_t g_territoryArmiesToAdd = 0;
 std::int32_t g_continentArmiesToAdd = 0;
-char g_hasEarnedCardThisTurn = 'n';
+char g_hasEarnedCardThisTurn = kNo;
 std::int32_t g_playersLeft = 0;
 
 namespace {
 
-constexpr std::uint32_t kNextPlayerSound = 6;
 constexpr std::int32_t kMinimumReinforcement = 3;
 constexpr std::int32_t kExperienceTurns = 10;       // Troop Experience counts from this turn
 constexpr std::int32_t kExperienceFloorTurns = 12;  // ... and is at least 50 up to this one
 constexpr std::int32_t kExperienceFloor = 50;
-constexpr std::int32_t kNeutralPlayer = 3;
 constexpr std::int32_t kCardsDemanded = 5;
-constexpr std::int32_t kJoinedNetworkGame = 3;
 
 using namespace player_field;
 
@@ -103,12 +100,12 @@ namespace {
 void ResetTurnFlags(std::int32_t player) {
     g_isAttackTo = false;
     g_isMoveTo = false;
-    if (g_isJustOpened == 'n') {
+    if (IsNo(g_isJustOpened)) {
         g_isAddForContinents = false;
-        g_hasEarnedCardThisTurn = 'n';
+        g_hasEarnedCardThisTurn = kNo;
         g_hasAttackedThisTurn = false;
     }
-    g_canTurnInCards = 'n';
+    g_canTurnInCards = kNo;
     g_canSave = g_canSaveAs = g_canMove = g_canCancel = g_canNextPlayer = false;
     g_movesLeft = 0;
     g_territoryArmiesToAdd =
@@ -120,7 +117,7 @@ void OfferCards(std::int32_t player) {
     const std::int32_t held = CardsHeld(player);
     if (held < 2 || held > 4 || g_hasAttackedThisTurn) return;
     g_canCards = true;
-    if (HoldsCardSet(player)) g_canTurnInCards = 'j';
+    if (HoldsCardSet(player)) g_canTurnInCards = kYes;
 }
 
 }  // namespace
@@ -129,7 +126,7 @@ void CChildView::ComputeReinforcements() {
     g_isHumanTurnStarted = true;
     const std::int32_t player = std::clamp(g_currentPlayer, 0, kMaxPlayers);
     const bool isLocal = IsLocalPlayer(player);
-    PlayGameSound(kNextPlayerSound);
+    PlayGameSound(game_sound::kNextPlayer);
     if (!g_isFastSpeed) QueueMessage((isLocal ? g_playerNames[player] : "") + " is next.");
     if (g_isTroopExperienceOn) UpdateTroopExperience();
     DrawPlayersPanel();
@@ -138,7 +135,7 @@ void CChildView::ComputeReinforcements() {
 
     g_playersLeft = CountPlayersLeft();
     // Fills the border threat list of the player's continents (evaluation tables only).
-    ComputerReinforceContinentBorders(1);
+    ComputerReinforceContinentBorders();
     g_lossesShown = g_players[player][kLosses];
     g_playerRecordSnapshot = g_players;
     g_cardsLinePlayer = player;
@@ -151,7 +148,7 @@ void CChildView::ComputeReinforcements() {
     ResetTurnFlags(player);
     OfferCards(player);
 
-    if (g_isJustOpened == 'n') {
+    if (IsNo(g_isJustOpened)) {
         const std::int32_t bonus = g_players[player][player_field::kContinentBonus];
         const bool mustTurnIn = CardsHeld(player) >= kCardsDemanded;
         if (bonus < 1 && mustTurnIn) {
@@ -168,14 +165,15 @@ void CChildView::ComputeReinforcements() {
             for (int i = 0; i < times; ++i)
                 QueueMessage(board_input::AddArmiesText(bonus, "continents"));
             g_canAttack = false;
-            if (g_canTurnInCards == 'j') g_canCards = false;
+            if (IsYes(g_canTurnInCards)) g_canCards = false;
             if (mustTurnIn) g_mustTurnInCards = kCardsDemanded;
             return;
         }
     }
-    g_isJustOpened = 'n';
+    g_isJustOpened = kNo;
     UpdateActionFlags();
     AppendMessage(message_type::kTurnEnables).a = g_canAttackState == 'a' ? 1 : 0;
-    if (!g_isHighScoreGame && g_gameKind != kJoinedNetworkGame) g_canSave = g_canSaveAs = true;
+    if (!g_isHighScoreGame && g_gameKind != game_kind::kNetworkJoined)
+        g_canSave = g_canSaveAs = true;
     if (!g_isFastSpeed) QueueMessage("press Attack/Add etc.");
 }

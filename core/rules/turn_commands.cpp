@@ -52,7 +52,7 @@ ActionState ProbeActions(std::int32_t player) {
             }
         });
         if (enemyArmies >= 1) state.attack = 'a';
-        if (ownNeighbour) state.move = 'j';
+        if (ownNeighbour) state.move = kYes;
     }
     return state;
 }
@@ -106,11 +106,11 @@ void CChildView::OnCancel() {
             g_canNextPlayer = true;
         } else {
             g_canAdd = true;
-            if (g_canTurnInCards == 'j') g_canCards = true;
+            if (IsYes(g_canTurnInCards)) g_canCards = true;
         }
         if (g_movesLeft > 0) {
             UpdateActionFlags();
-            if (g_canMoveState == 'j') g_canMove = true;
+            if (IsYes(g_canMoveState)) g_canMove = true;
         } else {
             g_canMove = false;
         }
@@ -127,7 +127,7 @@ void CChildView::OnCancel() {
         const std::int32_t full = TerritoryReinforcements(
             g_players[player][player_field::kTerritories], g_reinforcementDivisor);
         if (g_territoryArmiesToAdd == full) {
-            if (g_canTurnInCards == 'j') g_canCards = true;
+            if (IsYes(g_canTurnInCards)) g_canCards = true;
             UpdateActionFlags();
             if (g_canAttackState == 'a') g_canAttack = true;
         } else {
@@ -138,8 +138,8 @@ void CChildView::OnCancel() {
     g_canCancel = false;
     g_isAttackFrom = g_isAttackTo = g_isMoveFrom = g_isMoveTo = g_isAddForTerritories = false;
     for (int t = 1; t <= TerritoriesInPlay(); ++t) {
-        if (g_territoryHighlight[t] != 'j') continue;
-        g_territoryHighlight[t] = 'n';
+        if (!IsYes(g_territoryHighlight[t])) continue;
+        g_territoryHighlight[t] = kNo;
         MarkTerritoryAndSync(t);
     }
     QueueMessage(g_isFastSpeed ? " " : "Press Attack/Add etc.");

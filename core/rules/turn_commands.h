@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "core/model/yes_no.h"
+
 namespace turn_commands {
 
 // A territory holding exactly this many armies is a chosen stronghold.
@@ -10,7 +12,7 @@ inline constexpr std::int32_t kStrongholdArmies = 15;
 
 struct ActionState {
     char attack = 'p';  // 'a' can attack, 'p' must pass
-    char move = 'n';    // 'j' can move
+    char move = kNo;    // kYes can move
 };
 // From the board as it stands: what `player` can do with territories of 2 armies or more.
 ActionState ProbeActions(std::int32_t player);

@@ -16,15 +16,8 @@ void RearmTimer(CChildView& view, int periodMs) {
     view.Platform().window.SetTimer(kTimerId, periodMs);
 }
 
-bool IsPlayer(std::int32_t player) {
-    return player >= 1 && player <= kMaxPlayers;
-}
-bool IsTerritory(std::int32_t territory) {
-    return territory >= 1 && territory <= kMaxTerritories;
-}
-
 void DrawDisplayed(CChildView& view, std::int32_t territory) {
-    if (!IsTerritory(territory)) return;
+    if (!IsTerritorySlot(territory)) return;
     const TerritoryState& shown = g_displayedTerritories[static_cast<std::size_t>(territory)];
     view.DrawTerritoryArmies(territory, shown.armies, shown.owner, g_isHighlightOn);
 }
@@ -35,7 +28,7 @@ void DrawContinent(CChildView& view, std::int32_t continent, char highlightMark,
     const int members = std::min(record[kContinentMemberCount], kMaxContinentMembers);
     for (int i = 1; i <= members; ++i) {
         const std::int32_t t = record[static_cast<std::size_t>(i)];
-        if (!IsTerritory(t)) continue;
+        if (!IsTerritorySlot(t)) continue;
         if (highlightMark != 0) g_territoryHighlight[static_cast<std::size_t>(t)] = highlightMark;
         if (pickedMark != 0) g_territoryPicked[static_cast<std::size_t>(t)] = pickedMark;
         DrawDisplayed(view, t);

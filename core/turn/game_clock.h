@@ -40,7 +40,4 @@ void DrawContinent(CChildView& view, std::int32_t continent, char highlightMark,
 // Draws a territory from the displayed board with the current highlight flag.
 void DrawDisplayed(CChildView& view, std::int32_t territory);
 
-bool IsPlayer(std::int32_t player);
-bool IsTerritory(std::int32_t territory);
-
 }  // namespace game_clock

@@ -14,7 +14,6 @@ namespace game_clock {
 
 namespace {
 
-constexpr std::int32_t kDemoGameKind = 5;
 constexpr const char* kDemoNames[kMaxPlayers + 1] = {"",        "      ", "pc II", "pc III",
                                                      "pc IV",   "pc V",   "pc VI", "pc VII",
                                                      "pc VIII", "pc IX",  "pc X"};
@@ -33,13 +32,13 @@ void SetDemoOptions() {
     g_wasMapSelected = g_isMapWorld;
     ClearMapFlags();
     g_isMapWorld = true;
-    g_gameKind = kDemoGameKind;
+    g_gameKind = game_kind::kDemo;
     g_campaignNumber = 0;
     g_campaignLength = 1;
     g_campaignStep = 1;
     g_campaignPlayer = 0;
     g_isCampaignFinished = g_isCampaignLost = false;
-    g_isOneForOneRule = 'j';
+    g_isOneForOneRule = kYes;
     g_aiMinAttackArmies = 3;
     g_areTerritoriesHidden = g_isHidingActive = g_areStrongholdsOn = g_isTroopExperienceOn = false;
     for (int p = 1; p <= kMaxPlayers; ++p)
@@ -49,7 +48,7 @@ void SetDemoOptions() {
 
 void DrawWholeBoard(CChildView& view) {
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
-        g_isHighlightOn = g_territoryHighlight[static_cast<std::size_t>(t)] == 'j';
+        g_isHighlightOn = IsYes(g_territoryHighlight[static_cast<std::size_t>(t)]);
         DrawDisplayed(view, t);
     }
 }
@@ -84,7 +83,7 @@ void SetUpDemo(CChildView& view) {
 
 bool RunDemoStep(CChildView& view) {
     ShowDemoBanner(view);
-    if (g_gameKind == kDemoGameKind) return false;
+    if (g_gameKind == game_kind::kDemo) return false;
     SetUpDemo(view);
     return true;
 }

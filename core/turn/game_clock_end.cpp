@@ -15,13 +15,8 @@ namespace game_clock {
 
 namespace {
 
-constexpr std::int32_t kDemoGameKind = 5;
-constexpr std::int32_t kOwnCampaign = 6;
-constexpr std::int32_t kMissionContinents = 1;
-constexpr std::int32_t kMissionHoldContinents = 2;
-
 bool IsDemo() {
-    return g_gameKind == kDemoGameKind;
+    return g_gameKind == game_kind::kDemo;
 }
 
 bool AnyMapSelected() {
@@ -51,7 +46,7 @@ void LoadOwnCampaignMap(CChildView& view) {
 
 void DrawBoardByMarks(CChildView& view) {
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
-        g_isHighlightOn = g_territoryHighlight[static_cast<std::size_t>(t)] == 'j';
+        g_isHighlightOn = IsYes(g_territoryHighlight[static_cast<std::size_t>(t)]);
         DrawDisplayed(view, t);
     }
 }
@@ -77,7 +72,8 @@ void QueueMissionPreview(CChildView& view) {
 }
 
 void QueueFirstPlacement(CChildView& view, bool localSide) {
-    if (localSide && (!g_areStrongholdsOn || IsDemo()) && g_missionKind == kMissionContinents)
+    if (localSide && (!g_areStrongholdsOn || IsDemo()) &&
+        g_missionKind == mission_kind::kContinents)
         QueueMissionPreview(view);
     if (IsDemo()) {
         g_isFastSpeed = true;
@@ -92,7 +88,7 @@ void QueueFirstPlacement(CChildView& view, bool localSide) {
         view.QueueMessage(kStrongholdPrompt);
         return;
     }
-    g_pendingSound = 6;
+    g_pendingSound = game_sound::kNextPlayer;
     QueuePlacementPrompt(view);
 }
 
@@ -124,7 +120,7 @@ void ShowFinalBoard(CChildView& view, bool localSide) {
     if (highlighted || !localSide) {
         g_isHighlightOn = highlighted;
         for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
-            g_territoryHighlight[static_cast<std::size_t>(t)] = highlighted ? 'j' : 'n';
+            g_territoryHighlight[static_cast<std::size_t>(t)] = YesNo(highlighted);
             DrawDisplayed(view, t);
         }
     }
@@ -148,17 +144,17 @@ std::string MissionContinentName(std::int32_t player) {
 void ShowMissionResult(CChildView& view, bool localSide) {
     const char* failed = g_isCampaignLost ? "Campaign Mission Failed" : "Mission Failed";
     platform::WindowServices& window = view.Platform().window;
-    if (g_isMissionFailed && g_missionKind == kMissionContinents) {
+    if (g_isMissionFailed && g_missionKind == mission_kind::kContinents) {
         view.SetContinentNames();
         const std::string name = MissionContinentName(localSide ? g_currentPlayer : 1);
         window.MessageBox("Conquer  " + name, failed, platform::MessageButtons::Ok,
                           platform::MessageIcon::Information);
         g_missionTextKind = 2;
-    } else if (g_isMissionFailed && g_missionKind == kMissionHoldContinents && !localSide) {
+    } else if (g_isMissionFailed && g_missionKind == mission_kind::kHoldContinents && !localSide) {
         g_missionTextKind = 2;
         window.MessageBox(failed, failed, platform::MessageButtons::Ok,
                           platform::MessageIcon::Information);
-    } else if (localSide && !g_isMissionFailed && g_missionKind != 0) {
+    } else if (localSide && !g_isMissionFailed && g_missionKind != mission_kind::kConquerAll) {
         g_missionTextKind = 1;
         view.ShowMissionDialog(g_isCampaignFinished ? "Campaign Mission Completed"
                                                     : "Mission Completed");
@@ -167,16 +163,17 @@ void ShowMissionResult(CChildView& view, bool localSide) {
 
 void EndTheGame(CChildView& view, bool localSide) {
     view.LoadScoresRecord();
-    if (!g_isCampaignLost && !g_isGameWithoutWinner && !g_isMissionFailed) view.PlayGameSound(9);
+    if (!g_isCampaignLost && !g_isGameWithoutWinner && !g_isMissionFailed)
+        view.PlayGameSound(game_sound::kVictory);
     view.SetBusy();
     ShowFinalBoard(view, localSide);
     ShowMissionResult(view, localSide);
     if (IsDemo()) {
         // The next tick sets the demo up again with a new deal.
-        g_gameKind = 1;
+        g_gameKind = game_kind::kSinglePlayer;
         g_isGameOver = false;
         for (int t = 1; t <= kMaxTerritories; ++t)
-            g_territoryHighlight[static_cast<std::size_t>(t)] = 'n';
+            g_territoryHighlight[static_cast<std::size_t>(t)] = kNo;
         return;
     }
     if (localSide)

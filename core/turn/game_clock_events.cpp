@@ -21,12 +21,13 @@ void Invalidate(CChildView& view) {
 }
 
 void PlayTerritory(CChildView& view, const QueueRecord& record) {
-    if (!IsTerritory(record.a)) return;
+    if (!IsTerritorySlot(record.a)) return;
     const auto t = static_cast<std::size_t>(record.a);
     g_isHidingActive = false;
     g_isHighlightOn = record.d == 1;
-    if (record.e >= 1 && record.e <= 5) view.PlayGameSound(static_cast<std::uint32_t>(record.e));
-    g_territoryHighlight[t] = g_isHighlightOn ? 'j' : 'n';
+    if (record.e >= game_sound::kPlaceArmies && record.e <= game_sound::kPlayerOut)
+        view.PlayGameSound(static_cast<std::uint32_t>(record.e));
+    g_territoryHighlight[t] = YesNo(g_isHighlightOn);
     g_displayedTerritories[t] = {record.c, record.b};
     view.DrawTerritoryArmies(record.a, record.b, record.c, g_isHighlightOn);
     Invalidate(view);
@@ -54,7 +55,7 @@ void PlayCardsWindowOff(CChildView& view) {
 
 void PlayContinent(CChildView& view, std::int32_t continent, bool gained) {
     if (gained) {
-        view.PlayGameSound(7);
+        view.PlayGameSound(game_sound::kContinentTaken);
         view.SetBusy();  // stays on: the continent is shown highlighted until it is repainted
     } else {
         view.ClearBusy();
@@ -97,17 +98,17 @@ void PlayPlayerRepaint(CChildView& view, std::int32_t player) {
     if (!IsPlayer(player)) return;
     rules::ActingAs current(player);
     view.ClearBusy();
-    DrawPlacedTerritories(view, player, 'n');
+    DrawPlacedTerritories(view, player, kNo);
     if (IsHost()) net::SendBoardToAll(view, net_code::kPlayerRepaint);
 }
 
 void PlayPlacementStep(CChildView& view, std::int32_t player) {
     if (!IsPlayer(player)) return;
     rules::ActingAs current(player);
-    view.PlayGameSound(1);
+    view.PlayGameSound(game_sound::kPlaceArmies);
     view.SetBusy();
     if (g_areTerritoriesHidden) g_isHidingActive = false;
-    DrawPlacedTerritories(view, player, 'j');
+    DrawPlacedTerritories(view, player, kYes);
     view.ClearBusy();
     if (g_areTerritoriesHidden) g_isHidingActive = true;
     if (!IsHost()) return;

@@ -16,17 +16,16 @@ namespace game_clock {
 namespace {
 
 constexpr std::int32_t kMissionPreview = 100;
-constexpr std::int32_t kMissionContinents = 1;
 
 bool IsSilentPreview(const QueueRecord& record) {
-    return g_missionKind == kMissionContinents && record.b == kMissionPreview;
+    return g_missionKind == mission_kind::kContinents && record.b == kMissionPreview;
 }
 
 void PlayContinentHighlight(CChildView& view, const QueueRecord& record) {
     if (g_isGameOver) return;
-    if (!IsSilentPreview(record)) view.PlayGameSound(7);
+    if (!IsSilentPreview(record)) view.PlayGameSound(game_sound::kContinentTaken);
     view.SetBusy();
-    DrawContinent(view, record.a, 'j', 'j');
+    DrawContinent(view, record.a, kYes, kYes);
     view.Platform().window.Invalidate();
     g_syncContinent = record.a;
     net::SendBoardFromSeat(view, net_code::kContinentHighlight,
@@ -56,7 +55,7 @@ void PlayContinentRepaint(CChildView& view, const QueueRecord& record) {
     if (g_isGameOver) return;
     if (IsSilentPreview(record)) ShowMissionOrder(view);
     view.ClearBusy();
-    DrawContinent(view, record.a, 'n', 'n');
+    DrawContinent(view, record.a, kNo, kNo);
     view.Platform().window.Invalidate();
     g_syncContinent = record.a;
     net::SendBoardFromSeat(view, net_code::kContinentRepaint, net_code::kJoinedContinentRepaint);
@@ -69,7 +68,7 @@ void PlayTurnEnables(CChildView& view, const QueueRecord& record) {
         return;
     }
     view.UpdateActionFlags();
-    if (g_canMoveState == 'j') {
+    if (IsYes(g_canMoveState)) {
         g_movesLeft = 7;
         g_canMove = true;
     } else {
@@ -79,10 +78,10 @@ void PlayTurnEnables(CChildView& view, const QueueRecord& record) {
 }
 
 void PlayPick(CChildView& view, std::int32_t territory, bool picked) {
-    if (!IsTerritory(territory)) return;
+    if (!IsTerritorySlot(territory)) return;
     const auto t = static_cast<std::size_t>(territory);
-    if (!picked) g_territoryHighlight[t] = 'n';
-    g_territoryPicked[t] = picked ? 'j' : 'n';
+    if (!picked) g_territoryHighlight[t] = kNo;
+    g_territoryPicked[t] = YesNo(picked);
     DrawDisplayed(view, territory);
     view.Platform().window.Invalidate();
 }
@@ -164,7 +163,7 @@ void PlayHostedGameStart(CChildView& view) {
 void PlayMessage(CChildView& view, const QueueRecord& record) {
     switch (record.type) {
         case message_type::kText:
-            if (record.b == 6) view.PlayGameSound(6);
+            if (record.b == game_sound::kNextPlayer) view.PlayGameSound(game_sound::kNextPlayer);
             return view.ShowStatus(record.text);
         case message_type::kContinentHighlight:
             return PlayContinentHighlight(view, record);

@@ -17,15 +17,15 @@ namespace {
 
 // The file names are the sounds' resource ids.
 const std::array kSounds = std::to_array<GameSound>({
-    {1, "236", &g_isAddSoundOn, false},
-    {2, "225", &g_isAttackSoundOn, false},
-    {3, "222", &g_isAttackSoundOn, false},
-    {4, "237", &g_isMoveSoundOn, false},
-    {5, "238", &g_isPlayerOutSoundOn, false},
-    {6, "230", &g_isNextPlayerSoundOn, false},
-    {7, "229", &g_isContinentSoundOn, false},
-    {9, "228", &g_isVictorySoundOn, false},
-    {10, "231", &g_isSonarSoundOn, true},
+    {game_sound::kPlaceArmies, "236", &g_isAddSoundOn, false},
+    {game_sound::kFailedAttack, "225", &g_isAttackSoundOn, false},
+    {game_sound::kAttack, "222", &g_isAttackSoundOn, false},
+    {game_sound::kMove, "237", &g_isMoveSoundOn, false},
+    {game_sound::kPlayerOut, "238", &g_isPlayerOutSoundOn, false},
+    {game_sound::kNextPlayer, "230", &g_isNextPlayerSoundOn, false},
+    {game_sound::kContinentTaken, "229", &g_isContinentSoundOn, false},
+    {game_sound::kVictory, "228", &g_isVictorySoundOn, false},
+    {game_sound::kSonar, "231", &g_isSonarSoundOn, true},
 });
 
 }  // namespace
@@ -41,8 +41,8 @@ const GameSound* FindGameSound(std::uint32_t number) {
 }
 
 void CChildView::PlayGameSound(std::uint32_t sound) {
-    if (g_isSoundOff || sound >= 11) return;
-    if (sound == 0) {
+    if (g_isSoundOff || sound > game_sound::kSonar) return;
+    if (sound == game_sound::kSilence) {
         platform_.sound.Stop();
         return;
     }
@@ -71,6 +71,6 @@ void CChildView::ReportLastError(const std::string& text) {
 
 void CChildView::GetComputerPlayerName(std::string* name) {
     name->clear();
-    if (g_aiActingPlayer >= 1 && g_aiActingPlayer <= kMaxPlayers)
+    if (IsPlayer(g_aiActingPlayer))
         *name = g_playerNames[static_cast<std::size_t>(g_aiActingPlayer)];
 }

@@ -26,10 +26,6 @@ QueueRecord& Append(std::vector<QueueRecord>& queue, std::int32_t& count, std::i
     return record;
 }
 
-bool IsTerritory(std::int32_t territory) {
-    return territory >= 1 && territory <= kMaxTerritories;
-}
-
 std::int32_t TextLength(const std::string& text) {
     return static_cast<std::int32_t>(text.size());
 }
@@ -60,30 +56,30 @@ bool AreQueuesEmpty() {
 }
 
 void CChildView::QueueTerritoryUpdate(std::int32_t territory) {
-    if (!IsTerritory(territory)) return;
-    g_territoryHighlight[static_cast<std::size_t>(territory)] = g_isHighlightOn ? 'j' : 'n';
+    if (!IsTerritorySlot(territory)) return;
+    g_territoryHighlight[static_cast<std::size_t>(territory)] = YesNo(g_isHighlightOn);
     QueueRecord& record = AppendEvent(event_type::kTerritory);
     record.a = territory;
     record.b = g_territories[static_cast<std::size_t>(territory)].armies;
     record.c = g_territories[static_cast<std::size_t>(territory)].owner;
     record.d = g_isHighlightOn ? 1 : 0;
     record.e = g_pendingSound;
-    g_pendingSound = 0;
+    g_pendingSound = game_sound::kSilence;
 }
 
 void CChildView::ShowBattleResult(std::int32_t territory, bool drawNow) {
-    if (!IsTerritory(territory)) return;
+    if (!IsTerritorySlot(territory)) return;
     if (!drawNow) {
         QueueTerritoryUpdate(territory);
         return;
     }
     const auto t = static_cast<std::size_t>(territory);
-    g_territoryHighlight[t] = g_isHighlightOn ? 'j' : 'n';
+    g_territoryHighlight[t] = YesNo(g_isHighlightOn);
     g_displayedTerritories[t] = g_territories[t];
     DrawTerritoryArmies(territory, g_territories[t].armies, g_territories[t].owner,
                         g_isHighlightOn);
-    if (g_pendingSound == 5) PlayGameSound(5);
-    g_pendingSound = 0;
+    if (g_pendingSound == game_sound::kPlayerOut) PlayGameSound(game_sound::kPlayerOut);
+    g_pendingSound = game_sound::kSilence;
 }
 
 // At Fast and faster the computer's announcements would only flicker past: they are dropped.
@@ -100,7 +96,7 @@ void CChildView::QueueMessage(std::string text) {
     record.a = TextLength(text);
     record.b = g_pendingSound;
     record.text = std::move(text);
-    g_pendingSound = 0;
+    g_pendingSound = game_sound::kSilence;
 }
 
 void CChildView::QueueNextPlayerEvent() {

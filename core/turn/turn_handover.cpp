@@ -11,8 +11,6 @@
 
 namespace {
 
-using game_clock::IsPlayer;
-
 void DisableTurnCommands() {
     for (bool* enable :
          {&g_canAttack, &g_canAdd, &g_canMove, &g_canCards, &g_canNextPlayer, &g_canCancel,
@@ -27,9 +25,9 @@ void DisableTurnCommands() {
 void ClearHighlights(CChildView& view) {
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
         std::uint8_t& mark = g_territoryHighlight[static_cast<std::size_t>(t)];
-        if (mark != 'j') continue;
+        if (!IsYes(mark)) continue;
         g_isHighlightOn = false;
-        mark = 'n';
+        mark = kNo;
         view.MarkTerritoryAndSync(t);
     }
 }
@@ -50,7 +48,7 @@ bool IsPassedOver(CChildView& view, std::int32_t player) {
 }
 
 void HandOverOnOneMachine(CChildView& view) {
-    if (g_gameKind == 5)
+    if (g_gameKind == game_kind::kDemo)
         view.QueueMessage(game_clock::kDemoText);
     else if (g_isFastSpeed)
         view.QueueMessage(" ");  // clears the status line

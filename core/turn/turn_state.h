@@ -37,7 +37,7 @@ extern bool g_isMoveFrom;
 // The turn.
 extern bool g_isHumanTurnStarted;
 extern std::int32_t g_movesLeft;
-extern char g_canMoveState;  // 'j' a move is possible
+extern char g_canMoveState;  // kYes a move is possible
 extern std::int32_t g_startArmies;
 extern std::int32_t g_initialArmiesLeft;
 extern std::int32_t g_aiActingPlayer;
@@ -50,7 +50,13 @@ extern bool g_isTroopExperienceOn;
 extern bool g_areStrongholdsOn;
 extern bool g_areTerritoriesHidden;
 extern bool g_isHidingActive;       // the hiding display in force
-extern std::int32_t g_missionKind;  // 0 Conquer All, 1 Continents, 2 Hold Continents
+extern std::int32_t g_missionKind;  // one of mission_kind
+// The missions a game can have; the number is saved with the game and with its score.
+namespace mission_kind {
+inline constexpr std::int32_t kConquerAll = 0;
+inline constexpr std::int32_t kContinents = 1;
+inline constexpr std::int32_t kHoldContinents = 2;
+}  // namespace mission_kind
 extern std::array<std::array<std::int32_t, kMaxContinents + 1>, kMaxPlayers + 1> g_missionOrders;
 extern std::int32_t g_missionProgress;
 extern std::int32_t g_missionTextKind;  // 0 the order, 1 completed, 2 failed
@@ -62,6 +68,20 @@ extern std::string g_statusText;
 // Drawing and sound.
 extern bool g_isHighlightOn;
 extern std::int32_t g_pendingSound;  // attached to the next queued territory or text record
+// The game's sounds by number (core/turn/game_sounds.cpp holds their files); the numbers travel
+// in the queues' records and in network messages.
+namespace game_sound {
+inline constexpr std::int32_t kSilence = 0;  // nothing to play; played, it stops the sound
+inline constexpr std::int32_t kPlaceArmies = 1;
+inline constexpr std::int32_t kFailedAttack = 2;
+inline constexpr std::int32_t kAttack = 3;
+inline constexpr std::int32_t kMove = 4;
+inline constexpr std::int32_t kPlayerOut = 5;
+inline constexpr std::int32_t kNextPlayer = 6;
+inline constexpr std::int32_t kContinentTaken = 7;
+inline constexpr std::int32_t kVictory = 9;
+inline constexpr std::int32_t kSonar = 10;
+}  // namespace game_sound
 
 // The clock's own flags.
 extern bool g_isMouseCaptured;

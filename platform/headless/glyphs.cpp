@@ -3,7 +3,7 @@
 
 namespace headless {
 
-raster::TextMask BlockGlyphs::Render(const raster::FontSpec& font, const std::string& text) {
+raster::TextMask BlockGlyphs::Render(const raster::FontDescription& font, const std::string& text) {
     texts.push_back(text);
     fonts.push_back(font);
     raster::TextMask mask{static_cast<int>(text.size()) * 4, 6, 5, {}};
@@ -15,11 +15,12 @@ raster::TextMask BlockGlyphs::Render(const raster::FontSpec& font, const std::st
     return mask;
 }
 
-raster::TextMask GlyphSlot::Render(const raster::FontSpec& font, const std::string& text) {
+raster::TextMask GlyphSlot::Render(const raster::FontDescription& font, const std::string& text) {
     return source_ != nullptr ? source_->Render(font, text) : raster::TextMask{};
 }
 
-raster::TextExtent GlyphSlot::Measure(const raster::FontSpec& font, const std::string& text) {
+raster::TextExtent GlyphSlot::Measure(const raster::FontDescription& font,
+                                      const std::string& text) {
     return source_ != nullptr ? source_->Measure(font, text) : raster::TextExtent{};
 }
 

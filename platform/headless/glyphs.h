@@ -12,9 +12,9 @@ namespace headless {
 // Every character is a solid 3 x 5 block in a 4 x 6 cell, ascent 5; it remembers what it drew.
 class BlockGlyphs : public raster::GlyphSource {
   public:
-    raster::TextMask Render(const raster::FontSpec& font, const std::string& text) override;
+    raster::TextMask Render(const raster::FontDescription& font, const std::string& text) override;
     std::vector<std::string> texts;
-    std::vector<raster::FontSpec> fonts;
+    std::vector<raster::FontDescription> fonts;
 };
 
 // Draws through the source a test installs; with none installed every text is empty (no ink,
@@ -22,8 +22,9 @@ class BlockGlyphs : public raster::GlyphSource {
 class GlyphSlot : public raster::GlyphSource {
   public:
     void Use(raster::GlyphSource* source) { source_ = source; }
-    raster::TextMask Render(const raster::FontSpec& font, const std::string& text) override;
-    raster::TextExtent Measure(const raster::FontSpec& font, const std::string& text) override;
+    raster::TextMask Render(const raster::FontDescription& font, const std::string& text) override;
+    raster::TextExtent Measure(const raster::FontDescription& font,
+                               const std::string& text) override;
 
   private:
     raster::GlyphSource* source_ = nullptr;

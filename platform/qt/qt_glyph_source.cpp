@@ -31,14 +31,14 @@ void RegisterDejaVuOnce() {
     (void)registered;
 }
 
-QFont BaseFont(const raster::FontSpec& spec, int pixelSize) {
-    QFont font(FamilyForFace(spec.face));
+QFont BaseFont(const raster::FontDescription& description, int pixelSize) {
+    QFont font(FamilyForFace(description.face));
     font.setPixelSize(std::max(1, pixelSize));
     font.setStyleStrategy(
         static_cast<QFont::StyleStrategy>(QFont::NoAntialias | QFont::NoFontMerging));
     font.setHintingPreference(QFont::PreferFullHinting);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setBold(description.bold);
+    font.setUnderline(description.underline);
     return font;
 }
 
@@ -48,20 +48,21 @@ int CellHeight(const QFont& font) {
 }
 
 // The largest pixel size whose cell fits the requested height, as a font mapper picks it.
-int PixelSizeFor(const raster::FontSpec& spec) {
-    if (spec.height < 0) return -spec.height;
-    const int cell = spec.height == 0 ? kDefaultCellHeight : spec.height;
+int PixelSizeFor(const raster::FontDescription& description) {
+    if (description.height < 0) return -description.height;
+    const int cell = description.height == 0 ? kDefaultCellHeight : description.height;
     for (int size = cell; size > 1; --size)
-        if (CellHeight(BaseFont(spec, size)) <= cell) return size;
+        if (CellHeight(BaseFont(description, size)) <= cell) return size;
     return 1;
 }
 
-QFont MakeFont(const raster::FontSpec& spec) {
-    QFont font = BaseFont(spec, PixelSizeFor(spec));
-    if (spec.width > 0) {
+QFont MakeFont(const raster::FontDescription& description) {
+    QFont font = BaseFont(description, PixelSizeFor(description));
+    if (description.width > 0) {
         const int natural = QFontMetrics(font).averageCharWidth();
         if (natural > 0)
-            font.setStretch(std::clamp(spec.width * 100 / natural, kMinStretch, kMaxStretch));
+            font.setStretch(
+                std::clamp(description.width * 100 / natural, kMinStretch, kMaxStretch));
     }
     return font;
 }
@@ -78,21 +79,21 @@ QtGlyphSource::QtGlyphSource() {
     RegisterDejaVuOnce();
 }
 
-const QFont& QtGlyphSource::FontFor(const raster::FontSpec& spec) {
+const QFont& QtGlyphSource::FontFor(const raster::FontDescription& description) {
     for (const auto& [known, font] : fonts_)
-        if (known == spec) return font;
-    fonts_.emplace_back(spec, MakeFont(spec));
+        if (known == description) return font;
+    fonts_.emplace_back(description, MakeFont(description));
     return fonts_.back().second;
 }
 
-raster::TextExtent QtGlyphSource::Measure(const raster::FontSpec& font,
+raster::TextExtent QtGlyphSource::Measure(const raster::FontDescription& font,
                                           const std::string& latin1Text) {
     const QFontMetrics metrics(FontFor(font));
     return raster::TextExtent{metrics.horizontalAdvance(QString::fromLatin1(latin1Text)),
                               metrics.ascent() + metrics.descent()};
 }
 
-raster::TextMask QtGlyphSource::Render(const raster::FontSpec& font,
+raster::TextMask QtGlyphSource::Render(const raster::FontDescription& font,
                                        const std::string& latin1Text) {
     const QFont& qfont = FontFor(font);
     const QFontMetrics metrics(qfont);

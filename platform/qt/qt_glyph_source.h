@@ -25,15 +25,16 @@ class QtGlyphSource : public raster::GlyphSource {
   public:
     QtGlyphSource();
 
-    raster::TextMask Render(const raster::FontSpec& font, const std::string& latin1Text) override;
-    raster::TextExtent Measure(const raster::FontSpec& font,
+    raster::TextMask Render(const raster::FontDescription& font,
+                            const std::string& latin1Text) override;
+    raster::TextExtent Measure(const raster::FontDescription& font,
                                const std::string& latin1Text) override;
 
-    // The Qt font that draws a FontSpec (kept once made).
-    const QFont& FontFor(const raster::FontSpec& spec);
+    // The Qt font that draws a FontDescription (kept once made).
+    const QFont& FontFor(const raster::FontDescription& description);
 
   private:
-    std::vector<std::pair<raster::FontSpec, QFont>> fonts_;
+    std::vector<std::pair<raster::FontDescription, QFont>> fonts_;
 };
 
 }  // namespace qtplatform

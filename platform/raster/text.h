@@ -10,13 +10,13 @@
 namespace raster {
 
 // A font as the game asks for it: face name and cell height/width in pixels (0 = default).
-struct FontSpec {
+struct FontDescription {
     std::string face;
     int height = 0;
     int width = 0;
     bool underline = false;
     bool bold = false;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontDescription&) const = default;
 };
 
 // One rendered line of text as a coverage mask: 1 = ink, 0 = none; never anything between.
@@ -39,9 +39,9 @@ class GlyphSource {
     virtual ~GlyphSource() = default;
     // Renders one line of Latin-1 text. The mask's top row is the top of the font's cell;
     // its width is the text's advance.
-    virtual TextMask Render(const FontSpec& font, const std::string& latin1Text) = 0;
+    virtual TextMask Render(const FontDescription& font, const std::string& latin1Text) = 0;
     // Measures without drawing; sources that can do it cheaper override it.
-    virtual TextExtent Measure(const FontSpec& font, const std::string& latin1Text) {
+    virtual TextExtent Measure(const FontDescription& font, const std::string& latin1Text) {
         const TextMask mask = Render(font, latin1Text);
         return TextExtent{mask.width, mask.height};
     }

@@ -6,7 +6,8 @@
 namespace raster {
 
 TextExtent DrawText(Surface& surface, int x, int y, const std::string& latin1Text,
-                    const FontSpec& font, Colour colour, GlyphSource& glyphs, const Rect* clip) {
+                    const FontDescription& font, Colour colour, GlyphSource& glyphs,
+                    const Rect* clip) {
     const TextMask mask = glyphs.Render(font, latin1Text);
     const TextExtent extent{mask.width, mask.height};
     // A mask that does not match its own size is not trusted with a single pixel.
@@ -24,7 +25,8 @@ TextExtent DrawText(Surface& surface, int x, int y, const std::string& latin1Tex
     return extent;
 }
 
-TextExtent MeasureText(const FontSpec& font, const std::string& latin1Text, GlyphSource& glyphs) {
+TextExtent MeasureText(const FontDescription& font, const std::string& latin1Text,
+                       GlyphSource& glyphs) {
     return glyphs.Measure(font, latin1Text);
 }
 

@@ -12,10 +12,11 @@ namespace raster {
 // becomes exactly `colour`, every other pixel stays (a transparent background). Clipped to the
 // surface and, when given, to `clip` (as a clipped text-out). Returns the text's extent.
 TextExtent DrawText(Surface& surface, int x, int y, const std::string& latin1Text,
-                    const FontSpec& font, Colour colour, GlyphSource& glyphs,
+                    const FontDescription& font, Colour colour, GlyphSource& glyphs,
                     const Rect* clip = nullptr);
 
 // The width and height that DrawText would take for the text.
-TextExtent MeasureText(const FontSpec& font, const std::string& latin1Text, GlyphSource& glyphs);
+TextExtent MeasureText(const FontDescription& font, const std::string& latin1Text,
+                       GlyphSource& glyphs);
 
 }  // namespace raster

@@ -23,16 +23,17 @@
 
 namespace ai_test {
 
-using test_support::ContinentSpec;
+using test_support::BoardContinent;
 
 // The shared board, and what the computer player reads of it: continent sizes, the border
 // total, an empty route table and the reinforcement divisor.
 inline void BuildBoard(int territories, const std::vector<std::pair<int, int>>& links,
-                       const std::vector<ContinentSpec>& continents) {
+                       const std::vector<BoardContinent>& continents) {
     test_support::BuildBoard(territories, links, continents);
     g_maxContinentSize = 0;
-    for (const ContinentSpec& spec : continents)
-        g_maxContinentSize = std::max(g_maxContinentSize, static_cast<int>(spec.members.size()));
+    for (const BoardContinent& continent : continents)
+        g_maxContinentSize =
+            std::max(g_maxContinentSize, static_cast<int>(continent.members.size()));
     g_borderTerritoryTotal = territories;
     g_routeCount = 0;
     ClearRouteTable();

@@ -16,16 +16,16 @@ TEST_F(Evaluation, SortKeepsEqualValuesInOrderAndLeavesShortTablesAlone) {
     g_playerStrengths[2] = {2, 9};
     g_playerStrengths[3] = {3, 5};
     g_playerStrengths[4] = {4, 9};
-    ai::SortScoreTables(1, 4);
+    ai::SortScoreTables(score_table::kPlayerStrengths, 4);
     EXPECT_EQ(g_playerStrengths[1].id, 2);
     EXPECT_EQ(g_playerStrengths[2].id, 4);
     EXPECT_EQ(g_playerStrengths[3].id, 1);
     EXPECT_EQ(g_playerStrengths[4].id, 3);
     g_aiThreatList[1] = {7, 3};
     g_aiThreatList[2] = {8, -4};
-    ai::SortScoreTables(2, 1);
+    ai::SortScoreTables(score_table::kThreatList, 1);
     EXPECT_EQ(g_aiThreatList[1].id, 7) << "one entry: unchanged";
-    ai::SortScoreTables(2, 2);
+    ai::SortScoreTables(score_table::kThreatList, 2);
     EXPECT_EQ(g_aiThreatList[1].id, 8) << "ascending";
 }
 
@@ -47,7 +47,7 @@ TEST_F(Evaluation, LeaderByShareOfTheTopStrengths) {
     for (const Case& c : cases) {
         g_playerCount = c.players;
         SetBoard(c.board);
-        ai::RatePlayerStrengths(1);
+        ai::RatePlayerStrengths(ai::strength::kWithContinents);
         EXPECT_EQ(g_aiLeader, c.leader) << c.players << " players, " << g_playerStrengths[1].value;
     }
 }
@@ -82,12 +82,18 @@ TEST_F(Evaluation, ArmiesMovedAfterAConquest) {
     struct Case {
         int available, mode, moved;
     };
-    const Case cases[] = {{151, 0, 75}, {0, 5, 0}, {-3, 9, 0}, {10, 5, 10}, {10, 0, 0}};
+    namespace after = ai::conquest_move;
+    const Case cases[] = {{151, after::kBestAttack, 75},
+                          {0, after::kTargetAttack, 0},
+                          {-3, after::kRouteStep, 0},
+                          {10, after::kTargetAttack, 10},
+                          {10, after::kBestAttack, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(ai::ComputeArmiesToMove(3, 4, c.available, c.mode), c.moved)
             << c.available << " " << c.mode;
     g_players[1][player_field::kStronghold] = 3;
-    EXPECT_EQ(ai::ComputeArmiesToMove(3, 4, 10, 5), 0) << "nothing leaves the own stronghold";
+    EXPECT_EQ(ai::ComputeArmiesToMove(3, 4, 10, after::kTargetAttack), 0)
+        << "nothing leaves the own stronghold";
 }
 
 TEST_F(Evaluation, WeakestOpponentIgnoresPlayersWithMoreThanTwentyTerritories) {
@@ -117,16 +123,16 @@ TEST_F(Evaluation, EvaluationsRestoreTheCurrentPlayerAndEveryArmy) {
     g_isTroopExperienceOn = true;
     g_troopExperience.fill(60);
     const auto before = g_territories;
-    ai::RatePlayerStrengths(1);
-    View().ComputerReinforceContinentBorders(1);
+    ai::RatePlayerStrengths(ai::strength::kWithContinents);
+    View().ComputerReinforceContinentBorders();
     ai::RankContinentsForAllPlayers();
-    ai::PlanBestAttack(8);
+    ai::PlanBestAttack(ai_plan::kCompleteContinentByRoute);
     ai::RankEnemyContinentBorders();
-    ai::PlanBestAttack(9);
+    ai::PlanBestAttack(ai_plan::kRouteIntoRivalContinent);
     ai::PickWeakestOpponent();
     ai::PickWeakestNeighbourOpponent();
     View().ComputerChooseStrategy();
-    ai::ListAttackCandidates(1);
+    ai::ListAttackCandidates(ai::candidate_search::kIntoTopContinent);
     { ai::WeighedArmies weighed(true); }
     EXPECT_EQ(g_currentPlayer, 1);
     for (int t = 1; t <= 8; ++t) {

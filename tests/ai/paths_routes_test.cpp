@@ -22,39 +22,39 @@ class Paths : public AiFixture {
 };
 
 TEST_F(Paths, EnumerationFindsTheBestPathAndLearnsIt) {
-    const ai::PathChoice best = ai::FindAttackPath(1, 5, 3);
+    const ai::PathChoice best = ai::FindAttackPath(1, 5, ai::chain_choice::kMostArmiesLeft);
     ASSERT_NE(best.row, 0);
     EXPECT_EQ(Row(best.row), (std::vector<int>{1, 2, 6, 5})) << "through the chord, 7 armies";
     EXPECT_EQ(best.value, 20 - 7 - 3);
     ASSERT_EQ(g_routeCount, 1);
     EXPECT_EQ(g_routeTable[1][1], 1);
     EXPECT_EQ(g_routeTable[1][4], 5);
-    ai::FindAttackPath(1, 5, 0);
+    ai::FindAttackPath(1, 5, ai::chain_choice::kFewestDefenders);
     EXPECT_EQ(g_routeCount, 1) << "a known path is not learned twice";
 }
 
 TEST_F(Paths, ShortPathsAreNotLearnedAndOwnTerritoriesAreNeverCrossed) {
-    const ai::PathChoice next = ai::FindAttackPath(1, 2, 3);
+    const ai::PathChoice next = ai::FindAttackPath(1, 2, ai::chain_choice::kMostArmiesLeft);
     EXPECT_EQ(Row(next.row), (std::vector<int>{1, 2}));
     EXPECT_EQ(g_routeCount, 0);
-    const ai::PathChoice around = ai::FindAttackPath(1, 7, 0);
+    const ai::PathChoice around = ai::FindAttackPath(1, 7, ai::chain_choice::kFewestDefenders);
     ASSERT_NE(around.row, 0);
     for (int t : Row(around.row)) EXPECT_NE(t, 8) << "8 is the searcher's own";
 }
 
 TEST_F(Paths, PredefinedRoutesComeFirstWithinTwelvePlaces) {
     AddRoute({1, 8, 7});
-    const ai::PathChoice routed = ai::FindAttackPath(1, 7, 3);
+    const ai::PathChoice routed = ai::FindAttackPath(1, 7, ai::chain_choice::kMostArmiesLeft);
     ASSERT_NE(routed.row, 0)
         << "the route through the searcher's own 8 is refused, then enumerated";
     for (int t : Row(routed.row)) EXPECT_NE(t, 8);
     g_territories[8].owner = 3;
-    const ai::PathChoice best = ai::FindAttackPath(1, 7, 3);
+    const ai::PathChoice best = ai::FindAttackPath(1, 7, ai::chain_choice::kMostArmiesLeft);
     EXPECT_EQ(Row(best.row), (std::vector<int>{1, 8, 7}));
     // A route whose two ends are 12 places apart is not copied.
     g_routeCount = 0;
     AddRoute({1, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 7});
-    ai::FindAttackPath(1, 7, 3);
+    ai::FindAttackPath(1, 7, ai::chain_choice::kMostArmiesLeft);
     for (int r = 1; r <= g_pathRowCount; ++r) EXPECT_LE(Row(r).size(), 11u);
 }
 

@@ -49,14 +49,14 @@ TEST_F(PlacementMoves, PoolPlacementAndTheStepWithoutNeed) {
 TEST_F(PlacementMoves, MovesIntoConqueredTerritories) {
     g_playersLeft = 3;
     SetBoard({{1, 1}, {1, 1}, {1, 200}, {1, 1}, {2, 2}, {3, 1}});
-    View().ComputerMoveIntoConquered(3, 4, 0);
+    View().ComputerMoveIntoConquered(3, 4, ai::conquest_move::kBestAttack);
     EXPECT_EQ(ai::Armies(4), 76);
     // A conquest from 3 armies left 2 behind: 1 more could move, too few.
     SetBoard({{1, 1}, {1, 1}, {1, 2}, {1, 1}, {2, 9}, {3, 1}});
-    View().ComputerMoveIntoConquered(3, 4, 0);
+    View().ComputerMoveIntoConquered(3, 4, ai::conquest_move::kBestAttack);
     EXPECT_EQ(ai::Armies(4), 1);
     SetBoard({{1, 1}, {1, 1}, {1, 9}, {1, 1}, {2, 9}, {3, 1}});
-    View().ComputerMoveIntoConquered(3, 4, 0);
+    View().ComputerMoveIntoConquered(3, 4, ai::conquest_move::kBestAttack);
     EXPECT_EQ(ai::Armies(4), 9) << "no enemy behind, the front moves on";
 }
 

@@ -174,10 +174,10 @@ class Simulation {
         for (int tick = 0; tick < tickCap && !g_hasFinishedGame; ++tick) {
             const bool turnDue = IsTurnDue();
             const std::int32_t player = g_currentPlayer;
-            if (turnDue && ai::IsPlayer(player))
+            if (turnDue && IsPlayer(player))
                 g_isNormalLevel = setup_.normalLevel && !setup_.easyPlayers[player];
             if (beforeTurn && turnDue) beforeTurn(player);
-            if (turnDue && ai::IsPlayer(player) && setup_.randomPlayers[player])
+            if (turnDue && IsPlayer(player) && setup_.randomPlayers[player])
                 PlayRandomTurnAndHandOver(player);
             else
                 view_->RunClockTick();

@@ -28,7 +28,7 @@ constexpr raster::Colour kInk = raster::Rgb(1, 2, 3);
 // Every text is a 2 x 2 block of ink.
 class BlockGlyphs : public raster::GlyphSource {
   public:
-    raster::TextMask Render(const raster::FontSpec&, const std::string&) override {
+    raster::TextMask Render(const raster::FontDescription&, const std::string&) override {
         return {2, 2, 2, {1, 1, 1, 1}};
     }
 };

@@ -17,7 +17,7 @@ namespace {
 // painted runs the hook: a moment while the window is open.
 class BlockGlyphs : public raster::GlyphSource {
   public:
-    raster::TextMask Render(const raster::FontSpec&, const std::string& text) override {
+    raster::TextMask Render(const raster::FontDescription&, const std::string& text) override {
         if (text == "o" && hook) std::exchange(hook, nullptr)();
         const int width = 5 * static_cast<int>(text.size());
         const std::uint8_t ink = text == "o" ? 1 : 0;

@@ -39,7 +39,7 @@ TEST(Icon, ClippedAtTheEdgesAndRefusedWhenTheMaskDoesNotFit) {
 // Gives every text the same 3 x 2 mask, whatever the font.
 class FixedGlyphs : public raster::GlyphSource {
   public:
-    raster::TextMask Render(const raster::FontSpec&, const std::string& text) override {
+    raster::TextMask Render(const raster::FontDescription&, const std::string& text) override {
         lastText = text;
         return mask;
     }
@@ -50,8 +50,8 @@ class FixedGlyphs : public raster::GlyphSource {
 TEST(Text, InkTakesExactlyTheColourAndTheRestStays) {
     FixedGlyphs glyphs;
     raster::Surface s = FromRows({"....", "....", "...."});
-    const raster::TextExtent e =
-        raster::DrawText(s, 1, 1, "ab\xE9", raster::FontSpec{"Terminal", 8}, 0x0000FF, glyphs);
+    const raster::TextExtent e = raster::DrawText(
+        s, 1, 1, "ab\xE9", raster::FontDescription{"Terminal", 8}, 0x0000FF, glyphs);
     EXPECT_EQ(e, (raster::TextExtent{3, 2}));
     EXPECT_EQ(glyphs.lastText, "ab\xE9");
     EXPECT_EQ(ToRows(s), (Rows{"....", ".r.r", "..r."}));

@@ -34,7 +34,7 @@ class QtGlyphs : public testing::Test {
 };
 
 // The game's fonts, as it makes them.
-const std::vector<raster::FontSpec> kGameFonts{
+const std::vector<raster::FontDescription> kGameFonts{
     {"MS Sans Serif", 8, 8}, {"MS Sans Serif", 6, 6},       {"MS Serif", 6, 6},
     {"Terminal", 8, 0},      {"MS Sans Serif", 6, 6, true}, {"Terminal", 10, 0},
 };
@@ -51,7 +51,7 @@ TEST_F(QtGlyphs, FacesMapToTheDejaVuFamilies) {
 }
 
 TEST_F(QtGlyphs, CellHeightFitsTheAskedHeight) {
-    for (const raster::FontSpec& font : kGameFonts) {
+    for (const raster::FontDescription& font : kGameFonts) {
         const raster::TextMask mask = glyphs.Render(font, "Armies 72");
         EXPECT_LE(mask.height, font.height) << font.face << " " << font.height;
         EXPECT_GE(mask.height, font.height - 2) << font.face << " " << font.height;
@@ -66,7 +66,7 @@ TEST_F(QtGlyphs, CellHeightFitsTheAskedHeight) {
 TEST_F(QtGlyphs, DrawnTextHasOnlyTheAskedColourOverTheBackground) {
     const raster::Colour background = raster::Rgb(0x60, 0x60, 0x70);
     const raster::Colour ink = raster::Rgb(0xFF, 0xF5, 0xF5);
-    for (const raster::FontSpec& font : kGameFonts) {
+    for (const raster::FontDescription& font : kGameFonts) {
         raster::Surface s(120, 30, background);
         raster::DrawText(s, 2, 2, "Gr\xF6nland 999", font, ink, glyphs);
         const std::set<raster::Colour> colours(s.Pixels().begin(), s.Pixels().end());

@@ -41,11 +41,12 @@ class Deal : public RulesFixture {
     }
     // Eleven continents of four, without border lists.
     void SetUpQuadBoard(int territories) {
-        std::vector<ContinentSpec> continents;
+        std::vector<BoardContinent> continents;
         for (int first = 1; first <= territories; first += 4) {
-            ContinentSpec spec;
-            for (int t = first; t < first + 4 && t <= territories; ++t) spec.members.push_back(t);
-            continents.push_back(spec);
+            BoardContinent continent;
+            for (int t = first; t < first + 4 && t <= territories; ++t)
+                continent.members.push_back(t);
+            continents.push_back(continent);
         }
         BuildBoard(territories, {}, continents);
     }
@@ -196,7 +197,7 @@ TEST_F(Deal, AMapThatCanNeverBeDealtIsRefusedWithAMessage) {
     struct Case {
         bool neutral;
         int players;
-        std::vector<ContinentSpec> continents;
+        std::vector<BoardContinent> continents;
         const char* text;
     };
     const std::vector<Case> cases = {

@@ -16,8 +16,8 @@
 
 namespace rules_test {
 
+using test_support::BoardContinent;
 using test_support::BuildBoard;
-using test_support::ContinentSpec;
 
 inline void Own(int territory, int owner, int armies) {
     g_territories[territory] = TerritoryState{owner, armies};

@@ -31,7 +31,7 @@ TEST_F(ViewConstructionTest, FirstStartCreatesBothFoldersAndTheSettingsFile) {
     EXPECT_EQ(g_playerCount, 3);
     EXPECT_EQ(g_isGameFromFile, 'n');
     EXPECT_EQ(g_troopExperienceSnapshots[10][10], 100);
-    EXPECT_EQ(g_fontSansSerif6Underlined, (raster::FontSpec{"MS Sans Serif", 6, 6, true}));
+    EXPECT_EQ(g_fontSansSerif6Underlined, (raster::FontDescription{"MS Sans Serif", 6, 6, true}));
     EXPECT_TRUE(g_isGradientPaint);
 }
 

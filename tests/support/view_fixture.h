@@ -38,7 +38,7 @@ inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>&
               static_cast<std::streamsize>(bytes.size()));
 }
 
-struct ContinentSpec {
+struct BoardContinent {
     std::vector<int> members;
     int bonus = 0;
     std::vector<int> border;
@@ -47,7 +47,7 @@ struct ContinentSpec {
 // A board of `territories` territories with the given two-way links and continents; every
 // territory is left without owner and armies.
 inline void BuildBoard(int territories, const std::vector<std::pair<int, int>>& links,
-                       const std::vector<ContinentSpec>& continents) {
+                       const std::vector<BoardContinent>& continents) {
     g_territoryCount = territories;
     g_continentCount = static_cast<int>(continents.size());
     for (auto& list : g_neighbours) list.fill(0);
@@ -65,14 +65,15 @@ inline void BuildBoard(int territories, const std::vector<std::pair<int, int>>& 
         const int c = static_cast<int>(i) + 1;
         g_continents[c].fill(0);
         g_continentBorders[c].fill(0);
-        const ContinentSpec& spec = continents[i];
-        for (std::size_t k = 0; k < spec.members.size(); ++k)
-            g_continents[c][k + 1] = spec.members[k];
-        g_continents[c][kContinentMemberCount] = static_cast<int>(spec.members.size());
-        g_continents[c][kContinentBonus] = spec.bonus;
-        for (std::size_t k = 0; k < spec.border.size(); ++k)
-            g_continentBorders[c][k + 1] = spec.border[k];
-        g_maxContinentBorder = std::max(g_maxContinentBorder, static_cast<int>(spec.border.size()));
+        const BoardContinent& continent = continents[i];
+        for (std::size_t k = 0; k < continent.members.size(); ++k)
+            g_continents[c][k + 1] = continent.members[k];
+        g_continents[c][kContinentMemberCount] = static_cast<int>(continent.members.size());
+        g_continents[c][kContinentBonus] = continent.bonus;
+        for (std::size_t k = 0; k < continent.border.size(); ++k)
+            g_continentBorders[c][k + 1] = continent.border[k];
+        g_maxContinentBorder =
+            std::max(g_maxContinentBorder, static_cast<int>(continent.border.size()));
     }
     for (int t = 1; t <= kMaxTerritories; ++t) g_territories[t] = TerritoryState{};
 }

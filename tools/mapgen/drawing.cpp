@@ -87,17 +87,17 @@ std::vector<int> Owners(const Layout& layout, int size) {
     const PictureSize board = BoardSize(size);
     const double scale = ScaleOf(size);
     std::vector<int> owner(static_cast<std::size_t>(board.width) * board.height, 0);
-    const MapSpec& spec = layout.spec;
+    const MapInputs& inputs = layout.inputs;
     for (int y = 0; y < board.height; ++y)
         for (int x = 0; x < board.width; ++x) {
             const double mx = (x + 0.5) / scale, my = (y + 0.5) / scale;
             int found = 0;
-            for (std::size_t g = 0; g < spec.groups.size() && found == 0; ++g) {
+            for (std::size_t g = 0; g < inputs.groups.size() && found == 0; ++g) {
                 double u = 0, v = 0;
-                if (!spec.groups[g].ToStrip(mx, my, &u, &v)) continue;
-                for (const Row& row : spec.rows) {
+                if (!inputs.groups[g].ToStrip(mx, my, &u, &v)) continue;
+                for (const Row& row : inputs.rows) {
                     if (row.group != static_cast<int>(g)) continue;
-                    found = TerritoryAt(row, spec.ramp, u, v);
+                    found = TerritoryAt(row, inputs.ramp, u, v);
                     if (found != 0) break;
                 }
             }
@@ -138,8 +138,9 @@ Drawing Draw(const Layout& layout, int size) {
 void DrawLanes(Drawing& drawing, const Layout& layout) {
     const double scale = ScaleOf(drawing.size);
     for (int index : layout.lanes) {
-        const LaneSpec& lane = layout.spec.lanes[static_cast<std::size_t>(index)];
-        const Vec a = LaneAnchor(layout.spec, lane, true), b = LaneAnchor(layout.spec, lane, false);
+        const SeaLane& lane = layout.inputs.lanes[static_cast<std::size_t>(index)];
+        const Vec a = LaneAnchor(layout.inputs, lane, true),
+                  b = LaneAnchor(layout.inputs, lane, false);
         int x0 = static_cast<int>(std::lround(a.x * scale)),
             y0 = static_cast<int>(std::lround(a.y * scale));
         const int x1 = static_cast<int>(std::lround(b.x * scale)),

@@ -24,14 +24,14 @@ bool IsTextMap(const BuiltinMap& map) {
     return map.continentRuns.empty();
 }
 
-Targets TargetsOf(const BuiltinMap& map, const MapSpec& spec) {
+Targets TargetsOf(const BuiltinMap& map, const MapInputs& inputs) {
     Targets t;
     t.members.push_back(0);
     t.borders.push_back(0);
     if (IsTextMap(map)) {
-        for (const ContinentSpec& c : spec.continents)
+        for (const ContinentInputs& c : inputs.continents)
             t.members.push_back(c.members), t.borders.push_back(c.borders);
-        t.maxNeighbours = spec.maxNeighbours;
+        t.maxNeighbours = inputs.maxNeighbours;
     } else {
         for (const ContinentRun& run : map.continentRuns)
             t.members.push_back(run.members), t.borders.push_back(run.borderLength);
@@ -56,9 +56,9 @@ std::vector<BorderRow> BorderRows(const Layout& layout, int continents) {
     return rows;
 }
 
-void MakeText(ImaginedMap& m, const MapSpec& spec) {
+void MakeText(ImaginedMap& m, const MapInputs& inputs) {
     int next = 1;
-    for (const ContinentSpec& c : spec.continents) {
+    for (const ContinentInputs& c : inputs.continents) {
         std::string line = std::to_string(c.bonus) + " " + c.name;
         for (int k = 0; k < c.members; ++k) line += " " + std::to_string(next++);
         m.continentLines.push_back(line);
@@ -81,21 +81,21 @@ std::string ImaginedMap::Key() const {
     return key;
 }
 
-std::optional<ImaginedMap> MakeImaginedMap(const MapSpec& spec, std::string* error) {
+std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string* error) {
     ImaginedMap m;
-    m.map = FindMap(spec.name);
+    m.map = FindMap(inputs.name);
     if (m.map == nullptr) {
-        *error = "no built-in map is called " + spec.name;
+        *error = "no built-in map is called " + inputs.name;
         return std::nullopt;
     }
-    const Targets targets = TargetsOf(*m.map, spec);
-    auto layout = BuildLayout(spec, targets, error);
+    const Targets targets = TargetsOf(*m.map, inputs);
+    auto layout = BuildLayout(inputs, targets, error);
     if (!layout) return std::nullopt;
     m.layout = std::move(*layout);
     for (int s = 1; s <= 3; ++s) m.drawings[static_cast<std::size_t>(s - 1)] = Draw(m.layout, s);
     const auto labels = PlaceLabels(m.drawings, *m.map, m.layout.territories, error);
     if (!labels) {
-        *error = spec.name + ": " + *error;
+        *error = inputs.name + ": " + *error;
         return std::nullopt;
     }
     for (Drawing& d : m.drawings) DrawLanes(d, m.layout);
@@ -107,7 +107,7 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapSpec& spec, std::string* err
                             {}};
         const auto& list = m.layout.neighbours[static_cast<std::size_t>(t)];
         if (list.size() > static_cast<std::size_t>(kMaxNeighbours)) {
-            *error = spec.name + ": territory " + std::to_string(t) + " has too many neighbours";
+            *error = inputs.name + ": territory " + std::to_string(t) + " has too many neighbours";
             return std::nullopt;
         }
         std::copy(list.begin(), list.end(), tc.neighbours.begin());
@@ -115,10 +115,10 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapSpec& spec, std::string* err
     }
     m.borders = BorderRows(m.layout, static_cast<int>(targets.members.size()) - 1);
     const int routeCount = text ? 0 : m.map->routes;
-    Rng rng(spec.seed ^ 0x5EEDu);
+    Rng rng(inputs.seed ^ 0x5EEDu);
     const auto routes = MakeRoutes(m.layout.neighbours, routeCount, m.map->longestRoute, rng);
     if (!routes) {
-        *error = spec.name + ": no attack chain of the longest length";
+        *error = inputs.name + ": no attack chain of the longest length";
         return std::nullopt;
     }
     for (const auto& chain : *routes) {
@@ -126,7 +126,7 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapSpec& spec, std::string* err
         std::copy(chain.begin(), chain.end(), row.begin());
         m.routes.push_back(row);
     }
-    if (text) MakeText(m, spec);
+    if (text) MakeText(m, inputs);
     return m;
 }
 

@@ -31,7 +31,7 @@ struct ImaginedMap {
     std::string Key() const;
 };
 
-std::optional<ImaginedMap> MakeImaginedMap(const MapSpec& spec, std::string* error);
+std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string* error);
 
 // Every drawing rule the pictures break, the players panel's corner that holds land, and the
 // outlines that miss their pieces (or, on the traced map, outlines the board's tracer cannot

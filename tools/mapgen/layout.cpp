@@ -18,19 +18,19 @@ bool Same(double a, double b) {
     return std::abs(a - b) < 1e-6;
 }
 
-void FindJoins(MapSpec& spec) {
-    for (Row& a : spec.rows)
-        for (Row& b : spec.rows) {
+void FindJoins(MapInputs& inputs) {
+    for (Row& a : inputs.rows)
+        for (Row& b : inputs.rows) {
             if (&a == &b || a.group != b.group || !Same(a.v0, b.v0) || !Same(a.v1, b.v1)) continue;
-            const double period = spec.groups[static_cast<std::size_t>(a.group)].Period();
+            const double period = inputs.groups[static_cast<std::size_t>(a.group)].Period();
             if (Same(a.u1, b.u0) || (period > 0 && Same(a.u1, period) && Same(b.u0, 0)))
                 a.joinedEnd = b.joinedStart = true;
         }
 }
 
-std::vector<double> Anchors(const MapSpec& spec, int row) {
+std::vector<double> Anchors(const MapInputs& inputs, int row) {
     std::vector<double> us;
-    for (const LaneSpec& lane : spec.lanes) {
+    for (const SeaLane& lane : inputs.lanes) {
         if (lane.rowA == row && (lane.sideA == 't' || lane.sideA == 'b')) us.push_back(lane.uA);
         if (lane.rowB == row && (lane.sideB == 't' || lane.sideB == 'b')) us.push_back(lane.uB);
     }
@@ -68,11 +68,11 @@ bool CutRow(Row& row, const std::vector<double>& anchors, double jitter, Rng& rn
     return true;
 }
 
-void NumberTerritories(MapSpec& spec, int continents, std::vector<int>& continentOf) {
+void NumberTerritories(MapInputs& inputs, int continents, std::vector<int>& continentOf) {
     continentOf.assign(1, 0);
     int next = 1;
     for (int c = 1; c <= continents; ++c)
-        for (Row& row : spec.rows) {
+        for (Row& row : inputs.rows) {
             if (row.continent != c) continue;
             row.territories.clear();
             for (int s = 0; s < row.segments; ++s) {
@@ -89,9 +89,9 @@ void ClipToBody(const Row& row, double& a0, double& a1) {
     if (row.round && !row.joinedEnd) a1 = std::min(a1, row.u1 - cap);
 }
 
-void AddContacts(const MapSpec& spec, int upper, int lower, std::vector<Link>& out) {
-    const Row& a = spec.rows[static_cast<std::size_t>(upper)];
-    const Row& b = spec.rows[static_cast<std::size_t>(lower)];
+void AddContacts(const MapInputs& inputs, int upper, int lower, std::vector<Link>& out) {
+    const Row& a = inputs.rows[static_cast<std::size_t>(upper)];
+    const Row& b = inputs.rows[static_cast<std::size_t>(lower)];
     const double gap = b.v0 - a.v1;
     for (int i = 0; i < a.segments; ++i)
         for (int j = 0; j < b.segments; ++j) {
@@ -99,10 +99,10 @@ void AddContacts(const MapSpec& spec, int upper, int lower, std::vector<Link>& o
             double o1 = std::min(a.SegmentEnd(i), b.SegmentEnd(j));
             ClipToBody(a, o0, o1);
             ClipToBody(b, o0, o1);
-            o0 += kCornerMargin + spec.ramp;
-            o1 -= kCornerMargin + spec.ramp;
-            if (o1 - o0 < spec.minContact) continue;
-            const double mid = (o0 + o1) / 2, half = std::min(o1 - o0, spec.maxContact) / 2;
+            o0 += kCornerMargin + inputs.ramp;
+            o1 -= kCornerMargin + inputs.ramp;
+            if (o1 - o0 < inputs.minContact) continue;
+            const double mid = (o0 + o1) / 2, half = std::min(o1 - o0, inputs.maxContact) / 2;
             Link link;
             link.kind = Link::Kind::kContact;
             link.a = a.territories[static_cast<std::size_t>(i)];
@@ -126,30 +126,30 @@ Link CutLink(int a, int b) {
     return link;
 }
 
-Candidates FindCandidates(const MapSpec& spec) {
+Candidates FindCandidates(const MapInputs& inputs) {
     Candidates c;
-    const int rows = static_cast<int>(spec.rows.size());
+    const int rows = static_cast<int>(inputs.rows.size());
     for (int r = 0; r < rows; ++r) {
-        const Row& row = spec.rows[static_cast<std::size_t>(r)];
+        const Row& row = inputs.rows[static_cast<std::size_t>(r)];
         for (int s = 0; s + 1 < row.segments; ++s)
             c.fixed.push_back(CutLink(row.territories[static_cast<std::size_t>(s)],
                                       row.territories[static_cast<std::size_t>(s + 1)]));
         for (int q = 0; q < rows; ++q) {
-            const Row& other = spec.rows[static_cast<std::size_t>(q)];
+            const Row& other = inputs.rows[static_cast<std::size_t>(q)];
             if (q == r || other.group != row.group) continue;
-            const double period = spec.groups[static_cast<std::size_t>(row.group)].Period();
+            const double period = inputs.groups[static_cast<std::size_t>(row.group)].Period();
             if (Same(row.u1, other.u0) || (period > 0 && Same(row.u1, period) && Same(other.u0, 0)))
                 if (Same(row.v0, other.v0) && Same(row.v1, other.v1))
                     c.fixed.push_back(CutLink(row.territories.back(), other.territories.front()));
             const double gap = other.v0 - row.v1;
-            if (gap > 0 && gap <= 2 * spec.gap && other.u0 < row.u1 && row.u0 < other.u1)
-                AddContacts(spec, r, q, c.optional);
+            if (gap > 0 && gap <= 2 * inputs.gap && other.u0 < row.u1 && row.u0 < other.u1)
+                AddContacts(inputs, r, q, c.optional);
         }
     }
-    for (int l = 0; l < static_cast<int>(spec.lanes.size()); ++l) {
-        const LaneSpec& lane = spec.lanes[static_cast<std::size_t>(l)];
+    for (int l = 0; l < static_cast<int>(inputs.lanes.size()); ++l) {
+        const SeaLane& lane = inputs.lanes[static_cast<std::size_t>(l)];
         auto territoryAt = [&](int r, double u, char side) {
-            const Row& row = spec.rows[static_cast<std::size_t>(r)];
+            const Row& row = inputs.rows[static_cast<std::size_t>(r)];
             const int s = side == 's' ? 0 : side == 'e' ? row.segments - 1 : row.SegmentAt(u);
             return row.territories[static_cast<std::size_t>(s)];
         };
@@ -316,10 +316,10 @@ std::optional<std::vector<Link>> Choose(const Candidates& c, const Targets& targ
     return search.Taken();
 }
 
-Layout Assemble(const MapSpec& spec, const std::vector<int>& continentOf,
+Layout Assemble(const MapInputs& inputs, const std::vector<int>& continentOf,
                 const std::vector<Link>& links) {
     Layout layout;
-    layout.spec = spec;
+    layout.inputs = inputs;
     layout.territories = static_cast<int>(continentOf.size()) - 1;
     layout.continentOf = continentOf;
     layout.neighbours.resize(continentOf.size());
@@ -327,8 +327,8 @@ Layout Assemble(const MapSpec& spec, const std::vector<int>& continentOf,
         layout.neighbours[static_cast<std::size_t>(l.a)].push_back(l.b);
         layout.neighbours[static_cast<std::size_t>(l.b)].push_back(l.a);
         if (l.kind == Link::Kind::kContact) {
-            layout.spec.rows[static_cast<std::size_t>(l.upper)].bottom.push_back(l.stretch);
-            layout.spec.rows[static_cast<std::size_t>(l.lower)].top.push_back(l.stretch);
+            layout.inputs.rows[static_cast<std::size_t>(l.upper)].bottom.push_back(l.stretch);
+            layout.inputs.rows[static_cast<std::size_t>(l.lower)].top.push_back(l.stretch);
         }
         if (l.kind == Link::Kind::kLane) layout.lanes.push_back(l.lane);
     }
@@ -339,18 +339,18 @@ Layout Assemble(const MapSpec& spec, const std::vector<int>& continentOf,
 
 }  // namespace
 
-std::optional<Layout> BuildLayout(const MapSpec& input, const Targets& targets,
+std::optional<Layout> BuildLayout(const MapInputs& given, const Targets& targets,
                                   std::string* error) {
-    MapSpec spec = input;
-    FindJoins(spec);
+    MapInputs inputs = given;
+    FindJoins(inputs);
     const int continents = static_cast<int>(targets.members.size()) - 1;
     int total = 0;
     for (int c = 1; c <= continents; ++c) {
         int members = 0;
-        for (const Row& row : spec.rows)
+        for (const Row& row : inputs.rows)
             if (row.continent == c) members += row.segments;
         if (members != targets.members[static_cast<std::size_t>(c)]) {
-            *error = spec.name + ": continent " + std::to_string(c) + " has " +
+            *error = inputs.name + ": continent " + std::to_string(c) + " has " +
                      std::to_string(members) + " members in its rows";
             return std::nullopt;
         }
@@ -359,22 +359,22 @@ std::optional<Layout> BuildLayout(const MapSpec& input, const Targets& targets,
     int cutFailures = 0;
     std::array<int, 3> misses{};
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        Rng rng(spec.seed + static_cast<std::uint32_t>(attempt) * 7919u);
+        Rng rng(inputs.seed + static_cast<std::uint32_t>(attempt) * 7919u);
         bool cut = true;
-        for (int r = 0; r < static_cast<int>(spec.rows.size()); ++r)
-            cut = cut && CutRow(spec.rows[static_cast<std::size_t>(r)], Anchors(spec, r),
-                                spec.jitter, rng);
+        for (int r = 0; r < static_cast<int>(inputs.rows.size()); ++r)
+            cut = cut && CutRow(inputs.rows[static_cast<std::size_t>(r)], Anchors(inputs, r),
+                                inputs.jitter, rng);
         if (!cut) {
             ++cutFailures;
             continue;
         }
         std::vector<int> continentOf;
-        NumberTerritories(spec, continents, continentOf);
+        NumberTerritories(inputs, continents, continentOf);
         const auto links =
-            Choose(FindCandidates(spec), targets, continentOf, spec.dense, rng, misses);
-        if (links) return Assemble(spec, continentOf, *links);
+            Choose(FindCandidates(inputs), targets, continentOf, inputs.dense, rng, misses);
+        if (links) return Assemble(inputs, continentOf, *links);
     }
-    *error = spec.name + ": no layout gives the counts (" + std::to_string(cutFailures) +
+    *error = inputs.name + ": no layout gives the counts (" + std::to_string(cutFailures) +
              " crowded cuts; border counts missed " + std::to_string(misses[0]) +
              ", neighbour count " + std::to_string(misses[1]) + ", not connected " +
              std::to_string(misses[2]) + "; " + std::to_string(total) + " territories)";

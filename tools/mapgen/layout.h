@@ -30,13 +30,14 @@ struct Link {
 };
 
 struct Layout {
-    MapSpec spec;  // rows with their cuts, territories and closed stretches
+    MapInputs inputs;  // rows with their cuts, territories and closed stretches
     int territories = 0;
     std::vector<int> continentOf;              // per territory 1..n
     std::vector<std::vector<int>> neighbours;  // per territory 1..n, ascending
     std::vector<int> lanes;                    // the layout's lanes that are drawn
 };
 
-std::optional<Layout> BuildLayout(const MapSpec& spec, const Targets& targets, std::string* error);
+std::optional<Layout> BuildLayout(const MapInputs& inputs, const Targets& targets,
+                                  std::string* error);
 
 }  // namespace mapgen

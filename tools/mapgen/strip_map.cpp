@@ -34,27 +34,27 @@ std::optional<Transform> ReadTransform(std::istringstream& in) {
     return t;
 }
 
-bool ReadLine(const std::string& key, std::istringstream& in, MapSpec& spec) {
+bool ReadLine(const std::string& key, std::istringstream& in, MapInputs& inputs) {
     if (key == "map") {
-        std::getline(in >> std::ws, spec.name);
+        std::getline(in >> std::ws, inputs.name);
     } else if (key == "seed") {
-        in >> spec.seed;
+        in >> inputs.seed;
     } else if (key == "gap") {
-        in >> spec.gap;
+        in >> inputs.gap;
     } else if (key == "contact") {
-        in >> spec.minContact >> spec.maxContact >> spec.ramp;
+        in >> inputs.minContact >> inputs.maxContact >> inputs.ramp;
     } else if (key == "jitter") {
-        in >> spec.jitter;
+        in >> inputs.jitter;
     } else if (key == "dense") {
-        in >> spec.dense;
+        in >> inputs.dense;
     } else if (key == "maxn") {
-        in >> spec.maxNeighbours;
+        in >> inputs.maxNeighbours;
     } else if (key == "routes") {
-        in >> spec.routes >> spec.longestRoute;
+        in >> inputs.routes >> inputs.longestRoute;
     } else if (key == "group") {
         const auto t = ReadTransform(in);
         if (!t) return false;
-        spec.groups.push_back(*t);
+        inputs.groups.push_back(*t);
     } else if (key == "row") {
         Row row;
         in >> row.group >> row.continent >> row.segments >> row.u0 >> row.u1 >> row.v0 >> row.v1;
@@ -63,33 +63,33 @@ bool ReadLine(const std::string& key, std::istringstream& in, MapSpec& spec) {
             row.round = extra == "round";
         else
             in.clear();
-        if (row.group < 0 || row.group >= static_cast<int>(spec.groups.size()) ||
+        if (row.group < 0 || row.group >= static_cast<int>(inputs.groups.size()) ||
             row.segments < 1 || row.u1 <= row.u0 || row.v1 <= row.v0)
             return false;
-        spec.rows.push_back(row);
+        inputs.rows.push_back(row);
     } else if (key == "weights") {
-        if (spec.rows.empty()) return false;
-        Row& row = spec.rows.back();
+        if (inputs.rows.empty()) return false;
+        Row& row = inputs.rows.back();
         double w = 0;
         while (in >> w) row.weights.push_back(w);
         in.clear();
         if (static_cast<int>(row.weights.size()) != row.segments) return false;
     } else if (key == "lane") {
-        LaneSpec lane;
+        SeaLane lane;
         in >> lane.rowA >> lane.uA >> lane.sideA >> lane.rowB >> lane.uB >> lane.sideB;
         std::string extra;
         if (in >> extra)
             lane.fixed = extra == "fixed";
         else
             in.clear();
-        const int rows = static_cast<int>(spec.rows.size());
+        const int rows = static_cast<int>(inputs.rows.size());
         if (lane.rowA < 1 || lane.rowA > rows || lane.rowB < 1 || lane.rowB > rows) return false;
         --lane.rowA, --lane.rowB;
-        spec.lanes.push_back(lane);
+        inputs.lanes.push_back(lane);
     } else if (key == "continent") {
-        ContinentSpec c;
+        ContinentInputs c;
         in >> c.members >> c.bonus >> c.borders >> c.name;
-        spec.continents.push_back(c);
+        inputs.continents.push_back(c);
     } else {
         return false;
     }
@@ -148,13 +148,13 @@ int Row::SegmentAt(double u) const {
     return static_cast<int>(std::upper_bound(cuts.begin(), cuts.end(), u) - cuts.begin());
 }
 
-std::optional<MapSpec> LoadSpec(const std::string& path, std::string* error) {
+std::optional<MapInputs> LoadMapInputs(const std::string& path, std::string* error) {
     std::ifstream file(path);
     if (!file) {
         *error = "cannot read " + path;
         return std::nullopt;
     }
-    MapSpec spec;
+    MapInputs inputs;
     std::string line;
     for (int number = 1; std::getline(file, line); ++number) {
         const std::size_t hash = line.find('#');
@@ -162,20 +162,20 @@ std::optional<MapSpec> LoadSpec(const std::string& path, std::string* error) {
         std::istringstream in(line);
         std::string key;
         if (!(in >> key)) continue;
-        if (!ReadLine(key, in, spec)) {
+        if (!ReadLine(key, in, inputs)) {
             *error = path + ":" + std::to_string(number) + ": cannot read \"" + line + "\"";
             return std::nullopt;
         }
     }
-    if (spec.name.empty() || spec.rows.empty()) {
+    if (inputs.name.empty() || inputs.rows.empty()) {
         *error = path + ": no map name or no rows";
         return std::nullopt;
     }
-    return spec;
+    return inputs;
 }
 
-Vec LaneAnchor(const MapSpec& spec, const LaneSpec& lane, bool first) {
-    const Row& row = spec.rows[static_cast<std::size_t>(first ? lane.rowA : lane.rowB)];
+Vec LaneAnchor(const MapInputs& inputs, const SeaLane& lane, bool first) {
+    const Row& row = inputs.rows[static_cast<std::size_t>(first ? lane.rowA : lane.rowB)];
     const double u = first ? lane.uA : lane.uB;
     const char side = first ? lane.sideA : lane.sideB;
     const double mid = (row.v0 + row.v1) / 2;
@@ -186,7 +186,7 @@ Vec LaneAnchor(const MapSpec& spec, const LaneSpec& lane, bool first) {
     if (side == 'b') sv = row.v1 - kInset;
     if (side == 's') su = row.u0 + kInset;
     if (side == 'e') su = row.u1 - kInset;
-    return spec.groups[static_cast<std::size_t>(row.group)].ToBoard(su, sv);
+    return inputs.groups[static_cast<std::size_t>(row.group)].ToBoard(su, sv);
 }
 
 std::uint32_t Rng::Next() {

@@ -57,7 +57,7 @@ struct Row {
 };
 
 // A possible sea lane between the edges of two rows: side t(op), b(ottom), s(tart) or e(nd).
-struct LaneSpec {
+struct SeaLane {
     int rowA = 0;
     double uA = 0;
     char sideA = 't';
@@ -68,14 +68,14 @@ struct LaneSpec {
 };
 
 // A continent of a map whose runs are our own (Swamp II): size, bonus and name.
-struct ContinentSpec {
+struct ContinentInputs {
     int members = 0;
     int bonus = 0;
     std::string name;
     int borders = 0;
 };
 
-struct MapSpec {
+struct MapInputs {
     std::string name;  // the catalogue's name
     std::uint32_t seed = 1;
     double gap = 10;           // default sea between stacked rows
@@ -89,15 +89,15 @@ struct MapSpec {
     int longestRoute = 15;
     std::vector<Transform> groups;
     std::vector<Row> rows;
-    std::vector<LaneSpec> lanes;
-    std::vector<ContinentSpec> continents;  // only for maps whose runs are our own
+    std::vector<SeaLane> lanes;
+    std::vector<ContinentInputs> continents;  // only for maps whose runs are our own
 };
 
 // Reads a map's inputs; the error names the line that is wrong.
-std::optional<MapSpec> LoadSpec(const std::string& path, std::string* error);
+std::optional<MapInputs> LoadMapInputs(const std::string& path, std::string* error);
 
 // The board point of a row's edge at u on one side.
-Vec LaneAnchor(const MapSpec& spec, const LaneSpec& lane, bool first);
+Vec LaneAnchor(const MapInputs& inputs, const SeaLane& lane, bool first);
 
 // Small deterministic generator (the standard distributions differ between libraries).
 class Rng {
