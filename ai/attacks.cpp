@@ -12,6 +12,7 @@
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
+#include "maps/map_catalogue.h"
 #include "maps/map_state.h"
 
 namespace ai {
@@ -112,7 +113,7 @@ std::int32_t RouteMoveAmount(RouteMove mode, bool firstConquest, std::int32_t fr
     if (mode == RouteMove::kSingleStep) n = ComputeArmiesToMove(from, to, a - 1, 9);
     if (mode == RouteMove::kHoldBack && firstConquest)
         n = a - 1 < 20 ? (a - 1) / 3 : a - 1 < 151 ? a - 21 : a - 76;
-    if (g_isMapWorld && !g_isMapRealWorld) {
+    if (PlaysWorldRules()) {
         if (g_aiPlan == 12) n = std::min(n, 15);
         if (g_aiPlan == 15) n = a - 1;
     }

@@ -9,6 +9,7 @@
 #include "core/child_view.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
+#include "maps/map_catalogue.h"
 
 namespace ai {
 
@@ -46,7 +47,7 @@ bool IsOwnBorder(std::int32_t t) {
 }
 
 std::int32_t ChooseStrongholdContinent(std::int32_t p, const Counts& k) {
-    if (g_isMapWorld) {
+    if (PlaysWorldRules()) {
         for (int i = 1; i <= Continents(); ++i) {
             const std::int32_t c = g_aiContinentsByBonus[static_cast<std::size_t>(i)].id;
             if (c == 0 || HasStrongholdMember(c)) continue;

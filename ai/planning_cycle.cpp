@@ -10,6 +10,7 @@
 #include "core/child_view.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
+#include "maps/map_catalogue.h"
 #include "shell/settings.h"
 
 namespace ai {
@@ -299,7 +300,7 @@ bool GatherOnTwoTerritories(CChildView& view, std::int32_t p) {
 
 bool IsWorldRouteAttackDue(std::int32_t p) {
     const std::int32_t strongest = g_playerStrengths[1].id;
-    return g_isMapWorld && !g_isMapRealWorld && g_arePersonalitiesActive &&
+    return PlaysWorldRules() && g_arePersonalitiesActive &&
            g_personalities[static_cast<std::size_t>(p)] != personality::kDefensive &&
            strongest != p && TerritoriesOf(strongest) / 3 >= 5;
 }

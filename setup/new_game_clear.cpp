@@ -7,6 +7,7 @@
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
+#include "maps/map_catalogue.h"
 #include "net/net_state.h"
 #include "platform/clock.h"
 #include "render/render_state.h"
@@ -40,8 +41,7 @@ void ResetTroopExperienceAndMarks() {
 }
 
 void ResetPlayersAndCampaign() {
-    ClearMapFlags();
-    g_isMapWorld = true;
+    SelectDefaultMap();
     g_canChangeMap = true;
     g_currentPlayer = g_lossesShown = 0;
     g_campaignNumber = 0;

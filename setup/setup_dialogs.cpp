@@ -6,6 +6,7 @@
 
 #include "core/child_view.h"
 #include "core/model/session_state.h"
+#include "maps/map_catalogue.h"
 #include "platform/dialog_host.h"
 #include "platform/platform.h"
 #include "setup/setup_dialogs_layout.h"
@@ -29,15 +30,31 @@ DialogTemplate Choices(int id, const char* caption, const char* group, const Ite
         .Build();
 }
 
-// The maps in the order of the map choices; the last choice loads a map file.
-const Items& MapItems() {
-    static const Items items{{1000, "World"},        {1001, "China"},
-                             {1002, "Europe"},       {1003, "Australia"},
-                             {1004, "Scandinavia"},  {1005, "North America"},
-                             {1006, "Japan  Korea"}, {1007, "Great Britain"},
-                             {1009, "Real World"},   {1010, "Swamp"},
-                             {1011, "Worms"},        {1012, "Lines II"},
-                             {1013, "Swamp II"},     {CMapDlg::kIdLoadMap, "Load a Map..."}};
+// The rules a high-score game adds on the map, as the high-score map dialog notes them.
+std::string HighScoreNote(HighScoreRule rule) {
+    switch (rule) {
+        case HighScoreRule::kTroopExperience:
+            return "   (Troop Experience)";
+        case HighScoreRule::kHoldContinents:
+            return "   (Hold Continents)";
+        case HighScoreRule::kPlain:
+            break;
+    }
+    return {};
+}
+
+// The maps in the order of the map choices (the Map menu's), their ids counting from 1000 past
+// the load choice's; the last choice loads a map file.
+Items MapItems(bool highScoreNotes) {
+    Items items;
+    int id = 1000;
+    for (const BuiltinMap* map : MapMenuOrder()) {
+        if (id == CMapDlg::kIdLoadMap) ++id;
+        std::string text(map->choiceText);
+        if (highScoreNotes) text += HighScoreNote(map->highScoreRule);
+        items.emplace_back(id++, text);
+    }
+    items.emplace_back(CMapDlg::kIdLoadMap, "Load a Map...");
     return items;
 }
 
@@ -63,35 +80,25 @@ const DialogTemplate& GameTypeTemplate() {
 }
 
 const DialogTemplate& MapTemplate() {
-    static const DialogTemplate t = Choices(CMapDlg::kIdd, "Map", "Choose a map", MapItems());
+    static const DialogTemplate t = Choices(CMapDlg::kIdd, "Map", "Choose a map", MapItems(false));
     return t;
 }
 
 // The high-score maps note the rules they are played with.
 const DialogTemplate& Map1Template() {
-    static const DialogTemplate t = [] {
-        Items items = MapItems();
-        for (auto& [id, text] : items) {
-            if (text == "Europe" || text == "Scandinavia" || text == "North America" ||
-                text == "Swamp")
-                text += "   (Troop Experience)";
-            if (text == "China" || text == "Great Britain") text += "   (Hold Continents)";
-        }
-        return Choices(CMap1Dlg::kIdd, "Map", "Choose a map", items, 220);
-    }();
+    static const DialogTemplate t =
+        Choices(CMap1Dlg::kIdd, "Map", "Choose a map", MapItems(true), 220);
     return t;
 }
 
 const DialogTemplate& CampaignsTemplate() {
-    static const DialogTemplate t =
-        Choices(CCampaignsDlg::kIdd, "Campaigns", "Choose a campaign",
-                {{1000, "Worlds   (World - Real World)"},
-                 {1001, "West Pacific   (Australia - China - Japan Korea)"},
-                 {1002, "North Atlantic   (Europe - Great Britain - Scandinavia - North America)"},
-                 {1003, "Three Nations   (Three Nations I - II)"},
-                 {1004, "Marovek   (Lines II - Swamp - Worms)"},
-                 {CCampaignsDlg::kIdLoadCampaign, "Load a Campaign..."}},
-                300);
+    static const DialogTemplate t = [] {
+        Items items;
+        for (int campaign = 1; !CampaignChoiceText(campaign).empty(); ++campaign)
+            items.emplace_back(999 + campaign, std::string(CampaignChoiceText(campaign)));
+        items.emplace_back(CCampaignsDlg::kIdLoadCampaign, "Load a Campaign...");
+        return Choices(CCampaignsDlg::kIdd, "Campaigns", "Choose a campaign", items, 300);
+    }();
     return t;
 }
 
@@ -128,12 +135,14 @@ const DialogTemplate& HostOptionsTemplate() {
     static const DialogTemplate t = [] {
         TemplateBuilder b(D::kIdd, "Game options", 300, 246);
         b.Group("Map", {8, 6, 170, 170});
+        // The Map menu's maps that a network game can carry, then a map file.
+        std::vector<std::string> names;
+        for (const BuiltinMap* map : MapMenuOrder())
+            if (FitsNetworkGame(*map)) names.emplace_back(map->name);
+        names.emplace_back("Load a Map...");
         Items maps;
-        const char* names[] = {"World",        "China",         "Europe",      "Australia",
-                               "Scandinavia",  "North America", "Japan Korea", "Great Britain",
-                               "Real World",   "Swamp",         "Worms",       "Lines II",
-                               "Load a Map..."};
-        for (int i = 0; i < 13; ++i) maps.emplace_back(i == 0 ? D::kIdMap : 1019 + i, names[i]);
+        for (int i = 0; i < static_cast<int>(names.size()); ++i)
+            maps.emplace_back(i == 0 ? D::kIdMap : 1019 + i, names[static_cast<std::size_t>(i)]);
         b.Radios(18, 18, 100, maps, 12);
         b.Text(kIdStatic, "Requires at least version 5.1 of Marovek", {100, 126, 76, 18});
         b.Text(kIdStatic, "Requires at least version 5.2 of Marovek", {100, 150, 76, 18});

@@ -78,8 +78,7 @@ void SetFirstStartValues() {
         g_displayedDefenceMissiles[t] = g_displayedAttackMissiles[t] = 0;
     }
     for (int i = 1; i <= 20; ++i) g_aiStrongArmyTerritories[i] = g_aiMissileLaunchers[i] = 0;
-    ClearMapFlags();
-    g_isMapWorld = true;
+    SelectDefaultMap();
     g_canChangeMap = true;
     g_showTestMarkers = g_isQuickLaunch = false;
     g_gameKind = 1;
@@ -155,13 +154,6 @@ void LoadBackgroundBitmaps(const platform::Files& files) {
     for (int id : BackgroundBitmapIds(g_oceansBackground)) render::ProgramPicture(files, id);
 }
 
-// The start map: the first selected map in this order (World after the start values).
-constexpr std::array kStartMapOrder{&g_isMapSwampII,   &g_isMapThreeNationsB, &g_isMapThreeNationsA,
-                                    &g_isMapSwamp,     &g_isMapLinesII,       &g_isMapGreatBritain,
-                                    &g_isMapChina,     &g_isMapWorms,         &g_isMapScandinavia,
-                                    &g_isMapAustralia, &g_isMapJapanKorea,    &g_isMapNorthAmerica,
-                                    &g_isMapRealWorld, &g_isMapWorld,         &g_isMapEurope};
-
 // Reserves each record's text as the game expects of its queues.
 constexpr char kQueueTextPreset[] =
     "0123456789012345678901234567890123456789012345678901234567890123456789012345678901234567"
@@ -224,11 +216,8 @@ void SetUpStartMap(CChildView& view) {
         view.ResetGame();
         return;
     }
-    for (const bool* flag : kStartMapOrder) {
-        if (!*flag) continue;
-        if (const BuiltinMap* map = BuiltinMapByFlag(flag)) (view.*map->setup)();
-        return;
-    }
+    // The selected map (the default one after the start values).
+    if (const BuiltinMap* map = SelectedBuiltinMap()) (view.*map->setup)();
 }
 
 }  // namespace

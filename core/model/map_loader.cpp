@@ -14,6 +14,7 @@
 #include "core/model/game_state.h"
 #include "core/model/map_text.h"
 #include "core/model/session_state.h"
+#include "maps/map_catalogue.h"
 #include "maps/map_texts.h"
 #include "platform/file_dialogs.h"
 #include "platform/files.h"
@@ -148,11 +149,10 @@ void ReportMissingPicture(platform::WindowServices& window) {
                           platform::MessageIcon::Error);
 }
 
-// An opened game cannot go on without its map: it falls back to World.
+// An opened game cannot go on without its map: it falls back to the default map.
 void FallBackAfterMissingPicture(const LoaderContext& context) {
     if (!IsJustOpened()) return;
-    ClearMapFlags();
-    g_isMapWorld = true;
+    SelectDefaultMap();
     context.steps.SetupSelectedMap();
     context.window.Invalidate();
 }

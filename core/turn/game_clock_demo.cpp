@@ -6,6 +6,7 @@
 #include "core/model/session_state.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
+#include "maps/map_catalogue.h"
 #include "platform/window_services.h"
 #include "shell/settings.h"
 
@@ -33,9 +34,8 @@ void ShowDemoBanner(CChildView& view) {
 }
 
 void SetDemoOptions() {
-    g_wasMapSelected = g_isMapWorld;
-    ClearMapFlags();
-    g_isMapWorld = true;
+    g_wasMapSelected = *DefaultMap().flag;
+    SelectDefaultMap();
     g_gameKind = kDemoGameKind;
     g_campaignNumber = 0;
     g_campaignLength = 1;

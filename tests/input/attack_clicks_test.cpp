@@ -2,6 +2,7 @@
 // records, and the end of the game with and without the high-score window.
 #include "core/input/board_input_fame.h"
 #include "core/model/campaign_state.h"
+#include "maps/map_catalogue.h"
 #include "setup/high_score_code.h"
 #include "tests/input/input_fixture.h"
 
@@ -226,7 +227,8 @@ TEST_F(EndOfGameTest, HighScoreGameShowsTheCode) {
               "(" + std::to_string(losses) + " losses)");
     const auto decoded = high_score::Decode(shown.back().texts.at(CFameDlg::kIdCode));
     ASSERT_TRUE(decoded.has_value());
-    EXPECT_EQ(*decoded, (high_score::Result{high_score::kWorldFreeware, losses}));
+    EXPECT_EQ(*decoded,
+              (high_score::Result{BuiltinMapByFlag(&g_isMapWorld)->freeware.number, losses}));
     // Once the clock has played the end, a click does nothing, not even a beep.
     EmptyQueues();
     const int beeps = Beeps();

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "core/model/game_state.h"
 #include "maps/map_catalogue.h"
 #include "maps/validate_picture.h"
 #include "tools/mapgen/board_rules.h"
@@ -76,9 +75,7 @@ void MakeText(ImaginedMap& m, const MapSpec& spec) {
 }  // namespace
 
 std::string ImaginedMap::Key() const {
-    std::string key(map->name);
-    std::erase(key, ' ');
-    return key;
+    return TableKey(*map);
 }
 
 std::optional<ImaginedMap> MakeImaginedMap(const MapSpec& spec, std::string* error) {
@@ -148,7 +145,7 @@ std::vector<std::string> CheckPictures(const ImaginedMap& m) {
                     y = panel.bottom;
                     break;
                 }
-        if (m.map->flag == &g_isMapThreeNationsB) {
+        if (m.map->tracedByBoard) {
             for (const std::string& e : TraceShortfalls(d.picture, content, d.size))
                 errors.push_back(size + e);
         } else {
