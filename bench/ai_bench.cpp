@@ -167,7 +167,7 @@ void BM_WorldGameSixComputers(benchmark::State& state) {
         setup.seed = seed++;
         setup.turnCap = kTurnCap;
         if (!sim.Start(setup)) {
-            state.SkipWithError("World could not be set up");
+            state.SkipWithError("the default map could not be set up");
             return;
         }
         benchmark::DoNotOptimize(sim.Run());

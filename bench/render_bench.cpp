@@ -1,4 +1,4 @@
-// Board rendering at the large size on World and on the largest map, Swamp II: a full rebuild
+// Board rendering at the large size on the default map and on the largest map: a full rebuild
 // with gradients and with solid colours, one territory's redraw, and one hit test.
 #include <benchmark/benchmark.h>
 

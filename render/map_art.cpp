@@ -6,7 +6,7 @@
 
 namespace render {
 
-// The artwork of World and the maps of real places; the imagined maps have no tables.
+// The selected map's artwork as its row names it; maps without label tables have none.
 const maps::MapArt* CurrentMapArt() {
     const BuiltinMap* map = SelectedBuiltinMap();
     return map != nullptr ? maps::ArtOf(*map) : nullptr;

@@ -274,7 +274,7 @@ Next Sequence::LoadChosenMap(const PreviousMapFlags& previous, bool wasWorld) {
     return Next::kGo;
 }
 
-// A map or campaign file that did not load leaves World, whole, and the command ends.
+// A map or campaign file that did not load leaves the default map, whole, and the command ends.
 Next Sequence::FallBack() {
     if (!AnyMapFlag()) {
         g_isTestCustomMap = false;

@@ -227,7 +227,7 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     ReadScreen(platform_.window);
     CreateFonts();
     SetFirstStartValues();
-    SetBuiltinMapSize();  // World's counts, so that the tables below cover its territories
+    SetBuiltinMapSize();  // the default map's counts, for the tables below
     FindCurrentDirectory(platform_);
     FindDataFolders(platform_.files);
     if (const std::optional<std::string> program = platform_.files.ProgramFolder()) {
