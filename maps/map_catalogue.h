@@ -92,6 +92,7 @@ struct BuiltinMap {
     std::string_view scoresName{};            // the Scores window's map; empty: none
     std::string_view savedGameWord{};         // empty: none of its own
     std::string_view scoreTitle{};            // 14 characters; empty: none of its own
+    std::string_view hostVersion{};  // the least version a network game on it needs; empty: any
     FreewareScore freeware{};
     int campaign = 0;      // built-in campaign 1..5 that plays it, 0 none
     int campaignStep = 0;  // its place in that campaign, from 1

@@ -2,6 +2,8 @@
 // set of them.
 #include "setup/setup_dialogs.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "core/child_view.h"
@@ -136,16 +138,27 @@ const DialogTemplate& HostOptionsTemplate() {
         TemplateBuilder b(D::kIdd, "Game options", 300, 246);
         b.Group("Map", {8, 6, 170, 170});
         // The Map menu's maps that a network game can carry, then a map file.
-        std::vector<std::string> names;
+        std::vector<const BuiltinMap*> hosted;
         for (const BuiltinMap* map : MapMenuOrder())
-            if (FitsNetworkGame(*map)) names.emplace_back(map->name);
-        names.emplace_back("Load a Map...");
+            if (FitsNetworkGame(*map)) hosted.push_back(map);
         Items maps;
-        for (int i = 0; i < static_cast<int>(names.size()); ++i)
-            maps.emplace_back(i == 0 ? D::kIdMap : 1019 + i, names[static_cast<std::size_t>(i)]);
-        b.Radios(18, 18, 100, maps, 12);
-        b.Text(kIdStatic, "Requires at least version 5.1 of Marovek", {100, 126, 76, 18});
-        b.Text(kIdStatic, "Requires at least version 5.2 of Marovek", {100, 150, 76, 18});
+        for (const BuiltinMap* map : hosted)
+            maps.emplace_back(maps.empty() ? D::kIdMap : 1020 + static_cast<int>(maps.size()) - 1,
+                              std::string(map->name));
+        maps.emplace_back(1020 + static_cast<int>(maps.size()) - 1, "Load a Map...");
+        constexpr int kTop = 18, kRowHeight = 12;
+        b.Radios(18, kTop, 100, maps, kRowHeight);
+        // Beside the first map of each version that the joining machines need, its note.
+        std::vector<std::string_view> noted;
+        for (std::size_t i = 0; i < hosted.size(); ++i) {
+            const std::string_view version = hosted[i]->hostVersion;
+            if (version.empty() || std::find(noted.begin(), noted.end(), version) != noted.end())
+                continue;
+            noted.push_back(version);
+            const int y = kTop + kRowHeight * static_cast<int>(i);
+            b.Text(kIdStatic, "Requires at least version " + std::string(version) + " of Marovek",
+                   {100, y, 76, 18});
+        }
         b.Group("Attack", {184, 6, 108, 56});
         b.Radios(192, 18, 90, {{D::kIdRule, "1-for-1 system"}, {1001, "Dice-like results"}});
         b.Button(1013, "Info...", {192, 42, 50, 14});

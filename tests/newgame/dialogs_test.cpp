@@ -114,6 +114,13 @@ TEST_F(SetupDialogsTest, MapAndCampaignChoicesInTheirOrder) {
         if (dialog == &d.hostOptions) radios.resize(std::min(radios.size(), expected->size()));
         EXPECT_EQ(radios, *expected) << dialog->Template().caption;
     }
+    // The host's notes stand beside Swamp (and Worms) and beside Lines II.
+    std::vector<std::pair<int, std::string>> notes;
+    for (const ControlTemplate& control : d.hostOptions.Template().controls)
+        if (control.text.starts_with("Requires")) notes.emplace_back(control.rect.y, control.text);
+    EXPECT_EQ(notes, (std::vector<std::pair<int, std::string>>{
+                         {126, "Requires at least version 5.1 of Marovek"},
+                         {150, "Requires at least version 5.2 of Marovek"}}));
 }
 
 TEST_F(SetupDialogsTest, LoadChoicesAreHiddenInAHighScoreGame) {
