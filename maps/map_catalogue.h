@@ -92,7 +92,8 @@ struct BuiltinMap {
     std::string_view scoresName{};            // the Scores window's map; empty: none
     std::string_view savedGameWord{};         // empty: none of its own
     std::string_view scoreTitle{};            // 14 characters; empty: none of its own
-    std::string_view hostVersion{};  // the least version a network game on it needs; empty: any
+    // The least version of the game that a network game on it needs; empty: any.
+    std::string_view hostVersion{};
     FreewareScore freeware{};
     int campaign = 0;      // built-in campaign 1..5 that plays it, 0 none
     int campaignStep = 0;  // its place in that campaign, from 1
@@ -108,18 +109,19 @@ struct BuiltinMap {
     std::span<const ContinentRun> continentRuns{};  // empty: from its map text
     std::span<const char* const> continentNames{};  // empty: from its map text
     TerritoryCodeRule codes{};
-    std::span<const char* const>
-        continentWords{};                         // per continent, for TerritoryCodeRule::kCompass
+    // Per continent, the word its territories' codes begin with (TerritoryCodeRule::kCompass).
+    std::span<const char* const> continentWords{};
     std::string_view mapText{};                   // the built-in map text it is set up from
     const maps::PlaceData& (*place)() = nullptr;  // the artwork and contents of a drawn place
     std::span<const RuleException> ruleExceptions{};
     // The board.
     int bitmaps[3]{};  // Small, Medium, Large picture ids
     PanelCorner panel{};
-    bool panelTwoColumns = false;  // players 6..10 in a second column when there are more than five
+    // Players 6..10 in a second column of the panel when there are more than five.
+    bool panelTwoColumns = false;
     SmiliesRule smilies{};
-    bool labelsFromArt =
-        false;                // label points and codes from its label tables, not from the board's
+    // Label points and codes from its label tables rather than from the board's.
+    bool labelsFromArt = false;
     bool tallLabels = false;  // a taller label rectangle for hits on the medium screen
     int paintShift[3]{};      // how far the paint point stands above the label point, per size
     int largePaintMove = 0;   // the paint point moved right and down by this on the large screen
