@@ -10,6 +10,7 @@
 #include "ai/placement_target.h"
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
 #include "core/rules/board_changes.h"
@@ -116,7 +117,7 @@ std::int32_t RouteMoveAmount(RouteMove mode, bool firstConquest, std::int32_t fr
         n = ComputeArmiesToMove(from, to, a - 1, conquest_move::kRouteStep);
     if (mode == RouteMove::kHoldBack && firstConquest)
         n = a - 1 < 20 ? (a - 1) / 3 : a - 1 < 151 ? a - 21 : a - 76;
-    if (g_isMapWorld && !g_isMapRealWorld) {
+    if (PlaysWorldRules()) {
         if (g_aiPlan == ai_plan::kRouteThroughLeader) n = std::min(n, 15);
         if (g_aiPlan == ai_plan::kRouteToStronghold) n = a - 1;
     }

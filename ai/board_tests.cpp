@@ -5,6 +5,7 @@
 #include "ai/ai_state.h"
 #include "ai/board.h"
 #include "ai/evaluation.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
 
 namespace ai {
@@ -124,7 +125,7 @@ std::int32_t ComputeArmiesToMove(std::int32_t from, std::int32_t to, std::int32_
         if (mode == conquest_move::kAttackPass && sameContinent) return 0;
         skipWorldRule = mode == conquest_move::kBestAttack && sameContinent;
     }
-    if (!skipWorldRule && g_isMapWorld && !g_isMapRealWorld && Holds(p, kWorldAfrica)) {
+    if (!skipWorldRule && PlaysWorldRules() && Holds(p, kWorldAfrica)) {
         if (from == kWorldNorthAfrica || from == kWorldEgypt) {
             const std::int32_t enemy = Sums(from).enemy;
             n = a <= enemy ? 1 : std::max(a - enemy - 20, 1);

@@ -7,6 +7,7 @@
 #include "ai/evaluation.h"
 #include "ai/initial_placement.h"
 #include "core/child_view.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
 #include "core/rules/board_changes.h"
 #include "core/turn/turn_state.h"
@@ -48,7 +49,7 @@ bool IsOwnBorder(std::int32_t t) {
 }
 
 std::int32_t ChooseStrongholdContinent(std::int32_t p, const Counts& k) {
-    if (g_isMapWorld) {
+    if (PlaysWorldRules()) {
         for (int i = 1; i <= Continents(); ++i) {
             const std::int32_t c = g_aiContinentsByBonus[static_cast<std::size_t>(i)].id;
             if (c == 0 || HasStrongholdMember(c)) continue;

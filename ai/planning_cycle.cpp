@@ -8,6 +8,7 @@
 #include "ai/evaluation.h"
 #include "ai/planning.h"
 #include "core/child_view.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/rules/board_changes.h"
@@ -306,7 +307,7 @@ bool GatherOnTwoTerritories(CChildView& view, std::int32_t p) {
 
 bool IsWorldRouteAttackDue(std::int32_t p) {
     const std::int32_t strongest = g_playerStrengths[1].id;
-    return g_isMapWorld && !g_isMapRealWorld && g_arePersonalitiesActive &&
+    return PlaysWorldRules() && g_arePersonalitiesActive &&
            g_personalities[static_cast<std::size_t>(p)] != personality::kDefensive &&
            strongest != p && TerritoriesOf(strongest) / 3 >= 5;
 }

@@ -1,7 +1,8 @@
-// Board rendering at the large size on World and on the largest map, Swamp II: a full rebuild
+// Board rendering at the large size on the default map and on the largest map: a full rebuild
 // with gradients and with solid colours, one territory's redraw, and one hit test.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "core/child_view.h"
 #include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
@@ -33,11 +35,15 @@ struct Board {
         g_screenSize = 3;
         g_oceansBackground = 0;
     }
-    // 0 World, 1 Swamp II.
+    // 0 the default map, 1 the largest built-in map.
     void Show(std::int64_t map) {
         if (map == shown) return;
+        const auto maps = BuiltinMaps();
+        const BuiltinMap& largest = *std::max_element(
+            maps.begin(), maps.end(),
+            [](const BuiltinMap& a, const BuiltinMap& b) { return a.territories < b.territories; });
         ClearMapFlags();
-        (map == 0 ? g_isMapWorld : g_isMapSwampII) = true;
+        *(map == 0 ? DefaultMap() : largest).flag = true;
         view->SetupSelectedMap();
         for (int t = 1; t <= g_territoryCount; ++t) {
             g_territories[t] = g_displayedTerritories[t] = {1 + t % 3, t * 7};

@@ -693,27 +693,17 @@ const RouteChain kWormsRoutes[] = {
 // clang-format on
 
 struct GeneratedEntry {
-    const bool* flag;
+    std::string_view key;
     CodeMapContent content;
 };
 
-// kGeneratedMapContent: one entry per map; an empty content is a map still to make.
+// kGeneratedMapContent: one entry per map made here, by its table key.
 const GeneratedEntry kGeneratedMapContent[] = {
-    {&g_isMapEurope, {}},
-    {&g_isMapNorthAmerica, {}},
-    {&g_isMapRealWorld, {}},
-    {&g_isMapJapanKorea, {}},
-    {&g_isMapAustralia, {}},
-    {&g_isMapScandinavia, {}},
-    {&g_isMapWorms, {kWormsTerritories, kWormsBorders, kWormsRoutes}},
-    {&g_isMapChina, {}},
-    {&g_isMapGreatBritain, {}},
-    {&g_isMapLinesII, {kLinesIITerritories, kLinesIIBorders, kLinesIIRoutes}},
-    {&g_isMapSwamp, {kSwampTerritories, kSwampBorders, kSwampRoutes}},
-    {&g_isMapThreeNationsA,
-     {kThreeNationsATerritories, kThreeNationsABorders, kThreeNationsARoutes}},
-    {&g_isMapThreeNationsB,
-     {kThreeNationsBTerritories, kThreeNationsBBorders, kThreeNationsBRoutes}},
+    {"Worms", {kWormsTerritories, kWormsBorders, kWormsRoutes}},
+    {"LinesII", {kLinesIITerritories, kLinesIIBorders, kLinesIIRoutes}},
+    {"Swamp", {kSwampTerritories, kSwampBorders, kSwampRoutes}},
+    {"ThreeNationsA", {kThreeNationsATerritories, kThreeNationsABorders, kThreeNationsARoutes}},
+    {"ThreeNationsB", {kThreeNationsBTerritories, kThreeNationsBBorders, kThreeNationsBRoutes}},
 };
 
 const CodeMapContent kNoContent{};
@@ -722,6 +712,6 @@ const CodeMapContent kNoContent{};
 
 const CodeMapContent& GeneratedMapContent(const BuiltinMap& map) {
     for (const GeneratedEntry& entry : kGeneratedMapContent)
-        if (entry.flag == map.flag) return entry.content;
+        if (entry.key == TableKey(map)) return entry.content;
     return kNoContent;
 }

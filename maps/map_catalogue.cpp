@@ -1,13 +1,12 @@
-// The table of the code-built maps and everything derived from it.
-// Lookups, menu order, campaigns, per-map sizes and continent names all read this one table.
+// The table of the built-in maps, each map's facts in its one row, and the built-in campaigns.
 #include "core/model/map_catalogue.h"
-#include "core/model/board_picture.h"
 
-#include <algorithm>
-#include <array>
+#include <iterator>
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "maps/place_art.h"
+#include "maps/validate_map.h"
 
 namespace {
 
@@ -90,70 +89,491 @@ Names kThreeNationsBNames[] = {
     "State III    ",   "State I    ",      "State II    ",   "State III    ", "Sea Lane I    ",
     "Sea Lane II    ", "Sea Lane III    ", "Sea Lane IV    "};
 
-using TC = TerritoryCodeRule;
+// Swamp's territory codes begin with the compass word of their continent.
+Names kSwampCompass[] = {"nw", "w",  "sw", "s", "se", "e",  "ne",
+                         "n",  "nw", "ne", "e", "se", "sw", "w"};
 
-// clang-format off
-const BuiltinMap kMaps[] = {
-    {&g_isMapWorld, "World", "&World   (42 territories)", 177, &CChildView::SetupMapWorld,
-     "Wor", "World", "World         ", {205, 130, 272}, 42, 6, 69, 9, 6,
-     kWorldRuns, kWorldNames, TC::kOwn, 1, 1},
-    {&g_isMapEurope, "Europe", "&Europe   (44)", 178, &CChildView::SetupMapEurope,
-     "Eur", "Europe", "Europe        ", {207, 176, 275}, 44, 6, 5, 10, 8,
-     kEuropeRuns, kEuropeNames, TC::kBlank, 3, 1},
-    {&g_isMapNorthAmerica, "North America", "&North America  (64)", 32794,
-     &CChildView::SetupMapNorthAmerica,
-     "Nor", "America", "North America ", {218, 216, 277}, 64, 9, 13, 15, 6,
-     kNorthAmericaRuns, kNorthAmericaNames, TC::kBlank, 3, 4},
-    {&g_isMapRealWorld, "Real World", "&Real World  (86)", 32783, &CChildView::SetupMapRealWorld,
-     "Rea", "RWorld", "Real world    ", {212, 180, 279}, 86, 11, 12, 15, 9,
-     kRealWorldRuns, kRealWorldNames, TC::kBlank, 1, 2},
-    {&g_isMapJapanKorea, "Japan Korea", "&Japan Korea  (67)", 32804,
-     &CChildView::SetupMapJapanKorea,
-     "Jap", "JapKor", "Japan Korea   ", {266, 264, 283}, 67, 10, 11, 15, 7,
-     kJapanKoreaRuns, kJapanKoreaNames, TC::kBlank, 2, 3},
-    {&g_isMapAustralia, "Australia", "&Australia  (61)", 32805, &CChildView::SetupMapAustralia,
-     "Aus", "Australia", "Australia     ", {270, 268, 281}, 61, 8, 3, 15, 8,
-     kAustraliaRuns, kAustraliaNames, TC::kBlank, 2, 1},
-    {&g_isMapScandinavia, "Scandinavia", "&Scandinavia  (63)", 32812,
-     &CChildView::SetupMapScandinavia,
-     "Sca", "Scandinavia", "Scandinavia   ", {289, 285, 287}, 63, 6, 4, 15, 7,
-     kScandinaviaRuns, kScandinaviaNames, TC::kBlank, 3, 3},
-    {&g_isMapWorms, "Worms", "W&orms  (110)", 32813, &CChildView::SetupMapWorms,
-     "Wrm", "Worms", "Worms         ", {296, 291, 294}, 110, 10, 12, 15, 6,
-     kWormsRuns, kWormsNames, TC::kBlank, 5, 3},
-    {&g_isMapChina, "China", "&China  (43)", 32814, &CChildView::SetupMapChina,
-     "Chi", "China", "China         ", {302, 298, 300}, 43, 9, 8, 15, 10,
-     kChinaRuns, kChinaNames, TC::kBlank, 2, 2},
-    {&g_isMapGreatBritain, "Great Britain", "&Great Britain  (83)", 32815,
-     &CChildView::SetupMapGreatBritain,
-     "Gre", "GrBritain", "Great Britain ", {308, 304, 306}, 83, 14, 9, 15, 8,
-     kGreatBritainRuns, kGreatBritainNames, TC::kBlank, 3, 2},
-    {&g_isMapLinesII, "Lines II", "&Lines II (113)", 32816, &CChildView::SetupMapLinesII,
-     "Lin", "LinesII", "Lines II      ", {314, 310, 312}, 113, 10, 8, 15, 8,
-     kLinesIIRuns, kLinesIINames, TC::kBlank, 5, 1},
-    {&g_isMapSwamp, "Swamp", "Swa&mp  (106)", 32817, &CChildView::SetupMapSwamp,
-     "Swa", "Swamp", "Swamp         ", {320, 316, 318}, 106, 14, 8, 15, 6,
-     kSwampRuns, kSwampNames, TC::kCompass, 5, 2},
-    {&g_isMapSwampII, "Swamp II", "Swam&p II (200)", 32821, &CChildView::SetupMapSwampII,
-     "Sw2", "SwampII", "Swamp II      ", {349, 343, 347}, 200, 25, 0, 0, 0,
-     {}, {}, TC::kOwn, 0, 0},
-    {&g_isMapThreeNationsA, "Three Nations A", "", 0, &CChildView::SetupMapThreeNationsA,
-     "3Na", "", "", {328, 324, 326}, 114, 14, 9, 15, 5,
-     kThreeNationsARuns, kThreeNationsANames, TC::kBlank, 4, 1},
-    {&g_isMapThreeNationsB, "Three Nations B", "", 0, &CChildView::SetupMapThreeNationsB,
-     "3Nb", "", "", {334, 330, 332}, 101, 13, 6, 15, 8,
-     kThreeNationsBRuns, kThreeNationsBNames, TC::kBlank, 4, 2},
+// On the small screen these Real World territories are traced from points of their own, as their
+// label points lie too near a border.
+constexpr TraceStart kRealWorldSmallStarts[] = {
+    {20, 391, 299}, {30, 472, 328}, {31, 439, 340}, {32, 438, 365}, {35, 488, 433}, {38, 503, 453},
+    {46, 429, 206}, {54, 507, 178}, {56, 480, 122}, {57, 496, 138}, {58, 476, 150}, {62, 429, 96},
+    {64, 432, 126}, {67, 399, 124}, {68, 362, 77},  {73, 580, 175}, {76, 624, 227}, {83, 769, 296},
 };
-// clang-format on
 
-constexpr std::array<std::string_view, 6> kCampaignTitles = {
-    "", "Worlds", "West Pacific", "N. Atlantic", "Three Nations", "Marovek"};
+constexpr RuleException kScandinaviaExceptions[] = {
+    {MapRule::kBorderComplete, 6, "continent 6 lists three of its five border territories"}};
+constexpr RuleException kGreatBritainExceptions[] = {
+    {MapRule::kRouteRepeatInRow, 0, "one route record names a territory twice in a row"}};
 
-template <class Pred>
-const BuiltinMap* FindMap(Pred pred) {
-    for (const BuiltinMap& map : kMaps)
-        if (pred(map)) return &map;
-    return nullptr;
+using TC = TerritoryCodeRule;
+using V = CChildView;
+
+// The first row is the default map.
+const BuiltinMap kMaps[] = {
+    {.flag = &g_isMapWorld,
+     .name = "World",
+     .code = "Wor",
+     .setup = &V::SetupMapWorld,
+     .precedence = 14,
+     .menuText = "&World   (42 territories)",
+     .menuId = 177,
+     .command = &V::OnMapWorld,
+     .choiceText = "World",
+     .scoresName = "World",
+     .savedGameWord = "World",
+     .scoreTitle = "World         ",
+     .freeware = {40, "World Freeware"},
+     .campaign = 1,
+     .campaignStep = 1,
+     .playersPreset = 1,
+     .territories = 42,
+     .continents = 6,
+     .routes = 69,
+     .longestRoute = 9,
+     .maxNeighbours = 6,
+     .continentRuns = kWorldRuns,
+     .continentNames = kWorldNames,
+     .codes = TC::kOwn,
+     .place = maps::WorldPlace,
+     .bitmaps = {205, 130, 272},
+     .panel = {{170, 260, 350}, {360, 510, 665}},
+     .panelTwoColumns = true,
+     .smilies = SmiliesRule::kAlways,
+     .labelsFromArt = true,
+     .tallLabels = true,
+     .paintShift = {12, 12, 12},
+     .worldRules = true,
+     .source = MapSource::kWorldDrawing},
+    {.flag = &g_isMapEurope,
+     .name = "Europe",
+     .code = "Eur",
+     .setup = &V::SetupMapEurope,
+     .precedence = 15,
+     .menuText = "&Europe   (44)",
+     .menuId = 178,
+     .command = &V::OnMapEurope,
+     .choiceText = "Europe",
+     .scoresName = "Europe",
+     .savedGameWord = "Europe",
+     .scoreTitle = "Europe        ",
+     .campaign = 3,
+     .campaignStep = 1,
+     .playersPreset = 1,
+     .highScoreRule = HighScoreRule::kTroopExperience,
+     .territories = 44,
+     .continents = 6,
+     .routes = 5,
+     .longestRoute = 10,
+     .maxNeighbours = 8,
+     .continentRuns = kEuropeRuns,
+     .continentNames = kEuropeNames,
+     .codes = TC::kBlank,
+     .place = maps::EuropePlace,
+     .bitmaps = {207, 176, 275},
+     .panel = {{532, 760, 950}, {35, 50, 62}},
+     .smilies = SmiliesRule::kAlways,
+     .labelsFromArt = true,
+     .tallLabels = true,
+     .paintShift = {12, 12, 12},
+     .source = MapSource::kPlaceDrawing,
+     .drawnFrom = "europe"},
+    {.flag = &g_isMapNorthAmerica,
+     .name = "North America",
+     .code = "Nor",
+     .setup = &V::SetupMapNorthAmerica,
+     .precedence = 1,
+     .menuText = "&North America  (64)",
+     .menuId = 32794,
+     .command = &V::OnMapNorthAmerica,
+     .choiceText = "North America",
+     .scoresName = "America",
+     .savedGameWord = "America",
+     .scoreTitle = "North America ",
+     .campaign = 3,
+     .campaignStep = 4,
+     .playersPreset = 3,
+     .highScoreRule = HighScoreRule::kTroopExperience,
+     .territories = 64,
+     .continents = 9,
+     .routes = 13,
+     .longestRoute = 15,
+     .maxNeighbours = 6,
+     .continentRuns = kNorthAmericaRuns,
+     .continentNames = kNorthAmericaNames,
+     .codes = TC::kBlank,
+     .place = maps::NorthAmericaPlace,
+     .bitmaps = {218, 216, 277},
+     .panel = {{532, 760, 950}, {112, 160, 200}},
+     .smilies = SmiliesRule::kLargeScreen,
+     .labelsFromArt = true,
+     .tallLabels = true,
+     .paintShift = {12, 12, 12},
+     .source = MapSource::kPlaceDrawing,
+     .drawnFrom = "northamerica"},
+    {.flag = &g_isMapRealWorld,
+     .name = "Real World",
+     .code = "Rea",
+     .setup = &V::SetupMapRealWorld,
+     .precedence = 2,
+     .menuText = "&Real World  (86)",
+     .menuId = 32783,
+     .command = &V::OnMapRealWorld,
+     .choiceText = "Real World",
+     .scoresName = "Real World",
+     .savedGameWord = "RWorld",
+     .scoreTitle = "Real world    ",
+     .campaign = 1,
+     .campaignStep = 2,
+     .playersPreset = 5,
+     .territories = 86,
+     .continents = 11,
+     .routes = 12,
+     .longestRoute = 15,
+     .maxNeighbours = 9,
+     .continentRuns = kRealWorldRuns,
+     .continentNames = kRealWorldNames,
+     .codes = TC::kBlank,
+     .place = maps::RealWorldPlace,
+     .bitmaps = {212, 180, 279},
+     .panel = {{170, 260, 350}, {360, 510, 665}},
+     .panelTwoColumns = true,
+     .labelsFromArt = true,
+     .paintShift = {0, 0, 0},
+     .largePaintMove = 2,
+     .fillRaise = 1,
+     .markerShift = 4,
+     .smallTraceStarts = kRealWorldSmallStarts,
+     .source = MapSource::kPlaceDrawing,
+     .drawnFrom = "realworld"},
+    {.flag = &g_isMapJapanKorea,
+     .name = "Japan Korea",
+     .code = "Jap",
+     .setup = &V::SetupMapJapanKorea,
+     .precedence = 3,
+     .menuText = "&Japan Korea  (67)",
+     .menuId = 32804,
+     .command = &V::OnMapJapanKorea,
+     .choiceText = "Japan  Korea",
+     .scoresName = "Japan Korea",
+     .savedGameWord = "JapKor",
+     .scoreTitle = "Japan Korea   ",
+     .campaign = 2,
+     .campaignStep = 3,
+     .playersPreset = 3,
+     .territories = 67,
+     .continents = 10,
+     .routes = 11,
+     .longestRoute = 15,
+     .maxNeighbours = 7,
+     .continentRuns = kJapanKoreaRuns,
+     .continentNames = kJapanKoreaNames,
+     .codes = TC::kBlank,
+     .place = maps::JapanKoreaPlace,
+     .bitmaps = {266, 264, 283},
+     .panel = {{567, 810, 1012}, {291, 417, 521}},
+     .labelsFromArt = true,
+     .paintShift = {12, 12, 12},
+     .source = MapSource::kPlaceDrawing,
+     .drawnFrom = "japankorea"},
+    {.flag = &g_isMapAustralia,
+     .name = "Australia",
+     .code = "Aus",
+     .setup = &V::SetupMapAustralia,
+     .precedence = 4,
+     .menuText = "&Australia  (61)",
+     .menuId = 32805,
+     .command = &V::OnMapAustralia,
+     .choiceText = "Australia",
+     .scoresName = "Australia",
+     .savedGameWord = "Australia",
+     .scoreTitle = "Australia     ",
+     .campaign = 2,
+     .campaignStep = 1,
+     .playersPreset = 3,
+     .territories = 61,
+     .continents = 8,
+     .routes = 3,
+     .longestRoute = 15,
+     .maxNeighbours = 8,
+     .continentRuns = kAustraliaRuns,
+     .continentNames = kAustraliaNames,
+     .codes = TC::kBlank,
+     .place = maps::AustraliaPlace,
+     .bitmaps = {270, 268, 281},
+     .panel = {{532, 760, 950}, {112, 160, 200}},
+     .labelsFromArt = true,
+     .paintShift = {12, 12, 12},
+     .source = MapSource::kPlaceDrawing,
+     .drawnFrom = "australia"},
+    {.flag = &g_isMapScandinavia,
+     .name = "Scandinavia",
+     .code = "Sca",
+     .setup = &V::SetupMapScandinavia,
+     .precedence = 5,
+     .menuText = "&Scandinavia  (63)",
+     .menuId = 32812,
+     .command = &V::OnMapScandinavia,
+     .choiceText = "Scandinavia",
+     .scoresName = "Scandinavia",
+     .savedGameWord = "Scandinavia",
+     .scoreTitle = "Scandinavia   ",
+     .campaign = 3,
+     .campaignStep = 3,
+     .playersPreset = 3,
+     .highScoreRule = HighScoreRule::kTroopExperience,
+     .territories = 63,
+     .continents = 6,
+     .routes = 4,
+     .longestRoute = 15,
+     .maxNeighbours = 7,
+     .continentRuns = kScandinaviaRuns,
+     .continentNames = kScandinaviaNames,
+     .codes = TC::kBlank,
+     .place = maps::ScandinaviaPlace,
+     .ruleExceptions = kScandinaviaExceptions,
+     .bitmaps = {289, 285, 287},
+     .panel = {{30, 30, 30}, {30, 30, 30}},
+     .paintShift = {1, 3, 3},
+     .source = MapSource::kPlaceDrawing,
+     .drawnFrom = "scandinavia"},
+    {.flag = &g_isMapWorms,
+     .name = "Worms",
+     .code = "Wrm",
+     .setup = &V::SetupMapWorms,
+     .precedence = 8,
+     .menuText = "W&orms  (110)",
+     .menuId = 32813,
+     .command = &V::OnMapWorms,
+     .choiceText = "Worms",
+     .scoresName = "Worms",
+     .savedGameWord = "Worms",
+     .scoreTitle = "Worms         ",
+     .hostVersion = "5.1",
+     .campaign = 5,
+     .campaignStep = 3,
+     .playersPreset = 7,
+     .territories = 110,
+     .continents = 10,
+     .routes = 12,
+     .longestRoute = 15,
+     .maxNeighbours = 6,
+     .continentRuns = kWormsRuns,
+     .continentNames = kWormsNames,
+     .codes = TC::kBlank,
+     .bitmaps = {296, 291, 294},
+     .panel = {{581, 830, 1037}, {291, 417, 521}},
+     .paintShift = {1, 3, 3},
+     .source = MapSource::kImaginedDrawing,
+     .drawnFrom = "worms.txt"},
+    {.flag = &g_isMapChina,
+     .name = "China",
+     .code = "Chi",
+     .setup = &V::SetupMapChina,
+     .precedence = 7,
+     .menuText = "&China  (43)",
+     .menuId = 32814,
+     .command = &V::OnMapChina,
+     .choiceText = "China",
+     .scoresName = "China",
+     .savedGameWord = "China",
+     .scoreTitle = "China         ",
+     .campaign = 2,
+     .campaignStep = 2,
+     .playersPreset = 1,
+     .highScoreRule = HighScoreRule::kHoldContinents,
+     .territories = 43,
+     .continents = 9,
+     .routes = 8,
+     .longestRoute = 15,
+     .maxNeighbours = 10,
+     .continentRuns = kChinaRuns,
+     .continentNames = kChinaNames,
+     .codes = TC::kBlank,
+     .place = maps::ChinaPlace,
+     .bitmaps = {302, 298, 300},
+     .panel = {{560, 800, 1000}, {252, 360, 450}},
+     .paintShift = {1, 3, 3},
+     .source = MapSource::kPlaceDrawing,
+     .drawnFrom = "china"},
+    {.flag = &g_isMapGreatBritain,
+     .name = "Great Britain",
+     .code = "Gre",
+     .setup = &V::SetupMapGreatBritain,
+     .precedence = 6,
+     .menuText = "&Great Britain  (83)",
+     .menuId = 32815,
+     .command = &V::OnMapGreatBritain,
+     .choiceText = "Great Britain",
+     .scoresName = "Great Britain",
+     .savedGameWord = "GrBritain",
+     .scoreTitle = "Great Britain ",
+     .campaign = 3,
+     .campaignStep = 2,
+     .playersPreset = 5,
+     .highScoreRule = HighScoreRule::kHoldContinents,
+     .territories = 83,
+     .continents = 14,
+     .routes = 9,
+     .longestRoute = 15,
+     .maxNeighbours = 8,
+     .continentRuns = kGreatBritainRuns,
+     .continentNames = kGreatBritainNames,
+     .codes = TC::kBlank,
+     .place = maps::GreatBritainPlace,
+     .ruleExceptions = kGreatBritainExceptions,
+     .bitmaps = {308, 304, 306},
+     .panel = {{490, 700, 875}, {112, 160, 200}},
+     .paintShift = {1, 3, 3},
+     .source = MapSource::kPlaceDrawing,
+     .drawnFrom = "greatbritain"},
+    {.flag = &g_isMapLinesII,
+     .name = "Lines II",
+     .code = "Lin",
+     .setup = &V::SetupMapLinesII,
+     .precedence = 9,
+     .menuText = "&Lines II (113)",
+     .menuId = 32816,
+     .command = &V::OnMapLinesII,
+     .choiceText = "Lines II",
+     .scoresName = "Lines II",
+     .savedGameWord = "LinesII",
+     .scoreTitle = "Lines II      ",
+     .hostVersion = "5.2",
+     .campaign = 5,
+     .campaignStep = 1,
+     .playersPreset = 7,
+     .territories = 113,
+     .continents = 10,
+     .routes = 8,
+     .longestRoute = 15,
+     .maxNeighbours = 8,
+     .continentRuns = kLinesIIRuns,
+     .continentNames = kLinesIINames,
+     .codes = TC::kBlank,
+     .bitmaps = {314, 310, 312},
+     .panel = {{567, 810, 1012}, {28, 40, 50}},
+     .paintShift = {2, 3, 3},
+     .source = MapSource::kImaginedDrawing,
+     .drawnFrom = "lines_ii.txt"},
+    {.flag = &g_isMapSwamp,
+     .name = "Swamp",
+     .code = "Swa",
+     .setup = &V::SetupMapSwamp,
+     .precedence = 11,
+     .menuText = "Swa&mp  (106)",
+     .menuId = 32817,
+     .command = &V::OnMapSwamp,
+     .choiceText = "Swamp",
+     .scoresName = "Swamp",
+     .savedGameWord = "Swamp",
+     .scoreTitle = "Swamp         ",
+     .hostVersion = "5.1",
+     .campaign = 5,
+     .campaignStep = 2,
+     .playersPreset = 7,
+     .highScoreRule = HighScoreRule::kTroopExperience,
+     .territories = 106,
+     .continents = 14,
+     .routes = 8,
+     .longestRoute = 15,
+     .maxNeighbours = 6,
+     .continentRuns = kSwampRuns,
+     .continentNames = kSwampNames,
+     .codes = TC::kCompass,
+     .continentWords = kSwampCompass,
+     .bitmaps = {320, 316, 318},
+     .panel = {{581, 830, 1037}, {7, 10, 12}},
+     .smilies = SmiliesRule::kAlways,
+     .paintShift = {1, 3, 3},
+     .source = MapSource::kImaginedDrawing,
+     .drawnFrom = "swamp.txt"},
+    {.flag = &g_isMapSwampII,
+     .name = "Swamp II",
+     .code = "Sw2",
+     .setup = &V::SetupMapSwampII,
+     .precedence = 10,
+     .menuText = "Swam&p II (200)",
+     .menuId = 32821,
+     .command = &V::OnMapSwampII,
+     .choiceText = "Swamp II",
+     .scoresName = "Swamp II",
+     .savedGameWord = "SwampII",
+     .scoreTitle = "Swamp II      ",
+     .playersPreset = 7,
+     .territories = 200,
+     .continents = 25,
+     .codes = TC::kOwn,
+     .mapText = "SwampII",
+     .bitmaps = {349, 343, 347},
+     .panel = {{574, 820, 1025}, {14, 20, 25}},
+     .paintShift = {1, 3, 3},
+     .source = MapSource::kImaginedDrawing,
+     .drawnFrom = "swamp_ii.txt"},
+    {.flag = &g_isMapThreeNationsA,
+     .name = "Three Nations A",
+     .code = "3Na",
+     .setup = &V::SetupMapThreeNationsA,
+     .precedence = 13,
+     .campaign = 4,
+     .campaignStep = 1,
+     .playersPreset = 7,
+     .territories = 114,
+     .continents = 14,
+     .routes = 9,
+     .longestRoute = 15,
+     .maxNeighbours = 5,
+     .continentRuns = kThreeNationsARuns,
+     .continentNames = kThreeNationsANames,
+     .codes = TC::kBlank,
+     .bitmaps = {328, 324, 326},
+     .panel = {{574, 820, 1025}, {14, 20, 25}},
+     .paintShift = {3, 3, 3},
+     .source = MapSource::kImaginedDrawing,
+     .drawnFrom = "three_nations_a.txt"},
+    {.flag = &g_isMapThreeNationsB,
+     .name = "Three Nations B",
+     .code = "3Nb",
+     .setup = &V::SetupMapThreeNationsB,
+     .precedence = 12,
+     .campaign = 4,
+     .campaignStep = 2,
+     .playersPreset = 7,
+     .territories = 101,
+     .continents = 13,
+     .routes = 6,
+     .longestRoute = 15,
+     .maxNeighbours = 8,
+     .continentRuns = kThreeNationsBRuns,
+     .continentNames = kThreeNationsBNames,
+     .codes = TC::kBlank,
+     .bitmaps = {334, 330, 332},
+     .panel = {{574, 820, 1025}, {14, 20, 25}},
+     .paintShift = {3, 3, 3},
+     .tracedByBoard = true,
+     .source = MapSource::kImaginedDrawing,
+     .drawnFrom = "three_nations_b.txt"},
+};
+
+// Campaigns 1..5: title, the campaign dialog's line, the saved game's name word.
+struct Campaign {
+    std::string_view title;
+    std::string_view choiceText;
+    std::string_view savedGameWord;
+};
+constexpr Campaign kCampaigns[] = {
+    {},
+    {"Worlds", "Worlds   (World - Real World)", "CMPGN_Worlds"},
+    {"West Pacific", "West Pacific   (Australia - China - Japan Korea)", "CMPGN_WPacif"},
+    {"N. Atlantic", "North Atlantic   (Europe - Great Britain - Scandinavia - North America)",
+     "CMPGN_NAtlan"},
+    {"Three Nations", "Three Nations   (Three Nations I - II)", "CMPGN_3Natio"},
+    {"Marovek", "Marovek   (Lines II - Swamp - Worms)", "CMPGN_Marovek"},
+};
+
+const Campaign* CampaignOf(int campaign) {
+    if (campaign < 1 || campaign >= static_cast<int>(std::size(kCampaigns))) return nullptr;
+    return &kCampaigns[campaign];
 }
 
 }  // namespace
@@ -162,108 +582,21 @@ std::span<const BuiltinMap> BuiltinMaps() {
     return kMaps;
 }
 
-std::int32_t MaxContinentSize(const BuiltinMap& map) {
-    std::int32_t most = 0;
-    for (const ContinentRun& run : map.continentRuns) most = std::max(most, run.members);
-    return most;
-}
-
-std::int32_t MaxContinentBorder(const BuiltinMap& map) {
-    std::int32_t most = 0;
-    for (const ContinentRun& run : map.continentRuns) most = std::max(most, run.borderLength);
-    return most;
-}
-
-std::int32_t BorderTerritoryTotal(const BuiltinMap& map) {
-    std::int32_t total = 0;
-    for (const ContinentRun& run : map.continentRuns) total += run.borderLength;
-    return total;
-}
-
-const BuiltinMap* BuiltinMapByFlag(const bool* flag) {
-    return FindMap([flag](const BuiltinMap& m) { return m.flag == flag; });
-}
-
-const BuiltinMap* BuiltinMapByMenuId(int menuId) {
-    if (menuId == 0) return nullptr;
-    return FindMap([menuId](const BuiltinMap& m) { return m.menuId == menuId; });
-}
-
-const BuiltinMap* BuiltinMapByCode(std::string_view code) {
-    return FindMap([code](const BuiltinMap& m) { return m.code == code; });
-}
-
-const BuiltinMap* SelectedBuiltinMap() {
-    if (g_isMapCustom) return nullptr;
-    return FindMap([](const BuiltinMap& m) { return *m.flag; });
-}
-
-std::vector<const BuiltinMap*> MapMenuOrder() {
-    std::vector<const BuiltinMap*> entries;
-    for (const BuiltinMap& map : kMaps)
-        if (map.menuId != 0) entries.push_back(&map);
-    std::stable_sort(entries.begin(), entries.end(), [](const BuiltinMap* a, const BuiltinMap* b) {
-        return a->territories < b->territories;
-    });
-    return entries;
-}
-
-std::vector<const BuiltinMap*> CampaignMaps(int campaign) {
-    std::vector<const BuiltinMap*> maps;
-    if (campaign < 1) return maps;
-    for (const BuiltinMap& map : kMaps)
-        if (map.campaign == campaign) maps.push_back(&map);
-    std::sort(maps.begin(), maps.end(), [](const BuiltinMap* a, const BuiltinMap* b) {
-        return a->campaignStep < b->campaignStep;
-    });
-    return maps;
+const BuiltinMap& DefaultMap() {
+    return kMaps[0];
 }
 
 std::string_view CampaignTitle(int campaign) {
-    if (campaign < 1 || campaign >= static_cast<int>(kCampaignTitles.size())) return {};
-    return kCampaignTitles[static_cast<std::size_t>(campaign)];
+    const Campaign* c = CampaignOf(campaign);
+    return c != nullptr ? c->title : std::string_view{};
 }
 
-std::string CampaignScoreTitle(int campaign) {
-    constexpr std::size_t kScoreTitleLength = 14;
-    std::string title(CampaignTitle(campaign));
-    if (!title.empty()) title.resize(kScoreTitleLength, ' ');
-    return title;
+std::string_view CampaignChoiceText(int campaign) {
+    const Campaign* c = CampaignOf(campaign);
+    return c != nullptr ? c->choiceText : std::string_view{};
 }
 
-namespace maps {
-
-void SetBuiltinMapSize() {
-    // A map file keeps the counts its parse left; only the divisor follows them.
-    if (const BuiltinMap* map = SelectedBuiltinMap()) {
-        g_territoryCount = map->territories;
-        g_continentCount = map->continents;
-        g_maxContinentSize = MaxContinentSize(*map);
-        g_maxContinentBorder = MaxContinentBorder(*map);
-        g_borderTerritoryTotal = BorderTerritoryTotal(*map);
-        g_routeCount = map->routes;
-        g_mapAuxCount = 0;
-    }
-    g_reinforcementDivisor = ReinforcementDivisorFor(g_territoryCount);
-    // The new map's outlines are made at the next rebuild.
-    g_isBoardRebuildPending = true;
-}
-
-void SetContinentNames() {
-    // Map files and Swamp II keep the names of their map text.
-    if (g_isMapCustom || g_isTestCustomMap || g_isMapSwampII) return;
-    const BuiltinMap* map = SelectedBuiltinMap();
-    if (map == nullptr) return;
-    int c = 1;
-    for (const char* name : map->continentNames)
-        if (c <= kMaxContinents) g_continentNames[c++] = name;
-}
-
-}  // namespace maps
-
-void CChildView::SetBuiltinMapSize() {
-    maps::SetBuiltinMapSize();
-}
-void CChildView::SetContinentNames() {
-    maps::SetContinentNames();
+std::string_view CampaignSavedGameWord(int campaign) {
+    const Campaign* c = CampaignOf(campaign);
+    return c != nullptr ? c->savedGameWord : std::string_view{};
 }

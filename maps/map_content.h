@@ -32,9 +32,10 @@ struct BuiltinMap;
 
 // World's contents.
 const CodeMapContent& WorldMapContent();
-// The contents of the other code-built maps, made by the map generator; empty until then.
+// The contents of the imagined maps, made by their generator, by the map's table key; empty for
+// any other map.
 const CodeMapContent& GeneratedMapContent(const BuiltinMap& map);
-// The contents that the set-up of `map` writes: World's own, else the generated ones.
+// The contents that the set-up of `map` writes: its drawn place's, else the generated ones.
 const CodeMapContent& ContentOf(const BuiltinMap& map);
 // True when the contents fill every territory, continent and route record of the map.
 bool IsContentComplete(const CodeMapContent& content, const BuiltinMap& map);

@@ -1,4 +1,4 @@
-// The set-ups of the fifteen code-built maps.
+// The set-ups of the code-built maps.
 // Each clears every table to its limit, writes the map, then resets the board.
 #include "maps/map_setup.h"
 
@@ -18,20 +18,12 @@
 #include "maps/place_art.h"
 #include "maps/reset_game.h"
 
-namespace {
-
-// Compass words of Swamp's continents 1..14; a code is the word and the place in the continent.
-constexpr std::array<const char*, 14> kSwampCompass = {"nw", "w",  "sw", "s", "se", "e",  "ne",
-                                                       "n",  "nw", "ne", "e", "se", "sw", "w"};
-
-}  // namespace
-
 std::string maps::CompassTerritoryCode(const BuiltinMap& map, std::int32_t territory) {
     std::int32_t first = 1;
-    for (std::size_t c = 0; c < map.continentRuns.size() && c < kSwampCompass.size(); ++c) {
+    for (std::size_t c = 0; c < map.continentRuns.size() && c < map.continentWords.size(); ++c) {
         const std::int32_t members = map.continentRuns[c].members;
         if (territory < first + members) {
-            std::string code = kSwampCompass[c];
+            std::string code = map.continentWords[c];
             code += static_cast<char>('0' + (territory - first + 1) % 10);
             code.resize(3, ' ');
             return code;
@@ -112,8 +104,8 @@ std::int32_t ParseWithoutNetworkLimit() {
     return ParseMapTextBuffer();
 }
 
-bool SetupFromMapText() {
-    const BuiltinMapText* text = BuiltinMapTextByName("SwampII");
+bool SetupFromMapText(const BuiltinMap& map) {
+    const BuiltinMapText* text = BuiltinMapTextByName(map.mapText);
     if (text == nullptr || !IsMapTextComplete(*text)) return false;
     maps::ClearMapTables();
     g_mapTextBuffer.clear();
@@ -135,8 +127,7 @@ bool SetupFromContent(const BuiltinMap& map) {
 }  // namespace
 
 const CodeMapContent& ContentOf(const BuiltinMap& map) {
-    if (map.flag == &g_isMapWorld) return WorldMapContent();
-    // Maps of real places come from the place-map generator, the imagined ones from theirs.
+    // Maps of real places come from their drawings, the imagined ones from their generator.
     if (const CodeMapContent& place = PlaceMapContent(map); !place.territories.empty())
         return place;
     return GeneratedMapContent(map);
@@ -174,10 +165,10 @@ void ClearMapTables() {
 }
 
 bool SetupBuiltinMap(const BuiltinMap& map) {
-    const bool done = map.continentRuns.empty() ? SetupFromMapText() : SetupFromContent(map);
+    const bool done = map.mapText.empty() ? SetupFromContent(map) : SetupFromMapText(map);
     if (!done) {
-        // World's contents are always complete, so this never comes back here.
-        if (map.flag != &g_isMapWorld) FallBackToWorld();
+        // The default map's contents are always complete, so this never comes back here.
+        if (map.flag != DefaultMap().flag) FallBackToWorld();
         return false;
     }
     ResetGame();
@@ -185,18 +176,19 @@ bool SetupBuiltinMap(const BuiltinMap& map) {
 }
 
 void FallBackToWorld() {
-    ClearMapFlags();
-    g_isMapWorld = true;
+    SelectDefaultMap();
     g_isTestCustomMap = false;
     SetBuiltinMapSize();
-    SetupBuiltinMap(*BuiltinMapByFlag(&g_isMapWorld));
+    SetupBuiltinMap(DefaultMap());
 }
 
 }  // namespace maps
 
 namespace {
-bool SetupByFlag(const bool* flag) {
-    return maps::SetupBuiltinMap(*BuiltinMapByFlag(flag));
+// Each set-up member sets up the map whose row names it.
+bool SetupOwnMap(bool (CChildView::*setup)()) {
+    const BuiltinMap* map = BuiltinMapBySetup(setup);
+    return map != nullptr && maps::SetupBuiltinMap(*map);
 }
 }  // namespace
 
@@ -204,47 +196,47 @@ void CChildView::FallBackToWorld() {
     maps::FallBackToWorld();
 }
 bool CChildView::SetupMapWorld() {
-    return SetupByFlag(&g_isMapWorld);
+    return SetupOwnMap(&CChildView::SetupMapWorld);
 }
 bool CChildView::SetupMapEurope() {
-    return SetupByFlag(&g_isMapEurope);
+    return SetupOwnMap(&CChildView::SetupMapEurope);
 }
 bool CChildView::SetupMapNorthAmerica() {
-    return SetupByFlag(&g_isMapNorthAmerica);
+    return SetupOwnMap(&CChildView::SetupMapNorthAmerica);
 }
 bool CChildView::SetupMapRealWorld() {
-    return SetupByFlag(&g_isMapRealWorld);
+    return SetupOwnMap(&CChildView::SetupMapRealWorld);
 }
 bool CChildView::SetupMapJapanKorea() {
-    return SetupByFlag(&g_isMapJapanKorea);
+    return SetupOwnMap(&CChildView::SetupMapJapanKorea);
 }
 bool CChildView::SetupMapAustralia() {
-    return SetupByFlag(&g_isMapAustralia);
+    return SetupOwnMap(&CChildView::SetupMapAustralia);
 }
 bool CChildView::SetupMapScandinavia() {
-    return SetupByFlag(&g_isMapScandinavia);
+    return SetupOwnMap(&CChildView::SetupMapScandinavia);
 }
 bool CChildView::SetupMapWorms() {
-    return SetupByFlag(&g_isMapWorms);
+    return SetupOwnMap(&CChildView::SetupMapWorms);
 }
 bool CChildView::SetupMapChina() {
-    return SetupByFlag(&g_isMapChina);
+    return SetupOwnMap(&CChildView::SetupMapChina);
 }
 bool CChildView::SetupMapGreatBritain() {
-    return SetupByFlag(&g_isMapGreatBritain);
+    return SetupOwnMap(&CChildView::SetupMapGreatBritain);
 }
 bool CChildView::SetupMapLinesII() {
-    return SetupByFlag(&g_isMapLinesII);
+    return SetupOwnMap(&CChildView::SetupMapLinesII);
 }
 bool CChildView::SetupMapSwamp() {
-    return SetupByFlag(&g_isMapSwamp);
+    return SetupOwnMap(&CChildView::SetupMapSwamp);
 }
 bool CChildView::SetupMapThreeNationsA() {
-    return SetupByFlag(&g_isMapThreeNationsA);
+    return SetupOwnMap(&CChildView::SetupMapThreeNationsA);
 }
 bool CChildView::SetupMapThreeNationsB() {
-    return SetupByFlag(&g_isMapThreeNationsB);
+    return SetupOwnMap(&CChildView::SetupMapThreeNationsB);
 }
 bool CChildView::SetupMapSwampII() {
-    return SetupByFlag(&g_isMapSwampII);
+    return SetupOwnMap(&CChildView::SetupMapSwampII);
 }

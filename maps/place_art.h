@@ -1,4 +1,4 @@
-// The board artwork data and contents of the maps of real places other than World.
+// The board artwork data and contents of World and the other maps of real places.
 #pragma once
 
 #include "core/model/map_catalogue.h"
@@ -14,7 +14,9 @@ struct PlaceData {
     CodeMapContent content;
 };
 
-// Each map's data stands in its own file, maps/places/<map>.cpp.
+// World's artwork and contents (maps/world_art.cpp, maps/world_map.cpp).
+const PlaceData& WorldPlace();
+// Each other map's data stands in its own file, maps/places/<map>.cpp.
 const PlaceData& AustraliaPlace();
 const PlaceData& ChinaPlace();
 const PlaceData& EuropePlace();
@@ -24,11 +26,10 @@ const PlaceData& NorthAmericaPlace();
 const PlaceData& RealWorldPlace();
 const PlaceData& ScandinaviaPlace();
 
-// The label tables, count offsets and fill seeds of the map whose flag is `flag`; nullptr for a
-// map without its own (World's are WorldArt()).
+// The artwork data (as ArtOf) of the map whose flag is `flag`.
 const MapArt* PlaceArt(const bool* flag);
 
 }  // namespace maps
 
-// The contents of a map of real places drawn by tools/places; empty for the others.
+// The contents of a drawn map of real places; empty for the others.
 const CodeMapContent& PlaceMapContent(const BuiltinMap& map);

@@ -23,16 +23,6 @@ enum class MapRule {
     kRouteRepeatInRow,     // no territory twice in a row
 };
 
-// A rule a map is known to break, by design of the map.
-struct RuleException {
-    const bool* flag;  // the map
-    MapRule rule;
-    std::int32_t where;  // continent or route record; 0 for any
-    std::string_view why;
-};
-
-// The exceptions the checker allows.
-std::span<const RuleException> DocumentedExceptions();
-
-// Checks the map now in the tables against `map`'s row of the catalogue.
+// Checks the map now in the tables against `map`'s row of the catalogue, but for the rules its
+// row records as broken by design.
 std::vector<std::string> ValidateCurrentMap(const BuiltinMap& map);

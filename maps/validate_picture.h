@@ -37,7 +37,7 @@ raster::Point PaintPoint(const MapArt& art, int size, std::int32_t territory, in
 std::vector<raster::Rect> LabelFootprint(const MapArt& art, int size, std::int32_t territory,
                                          int shiftY);
 
-// The rules of a code-built map with label artwork (World: shift 12 up).
+// The rules of a code-built map with label artwork, its paint points `shiftY` above the labels.
 PictureRules RulesFor(const MapArt& art, const CodeMapContent& content, int size, int shiftY,
                       raster::Colour laneColour);
 

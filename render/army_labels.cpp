@@ -22,26 +22,12 @@ struct BoxSize {
     int width, height;
 };
 
-// The code box's own sizes for territories whose codes are narrower or wider than most.
-struct CodeBoxRow {
-    bool* map;
-    int size;
-    std::int32_t territory;
-    BoxSize box;
-};
-const CodeBoxRow kCodeBoxRows[] = {
-    {&g_isMapWorld, 3, 23, {16, 10}},      {&g_isMapWorld, 3, 37, {16, 10}},
-    {&g_isMapWorld, 2, 23, {14, 8}},       {&g_isMapWorld, 2, 37, {14, 8}},
-    {&g_isMapNorthAmerica, 2, 8, {14, 8}}, {&g_isMapNorthAmerica, 2, 38, {14, 8}},
-    {&g_isMapWorld, 1, 23, {8, 6}},        {&g_isMapWorld, 1, 37, {10, 6}},
-    {&g_isMapEurope, 1, 10, {8, 6}},       {&g_isMapEurope, 1, 26, {8, 6}},
-    {&g_isMapNorthAmerica, 1, 38, {5, 6}}, {&g_isMapNorthAmerica, 1, 39, {8, 6}},
-    {&g_isMapNorthAmerica, 1, 8, {8, 6}},
-};
-
+// The code box: the map's narrower box for the territory, else the size's usual one.
 BoxSize CodeBoxSize(std::int32_t territory) {
-    for (const CodeBoxRow& row : kCodeBoxRows) {
-        if (*row.map && row.size == g_screenSize && row.territory == territory) return row.box;
+    if (const maps::MapArt* art = CurrentMapArt()) {
+        for (const maps::CodeBoxSize& row : art->narrowCodeBoxes)
+            if (row.size == g_screenSize && row.territory == territory)
+                return {row.width, row.height};
     }
     if (g_screenSize == 3) return {19, 10};
     if (g_screenSize == 2) return {17, 8};
@@ -115,9 +101,7 @@ bool IsCodeShown() {
     if (!HasCodeLayout() || g_isSafeMode) return false;
     const bool iconsTakeItsPlace =
         g_isSmiliesOn && (g_screenSize == 2 || g_screenSize == 3) && g_screenWidth > 800;
-    const bool northAmericaWithoutIcons =
-        g_isMapNorthAmerica && (g_screenSize < 3 || g_screenWidth < 1280);
-    return !iconsTakeItsPlace || northAmericaWithoutIcons;
+    return !iconsTakeItsPlace || KeepsCodesWithoutIconRoom();
 }
 
 std::optional<IconRequest> DrawTerritoryLabel(raster::Surface& board, raster::GlyphSource* glyphs,

@@ -128,8 +128,10 @@ std::string OutlineKey() {
 
 void MarkLabelPoint(std::int32_t territory) {
     const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(territory)];
-    const int shift = g_isMapRealWorld ? 4 : 0;
-    g_mapDC.SetPixel(ScaleToScreen(label.x) + shift, ScaleToScreen(label.y) + shift, kTestMarker);
+    const BuiltinMap* map = SelectedBuiltinMap();
+    const int shift = map != nullptr ? map->markerShift : 0;
+    g_mapDC.SetPixel(ScaleToScreen(label.x) + shift, ScaleToScreen(label.y) + shift,
+                     kTestMarker);
 }
 
 }  // namespace
@@ -182,7 +184,8 @@ void CChildView::MakeTerritoryOutlines() {
     const bool wasCustom = g_isMapCustom;
     if (g_isTestCustomMap) g_isMapCustom = true;
     if (g_isGradientFill) g_isGradientPaint = true;
-    const bool traced = g_isMapCustom || g_isMapThreeNationsB;
+    const BuiltinMap* map = SelectedBuiltinMap();
+    const bool traced = g_isMapCustom || (map != nullptr && map->tracedByBoard);
     g_outlinesMadeFor = OutlineKey();
     if (!traced && g_isGradientPaint) OpenMapCacheFile();
     const bool showProgress = traced && g_isGradientPaint && traceProgress_ != nullptr;

@@ -2,6 +2,7 @@
 #include "render/board_rules.h"
 
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/screen.h"
 #include "core/turn/turn_state.h"
@@ -59,14 +60,27 @@ bool IsMapFile() {
     return g_isMapCustom || g_isTestCustomMap;
 }
 
+namespace {
+SmiliesRule SmiliesOfSelectedMap() {
+    const BuiltinMap* map = SelectedBuiltinMap();
+    return map != nullptr ? map->smilies : SmiliesRule::kNone;
+}
+}  // namespace
+
 bool HasCodeLayout() {
-    return g_isMapWorld || g_isMapEurope || g_isMapNorthAmerica || g_isMapSwamp ||
-           (IsMapFile() && g_customMapHasSmilies);
+    return SmiliesOfSelectedMap() != SmiliesRule::kNone || (IsMapFile() && g_customMapHasSmilies);
+}
+
+bool KeepsCodesWithoutIconRoom() {
+    return SmiliesOfSelectedMap() == SmiliesRule::kLargeScreen &&
+           (g_screenSize < 3 || g_screenWidth < 1280);
 }
 
 bool IsIconMap() {
-    return g_isMapWorld || g_isMapEurope || g_isMapSwamp ||
-           (g_isMapNorthAmerica && g_screenSize == 3) || (IsMapFile() && g_customMapHasSmilies);
+    const SmiliesRule rule = SmiliesOfSelectedMap();
+    return rule == SmiliesRule::kAlways ||
+           (rule == SmiliesRule::kLargeScreen && g_screenSize == 3) ||
+           (IsMapFile() && g_customMapHasSmilies);
 }
 
 bool AreTerritoryIconsShown() {

@@ -6,12 +6,16 @@
 
 #include "platform/raster/surface.h"
 
+struct BuiltinMap;
+
 namespace render {
 
 // A map file, loaded or under test.
 bool IsMapFile();
 // Maps whose boards show territory codes, the count below the code, and the player icons.
 bool HasCodeLayout();
+// A map whose icons want the large screen keeps its codes on any smaller or narrower one.
+bool KeepsCodesWithoutIconRoom();
 // Player icons may stand on this map's territories (screen and settings aside).
 bool IsIconMap();
 // Icons stand on territories now: an icon map with smilies on at a wide enough screen.
@@ -30,14 +34,13 @@ struct GradientColours {
 };
 GradientColours GradientColoursOf(std::int32_t owner, bool highlightOn);
 
-// How far the paint point stands above the label point on the built-in map whose flag is `map`
-// (nullptr: none selected; map files take 12) at screen size 1..3.
-int PaintPointShiftOf(const bool* map, int size);
+// How far the paint point stands above the label point on the built-in map `map` (nullptr: none
+// selected; map files take 12) at screen size 1..3 (any other size counts as the small one).
+int PaintPointShiftOf(const BuiltinMap* map, int size);
 
 // The board area that the players panel's ten rows of boxes and names cover on the built-in map
-// whose flag is `map`, at screen size 1..3 (maps must leave it free of land); none for a map
-// without a panel corner of its own.
-std::optional<raster::Rect> PlayersPanelArea(const bool* map, int size);
+// `map` at screen size 1..3 (maps must leave it free of land); none without a map or size.
+std::optional<raster::Rect> PlayersPanelArea(const BuiltinMap* map, int size);
 
 // Some player holds the territory as a stronghold while strongholds are on.
 bool IsStronghold(std::int32_t territory);

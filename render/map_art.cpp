@@ -3,15 +3,13 @@
 
 #include "core/model/game_state.h"
 #include "core/model/map_catalogue.h"
-#include "maps/place_art.h"
 
 namespace render {
 
-// World's artwork, else that of a map of a real place; the imagined maps have no tables.
+// The selected map's artwork as its row names it; maps without label tables have none.
 const maps::MapArt* CurrentMapArt() {
-    if (g_isMapWorld) return &maps::WorldArt();
-    if (const BuiltinMap* map = SelectedBuiltinMap()) return maps::PlaceArt(map->flag);
-    return nullptr;
+    const BuiltinMap* map = SelectedBuiltinMap();
+    return map != nullptr ? maps::ArtOf(*map) : nullptr;
 }
 
 }  // namespace render

@@ -1,7 +1,7 @@
 // The artwork data (label tables, count and icon offsets, fill seeds) of the map now selected.
 #pragma once
 
-#include "maps/world_art.h"
+#include "core/model/map_art.h"
 
 namespace render {
 

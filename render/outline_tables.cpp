@@ -17,17 +17,6 @@
 
 namespace {
 
-// On the small screen these Real World territories are traced from points of their own
-// (medium-screen units), as their label points lie too near a border.
-struct StartPoint {
-    std::int32_t territory, x, y;
-};
-constexpr StartPoint kRealWorldSmallStarts[] = {
-    {20, 391, 299}, {30, 472, 328}, {31, 439, 340}, {32, 438, 365}, {35, 488, 433}, {38, 503, 453},
-    {46, 429, 206}, {54, 507, 178}, {56, 480, 122}, {57, 496, 138}, {58, 476, 150}, {62, 429, 96},
-    {64, 432, 126}, {67, 399, 124}, {68, 362, 77},  {73, 580, 175}, {76, 624, 227}, {83, 769, 296},
-};
-
 // No outlines for this map and size: its territories are painted flat until the next rebuild
 // that makes outlines, never with another map's polygons.
 void ForgetOutlines() {
@@ -68,8 +57,10 @@ void CChildView::OpenMapCacheFile() {
 
 void CChildView::TraceTerritoryOutline(std::int32_t x, std::int32_t y, std::int16_t* count,
                                        std::int32_t territory) {
-    if (g_screenSize == 1 && g_isMapRealWorld) {
-        for (const StartPoint& start : kRealWorldSmallStarts) {
+    // A map may trace some territories of the small screen from points of their own.
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (g_screenSize == 1 && map != nullptr) {
+        for (const TraceStart& start : map->smallTraceStarts) {
             if (start.territory == territory) {
                 x = start.x;
                 y = start.y;

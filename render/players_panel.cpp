@@ -5,6 +5,7 @@
 #include "core/child_view.h"
 #include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/screen.h"
 #include "core/model/session_state.h"
@@ -19,28 +20,6 @@ namespace {
 
 constexpr raster::Colour kBlack = 0x000000;
 
-// The panel's origin by map, small / medium / large; the first row whose map is set wins.
-struct PanelOrigin {
-    bool* maps[3];  // unused slots are null
-    int x[3];
-    int y[3];
-};
-const PanelOrigin kOrigins[] = {
-    {{&g_isMapThreeNationsA, &g_isMapThreeNationsB, &g_isMapSwampII},
-     {574, 820, 1025},
-     {14, 20, 25}},
-    {{&g_isMapSwamp}, {581, 830, 1037}, {7, 10, 12}},
-    {{&g_isMapLinesII}, {567, 810, 1012}, {28, 40, 50}},
-    {{&g_isMapEurope}, {532, 760, 950}, {35, 50, 62}},
-    {{&g_isMapGreatBritain}, {490, 700, 875}, {112, 160, 200}},
-    {{&g_isMapAustralia, &g_isMapNorthAmerica}, {532, 760, 950}, {112, 160, 200}},
-    {{&g_isMapChina}, {560, 800, 1000}, {252, 360, 450}},
-    {{&g_isMapWorms}, {581, 830, 1037}, {291, 417, 521}},
-    {{&g_isMapJapanKorea}, {567, 810, 1012}, {291, 417, 521}},
-    {{&g_isMapWorld, &g_isMapRealWorld}, {170, 260, 350}, {360, 510, 665}},
-    {{&g_isMapScandinavia}, {30, 30, 30}, {30, 30, 30}},
-};
-
 int SizeIndex() {
     if (g_screenSize == 3) return 2;
     if (g_screenSize == 2) return 1;
@@ -53,11 +32,8 @@ bool IsSmall() {
 
 raster::Point PanelOriginNow() {
     const int size = SizeIndex();
-    for (const PanelOrigin& row : kOrigins) {
-        for (const bool* map : row.maps) {
-            if (map != nullptr && *map) return {row.x[size], row.y[size]};
-        }
-    }
+    if (const BuiltinMap* map = SelectedBuiltinMap())
+        return {map->panel.x[size], map->panel.y[size]};
     // A map file: its own origin on the medium screen, scaled on the large one.
     if (size == 1) return {g_playerPanelX, g_playerPanelY};
     if (size == 2) return {g_playerPanelX * 125 / 100, g_playerPanelY * 125 / 100};
@@ -66,27 +42,24 @@ raster::Point PanelOriginNow() {
 
 }  // namespace
 
-std::optional<raster::Rect> render::PlayersPanelArea(const bool* map, int size) {
-    if (size < 1 || size > 3) return std::nullopt;
+std::optional<raster::Rect> render::PlayersPanelArea(const BuiltinMap* map, int size) {
+    if (map == nullptr || size < 1 || size > 3) return std::nullopt;
     const int width = size == 1 ? 140 : 170, height = size == 1 ? 155 : 205;
-    for (const PanelOrigin& row : kOrigins)
-        for (const bool* flag : row.maps)
-            if (flag != nullptr && flag == map) {
-                const int x = row.x[size - 1], y = row.y[size - 1];
-                return raster::Rect{x, y, x + width, y + height};
-            }
-    return std::nullopt;
+    const int x = map->panel.x[size - 1], y = map->panel.y[size - 1];
+    return raster::Rect{x, y, x + width, y + height};
 }
 
 namespace {
 
-// Players 6..10 stand in a second column on the two world maps when there are more than five.
+// Players 6..10 stand in a second column on the maps that have one, when there are more than
+// five.
 struct Slot {
     int row;           // 1-based row in its column
     raster::Point at;  // the origin moved for the column
 };
 Slot SlotOf(int player, raster::Point origin) {
-    if ((g_isMapWorld || g_isMapRealWorld) && g_playerCount > 5 && player >= 6) {
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (map != nullptr && map->panelTwoColumns && g_playerCount > 5 && player >= 6) {
         constexpr int kColumnShift[3] = {240, 330, 415};
         return {player - 5, {origin.x + kColumnShift[SizeIndex()], origin.y + (IsSmall() ? 5 : 0)}};
     }
@@ -94,9 +67,9 @@ Slot SlotOf(int player, raster::Point origin) {
 }
 
 bool IsIconMode() {
+    const BuiltinMap* map = SelectedBuiltinMap();
     return !IsSmall() && g_isSmiliesOn && !g_isTroopExperienceOn &&
-           (g_customMapHasSmilies || g_isMapSwamp || g_isMapEurope || g_isMapNorthAmerica ||
-            g_isMapWorld);
+           (g_customMapHasSmilies || (map != nullptr && map->smilies != SmiliesRule::kNone));
 }
 
 bool IsOut(int player) {

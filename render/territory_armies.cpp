@@ -4,6 +4,7 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/screen.h"
 #include "core/model/session_state.h"
@@ -19,16 +20,16 @@ struct LabelPoint {
     std::string code;
 };
 
-// Maps whose label points are the board's own table (from a map text or the map's content).
+// Map files and maps without label tables of their own take the board's label points (from a
+// map text or the map's content).
 bool UsesBoardLabels() {
-    return render::IsMapFile() || g_isMapScandinavia || g_isMapGreatBritain || g_isMapLinesII ||
-           g_isMapSwampII || g_isMapThreeNationsA || g_isMapThreeNationsB || g_isMapSwamp ||
-           g_isMapChina || g_isMapWorms;
+    const BuiltinMap* map = SelectedBuiltinMap();
+    return render::IsMapFile() || (map != nullptr && !map->labelsFromArt);
 }
 
 bool UsesLabelTable() {
-    return g_isMapAustralia || g_isMapJapanKorea || g_isMapNorthAmerica || g_isMapRealWorld ||
-           g_isMapWorld || g_isMapEurope;
+    const BuiltinMap* map = SelectedBuiltinMap();
+    return map != nullptr && map->labelsFromArt;
 }
 
 std::optional<LabelPoint> FromLabelTable(std::int32_t territory) {

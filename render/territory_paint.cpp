@@ -29,15 +29,22 @@ constexpr int kIconMask = 137;
 // How far the paint point stands above the label point on the map now on the board.
 int PaintPointShift() {
     if (render::IsMapFile()) return 12;
-    const BuiltinMap* map = SelectedBuiltinMap();
-    return render::PaintPointShiftOf(map ? map->flag : nullptr, g_screenSize);
+    return render::PaintPointShiftOf(SelectedBuiltinMap(), g_screenSize);
 }
 
 raster::Point PaintPoint(std::int32_t x, std::int32_t y) {
     raster::Point p{ScaleToScreen(x) + 1, ScaleToScreen(y) + 1};
-    if (g_isMapRealWorld && g_screenSize == 3) p = {p.x + 2, p.y + 2};
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (map != nullptr && g_screenSize == 3)
+        p = {p.x + map->largePaintMove, p.y + map->largePaintMove};
     p.y -= PaintPointShift();
     return p;
+}
+
+// How far below the paint point the flat fill starts.
+int FillRaise() {
+    const BuiltinMap* map = SelectedBuiltinMap();
+    return map != nullptr ? map->fillRaise : 0;
 }
 
 // An icon drawn earlier would break the area the fill follows: cover it with the old colour.
@@ -60,15 +67,10 @@ int IconBitmap(std::int32_t code) {
 
 }  // namespace
 
-int render::PaintPointShiftOf(const bool* map, int size) {
-    if (map == &g_isMapWorld || map == &g_isMapEurope || map == &g_isMapNorthAmerica ||
-        map == &g_isMapJapanKorea || map == &g_isMapAustralia)
-        return 12;
-    if (map == &g_isMapRealWorld) return 0;
-    if (size == 2 || size == 3) return 3;
-    if (map == &g_isMapLinesII) return 2;
-    if (map == &g_isMapThreeNationsA || map == &g_isMapThreeNationsB) return 3;
-    return 1;
+int render::PaintPointShiftOf(const BuiltinMap* map, int size) {
+    const int index = size == 2 || size == 3 ? size - 1 : 0;
+    if (map != nullptr) return map->paintShift[index];
+    return index == 0 ? 1 : 3;
 }
 
 void CChildView::PaintTerritory(std::int32_t x, std::int32_t y, const std::string& code,
@@ -79,7 +81,7 @@ void CChildView::PaintTerritory(std::int32_t x, std::int32_t y, const std::strin
     const bool stronghold = render::IsStronghold(territory);
     const raster::Colour fill = render::FillColour(owner, highlight);
     raster::Colour& current = g_territoryColours[static_cast<std::size_t>(territory)];
-    const int fillY = g_isMapRealWorld ? p.y + 1 : p.y;
+    const int fillY = p.y + FillRaise();
 
     if (g_freshMapMarker == "0") {
         current = kFreshTerritory;

@@ -34,17 +34,13 @@ using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-// The map flags in the order of the map dialogs' choices.
-bool* const kMapChoiceFlags[] = {&g_isMapWorld,      &g_isMapChina,        &g_isMapEurope,
-                                 &g_isMapAustralia,  &g_isMapScandinavia,  &g_isMapNorthAmerica,
-                                 &g_isMapJapanKorea, &g_isMapGreatBritain, &g_isMapRealWorld,
-                                 &g_isMapSwamp,      &g_isMapWorms,        &g_isMapLinesII,
-                                 &g_isMapSwampII};
 
+// The map dialogs' choices are the Map menu's maps in its order, then "Load a Map...".
 void SelectMapChoice(std::int32_t choice) {
     ClearMapFlags();
-    if (choice >= 0 && choice < static_cast<std::int32_t>(std::size(kMapChoiceFlags))) {
-        *kMapChoiceFlags[choice] = true;
+    const std::vector<const BuiltinMap*> maps = MapMenuOrder();
+    if (choice >= 0 && choice < static_cast<std::int32_t>(maps.size())) {
+        *maps[static_cast<std::size_t>(choice)]->flag = true;
     } else {
         g_isMapCustom = true;  // "Load a Map..."
     }
@@ -218,7 +214,7 @@ Next Sequence::MapAndOptions() {
 
 Next Sequence::ChooseMap(bool withGameType, bool highScore) {
     const PreviousMapFlags previous = CurrentMapFlags();
-    const bool wasWorld = g_isMapWorld;
+    const bool wasWorld = *DefaultMap().flag;
     bool campaign = false;
     if (withGameType) {
         if (view_.Platform().dialogs.RunModal(dialogs_.gameType) != kIdOk) return Next::kRestart;
@@ -267,7 +263,7 @@ Next Sequence::ChooseCampaign() {
 }
 
 Next Sequence::LoadChosenMap(const PreviousMapFlags& previous, bool wasWorld) {
-    if (g_isMapCustom && !previous.custom) {
+    if (g_isMapCustom && !previous.Had(g_isMapCustom)) {
         g_isMapCustom = false;
         g_isUserMapLoad = false;
         view_.OnLoadMap();
@@ -280,7 +276,7 @@ Next Sequence::LoadChosenMap(const PreviousMapFlags& previous, bool wasWorld) {
     return Next::kGo;
 }
 
-// A map or campaign file that did not load leaves World, whole, and the command ends.
+// A map or campaign file that did not load leaves the default map, whole, and the command ends.
 Next Sequence::FallBack() {
     if (!AnyMapFlag()) {
         g_isTestCustomMap = false;

@@ -4,11 +4,12 @@
 #include "core/mapsel/map_selection.h"
 #include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_loader.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
-#include "core/services/network.h"
 #include "core/rules/turn_order.h"
+#include "core/services/network.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/clock.h"
@@ -42,8 +43,7 @@ void ResetTroopExperienceAndMarks() {
 }
 
 void ResetPlayersAndCampaign() {
-    ClearMapFlags();
-    g_isMapWorld = true;
+    SelectDefaultMap();
     g_canChangeMap = true;
     rules::SetCurrentPlayer(0);
     g_lossesShown = 0;

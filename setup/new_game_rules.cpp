@@ -16,22 +16,7 @@ namespace new_game {
 
 namespace {
 
-// The preset choice per map: a small map suits few players, a large one many.
-struct MapPreset {
-    const bool* flag;
-    std::int32_t choice;
-};
-const std::array kMapPresets{
-    MapPreset{&g_isMapWorld, 1},       MapPreset{&g_isMapEurope, 1},
-    MapPreset{&g_isMapChina, 1},       MapPreset{&g_isMapAustralia, 3},
-    MapPreset{&g_isMapScandinavia, 3}, MapPreset{&g_isMapNorthAmerica, 3},
-    MapPreset{&g_isMapJapanKorea, 3},  MapPreset{&g_isMapGreatBritain, 5},
-    MapPreset{&g_isMapRealWorld, 5},
-};
 constexpr std::int32_t kLargeMapPreset = 7;
-
-constexpr std::array<const char*, 6> kCampaignWords = {
-    "", "CMPGN_Worlds", "CMPGN_WPacif", "CMPGN_NAtlan", "CMPGN_3Natio", "CMPGN_Marovek"};
 
 // The saved game keeps names in 20-byte fields of at most 19 characters.
 constexpr std::size_t kRecordNameSlot = 19;
@@ -54,9 +39,8 @@ std::int32_t ComputerPlayersPreset(const BuiltinMap* map, std::int32_t suggested
                                    bool strongholds, std::int32_t continents) {
     std::int32_t preset = 0;
     if (map != nullptr) {
-        preset = kLargeMapPreset;
-        for (const MapPreset& p : kMapPresets)
-            if (p.flag == map->flag) preset = p.choice;
+        // A small map suits few players, a large one many.
+        preset = map->playersPreset;
     } else {
         preset = suggestedPlayers < 4 ? 1 : suggestedPlayers - 3;
     }
@@ -98,7 +82,7 @@ std::string SavedGameFileName(const std::string& timeStamp) {
     } else if (g_isMapCustom) {
         name += "My" + FileNameWord(g_mapName, kRecordNameSlot);
     } else if (IsBuiltinCampaign(g_campaignNumber)) {
-        name += kCampaignWords[static_cast<std::size_t>(g_campaignNumber)];
+        name += std::string(CampaignSavedGameWord(g_campaignNumber));
     } else if (const BuiltinMap* map = SelectedBuiltinMap()) {
         name += std::string(map->savedGameWord);
     }
@@ -133,9 +117,10 @@ std::int32_t DrawFirstPlayer(platform::Random& random, std::int32_t players, boo
 HighScoreOptions HighScoreOptionsOfMap() {
     HighScoreOptions options;
     if (g_campaignNumber != 0) return options;
-    options.allConquerors =
-        g_isMapEurope || g_isMapScandinavia || g_isMapNorthAmerica || g_isMapSwamp;
-    if (g_isMapChina || g_isMapGreatBritain) options.missionKind = mission_kind::kHoldContinents;
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (map == nullptr) return options;
+    options.allConquerors = map->highScoreRule == HighScoreRule::kTroopExperience;
+    if (map->highScoreRule == HighScoreRule::kHoldContinents) options.missionKind = mission_kind::kHoldContinents;
     return options;
 }
 

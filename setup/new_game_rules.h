@@ -49,9 +49,8 @@ std::optional<std::string> ReinforcementNotice(std::int32_t territories);
 // Who places first: never 0 and, with a neutral army, never the neutral army (the last player).
 std::int32_t DrawFirstPlayer(platform::Random& random, std::int32_t players, bool neutralArmy);
 
-// What a high-score game's map changes of its fixed rules: on a single map of Europe,
-// Scandinavia, North America or Swamp Troop Experience and nine conquerors; on China or Great
-// Britain the mission "Hold Continents".
+// What a high-score game's map changes of its fixed rules, as the map's high-score rule says:
+// Troop Experience and nine conquerors, or the mission "Hold Continents"; nothing in a campaign.
 struct HighScoreOptions {
     bool allConquerors = false;  // with Troop Experience
     std::int32_t missionKind = 0;

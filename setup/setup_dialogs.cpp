@@ -2,9 +2,12 @@
 // set of them.
 #include "setup/setup_dialogs.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "core/child_view.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "platform/dialog_host.h"
@@ -30,15 +33,31 @@ DialogTemplate Choices(int id, const char* caption, const char* group, const Ite
         .Build();
 }
 
-// The maps in the order of the map choices; the last choice loads a map file.
-const Items& MapItems() {
-    static const Items items{{1000, "World"},        {1001, "China"},
-                             {1002, "Europe"},       {1003, "Australia"},
-                             {1004, "Scandinavia"},  {1005, "North America"},
-                             {1006, "Japan  Korea"}, {1007, "Great Britain"},
-                             {1009, "Real World"},   {1010, "Swamp"},
-                             {1011, "Worms"},        {1012, "Lines II"},
-                             {1013, "Swamp II"},     {CMapDlg::kIdLoadMap, "Load a Map..."}};
+// The rules a high-score game adds on the map, as the high-score map dialog notes them.
+std::string HighScoreNote(HighScoreRule rule) {
+    switch (rule) {
+        case HighScoreRule::kTroopExperience:
+            return "   (Troop Experience)";
+        case HighScoreRule::kHoldContinents:
+            return "   (Hold Continents)";
+        case HighScoreRule::kPlain:
+            break;
+    }
+    return {};
+}
+
+// The maps in the order of the map choices (the Map menu's), their ids counting from 1000 past
+// the load choice's; the last choice loads a map file.
+Items MapItems(bool highScoreNotes) {
+    Items items;
+    int id = 1000;
+    for (const BuiltinMap* map : MapMenuOrder()) {
+        if (id == CMapDlg::kIdLoadMap) ++id;
+        std::string text(map->choiceText);
+        if (highScoreNotes) text += HighScoreNote(map->highScoreRule);
+        items.emplace_back(id++, text);
+    }
+    items.emplace_back(CMapDlg::kIdLoadMap, "Load a Map...");
     return items;
 }
 
@@ -64,35 +83,25 @@ const DialogTemplate& GameTypeTemplate() {
 }
 
 const DialogTemplate& MapTemplate() {
-    static const DialogTemplate t = Choices(CMapDlg::kIdd, "Map", "Choose a map", MapItems());
+    static const DialogTemplate t = Choices(CMapDlg::kIdd, "Map", "Choose a map", MapItems(false));
     return t;
 }
 
 // The high-score maps note the rules they are played with.
 const DialogTemplate& Map1Template() {
-    static const DialogTemplate t = [] {
-        Items items = MapItems();
-        for (auto& [id, text] : items) {
-            if (text == "Europe" || text == "Scandinavia" || text == "North America" ||
-                text == "Swamp")
-                text += "   (Troop Experience)";
-            if (text == "China" || text == "Great Britain") text += "   (Hold Continents)";
-        }
-        return Choices(CMap1Dlg::kIdd, "Map", "Choose a map", items, 220);
-    }();
+    static const DialogTemplate t =
+        Choices(CMap1Dlg::kIdd, "Map", "Choose a map", MapItems(true), 220);
     return t;
 }
 
 const DialogTemplate& CampaignsTemplate() {
-    static const DialogTemplate t =
-        Choices(CCampaignsDlg::kIdd, "Campaigns", "Choose a campaign",
-                {{1000, "Worlds   (World - Real World)"},
-                 {1001, "West Pacific   (Australia - China - Japan Korea)"},
-                 {1002, "North Atlantic   (Europe - Great Britain - Scandinavia - North America)"},
-                 {1003, "Three Nations   (Three Nations I - II)"},
-                 {1004, "Marovek   (Lines II - Swamp - Worms)"},
-                 {CCampaignsDlg::kIdLoadCampaign, "Load a Campaign..."}},
-                300);
+    static const DialogTemplate t = [] {
+        Items items;
+        for (int campaign = 1; !CampaignChoiceText(campaign).empty(); ++campaign)
+            items.emplace_back(999 + campaign, std::string(CampaignChoiceText(campaign)));
+        items.emplace_back(CCampaignsDlg::kIdLoadCampaign, "Load a Campaign...");
+        return Choices(CCampaignsDlg::kIdd, "Campaigns", "Choose a campaign", items, 300);
+    }();
     return t;
 }
 
@@ -129,15 +138,28 @@ const DialogTemplate& HostOptionsTemplate() {
     static const DialogTemplate t = [] {
         TemplateBuilder b(D::kIdd, "Game options", 300, 246);
         b.Group("Map", {8, 6, 170, 170});
+        // The Map menu's maps that a network game can carry, then a map file.
+        std::vector<const BuiltinMap*> hosted;
+        for (const BuiltinMap* map : MapMenuOrder())
+            if (FitsNetworkGame(*map)) hosted.push_back(map);
         Items maps;
-        const char* names[] = {"World",        "China",         "Europe",      "Australia",
-                               "Scandinavia",  "North America", "Japan Korea", "Great Britain",
-                               "Real World",   "Swamp",         "Worms",       "Lines II",
-                               "Load a Map..."};
-        for (int i = 0; i < 13; ++i) maps.emplace_back(i == 0 ? D::kIdMap : 1019 + i, names[i]);
-        b.Radios(18, 18, 100, maps, 12);
-        b.Text(kIdStatic, "Requires at least version 5.1 of Marovek", {100, 126, 76, 18});
-        b.Text(kIdStatic, "Requires at least version 5.2 of Marovek", {100, 150, 76, 18});
+        for (const BuiltinMap* map : hosted)
+            maps.emplace_back(maps.empty() ? D::kIdMap : 1020 + static_cast<int>(maps.size()) - 1,
+                              std::string(map->name));
+        maps.emplace_back(1020 + static_cast<int>(maps.size()) - 1, "Load a Map...");
+        constexpr int kTop = 18, kRowHeight = 12;
+        b.Radios(18, kTop, 100, maps, kRowHeight);
+        // Beside the first map of each version that the joining machines need, its note.
+        std::vector<std::string_view> noted;
+        for (std::size_t i = 0; i < hosted.size(); ++i) {
+            const std::string_view version = hosted[i]->hostVersion;
+            if (version.empty() || std::find(noted.begin(), noted.end(), version) != noted.end())
+                continue;
+            noted.push_back(version);
+            const int y = kTop + kRowHeight * static_cast<int>(i);
+            b.Text(kIdStatic, "Requires at least version " + std::string(version) + " of Marovek",
+                   {100, y, 76, 18});
+        }
         b.Group("Attack", {184, 6, 108, 56});
         b.Radios(192, 18, 90, {{D::kIdRule, "1-for-1 system"}, {1001, "Dice-like results"}});
         b.Button(1013, "Info...", {192, 42, 50, 14});

@@ -1,8 +1,11 @@
 // The menu bar, toolbar and status-pane tables, and lookups over them.
 #include "shell/menu.h"
 
+#include <iterator>
+#include <vector>
 #include "core/child_view.h"
 #include "core/commands/command_ids.h"
+#include "core/model/map_catalogue.h"
 #include "platform/window_services.h"
 
 namespace shell {
@@ -76,27 +79,26 @@ constexpr MenuEntry kSettingsMenu[] = {
     Command(cmd::kHostingInternetGames, "Hosting &Internet Games..."),
 };
 
-// Built-in maps in the order of their territory counts.
-constexpr MenuEntry kMapMenu[] = {
-    Command(cmd::kMapWorld, "&World   (42 territories)"),
-    Command(cmd::kMapChina, "&China  (43)"),
-    Command(cmd::kMapEurope, "&Europe   (44)"),
-    Command(cmd::kMapAustralia, "&Australia  (61)"),
-    Command(cmd::kMapScandinavia, "&Scandinavia  (63)"),
-    Command(cmd::kMapNorthAmerica, "&North America  (64)"),
-    Command(cmd::kMapJapanKorea, "&Japan Korea  (67)"),
-    Command(cmd::kMapGreatBritain, "&Great Britain  (83)"),
-    Command(cmd::kMapRealWorld, "&Real World  (86)"),
-    Command(cmd::kMapSwamp, "Swa&mp  (106)"),
-    Command(cmd::kMapWorms, "W&orms  (110)"),
-    Command(cmd::kMapLinesII, "&Lines II (113)"),
-    Command(cmd::kMapSwampII, "Swam&p II (200)"),
+constexpr MenuEntry kMapMenuEnd[] = {
     Command(cmd::kLoadMap, "Load a Map..."),
     Separator(),
     Command(cmd::kTestCustomMap, "&Test Custom Map..."),
     Separator(),
     Command(cmd::kMoreMaps, "More Maps (Webs&ite)..."),
 };
+
+// The catalogue's built-in maps in the order of their territory counts, then the map files'
+// commands.
+const std::vector<MenuEntry>& MapMenu() {
+    static const std::vector<MenuEntry> entries = [] {
+        std::vector<MenuEntry> list;
+        for (const BuiltinMap* map : MapMenuOrder())
+            list.push_back(Command(map->menuId, map->menuText));
+        list.insert(list.end(), std::begin(kMapMenuEnd), std::end(kMapMenuEnd));
+        return list;
+    }();
+    return entries;
+}
 
 constexpr MenuEntry kContinentsMenu[] = {Command(cmd::kContinents, "C&ontinents...")};
 constexpr MenuEntry kStatisticsMenu[] = {Command(cmd::kStatistics, "S&tatistics...")};
@@ -108,18 +110,20 @@ constexpr MenuEntry kTurnMenu[] = {
     Command(cmd::kAttack, "&Attack"), Command(cmd::kNextPlayer, "&Next player"),
 };
 
-constexpr MenuPopup kMainMenu[] = {
-    {"&Game", kGameMenu},
-    {"&Scores", kScoresMenu},
-    {"&Cards", kCardsMenu},
-    {"S&ettings", kSettingsMenu},
-    {"&Map", kMapMenu},
-    {"C&ontinents", kContinentsMenu},
-    {"S&tatistics", kStatisticsMenu},
-    {"&Help", kHelpMenu},
-    {" ", kTurnMenu},
-};
-static_assert(std::size(kMainMenu) == kContextMenuIndex + 1);
+const std::array<MenuPopup, kContextMenuIndex + 1>& MainMenuPopups() {
+    static const std::array<MenuPopup, kContextMenuIndex + 1> popups{{
+        {"&Game", kGameMenu},
+        {"&Scores", kScoresMenu},
+        {"&Cards", kCardsMenu},
+        {"S&ettings", kSettingsMenu},
+        {"&Map", MapMenu()},
+        {"C&ontinents", kContinentsMenu},
+        {"S&tatistics", kStatisticsMenu},
+        {"&Help", kHelpMenu},
+        {" ", kTurnMenu},
+    }};
+    return popups;
+}
 
 std::string_view FindIn(std::span<const MenuEntry> entries, int id) {
     for (const MenuEntry& e : entries) {
@@ -135,11 +139,11 @@ std::string_view FindIn(std::span<const MenuEntry> entries, int id) {
 }  // namespace
 
 std::span<const MenuPopup> MainMenu() {
-    return kMainMenu;
+    return MainMenuPopups();
 }
 
 std::string_view FindMenuText(int id) {
-    for (const MenuPopup& popup : kMainMenu) {
+    for (const MenuPopup& popup : MainMenuPopups()) {
         std::string_view found = FindIn(popup.entries, id);
         if (!found.empty()) return found;
     }

@@ -81,8 +81,7 @@ void SetFirstStartValues() {
         g_displayedDefenceMissiles[t] = g_displayedAttackMissiles[t] = 0;
     }
     for (int i = 1; i <= 20; ++i) g_aiStrongArmyTerritories[i] = g_aiMissileLaunchers[i] = 0;
-    ClearMapFlags();
-    g_isMapWorld = true;
+    SelectDefaultMap();
     g_canChangeMap = true;
     g_showTestMarkers = g_isQuickLaunch = false;
     g_gameKind = game_kind::kSinglePlayer;
@@ -159,13 +158,6 @@ void LoadBackgroundBitmaps(const platform::Files& files) {
     for (int id : BackgroundBitmapIds(g_oceansBackground)) render::ProgramPicture(files, id);
 }
 
-// The start map: the first selected map in this order (World after the start values).
-constexpr std::array kStartMapOrder{&g_isMapSwampII,   &g_isMapThreeNationsB, &g_isMapThreeNationsA,
-                                    &g_isMapSwamp,     &g_isMapLinesII,       &g_isMapGreatBritain,
-                                    &g_isMapChina,     &g_isMapWorms,         &g_isMapScandinavia,
-                                    &g_isMapAustralia, &g_isMapJapanKorea,    &g_isMapNorthAmerica,
-                                    &g_isMapRealWorld, &g_isMapWorld,         &g_isMapEurope};
-
 // Reserves each record's text as the game expects of its queues.
 constexpr char kQueueTextPreset[] =
     "0123456789012345678901234567890123456789012345678901234567890123456789012345678901234567"
@@ -228,11 +220,8 @@ void SetUpStartMap(CChildView& view) {
         view.ResetGame();
         return;
     }
-    for (const bool* flag : kStartMapOrder) {
-        if (!*flag) continue;
-        if (const BuiltinMap* map = BuiltinMapByFlag(flag)) (view.*map->setup)();
-        return;
-    }
+    // The selected map (the default one after the start values).
+    if (const BuiltinMap* map = SelectedBuiltinMap()) (view.*map->setup)();
 }
 
 }  // namespace
@@ -242,7 +231,7 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     ReadScreen(platform_.window);
     CreateFonts();
     SetFirstStartValues();
-    SetBuiltinMapSize();  // World's counts, so that the tables below cover its territories
+    SetBuiltinMapSize();  // the default map's counts, for the tables below
     FindCurrentDirectory(platform_);
     FindDataFolders(platform_.files);
     if (const std::optional<std::string> program = platform_.files.ProgramFolder()) {

@@ -1,10 +1,12 @@
-// Makes the imagined maps (Worms, Lines II, Swamp, Swamp II, Three Nations A and B) from their
-// inputs in tools/imagined: their board pictures and outline files, or their tables.
+// Makes the imagined maps from their inputs in tools/imagined: their board pictures and outline
+// files, or their tables.
 // Usage: gen_imagined_maps <inputs folder> <res folder> <input file>...
 //          writes <res>/bitmaps/<id>.bmp for the three sizes and
-//          <res>/maps/Mrvekmap<code><size>.dat (none for Three Nations B, whose outlines the board
-//          traces); fails when the game's compiled tables differ from what the inputs make, or when
-//          a drawing rule is broken.
+//          <res>/maps/Mrvekmap<code><size>.dat (none for a map whose outlines the board traces);
+//          fails when the game's compiled tables differ from what the inputs make, or when a
+//          drawing rule is broken.
+//        gen_imagined_maps <inputs folder> <res folder> --all
+//          the same for every imagined map of the catalogue, each in a run of its own;
 //        gen_imagined_maps <inputs folder> <res folder> --draft <input file>...
 //          the same without the comparison, writing even a broken drawing (to look at it);
 //        gen_imagined_maps <inputs folder> --print-content | --print-texts
@@ -23,6 +25,7 @@
 #include "platform/raster/bmp.h"
 #include "tools/mapgen/emit.h"
 #include "tools/mapgen/imagined_map.h"
+#include "tools/run_each.h"
 
 namespace {
 
@@ -83,7 +86,7 @@ int Write(const fs::path& inputs, const fs::path& res, const std::string& file, 
         if (!WriteFile(res / "bitmaps" / (std::to_string(id) + ".bmp"),
                        raster::WriteBmp(d.picture)))
             return Fail("cannot write into " + res.string());
-        if (map->map->flag == &g_isMapThreeNationsB) continue;  // traced by the board
+        if (map->map->tracedByBoard) continue;
         const auto outlines = maps::EncodeOutlineFile(mapgen::Outlines(d, map->layout.territories));
         if (!outlines) return Fail(map->Key() + ": an outline does not fit the outline file");
         const std::string name =
@@ -92,6 +95,14 @@ int Write(const fs::path& inputs, const fs::path& res, const std::string& file, 
             return Fail("cannot write into " + res.string());
     }
     return 0;
+}
+
+// Every imagined map, each drawn by a run of this program of its own.
+int WriteAll(const std::string& inputs, const std::string& res) {
+    std::vector<std::vector<std::string>> runs;
+    for (const BuiltinMap* map : MapsDrawnBy(MapSource::kImaginedDrawing))
+        runs.push_back({inputs, res, std::string(map->drawnFrom)});
+    return tools::RunSelfForEach(runs, tools::DefaultParallelRuns()) ? 0 : 1;
 }
 
 }  // namespace
@@ -103,9 +114,11 @@ int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr,
                      "usage: gen_imagined_maps <inputs folder> <res folder> <input file>...\n"
+                     "       gen_imagined_maps <inputs folder> <res folder> --all\n"
                      "       gen_imagined_maps <inputs folder> --print-content | --print-texts\n");
         return 2;
     }
+    if (std::string_view(argv[3]) == "--all") return WriteAll(argv[1], argv[2]);
     const bool draft = std::string_view(argv[3]) == "--draft";
     for (int i = draft ? 4 : 3; i < argc; ++i)
         if (const int rc = Write(argv[1], argv[2], argv[i], draft); rc != 0) return rc;

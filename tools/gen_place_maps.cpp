@@ -1,6 +1,8 @@
 // Draws the board pictures and outline files of one map of real places, from its inputs in
 // tools/places/<map>, and checks them against the compiled label tables and content.
 // Usage: gen_place_maps <tools/places folder> <res folder> <map> [--strict | --search N SEED]
+//        gen_place_maps <tools/places folder> <res folder> --all [--strict]
+// --all draws every map of real places that the catalogue names, each in a run of its own;
 // --search looks for label points (the cells' sites) that give the catalogue's counts and prints
 // the label rows and content rows to be copied into maps/places/<map>.cpp; --draw does the
 // same for a map whose territories are drawn whole from their parts, at the label points of its
@@ -11,30 +13,30 @@
 #include <string>
 #include <string_view>
 
-#include "core/model/game_state.h"
 #include "maps/place_art.h"
 #include "tools/places/place_map.h"
+#include "tools/run_each.h"
 
 namespace {
 
 using namespace places;
 
+// The map of real places drawn from the folder `name`; its paint points' shift and players
+// panel's corner are the game's own (see PlaceMap).
 std::optional<PlaceMap> PlaceNamed(std::string_view name) {
-    // The paint points' shift and the players panel's corner are the game's own (see PlaceMap).
-    const std::pair<std::string_view, const bool*> rows[] = {
-        {"australia", &g_isMapAustralia},   {"china", &g_isMapChina},
-        {"europe", &g_isMapEurope},         {"greatbritain", &g_isMapGreatBritain},
-        {"japankorea", &g_isMapJapanKorea}, {"northamerica", &g_isMapNorthAmerica},
-        {"realworld", &g_isMapRealWorld},   {"scandinavia", &g_isMapScandinavia},
-    };
-    for (const auto& [folder, flag] : rows)
-        if (folder == name)
-            return PlaceMap{std::string(folder), BuiltinMapByFlag(flag),
-                            // Real World's paint point moves by (2, 2) at size 3; its fills
-                            // start one row above it.
-                            flag == &g_isMapRealWorld ? raster::Point{2, 2} : raster::Point{0, 0},
-                            flag == &g_isMapRealWorld ? 1 : 0};
+    for (const BuiltinMap* map : MapsDrawnBy(MapSource::kPlaceDrawing))
+        if (map->drawnFrom == name) return PlaceMap{std::string(name), map};
     return std::nullopt;
+}
+
+// Every map of real places, each drawn by a run of this program of its own.
+int DrawAll(const std::string& places, const std::string& res, const std::string& mode) {
+    std::vector<std::vector<std::string>> runs;
+    for (const BuiltinMap* map : MapsDrawnBy(MapSource::kPlaceDrawing)) {
+        runs.push_back({places, res, std::string(map->drawnFrom)});
+        if (!mode.empty()) runs.back().push_back(mode);
+    }
+    return tools::RunSelfForEach(runs, tools::DefaultParallelRuns()) ? 0 : 1;
 }
 
 int Fail(const std::string& why) {
@@ -56,10 +58,13 @@ int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr,
                      "usage: gen_place_maps <places folder> <res folder> <map> "
-                     "[--strict | --search N SEED | --draw]\n");
+                     "[--strict | --search N SEED | --draw]\n"
+                     "       gen_place_maps <places folder> <res folder> --all [--strict]\n");
         return 2;
     }
     const std::filesystem::path dir = argv[1], res = argv[2];
+    if (std::string_view(argv[3]) == "--all")
+        return DrawAll(argv[1], argv[2], argc > 4 ? argv[4] : "");
     const auto place = PlaceNamed(argv[3]);
     if (!place || place->map == nullptr) return Fail(std::string("no map of places ") + argv[3]);
     const std::string_view mode = argc > 4 ? argv[4] : "";
@@ -123,7 +128,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const maps::MapArt* art = maps::PlaceArt(place->map->flag);
+    const maps::MapArt* art = maps::ArtOf(*place->map);
     if (art == nullptr) return Fail("no compiled label table for " + place->folder);
     Drawing d = Draw(*place, *countries, *layout, *plan, *art);
     for (const auto& miss : CompiledMisses(d.tables, *art, PlaceMapContent(*place->map)))

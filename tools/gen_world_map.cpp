@@ -1,7 +1,8 @@
 // Draws World's three board pictures and writes its three outline files, from real country
 // outlines warped so that each territory lies under its label.
 // Usage: gen_world_map <tools/world folder> <res folder> [--suggest | --derive | --strict]
-// Writes <res>/bitmaps/{205,130,272}.bmp and <res>/maps/MrvekmapWor{1,2,3}.dat; --suggest also
+// Writes <res>/bitmaps/<id>.bmp and <res>/maps/Mrvekmap<code><size>.dat of the catalogue's map
+// drawn by this generator; --suggest also
 // prints extra fill seeds for the pieces the drawing has, to be copied into maps/world_art.cpp;
 // --derive keeps the table's medium seeds and prints the small and large seeds of the same pieces.
 // Broken drawing rules are reported; with --strict they also fail the run (the art tests check
@@ -12,9 +13,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/model/map_catalogue.h"
 #include "maps/map_content.h"
+#include "maps/place_art.h"
 #include "maps/validate_picture.h"
 #include "maps/world_art.h"
+#include "render/board_rules.h"
 #include "tools/places/draw.h"
 #include "tools/places/finish.h"
 #include "tools/places/geo.h"
@@ -22,9 +26,6 @@
 namespace {
 
 using namespace places;
-
-constexpr int kBitmapIds[3] = {205, 130, 272};
-constexpr int kShiftY = 12;
 
 // Extra pieces each territory has beyond its main one (its count of extra fill seeds).
 std::vector<int> WantedPieces() {
@@ -55,13 +56,17 @@ Outcome Fail(const std::string& why) {
 enum class SeedMode { kCheck, kSuggest, kDerive };
 
 Outcome Run(const std::filesystem::path& world, const std::filesystem::path& res, SeedMode mode) {
+    const std::vector<const BuiltinMap*> drawn = MapsDrawnBy(MapSource::kWorldDrawing);
+    if (drawn.size() != 1 || drawn.front()->place == nullptr)
+        return Fail("the catalogue names no single map for this generator");
+    const BuiltinMap& map = *drawn.front();
     const bool suggest = mode != SeedMode::kCheck;
     std::string error;
     const auto countries = LoadCountries((world / "countries.txt").string(), &error);
     if (!countries) return Fail(error);
     const auto layout = LoadLayout((world / "layout.txt").string(), &error);
     if (!layout) return Fail(error);
-    const maps::MapArt& art = maps::WorldArt();
+    const maps::MapArt& art = map.place().art;
     std::vector<Vec2> from, to;
     for (const auto& [t, geo] : layout->anchors) {
         std::int32_t x = 0, y = 0;
@@ -80,25 +85,26 @@ Outcome Run(const std::filesystem::path& world, const std::filesystem::path& res
     std::vector<std::string> errors, warnings;
     std::vector<maps::FillSeed> mediumSeeds;
     for (const int size : {2, 1, 3}) {
-        maps::PictureRules rules = maps::RulesFor(art, WorldMapContent(), size, kShiftY, lane);
+        const int shiftY = render::PaintPointShiftOf(&map, size);
+        maps::PictureRules rules = maps::RulesFor(art, map.place().content, size, shiftY, lane);
         if (mode != SeedMode::kSuggest && size == 2) mediumSeeds = rules.seeds;
         // Seeds are chosen on the thin drawing; the small board is then drawn with thicker
         // land, its pieces kept apart as on the thin drawing.
-        Board thin = Rasterise(shapes, *layout, art, mediumSeeds, size, false, kShiftY);
+        Board thin = Rasterise(shapes, *layout, art, mediumSeeds, size, false, shiftY);
         if (suggest) {
             if (mode == SeedMode::kSuggest || size != 2)
                 rules.seeds = SuggestSeeds(thin, rules, WantedPieces(), mediumSeeds);
             if (size == 2) mediumSeeds = rules.seeds;
-            thin = Rasterise(shapes, *layout, art, mediumSeeds, size, false, kShiftY);
+            thin = Rasterise(shapes, *layout, art, mediumSeeds, size, false, shiftY);
             PrintSeeds(size, rules.seeds);
         }
         Board board = thin;
         if (size == 1) {
-            board = Rasterise(shapes, *layout, art, mediumSeeds, size, true, kShiftY);
+            board = Rasterise(shapes, *layout, art, mediumSeeds, size, true, shiftY);
             KeepPiecesApart(board, thin, rules, border);
         }
         const Finished done = FinishBoard(board, *layout, rules, errors, warnings);
-        if (!WriteMapFiles(res, kBitmapIds[size - 1], "Wor", size, done, &error))
+        if (!WriteMapFiles(res, map.bitmaps[size - 1], std::string(map.code), size, done, &error))
             return Fail(error);
     }
     for (const auto& w : warnings) std::printf("gen_world_map: %s\n", w.c_str());

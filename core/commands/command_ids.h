@@ -37,20 +37,7 @@ inline constexpr int kSound = 32796;
 inline constexpr int kPersonalities = 32798;
 inline constexpr int kSafeMode = 32803;
 inline constexpr int kHostingInternetGames = 32824;
-// Map menu.
-inline constexpr int kMapWorld = 177;
-inline constexpr int kMapEurope = 178;
-inline constexpr int kMapRealWorld = 32783;
-inline constexpr int kMapNorthAmerica = 32794;
-inline constexpr int kMapJapanKorea = 32804;
-inline constexpr int kMapAustralia = 32805;
-inline constexpr int kMapScandinavia = 32812;
-inline constexpr int kMapWorms = 32813;
-inline constexpr int kMapChina = 32814;
-inline constexpr int kMapGreatBritain = 32815;
-inline constexpr int kMapLinesII = 32816;
-inline constexpr int kMapSwamp = 32817;
-inline constexpr int kMapSwampII = 32821;
+// Map menu; each built-in map's command id is in its catalogue row.
 inline constexpr int kLoadMap = 32795;
 inline constexpr int kTestCustomMap = 32822;
 inline constexpr int kMoreMaps = 32823;

@@ -2,12 +2,14 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "core/child_view.h"
 #include "core/commands/command_ids.h"
 #include "core/commands/command_state.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/screen.h"
 #include "core/model/session_state.h"
@@ -66,21 +68,26 @@ void UpdateSafeMode(CmdUI& ui) {
 
 bool MapAllowsSmilies() {
     if (g_isMapCustom || g_isTestCustomMap) return g_customMapHasSmilies;
-    if (g_isMapNorthAmerica) return g_screenSize == 3 && g_screenWidth >= 1280;
-    // The crowded maps have no room for a face beside the army count.
-    return !(g_isMapRealWorld || g_isMapJapanKorea || g_isMapAustralia || g_isMapScandinavia ||
-             g_isMapGreatBritain || g_isMapChina || g_isMapSwampII || g_isMapWorms ||
-             g_isMapLinesII || g_isMapThreeNationsA || g_isMapThreeNationsB);
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (map == nullptr) return true;
+    switch (map->smilies) {
+        case SmiliesRule::kNone:
+            return false;
+        case SmiliesRule::kLargeScreen:
+            return g_screenSize == 3 && g_screenWidth >= 1280;
+        case SmiliesRule::kAlways:
+            break;
+    }
+    return true;
 }
 void UpdateSmilies(CmdUI& ui) {
     ui.enabled = MapAllowsSmilies();
     ui.checked = g_isSmiliesOn;
 }
 
-template <const bool& kFlag>
-void UpdateMap(CmdUI& ui) {
-    ui.enabled = g_canChangeMap;
-    ui.checked = kFlag;
+// A built-in map's command, checked while its map is selected.
+CmdUI MapCommandState(const BuiltinMap& map) {
+    return {.enabled = g_canChangeMap, .checked = *map.flag};
 }
 void UpdateLoadMap(CmdUI& ui) {
     ui.enabled = g_canChangeMap;
@@ -134,20 +141,7 @@ const std::array kCommands = std::to_array<CommandRow>({
     {cmd::kPersonalities, &CChildView::OnPersonalities, state::UpdatePersonalities},
     {cmd::kSafeMode, nullptr, UpdateSafeMode},
     {cmd::kHostingInternetGames, nullptr, Always},
-    // Map menu.
-    {cmd::kMapWorld, &CChildView::OnMapWorld, UpdateMap<g_isMapWorld>},
-    {cmd::kMapChina, &CChildView::OnMapChina, UpdateMap<g_isMapChina>},
-    {cmd::kMapEurope, &CChildView::OnMapEurope, UpdateMap<g_isMapEurope>},
-    {cmd::kMapAustralia, &CChildView::OnMapAustralia, UpdateMap<g_isMapAustralia>},
-    {cmd::kMapScandinavia, &CChildView::OnMapScandinavia, UpdateMap<g_isMapScandinavia>},
-    {cmd::kMapNorthAmerica, &CChildView::OnMapNorthAmerica, UpdateMap<g_isMapNorthAmerica>},
-    {cmd::kMapJapanKorea, &CChildView::OnMapJapanKorea, UpdateMap<g_isMapJapanKorea>},
-    {cmd::kMapGreatBritain, &CChildView::OnMapGreatBritain, UpdateMap<g_isMapGreatBritain>},
-    {cmd::kMapRealWorld, &CChildView::OnMapRealWorld, UpdateMap<g_isMapRealWorld>},
-    {cmd::kMapSwamp, &CChildView::OnMapSwamp, UpdateMap<g_isMapSwamp>},
-    {cmd::kMapWorms, &CChildView::OnMapWorms, UpdateMap<g_isMapWorms>},
-    {cmd::kMapLinesII, &CChildView::OnMapLinesII, UpdateMap<g_isMapLinesII>},
-    {cmd::kMapSwampII, &CChildView::OnMapSwampII, UpdateMap<g_isMapSwampII>},
+    // Map menu (the built-in maps' commands are their catalogue rows').
     {cmd::kLoadMap, &CChildView::OnLoadMap, UpdateLoadMap},
     {cmd::kTestCustomMap, &CChildView::OnTestCustomMap, UpdateChangeMap},
     {cmd::kMoreMaps, &CChildView::OnMoreMaps, UpdateChangeMap},
@@ -175,6 +169,18 @@ CmdUI StateOf(const CommandRow& row) {
     return ui;
 }
 
+// A command of the table, or a built-in map's; nullptr for any other id.
+struct FoundCommand {
+    Handler handler = nullptr;
+    CmdUI state;
+};
+std::optional<FoundCommand> Find(int id) {
+    if (const CommandRow* row = FindCommand(id)) return FoundCommand{row->handler, StateOf(*row)};
+    if (const BuiltinMap* map = BuiltinMapByMenuId(id))
+        return FoundCommand{map->command, MapCommandState(*map)};
+    return std::nullopt;
+}
+
 // The losses pane shows the local player's losses; its update handler sets the text.
 std::string LossesPaneText() {
     char text[32];
@@ -185,10 +191,10 @@ std::string LossesPaneText() {
 }  // namespace
 
 bool CChildView::OnCommand(int id) {
-    const CommandRow* row = FindCommand(id);
-    if (row == nullptr || row->handler == nullptr) return false;
+    const std::optional<FoundCommand> command = Find(id);
+    if (!command || command->handler == nullptr) return false;
     // A key or a stale popup must not run a command its update handler has disabled.
-    if (StateOf(*row).enabled) (this->*row->handler)();
+    if (command->state.enabled) (this->*command->handler)();
     return true;
 }
 
@@ -202,9 +208,9 @@ bool CChildView::OnUpdateCommand(int id, CmdUI& ui) {
         OnUpdateCardsPane(ui);
         return true;
     }
-    const CommandRow* row = FindCommand(id);
-    if (row == nullptr) return false;
-    ui = StateOf(*row);
+    const std::optional<FoundCommand> command = Find(id);
+    if (!command) return false;
+    ui = command->state;
     return true;
 }
 

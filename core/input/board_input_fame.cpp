@@ -76,10 +76,11 @@ std::string HighScoreTitle() {
     if (IsBuiltinCampaign(g_campaignNumber)) return CampaignScoreTitle(g_campaignNumber);
     if (g_campaignNumber == kOwnCampaign) return Padded(g_campaignName);
     if (g_isMapCustom) return Padded(g_mapName);
-    if (g_isMapWorld) return g_playerCount <= 5 ? "World Freeware" : "World         ";
-    // The two Three Nations maps have no title of their own.
-    if (const BuiltinMap* map = SelectedBuiltinMap(); map != nullptr && !map->scoreTitle.empty())
-        return std::string(map->scoreTitle);
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (const FreewareScore* freeware = FreewareScoreOf(map, g_playerCount))
+        return std::string(freeware->title);
+    // Maps outside the Map menu have no title of their own.
+    if (map != nullptr && !map->scoreTitle.empty()) return std::string(map->scoreTitle);
     return std::string(kTitleLength, ' ');
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/turn/turn_state.h"
 #include "platform/dialog_host.h"
 #include "platform/window_services.h"
@@ -59,7 +60,8 @@ template <std::size_t N>
 void FillLegend(std::array<std::string, N>& entries) {
     for (std::string& entry : entries) entry = " ";
     char line[160];
-    if (g_isMapCustom || g_isTestCustomMap || g_isMapSwampII) {
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (g_isMapCustom || g_isTestCustomMap || (map != nullptr && NamesFromMapText(*map))) {
         for (std::int32_t c = 1; c <= ContinentsInPlay() && static_cast<std::size_t>(c) < N; ++c) {
             std::snprintf(
                 line, sizeof line, "%s   %d", g_continentNames[static_cast<std::size_t>(c)].c_str(),
@@ -73,8 +75,7 @@ void FillLegend(std::array<std::string, N>& entries) {
         const std::int32_t bonus = static_cast<std::int32_t>(i) + 1 <= ContinentsInPlay()
                                        ? g_continents[i + 1][kContinentBonus]
                                        : 0;
-        std::snprintf(line, sizeof line, lines[i], static_cast<int>(bonus));
-        entries[i + 1] = line;
+        entries[i + 1] = continents_overlay::LegendLine(lines[i], bonus);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "platform/dialog.h"
 
@@ -66,7 +67,9 @@ struct MarkAt {
 // Where a continent's mark stands in its window; none (x 0) past the window's entries.
 MarkAt MarkPosition(std::int32_t continent, bool large);
 
-// The legend lines of the built-in map in force ("%d" still in them); empty for none.
+// The continent names of the built-in map in force, which its legend shows; empty for none.
 std::span<const char* const> BuiltinLegend();
+// A legend line: the continent's name, its padding less one blank, and the bonus.
+std::string LegendLine(std::string_view name, std::int32_t bonus);
 
 }  // namespace continents_overlay

@@ -81,7 +81,8 @@ std::int32_t CurrentMapNumber() {
     if (IsBuiltinCampaign(g_campaignNumber)) return kFirstCampaign + g_campaignNumber - 1;
     if (g_campaignNumber == kOwnCampaign) return kCampaignFile;
     if (g_isMapCustom) return kMapFile;
-    if (g_isMapWorld && g_playerCount <= 5) return kWorldFreeware;
+    if (const FreewareScore* freeware = FreewareScoreOf(SelectedBuiltinMap(), g_playerCount))
+        return freeware->number;
     const auto maps = BuiltinMaps();
     for (std::size_t i = 0; i < maps.size(); ++i)
         if (*maps[i].flag) return static_cast<std::int32_t>(i) + 1;
@@ -89,7 +90,8 @@ std::int32_t CurrentMapNumber() {
 }
 
 std::string MapTitle(std::int32_t number) {
-    if (number == kWorldFreeware) return "World Freeware";
+    if (const BuiltinMap* map = BuiltinMapByFreewareNumber(number))
+        return std::string(map->freeware.title);
     if (number >= kFirstCampaign && number < kFirstCampaign + 5)
         return std::string(CampaignTitle(number - kFirstCampaign + 1));
     if (number == kCampaignFile) return "Campaign file";

@@ -14,8 +14,8 @@ inline constexpr char kMarker[] = "#HS";
 inline constexpr std::size_t kMaxCodeLength = 21;
 inline constexpr std::int32_t kMaxLosses = 99999;
 
-// The numbers that name what a high-score game was played on.
-inline constexpr std::int32_t kWorldFreeware = 40;  // World with at most 5 players
+// The numbers that name what a high-score game was played on, beside the maps' own (their places
+// in the catalogue, and their freeware scores).
 inline constexpr std::int32_t kFirstCampaign = 41;  // built-in campaigns 1..5: 41..45
 inline constexpr std::int32_t kCampaignFile = 46;
 inline constexpr std::int32_t kMapFile = 47;

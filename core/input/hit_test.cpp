@@ -5,6 +5,7 @@
 #include "core/child_view.h"
 #include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/screen.h"
 #include "core/turn/turn_state.h"
@@ -34,14 +35,17 @@ bool IsBorderPixel(raster::Colour colour) {
     return g >= 21 && g <= 239 && r > g - 4 && r < g + 4 && b > g - 4 && b < g + 4;
 }
 
-// The medium screen of the three classic maps gives their taller labels a taller rectangle.
+// The medium screen of the maps with taller labels gives them a taller rectangle.
 bool HasTallLabels() {
-    const bool otherMap = g_isMapRealWorld || g_isMapJapanKorea || g_isMapAustralia ||
-                          g_isMapScandinavia || g_isMapGreatBritain || g_isMapChina ||
-                          g_isMapWorms || g_isMapLinesII || g_isMapSwamp || g_isMapSwampII ||
-                          g_isMapThreeNationsA || g_isMapThreeNationsB || g_isMapCustom ||
-                          g_isTestCustomMap;
-    return g_screenSize == 2 && !otherMap && (g_isMapWorld || g_isMapEurope || g_isMapNorthAmerica);
+    if (g_screenSize != 2 || g_isMapCustom || g_isTestCustomMap) return false;
+    const BuiltinMap* map = SelectedBuiltinMap();
+    return map != nullptr && map->tallLabels;
+}
+
+// How far right and down the selected map's label points are looked from.
+int MarkerShift() {
+    const BuiltinMap* map = SelectedBuiltinMap();
+    return map != nullptr ? map->markerShift : 0;
 }
 
 template <typename IsCandidate>
@@ -86,7 +90,7 @@ void CChildView::LineDdaCheckPixel(std::int32_t x, std::int32_t y, void* /*userV
 
 void CChildView::IsMarkerReachable(std::int32_t labelX, std::int32_t labelY, bool* reachable,
                                    raster::Point point) {
-    const int shift = g_isMapRealWorld ? 4 : 0;
+    const int shift = MarkerShift();
     const raster::Point from{ScaleToScreen(labelX) + shift, ScaleToScreen(labelY) + shift};
     if (from == point) {
         *reachable = true;

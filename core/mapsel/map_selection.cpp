@@ -2,7 +2,6 @@
 #include "core/mapsel/map_selection.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 
 #include "core/child_view.h"
@@ -16,53 +15,24 @@
 
 namespace {
 
-// The order in which the set-up looks at the flags; the first flag set decides.
-const std::array<bool*, 16> kSetupOrder{
-    &g_isMapCustom,        &g_isMapNorthAmerica,  &g_isMapRealWorld,    &g_isMapJapanKorea,
-    &g_isMapAustralia,     &g_isMapScandinavia,   &g_isMapGreatBritain, &g_isMapChina,
-    &g_isMapWorms,         &g_isMapLinesII,       &g_isMapSwampII,      &g_isMapSwamp,
-    &g_isMapThreeNationsB, &g_isMapThreeNationsA, &g_isMapWorld,        &g_isMapEurope};
-
-// The flags the reload compares, in its own order, each with where its previous value is kept;
-// World's previous value is g_wasMapSelected.
-struct ReloadEntry {
-    const bool* flag;
-    bool PreviousMapFlags::*previous;
-};
-const std::array<ReloadEntry, 16> kReloadOrder{{
-    {&g_isMapCustom, &PreviousMapFlags::custom},
-    {&g_isMapNorthAmerica, &PreviousMapFlags::northAmerica},
-    {&g_isMapRealWorld, &PreviousMapFlags::realWorld},
-    {&g_isMapJapanKorea, &PreviousMapFlags::japanKorea},
-    {&g_isMapAustralia, &PreviousMapFlags::australia},
-    {&g_isMapScandinavia, &PreviousMapFlags::scandinavia},
-    {&g_isMapChina, &PreviousMapFlags::china},
-    {&g_isMapGreatBritain, &PreviousMapFlags::greatBritain},
-    {&g_isMapWorms, &PreviousMapFlags::worms},
-    {&g_isMapLinesII, &PreviousMapFlags::linesII},
-    {&g_isMapSwamp, &PreviousMapFlags::swamp},
-    {&g_isMapThreeNationsB, &PreviousMapFlags::threeNationsB},
-    {&g_isMapThreeNationsA, &PreviousMapFlags::threeNationsA},
-    {&g_isMapSwampII, &PreviousMapFlags::swampII},
-    {&g_isMapWorld, nullptr},
-    {&g_isMapEurope, &PreviousMapFlags::europe},
-}};
-
-// Builds the tables of the selected map; false when no map is selected. A built-in map whose
-// contents are missing leaves World wholly set up instead (its own set-up sees to that).
+// Builds the tables of the selected map; false when no map is selected. A map file comes before
+// every built-in map, which decide among themselves by precedence. A built-in map whose contents
+// are missing leaves the default map wholly set up instead (its own set-up sees to that).
 bool SetupFirstSelected(CChildView& view) {
-    const auto found = std::find_if(kSetupOrder.begin(), kSetupOrder.end(),
-                                    [](const bool* flag) { return *flag; });
-    if (found == kSetupOrder.end()) return false;
-    bool* const decides = *found;
+    if (g_isMapCustom) {
+        ClearMapFlags();
+        g_isMapCustom = true;
+        view.SetBuiltinMapSize();
+        view.ResetGame();  // on the tables the map file's parse left
+        return true;
+    }
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (map == nullptr) return false;
     // Sizes and tables must come from the same map, whatever other flag was left set.
     ClearMapFlags();
-    *decides = true;
+    *map->flag = true;
     view.SetBuiltinMapSize();
-    if (decides == &g_isMapCustom)
-        view.ResetGame();  // on the tables the map file's parse left
-    else
-        (view.*BuiltinMapByFlag(decides)->setup)();
+    (view.*map->setup)();
     return true;
 }
 
@@ -78,16 +48,24 @@ void DeferMapCommand(CChildView& view) {
 
 }  // namespace
 
+bool PreviousMapFlags::Had(const bool& flag) const {
+    return std::find(set.begin(), set.end(), &flag) != set.end();
+}
+
 PreviousMapFlags CurrentMapFlags() {
     PreviousMapFlags flags;
-    for (const ReloadEntry& entry : kReloadOrder)
-        if (entry.previous != nullptr) flags.*entry.previous = *entry.flag;
+    if (g_isMapCustom) flags.set.push_back(&g_isMapCustom);
+    for (const BuiltinMap& map : BuiltinMaps())
+        if (*map.flag) flags.set.push_back(map.flag);
     return flags;
 }
 
 namespace map_selection {
 
-void RunMapCommand(CChildView& view, bool& flag) {
+void RunMapCommand(CChildView& view, void (CChildView::*command)()) {
+    const BuiltinMap* map = BuiltinMapByCommand(command);
+    if (map == nullptr) return;
+    bool& flag = *map->flag;
     // A built-in map ends a test of a map file.
     g_showTestMarkers = false;
     g_isTestCustomMap = false;
@@ -122,50 +100,51 @@ void CChildView::SetupSelectedMap() {
 }
 
 void CChildView::ReloadMapIfChanged(const PreviousMapFlags& previous) {
-    for (const ReloadEntry& entry : kReloadOrder) {
-        if (!*entry.flag) continue;
-        const bool was = entry.previous != nullptr ? previous.*entry.previous : g_wasMapSelected;
-        if (was != *entry.flag) SetupSelectedMap();
-        return;
-    }
+    // The map selected now is compared with its previous value; the default map's previous
+    // value is g_wasMapSelected.
+    const BuiltinMap* map = SelectedBuiltinMap();
+    const bool* flag = g_isMapCustom ? &g_isMapCustom : map != nullptr ? map->flag : nullptr;
+    if (flag == nullptr) return;
+    const bool was = flag == DefaultMap().flag ? g_wasMapSelected : previous.Had(*flag);
+    if (!was) SetupSelectedMap();
 }
 
 void CChildView::OnMapWorld() {
-    map_selection::RunMapCommand(*this, g_isMapWorld);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapWorld);
 }
 void CChildView::OnMapEurope() {
-    map_selection::RunMapCommand(*this, g_isMapEurope);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapEurope);
 }
 void CChildView::OnMapRealWorld() {
-    map_selection::RunMapCommand(*this, g_isMapRealWorld);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapRealWorld);
 }
 void CChildView::OnMapNorthAmerica() {
-    map_selection::RunMapCommand(*this, g_isMapNorthAmerica);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapNorthAmerica);
 }
 void CChildView::OnMapJapanKorea() {
-    map_selection::RunMapCommand(*this, g_isMapJapanKorea);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapJapanKorea);
 }
 void CChildView::OnMapAustralia() {
-    map_selection::RunMapCommand(*this, g_isMapAustralia);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapAustralia);
 }
 void CChildView::OnMapScandinavia() {
-    map_selection::RunMapCommand(*this, g_isMapScandinavia);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapScandinavia);
 }
 void CChildView::OnMapWorms() {
-    map_selection::RunMapCommand(*this, g_isMapWorms);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapWorms);
 }
 void CChildView::OnMapChina() {
-    map_selection::RunMapCommand(*this, g_isMapChina);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapChina);
 }
 void CChildView::OnMapGreatBritain() {
-    map_selection::RunMapCommand(*this, g_isMapGreatBritain);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapGreatBritain);
 }
 void CChildView::OnMapLinesII() {
-    map_selection::RunMapCommand(*this, g_isMapLinesII);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapLinesII);
 }
 void CChildView::OnMapSwamp() {
-    map_selection::RunMapCommand(*this, g_isMapSwamp);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapSwamp);
 }
 void CChildView::OnMapSwampII() {
-    map_selection::RunMapCommand(*this, g_isMapSwampII);
+    map_selection::RunMapCommand(*this, &CChildView::OnMapSwampII);
 }

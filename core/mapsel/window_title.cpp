@@ -1,7 +1,6 @@
 // The main window's title and the Scores command's description of the game.
 #include "core/mapsel/window_title.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -66,35 +65,14 @@ void AppendMission(std::string& title) {
     if (g_missionKind == mission_kind::kHoldContinents) title += " - Hold Continents";
 }
 
-// The map word of the scores outside a campaign, in the order the flags are looked at.
-struct ScoresMapWord {
-    const bool* flag;
-    const char* word;
-};
-const std::array<ScoresMapWord, 14> kScoresMapWords{{
-    {&g_isMapCustom, ",  My Map"},
-    {&g_isMapNorthAmerica, ",  America"},
-    {&g_isMapJapanKorea, ",  Japan Korea"},
-    {&g_isMapScandinavia, ",  Scandinavia"},
-    {&g_isMapGreatBritain, ",  Great Britain"},
-    {&g_isMapChina, ",  China"},
-    {&g_isMapWorms, ",  Worms"},
-    {&g_isMapLinesII, ",  Lines II"},
-    {&g_isMapSwampII, ",  Swamp II"},
-    {&g_isMapSwamp, ",  Swamp"},
-    {&g_isMapAustralia, ",  Australia"},
-    {&g_isMapRealWorld, ",  Real World"},
-    {&g_isMapWorld, ",  World"},
-    {&g_isMapEurope, ",  Europe"},
-}};
-
 std::string ScoresMapText() {
     if (IsBuiltinCampaign(g_campaignNumber))
         return ",  " + std::string(CampaignTitle(g_campaignNumber));
     if (g_campaignNumber > 0) return {};
-    for (const ScoresMapWord& entry : kScoresMapWords)
-        if (*entry.flag) return entry.word;
-    return {};  // the Three Nations maps
+    if (g_isMapCustom) return ",  My Map";
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (map == nullptr || map->scoresName.empty()) return {};
+    return ",  " + std::string(map->scoresName);
 }
 
 std::string ScoresGameText() {

@@ -9,6 +9,7 @@
 #include "core/model/campaign_state.h"
 #include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_text.h"
 #include "core/model/session_state.h"
 #include "platform/files.h"
@@ -62,29 +63,18 @@ std::string TrimTrailingBlanks(std::string_view text) {
     return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
 
-// The map chains of the built-in campaigns 1 to 5, first map first.
-const std::vector<bool*>& CampaignChain(std::int32_t campaign) {
-    static const std::array<std::vector<bool*>, 6> kChains{{
-        {},
-        {&g_isMapWorld, &g_isMapRealWorld},
-        {&g_isMapAustralia, &g_isMapChina, &g_isMapJapanKorea},
-        {&g_isMapEurope, &g_isMapGreatBritain, &g_isMapScandinavia, &g_isMapNorthAmerica},
-        {&g_isMapThreeNationsA, &g_isMapThreeNationsB},
-        {&g_isMapLinesII, &g_isMapSwamp, &g_isMapWorms},
-    }};
-    return kChains[static_cast<std::size_t>(campaign)];
-}
-
-// One step along a built-in chain; the last map's flag means the campaign is won.
-void AdvanceBuiltinCampaign(const std::vector<bool*>& chain) {
-    if (*chain.back()) {
+// One step along a built-in campaign's maps (first map first); the last map's flag means the
+// campaign is won.
+void AdvanceBuiltinCampaign(const std::vector<const BuiltinMap*>& chain) {
+    if (chain.empty()) return;
+    if (*chain.back()->flag) {
         g_isCampaignFinished = true;
         return;
     }
     for (std::size_t i = chain.size() - 1; i-- > 0;) {
-        if (!*chain[i]) continue;
-        *chain[i] = false;
-        *chain[i + 1] = true;
+        if (!*chain[i]->flag) continue;
+        *chain[i]->flag = false;
+        *chain[i + 1]->flag = true;
         return;
     }
 }
@@ -135,7 +125,7 @@ void AdvanceCampaignProgress() {
     else
         g_isCampaignFinished = true;
     if (IsBuiltinCampaign(g_campaignNumber)) {
-        AdvanceBuiltinCampaign(CampaignChain(g_campaignNumber));
+        AdvanceBuiltinCampaign(CampaignMaps(g_campaignNumber));
     } else if (g_campaignNumber == kOwnCampaign && !SelectCampaignMap()) {
         // A step outside the campaign's maps (a damaged saved game) ends the campaign.
         g_isCampaignFinished = true;

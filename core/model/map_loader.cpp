@@ -143,11 +143,10 @@ void ReportMissingPicture(platform::WindowServices& window) {
                           platform::MessageIcon::Error);
 }
 
-// An opened game cannot go on without its map: it falls back to World.
+// An opened game cannot go on without its map: it falls back to the default map.
 void FallBackAfterMissingPicture(const LoaderContext& context) {
     if (!IsJustOpened()) return;
-    ClearMapFlags();
-    g_isMapWorld = true;
+    SelectDefaultMap();
     context.steps.SetupSelectedMap();
     context.window.Invalidate();
 }

@@ -3,6 +3,7 @@
 
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/rules/turn_order.h"
@@ -29,9 +30,8 @@ void ShowDemoBanner(CChildView& view) {
 }
 
 void SetDemoOptions() {
-    g_wasMapSelected = g_isMapWorld;
-    ClearMapFlags();
-    g_isMapWorld = true;
+    g_wasMapSelected = *DefaultMap().flag;
+    SelectDefaultMap();
     g_gameKind = game_kind::kDemo;
     g_campaignNumber = 0;
     g_campaignLength = 1;

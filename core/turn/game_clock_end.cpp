@@ -1,11 +1,12 @@
 // The end of a game, or the start of the next map of a campaign.
 #include "core/child_view.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/map_loader.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
-#include "core/services/network.h"
 #include "core/rules/turn_order.h"
+#include "core/services/network.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
@@ -20,24 +21,18 @@ bool IsDemo() {
 }
 
 bool AnyMapSelected() {
-    for (bool flag : {g_isMapWorld, g_isMapEurope, g_isMapNorthAmerica, g_isMapRealWorld,
-                      g_isMapJapanKorea, g_isMapAustralia, g_isMapScandinavia, g_isMapWorms,
-                      g_isMapChina, g_isMapGreatBritain, g_isMapLinesII, g_isMapSwamp,
-                      g_isMapThreeNationsA, g_isMapThreeNationsB, g_isMapSwampII, g_isMapCustom})
-        if (flag) return true;
-    return false;
+    return g_isMapCustom || SelectedBuiltinMap() != nullptr;
 }
 
 // A campaign of the player's own whose next map file does not load goes on as a single game on
-// World.
+// the default map.
 void LoadOwnCampaignMap(CChildView& view) {
     g_isMapCustom = false;
     g_isUserMapLoad = false;
     view.OnLoadMap();
     g_isUserMapLoad = true;
     if (AnyMapSelected() || g_isMapFileLoaded) return;
-    ClearMapFlags();
-    g_isMapWorld = true;
+    SelectDefaultMap();
     g_isTestCustomMap = false;
     g_campaignNumber = 0;
     g_campaignLength = 1;

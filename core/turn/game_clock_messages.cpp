@@ -4,9 +4,10 @@
 #include "core/child_view.h"
 #include "core/commands/command_ids.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/session_state.h"
-#include "core/services/network.h"
 #include "core/rules/turn_order.h"
+#include "core/services/network.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
 #include "platform/window_services.h"
@@ -91,36 +92,13 @@ void SlowCommandDone(CChildView& view) {
     view.Platform().window.ShowCursor(true);
 }
 
-struct MapCommand {
-    bool* flag;
-    int command;
-};
-
-// The order in which the flags are looked at.
-const std::array<MapCommand, 13> kMapCommands{{
-    {&g_isMapSwamp, cmd::kMapSwamp},
-    {&g_isMapLinesII, cmd::kMapLinesII},
-    {&g_isMapSwampII, cmd::kMapSwampII},
-    {&g_isMapGreatBritain, cmd::kMapGreatBritain},
-    {&g_isMapChina, cmd::kMapChina},
-    {&g_isMapWorms, cmd::kMapWorms},
-    {&g_isMapScandinavia, cmd::kMapScandinavia},
-    {&g_isMapAustralia, cmd::kMapAustralia},
-    {&g_isMapJapanKorea, cmd::kMapJapanKorea},
-    {&g_isMapNorthAmerica, cmd::kMapNorthAmerica},
-    {&g_isMapRealWorld, cmd::kMapRealWorld},
-    {&g_isMapWorld, cmd::kMapWorld},
-    {&g_isMapEurope, cmd::kMapEurope},
-}};
-
-// The map command runs again with its flag as it was before the first click; only the first
-// flag set decides, and a command that is refused meanwhile leaves its map selected.
+// The map command runs again with its flag as it was before the first click; the selected map
+// decides, and a command that is refused meanwhile leaves its map selected.
 void PlayMapCommand(CChildView& view) {
-    for (const MapCommand& map : kMapCommands) {
-        if (!*map.flag) continue;
-        *map.flag = g_wasMapSelected;
-        if (!view.OnCommand(map.command)) *map.flag = true;
-        break;
+    const BuiltinMap* map = SelectedBuiltinMap();
+    if (map != nullptr && map->menuId != 0) {
+        *map->flag = g_wasMapSelected;
+        if (!view.OnCommand(map->menuId)) *map->flag = true;
     }
     SlowCommandDone(view);
 }

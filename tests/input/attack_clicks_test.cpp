@@ -3,6 +3,7 @@
 #include "core/input/board_input_fame.h"
 #include "core/input/high_score_code.h"
 #include "core/model/campaign_state.h"
+#include "core/model/map_catalogue.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {
@@ -226,7 +227,8 @@ TEST_F(EndOfGameTest, HighScoreGameShowsTheCode) {
               "(" + std::to_string(losses) + " losses)");
     const auto decoded = high_score::Decode(shown.back().texts.at(CFameDlg::kIdCode));
     ASSERT_TRUE(decoded.has_value());
-    EXPECT_EQ(*decoded, (high_score::Result{high_score::kWorldFreeware, losses}));
+    EXPECT_EQ(*decoded,
+              (high_score::Result{BuiltinMapByFlag(&g_isMapWorld)->freeware.number, losses}));
     // Once the clock has played the end, a click does nothing, not even a beep.
     EmptyQueues();
     const int beeps = Beeps();

@@ -74,10 +74,18 @@ TEST(Catalogue, LookupsFindEachMapByFlagMenuIdAndCode) {
     for (const BuiltinMap& map : BuiltinMaps()) {
         EXPECT_EQ(BuiltinMapByFlag(map.flag), &map);
         EXPECT_EQ(BuiltinMapByCode(map.code), &map);
+        // Each row names its own set-up member, and a Map menu entry its own handler.
+        EXPECT_EQ(BuiltinMapBySetup(map.setup), &map) << map.name;
+        EXPECT_EQ(map.menuId != 0, map.command != nullptr) << map.name;
         if (map.menuId != 0) {
             EXPECT_EQ(BuiltinMapByMenuId(map.menuId), &map);
+            EXPECT_EQ(BuiltinMapByCommand(map.command), &map) << map.name;
         }
     }
+    // Several flags left set never tie: each map has a precedence of its own.
+    std::set<int> precedences;
+    for (const BuiltinMap& map : BuiltinMaps()) precedences.insert(map.precedence);
+    EXPECT_EQ(precedences.size(), BuiltinMaps().size());
     EXPECT_EQ(BuiltinMapByMenuId(32783)->flag, &g_isMapRealWorld);
     EXPECT_EQ(BuiltinMapByCode("3Nb")->flag, &g_isMapThreeNationsB);
     EXPECT_EQ(BuiltinMapByCode("wor"), nullptr);

@@ -231,7 +231,9 @@ TEST(Setup, CheckerAllowsOnlyTheDocumentedExceptions) {
             EXPECT_EQ(line, "continent 1: border list misses 1");
         }
     EXPECT_EQ(misses, 1);
-    EXPECT_EQ(DocumentedExceptions().size(), 2u);
+    std::size_t exceptions = 0;
+    for (const BuiltinMap& map : BuiltinMaps()) exceptions += map.ruleExceptions.size();
+    EXPECT_EQ(exceptions, 2u);
 }
 
 }  // namespace

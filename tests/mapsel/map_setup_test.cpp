@@ -91,15 +91,23 @@ TEST_F(MapSetup, ReloadRunsTheSetUpOnlyWhenTheSelectedFlagChanged) {
         {"World kept, others changed",
          &g_isMapWorld,
          true,
-         {.europe = true, .custom = true},
+         {.set = {&g_isMapEurope, &g_isMapCustom}},
          false},
-        {"Europe kept", &g_isMapEurope, false, {.europe = true}, false},
+        {"Europe kept", &g_isMapEurope, false, {.set = {&g_isMapEurope}}, false},
         {"Europe newly", &g_isMapEurope, true, {}, true},
-        {"Europe newly, Swamp II was", &g_isMapEurope, false, {.swampII = true}, true},
-        {"Three Nations B kept", &g_isMapThreeNationsB, false, {.threeNationsB = true}, false},
-        {"Three Nations A newly", &g_isMapThreeNationsA, false, {.threeNationsB = true}, true},
-        {"Worms kept", &g_isMapWorms, false, {.worms = true}, false},
-        {"China newly", &g_isMapChina, false, {.greatBritain = true}, true},
+        {"Europe newly, Swamp II was", &g_isMapEurope, false, {.set = {&g_isMapSwampII}}, true},
+        {"Three Nations B kept",
+         &g_isMapThreeNationsB,
+         false,
+         {.set = {&g_isMapThreeNationsB}},
+         false},
+        {"Three Nations A newly",
+         &g_isMapThreeNationsA,
+         false,
+         {.set = {&g_isMapThreeNationsB}},
+         true},
+        {"Worms kept", &g_isMapWorms, false, {.set = {&g_isMapWorms}}, false},
+        {"China newly", &g_isMapChina, false, {.set = {&g_isMapGreatBritain}}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -118,9 +126,9 @@ TEST_F(MapSetup, ReloadOfAMapFileComparesItsOwnFlag) {
     SelectAndSetUp(g_isMapWorld);
     ClearMapFlags();
     g_isMapCustom = true;
-    View().ReloadMapIfChanged({.custom = true});
+    View().ReloadMapIfChanged({.set = {&g_isMapCustom}});
     EXPECT_FALSE(WasSetUpAgain());
-    View().ReloadMapIfChanged({.europe = true});
+    View().ReloadMapIfChanged({.set = {&g_isMapEurope}});
     EXPECT_TRUE(WasSetUpAgain());
 }
 
@@ -128,7 +136,7 @@ TEST_F(MapSetup, ReloadWithoutAnyFlagDoesNothing) {
     SelectAndSetUp(g_isMapWorld);
     ClearMapFlags();
     g_wasMapSelected = true;
-    View().ReloadMapIfChanged({.europe = true, .custom = true});
+    View().ReloadMapIfChanged({.set = {&g_isMapEurope, &g_isMapCustom}});
     EXPECT_FALSE(WasSetUpAgain());
 }
 
@@ -137,8 +145,8 @@ TEST_F(MapSetup, CurrentFlagsRoundTripThroughTheReload) {
     ClearMapFlags();
     g_isMapScandinavia = true;
     const PreviousMapFlags kept = CurrentMapFlags();
-    EXPECT_TRUE(kept.scandinavia);
-    EXPECT_FALSE(kept.europe || kept.custom || kept.worms);
+    EXPECT_TRUE(kept.Had(g_isMapScandinavia));
+    EXPECT_FALSE(kept.Had(g_isMapEurope) || kept.Had(g_isMapCustom) || kept.Had(g_isMapWorms));
     MarkPainted();
     View().ReloadMapIfChanged(kept);
     EXPECT_FALSE(WasSetUpAgain());

@@ -79,6 +79,52 @@ TEST_F(SetupDialogsTest, TemplatesCarryTheGamesTexts) {
     }
 }
 
+// The choices of the map, high-score map, campaign and host dialogs: their ids and texts in order.
+TEST_F(SetupDialogsTest, MapAndCampaignChoicesInTheirOrder) {
+    SetupDialogs& d = View().Setup();
+    using Choices = std::vector<std::pair<int, std::string>>;
+    const Choices map = {{1000, "World"},        {1001, "China"},         {1002, "Europe"},
+                         {1003, "Australia"},    {1004, "Scandinavia"},   {1005, "North America"},
+                         {1006, "Japan  Korea"}, {1007, "Great Britain"}, {1009, "Real World"},
+                         {1010, "Swamp"},        {1011, "Worms"},         {1012, "Lines II"},
+                         {1013, "Swamp II"},     {1008, "Load a Map..."}};
+    Choices highScore = map;
+    for (auto& [id, text] : highScore) {
+        if (id == 1002 || id == 1004 || id == 1005 || id == 1010) text += "   (Troop Experience)";
+        if (id == 1001 || id == 1007) text += "   (Hold Continents)";
+    }
+    const Choices campaigns = {
+        {1000, "Worlds   (World - Real World)"},
+        {1001, "West Pacific   (Australia - China - Japan Korea)"},
+        {1002, "North Atlantic   (Europe - Great Britain - Scandinavia - North America)"},
+        {1003, "Three Nations   (Three Nations I - II)"},
+        {1004, "Marovek   (Lines II - Swamp - Worms)"},
+        {1009, "Load a Campaign..."}};
+    // A network game cannot carry Swamp II.
+    const Choices host = {{1002, "World"},        {1020, "China"},         {1021, "Europe"},
+                          {1022, "Australia"},    {1023, "Scandinavia"},   {1024, "North America"},
+                          {1025, "Japan Korea"},  {1026, "Great Britain"}, {1027, "Real World"},
+                          {1028, "Swamp"},        {1029, "Worms"},         {1030, "Lines II"},
+                          {1031, "Load a Map..."}};
+    const std::pair<const CDialog*, const Choices*> cases[] = {
+        {&d.map, &map}, {&d.map1, &highScore}, {&d.campaigns, &campaigns}, {&d.hostOptions, &host}};
+    for (const auto& [dialog, expected] : cases) {
+        Choices radios;
+        for (const ControlTemplate& control : dialog->Template().controls)
+            if (control.kind == ControlKind::RadioButton)
+                radios.emplace_back(control.id, control.text);
+        if (dialog == &d.hostOptions) radios.resize(std::min(radios.size(), expected->size()));
+        EXPECT_EQ(radios, *expected) << dialog->Template().caption;
+    }
+    // The host's notes stand beside Swamp (and Worms) and beside Lines II.
+    std::vector<std::pair<int, std::string>> notes;
+    for (const ControlTemplate& control : d.hostOptions.Template().controls)
+        if (control.text.starts_with("Requires")) notes.emplace_back(control.rect.y, control.text);
+    EXPECT_EQ(notes, (std::vector<std::pair<int, std::string>>{
+                         {126, "Requires at least version 5.1 of Marovek"},
+                         {150, "Requires at least version 5.2 of Marovek"}}));
+}
+
 TEST_F(SetupDialogsTest, LoadChoicesAreHiddenInAHighScoreGame) {
     SetupDialogs& d = View().Setup();
     d.map.isHighScoreGame = false;

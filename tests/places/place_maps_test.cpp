@@ -93,7 +93,7 @@ TEST(PlaceMaps, PicturesAndOutlinesKeepTheDrawingRulesAtEverySize) {
             EXPECT_EQ(picture->Width(), kWidths[size - 1]);
             EXPECT_EQ(picture->Height(), kHeights[size - 1]);
             const auto rules = maps::RulesFor(*art, PlaceMapContent(map), size,
-                                              render::PaintPointShiftOf(c.flag, size), kLane);
+                                              render::PaintPointShiftOf(&map, size), kLane);
             EXPECT_EQ(maps::ValidatePicture(*picture, rules), std::vector<std::string>{});
             const auto outlines =
                 maps::DecodeOutlineFile(ReadAll(res + "/maps/Mrvekmap" + std::string(map.code) +
@@ -182,7 +182,7 @@ TEST(PlaceMaps, ThePlayersPanelStandsOnTheSea) {
             std::string error;
             const auto picture = places_test::MapPicture(map, size, &error);
             ASSERT_TRUE(picture) << error;
-            const auto p = render::PlayersPanelArea(c.flag, size);
+            const auto p = render::PlayersPanelArea(&map, size);
             ASSERT_TRUE(p) << map.name;
             int land = 0;
             for (int y = p->top; y < std::min(p->bottom, picture->Height()); ++y)

@@ -4,6 +4,7 @@
 
 #include "core/model/board_picture.h"
 #include "core/model/game_state.h"
+#include "core/model/map_catalogue.h"
 #include "core/model/options.h"
 #include "core/model/screen.h"
 #include "core/model/session_state.h"
@@ -252,6 +253,55 @@ TEST_F(PaintTerritoryTest, CodesGiveWayToIconsOnWideScreens) {
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->code, 99);
     EXPECT_TRUE(glyphs_.texts.empty());
+}
+
+// Every map's own rules for paint points, codes, icons and the label rectangle, as the board has
+// always applied them.
+TEST_F(PaintTerritoryTest, EveryMapKeepsItsBoardRules) {
+    StartView();
+    struct Case {
+        bool* flag;
+        int shift[3];     // paint point above the label point, sizes 1..3
+        bool codes;       // codes above the counts
+        bool icons[2];    // icons may stand on territories at sizes 2 and 3
+        bool tallLabels;  // the taller label rectangle on the medium screen
+    };
+    const Case cases[] = {
+        {&g_isMapWorld, {12, 12, 12}, true, {true, true}, true},
+        {&g_isMapEurope, {12, 12, 12}, true, {true, true}, true},
+        {&g_isMapNorthAmerica, {12, 12, 12}, true, {false, true}, true},
+        {&g_isMapRealWorld, {0, 0, 0}, false, {false, false}, false},
+        {&g_isMapJapanKorea, {12, 12, 12}, false, {false, false}, false},
+        {&g_isMapAustralia, {12, 12, 12}, false, {false, false}, false},
+        {&g_isMapScandinavia, {1, 3, 3}, false, {false, false}, false},
+        {&g_isMapWorms, {1, 3, 3}, false, {false, false}, false},
+        {&g_isMapChina, {1, 3, 3}, false, {false, false}, false},
+        {&g_isMapGreatBritain, {1, 3, 3}, false, {false, false}, false},
+        {&g_isMapLinesII, {2, 3, 3}, false, {false, false}, false},
+        {&g_isMapSwamp, {1, 3, 3}, true, {true, true}, false},
+        {&g_isMapSwampII, {1, 3, 3}, false, {false, false}, false},
+        {&g_isMapThreeNationsA, {3, 3, 3}, false, {false, false}, false},
+        {&g_isMapThreeNationsB, {3, 3, 3}, false, {false, false}, false},
+    };
+    ASSERT_EQ(std::size(cases), BuiltinMaps().size());
+    for (const Case& c : cases) {
+        const BuiltinMap* map = BuiltinMapByFlag(c.flag);
+        ASSERT_NE(map, nullptr);
+        SCOPED_TRACE(std::string(map->name));
+        ClearMapFlags();
+        *c.flag = true;
+        for (int size = 1; size <= 3; ++size)
+            EXPECT_EQ(render::PaintPointShiftOf(map, size), c.shift[size - 1]) << size;
+        EXPECT_EQ(render::HasCodeLayout(), c.codes);
+        for (int size = 2; size <= 3; ++size) {
+            g_screenSize = size;
+            EXPECT_EQ(render::IsIconMap(), c.icons[size - 2]) << size;
+        }
+        g_screenSize = 2;
+        bool near = false;
+        CChildView::IsPointNearMarker(200, 200, &near, {200, 185});
+        EXPECT_EQ(near, c.tallLabels);
+    }
 }
 
 }  // namespace

@@ -10,23 +10,6 @@
 namespace mapgen {
 namespace {
 
-// The code-built maps in the order of the content table, with the identifier of each.
-const char* const kContentOrder[][2] = {
-    {"Europe", "g_isMapEurope"},
-    {"NorthAmerica", "g_isMapNorthAmerica"},
-    {"RealWorld", "g_isMapRealWorld"},
-    {"JapanKorea", "g_isMapJapanKorea"},
-    {"Australia", "g_isMapAustralia"},
-    {"Scandinavia", "g_isMapScandinavia"},
-    {"Worms", "g_isMapWorms"},
-    {"China", "g_isMapChina"},
-    {"GreatBritain", "g_isMapGreatBritain"},
-    {"LinesII", "g_isMapLinesII"},
-    {"Swamp", "g_isMapSwamp"},
-    {"ThreeNationsA", "g_isMapThreeNationsA"},
-    {"ThreeNationsB", "g_isMapThreeNationsB"},
-};
-
 const char* const kTextOrder[] = {
     "USA",      "Europe2",       "MiddleEarth",   "africa",  "AloneInACrowd",  "Atlantis2",
     "Atlantis", "Doom",          "DragonWarrior", "e2",      "Hex_gone_crazy", "Ireland",
@@ -46,6 +29,18 @@ std::string List(const Row& row) {
 const ImaginedMap* ByKey(const std::vector<ImaginedMap>& maps, const std::string& key) {
     for (const ImaginedMap& m : maps)
         if (m.Key() == key) return &m;
+    return nullptr;
+}
+
+// The maps whose contents the generated tables hold: code-built from their contents.
+bool HasContentTables(const ImaginedMap& m) {
+    return !m.territories.empty() && m.continentLines.empty();
+}
+
+// The map set up from a built-in map text, if it is among the maps.
+const ImaginedMap* TextMap(const std::vector<ImaginedMap>& maps) {
+    for (const ImaginedMap& m : maps)
+        if (!m.continentLines.empty()) return &m;
     return nullptr;
 }
 
@@ -77,23 +72,23 @@ std::string ContentFile(const std::vector<ImaginedMap>& maps) {
            "#include \"maps/map_catalogue.h\"\n#include \"maps/map_content.h\"\n\n"
            "namespace {\n\n// clang-format off\n";
     for (const ImaginedMap& m : maps)
-        if (!m.territories.empty() && m.continentLines.empty()) PrintTables(out, m);
-    out << "// clang-format on\n\nstruct GeneratedEntry {\n    const bool* flag;\n"
+        if (HasContentTables(m)) PrintTables(out, m);
+    out << "// clang-format on\n\nstruct GeneratedEntry {\n    std::string_view key;\n"
            "    CodeMapContent content;\n};\n\n"
-           "// kGeneratedMapContent: one entry per map; an empty content is a map still to make.\n"
+           "// kGeneratedMapContent: one entry per map made here, by its table key.\n"
            "const GeneratedEntry kGeneratedMapContent[] = {\n";
-    for (const auto& entry : kContentOrder) {
-        const std::string key = entry[0];
-        if (ByKey(maps, key))
-            out << "    {&" << entry[1] << ", {k" << key << "Territories, k" << key << "Borders, k"
+    // In the catalogue's order.
+    for (const BuiltinMap& map : BuiltinMaps()) {
+        const std::string key = TableKey(map);
+        const ImaginedMap* m = ByKey(maps, key);
+        if (m != nullptr && HasContentTables(*m))
+            out << "    {\"" << key << "\", {k" << key << "Territories, k" << key << "Borders, k"
                 << key << "Routes}},\n";
-        else
-            out << "    {&" << entry[1] << ", {}},\n";
     }
     out << "};\n\nconst CodeMapContent kNoContent{};\n\n}  // namespace\n\n"
            "const CodeMapContent& GeneratedMapContent(const BuiltinMap& map) {\n"
            "    for (const GeneratedEntry& entry : kGeneratedMapContent)\n"
-           "        if (entry.flag == map.flag) return entry.content;\n"
+           "        if (entry.key == TableKey(map)) return entry.content;\n"
            "    return kNoContent;\n}\n";
     return out.str();
 }
@@ -104,12 +99,13 @@ std::string TextsFile(const std::vector<ImaginedMap>& maps) {
            "// `gen_imagined_maps tools/imagined --print-texts`. A text without lines appends "
            "nothing.\n"
            "#include \"maps/map_texts.h\"\n\nnamespace {\n\n// clang-format off\n";
-    const ImaginedMap* swamp = ByKey(maps, "SwampII");
-    if (swamp) {
-        out << "const char* const kSwampIIContinents[] = {\n";
-        for (const std::string& l : swamp->continentLines) out << "    " << Quoted(l) << ",\n";
-        out << "};\nconst char* const kSwampIITerritories[] = {\n";
-        for (const std::string& l : swamp->territoryLines) out << "    " << Quoted(l) << ",\n";
+    const ImaginedMap* textMap = TextMap(maps);
+    const std::string textName = textMap ? std::string(textMap->map->mapText) : std::string();
+    if (textMap) {
+        out << "const char* const k" << textName << "Continents[] = {\n";
+        for (const std::string& l : textMap->continentLines) out << "    " << Quoted(l) << ",\n";
+        out << "};\nconst char* const k" << textName << "Territories[] = {\n";
+        for (const std::string& l : textMap->territoryLines) out << "    " << Quoted(l) << ",\n";
         out << "};\n";
     }
     out << "// clang-format on\n\nstruct GeneratedText {\n    const char* name;\n"
@@ -117,8 +113,9 @@ std::string TextsFile(const std::vector<ImaginedMap>& maps) {
            "// kGeneratedMapTextContent: one entry per text, by its \"[map]\" line.\n"
            "const GeneratedText kGeneratedMapTextContent[] = {\n";
     for (const char* name : kTextOrder) {
-        if (swamp && std::string(name) == "SwampII")
-            out << "    {\"SwampII\", {kSwampIIContinents, kSwampIITerritories}},\n";
+        if (textMap && name == textName)
+            out << "    {\"" << name << "\", {k" << name << "Continents, k" << name
+                << "Territories}},\n";
         else
             out << "    {\"" << name << "\", {}},\n";
     }
@@ -132,7 +129,7 @@ std::string TextsFile(const std::vector<ImaginedMap>& maps) {
 
 bool MatchesCompiledTables(const ImaginedMap& m) {
     if (!m.continentLines.empty()) {
-        const BuiltinMapText* text = BuiltinMapTextByName("SwampII");
+        const BuiltinMapText* text = BuiltinMapTextByName(m.map->mapText);
         if (text == nullptr) return false;
         const MapTextContent& lines = GeneratedMapTextContent(*text);
         return std::equal(m.continentLines.begin(), m.continentLines.end(),

@@ -76,9 +76,7 @@ void MakeText(ImaginedMap& m, const MapInputs& inputs) {
 }  // namespace
 
 std::string ImaginedMap::Key() const {
-    std::string key(map->name);
-    std::erase(key, ' ');
-    return key;
+    return TableKey(*map);
 }
 
 std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string* error) {
@@ -148,7 +146,7 @@ std::vector<std::string> CheckPictures(const ImaginedMap& m) {
                     y = panel.bottom;
                     break;
                 }
-        if (m.map->flag == &g_isMapThreeNationsB) {
+        if (m.map->tracedByBoard) {
             for (const std::string& e : TraceShortfalls(d.picture, content, d.size))
                 errors.push_back(size + e);
         } else {

@@ -206,14 +206,14 @@ Board CellBoard(const std::vector<Shape>& shapes, const Layout& drawn, const map
 
 // How far the game moves the labels of `place` at `size`.
 raster::Point LabelShift(const PlaceMap& place, int size) {
-    return size == 3 ? place.largeShift : raster::Point{0, 0};
+    return size == 3 ? place.LargeShift() : raster::Point{0, 0};
 }
 
 // Where the game paints labels or fills of `place` at `size` apart from the usual paint point.
 std::vector<raster::Point> GameMoves(const PlaceMap& place, int size) {
     const raster::Point s = LabelShift(place, size);
     std::vector<raster::Point> moves;
-    for (const raster::Point m : {s, raster::Point{s.x, s.y - place.fillRaise}})
+    for (const raster::Point m : {s, raster::Point{s.x, s.y - place.FillRaise()}})
         if ((m.x != 0 || m.y != 0) &&
             std::none_of(moves.begin(), moves.end(), [&](raster::Point o) { return o == m; }))
             moves.push_back(m);
@@ -224,7 +224,7 @@ std::vector<raster::Point> GameMoves(const PlaceMap& place, int size) {
 maps::PictureRules GameRules(const PlaceMap& place, maps::PictureRules rules) {
     const raster::Point s = LabelShift(place, rules.size);
     for (raster::Point& p : rules.paintPoints)
-        if (p.x >= 0) p = raster::Point{p.x + s.x, p.y + s.y - place.fillRaise};
+        if (p.x >= 0) p = raster::Point{p.x + s.x, p.y + s.y - place.FillRaise()};
     for (auto& rects : rules.footprints)
         for (raster::Rect& r : rects)
             r = raster::Rect{r.left + s.x, r.top + s.y, r.right + s.x, r.bottom + s.y};
@@ -293,7 +293,7 @@ Board RegionBoard(const std::vector<Shape>& shapes, const Layout& layout) {
 
 // Land under the players panel (its ten rows of boxes and names) at one size.
 bool LandUnderPanel(const Board& board, const PlaceMap& place) {
-    const auto area = render::PlayersPanelArea(place.map->flag, board.size);
+    const auto area = render::PlayersPanelArea(place.map, board.size);
     if (!area) return false;
     for (int y = std::max(0, area->top); y < std::min(board.height, area->bottom); ++y)
         for (int x = std::max(0, area->left); x < std::min(board.width, area->right); ++x)
@@ -499,7 +499,8 @@ Drawing Draw(const PlaceMap& place, const std::vector<Country>& countries, const
         d.sizes[size - 1] = FinishBoard(board, drawn, rules, d.errors, d.warnings);
         // Where the game moves its paint points, the picture must also hold at the unmoved ones,
         // as the common picture checks see them.
-        if (place.largeShift.x == 0 && place.largeShift.y == 0 && place.fillRaise == 0) continue;
+        if (place.LargeShift().x == 0 && place.LargeShift().y == 0 && place.FillRaise() == 0)
+            continue;
         maps::PictureRules unmoved =
             maps::RulesFor(art, noNeighbours, size, place.ShiftY(size), lane);
         unmoved.neighbourPairs = pairs;

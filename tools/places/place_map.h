@@ -54,12 +54,12 @@ std::optional<CellPlan> LoadCellPlan(const std::string& path, std::string* error
 struct PlaceMap {
     std::string folder;     // under tools/places
     const BuiltinMap* map;  // its catalogue row
-    // Where the game moves this map's paint points: by `largeShift` at size 3, and for the fills
-    // `fillRaise` rows higher (Real World).
-    raster::Point largeShift{0, 0};
-    int fillRaise = 0;
+    // Where the game moves this map's paint points at size 3, and how many rows apart its fills
+    // start (the row's largePaintMove and fillRaise).
+    raster::Point LargeShift() const { return {map->largePaintMove, map->largePaintMove}; }
+    int FillRaise() const { return map->fillRaise; }
     // How far the game raises this map's paint point above its label point at `size` 1..3.
-    int ShiftY(int size) const { return render::PaintPointShiftOf(map->flag, size); }
+    int ShiftY(int size) const { return render::PaintPointShiftOf(map, size); }
 };
 
 // Everything one drawing came to.
