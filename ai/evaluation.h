@@ -14,6 +14,9 @@ namespace ai {
 void SortScoreTables(std::int32_t kind, std::int32_t count);
 std::int32_t FindContinentOfBorderTerritory(std::int32_t territory);
 void RatePlayerStrengths(std::int32_t mode);
+// The reinforcement of an equal share of the board among the players left, and two more: a
+// rival's reinforcement from this on makes him a strong rival.
+std::int32_t QuotaThreshold();
 std::int32_t FindDominantPlayer(const std::int32_t* counts);  // counts[1..10]
 void RankContinentsToTake();
 void RankContinentsForAllPlayers();
