@@ -55,101 +55,37 @@ class TroopExperience : public ::testing::Test {
 };
 
 TEST_F(TroopExperience, FollowsTheShareOfTheLossesOnceThePlayerHasPlayedEnoughTurns) {
+    enum Option { kNone, kStrongholds, kNeutral };
     struct Case {
         const char* what;
         int fromTurn, turns;
-        Four held;
-        Four losses;
-        bool strongholds, neutral;
+        Four held, losses;
+        Option option;
         Four experience;
         int left;
     };
-    const int human = rules::kExperienceFromTurn;
+    const int atBoard = rules::kExperienceFromTurn;
     const int computer = rules::kComputerExperienceFromTurn;
-    const Four recorded{5, 5, 5, 0};
-    const Four losses{10, 30, 60, 0};
+    const Four all{5, 5, 5, 0};
+    const Four lost{10, 30, 60, 0};
     const Four unset{kUnset, kUnset, kUnset, kUnset};
     const Case cases[] = {
-        {"not yet at the board", human, 9, recorded, losses, false, false, unset, -1},
-        {"the computer a turn earlier",
-         computer,
-         9,
-         recorded,
-         losses,
-         false,
-         false,
-         {50, 90, 180, 0},
-         3},
-        {"at least 50 up to the twelfth turn",
-         human,
-         12,
-         recorded,
-         losses,
-         false,
-         false,
-         {50, 90, 180, 0},
-         3},
-        {"the share alone after it",
-         human,
-         13,
-         recorded,
-         losses,
-         false,
-         false,
-         {30, 90, 180, 0},
-         3},
-        {"the counts given decide who is left",
-         human,
-         13,
-         {5, 0, 5, 3},
-         losses,
-         false,
-         false,
-         {42, 0, 257, 0},
-         3},
-        {"no losses yet keep what there was",
-         human,
-         13,
-         recorded,
-         {0, 0, 0, 0},
-         false,
-         false,
-         {kUnset, kUnset, kUnset, 0},
-         3},
-        {"a lost stronghold leaves none",
-         human,
-         13,
-         recorded,
-         losses,
-         true,
-         false,
-         {30, 0, 180, 0},
-         3},
-        {"the neutral army always fights at 100",
-         human,
-         13,
-         recorded,
-         losses,
-         false,
-         true,
-         {30, 90, 100, 0},
-         3},
-        {"unless it is out",
-         human,
-         13,
-         {5, 5, 0, 0},
-         {10, 30, 60, 0},
-         false,
-         true,
-         {50, 150, 0, 0},
-         2},
+        {"not yet at the board", atBoard, 9, all, lost, kNone, unset, -1},
+        {"the computer a turn earlier", computer, 9, all, lost, kNone, {50, 90, 180, 0}, 3},
+        {"at least 50 up to turn 12", atBoard, 12, all, lost, kNone, {50, 90, 180, 0}, 3},
+        {"the share alone after it", atBoard, 13, all, lost, kNone, {30, 90, 180, 0}, 3},
+        {"the counts given decide", atBoard, 13, {5, 0, 5, 3}, lost, kNone, {42, 0, 257, 0}, 3},
+        {"no losses keep what was", atBoard, 13, all, {}, kNone, {kUnset, kUnset, kUnset, 0}, 3},
+        {"a lost stronghold", atBoard, 13, all, lost, kStrongholds, {30, 0, 180, 0}, 3},
+        {"the neutral army at 100", atBoard, 13, all, lost, kNeutral, {30, 90, 100, 0}, 3},
+        {"unless it is out", atBoard, 13, {5, 5, 0, 0}, lost, kNeutral, {50, 150, 0, 0}, 2},
     };
     for (const Case& c : cases) {
         Reset();
         Set(kLosses, c.losses);
-        Set(kStronghold, c.strongholds ? Four{1, 0, 3, 0} : Four{1, 2, 3, 0});
-        g_areStrongholdsOn = c.strongholds;
-        g_hasNeutralArmy = c.neutral;
+        if (c.option == kStrongholds) Set(kStronghold, {1, 0, 3, 0});
+        g_areStrongholdsOn = c.option == kStrongholds;
+        g_hasNeutralArmy = c.option == kNeutral;
         g_turnsPlayed[1] = c.turns;
         rules::UpdateTroopExperience(1, c.fromTurn, Held(c.held));
         EXPECT_EQ(Experience(), c.experience) << c.what;
