@@ -228,8 +228,7 @@ void CChildView::ComputerAttackPass() {
 
 void CChildView::ComputerAttackAndAdvance() {
     const std::int32_t p = Current();
-    const std::int32_t left = std::max(g_playersLeft, 1);
-    g_aiQuotaThreshold = Territories() / left / std::max(g_reinforcementDivisor, 1) + 2;
+    g_aiQuotaThreshold = QuotaThreshold();
     {
         WeighedArmies weighed(g_isTroopExperienceOn);
         const std::int32_t strongest = g_playerStrengths[1].id;

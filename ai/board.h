@@ -1,7 +1,8 @@
 // Read-only questions the computer player asks of the board, with every index checked: owners,
-// armies, neighbours, continent members and borders, neighbour sums. It changes the board only
-// through the rules (core/rules/board_changes.h); an evaluation that weighs or supposes reads a
-// copy of the board instead.
+// armies, neighbours, continent members and borders, neighbour sums, territory and card counts
+// and the reinforcements they bring. It changes the board only through the rules
+// (core/rules/board_changes.h); an evaluation that weighs or supposes reads a copy of the board
+// instead.
 #pragma once
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 #include <cstdint>
 
 #include "core/model/game_state.h"
+#include "core/rules/reinforcements.h"
+#include "core/rules/turn_order.h"
 
 namespace ai {
 
@@ -172,10 +175,24 @@ inline std::int32_t TerritoriesOf(std::int32_t p) {
         if (Owner(t) == p) ++count;
     return count;
 }
+// Each player's territories on the board as read now; a player past the player count holds none.
+inline rules::TerritoryCounts HeldOnBoard() {
+    rules::TerritoryCounts held{};
+    for (int p = 1; p <= Players(); ++p) held[static_cast<std::size_t>(p)] = TerritoriesOf(p);
+    return held;
+}
+
 inline std::int32_t CardsOf(std::int32_t p) {
-    const PlayerRecord& r = Record(p);
-    return r[player_field::kArtilleryCards] + r[player_field::kInfantryCards] +
-           r[player_field::kCavalryCards] + r[player_field::kWildCards];
+    return CardsHeld(p);
+}
+
+// The armies a player holding `territories` draws at a turn's start; the computer reads a divisor
+// below 1 as 1.
+inline std::int32_t ReinforcementDivisor() {
+    return std::max(g_reinforcementDivisor, 1);
+}
+inline std::int32_t Reinforcements(std::int32_t territories) {
+    return TerritoryReinforcements(territories, ReinforcementDivisor());
 }
 
 }  // namespace ai

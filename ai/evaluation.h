@@ -52,6 +52,9 @@ inline constexpr std::int32_t kForward = 1;
 void SortScoreTables(std::int32_t kind, std::int32_t count);
 std::int32_t FindContinentOfBorderTerritory(std::int32_t territory);
 void RatePlayerStrengths(std::int32_t mode);
+// The reinforcement of an equal share of the board among the players left, and two more: a
+// rival's reinforcement from this on makes him a strong rival.
+std::int32_t QuotaThreshold();
 std::int32_t FindDominantPlayer(const std::int32_t* counts);  // counts[1..10]
 // An Avenger whose personality is in play and who has a player to avenge itself on.
 bool IsActiveAvenger(std::int32_t player);

@@ -10,6 +10,7 @@
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/rules/board_changes.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 
 namespace ai {
@@ -42,12 +43,8 @@ Table TableOf(std::int32_t kind) {
     }
 }
 
-std::int32_t Divisor() {
-    return std::max(g_reinforcementDivisor, 1);
-}
-
 std::int32_t Quota(std::int32_t territories) {
-    return territories > 0 ? std::max(3, territories / Divisor()) : 0;
+    return territories > 0 ? Reinforcements(territories) : 0;
 }
 
 std::int32_t TerritoryStrength(std::int32_t t, std::int32_t owner) {
@@ -109,15 +106,18 @@ void SortScoreTables(std::int32_t kind, std::int32_t count) {
     }
 }
 
+std::int32_t QuotaThreshold() {
+    return Territories() / std::max(g_playersLeft, 1) / ReinforcementDivisor() + 2;
+}
+
 void RatePlayerStrengths(std::int32_t mode) {
     g_playerStrengths.fill({});
     g_playerRanking.fill({});
-    g_playersLeft = 0;
+    g_playersLeft = rules::PlayersLeft(HeldOnBoard());
     std::array<std::int32_t, kMaxPlayers + 1> totals{};
-    for (int q = 1; q <= Players(); ++q)
-        if (TerritoriesOf(q) > 0) ++g_playersLeft;
     if (g_playersLeft < 3) g_arePersonalitiesActive = false;
-    const std::int32_t average = g_playersLeft > 0 ? Territories() / g_playersLeft / Divisor() : 0;
+    const std::int32_t average =
+        g_playersLeft > 0 ? Territories() / g_playersLeft / ReinforcementDivisor() : 0;
     for (int q = 1; q <= Players(); ++q) {
         const std::int32_t owned = TerritoriesOf(q);
         std::int32_t value = 0;

@@ -30,7 +30,6 @@ std::int32_t CardValue(std::int32_t cards) {
 
 void FillEstimates() {
     for (auto& e : g_aiPlayerEstimates) e.fill(0);
-    const std::int32_t divisor = std::max(g_reinforcementDivisor, 1);
     for (int q = 1; q <= Players(); ++q) {
         auto& e = g_aiPlayerEstimates[static_cast<std::size_t>(q)];
         const std::int32_t owned = TerritoriesOf(q);
@@ -40,7 +39,7 @@ void FillEstimates() {
         }
         e[0] = Record(q)[player_field::kContinentBonus];
         e[1] = CardValue(CardsOf(q));
-        e[2] = std::max(3, owned / divisor);
+        e[2] = Reinforcements(owned);
     }
     for (int field = 0; field < 2; ++field) {
         std::int32_t top = 0, second = 0, holder = 0;

@@ -11,6 +11,7 @@
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/rules/board_changes.h"
+#include "core/rules/troop_experience.h"
 #include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
@@ -37,31 +38,6 @@ bool AllHumansOut() {
     return true;
 }
 
-void UpdateExperience(std::int32_t p) {
-    const auto i = static_cast<std::size_t>(p);
-    const std::int32_t turns = g_turnsPlayed[i];
-    if (turns >= 9) {
-        std::int64_t losses = 0;
-        for (int q = 1; q <= Players(); ++q)
-            if (TerritoriesOf(q) > 0) losses += Record(q)[kLosses];
-        for (int q = 1; q <= Players(); ++q) {
-            std::int32_t& experience = g_troopExperience[static_cast<std::size_t>(q)];
-            if (TerritoriesOf(q) == 0) {
-                experience = 0;
-            } else if (losses > 0) {
-                experience = static_cast<std::int32_t>(std::int64_t{Record(q)[kLosses]} *
-                                                       g_playersLeft * 100 / losses);
-                if (experience < 50 && turns < 13) experience = 50;
-            }
-            if (g_areStrongholdsOn && TerritoriesOf(q) > 0 && Stronghold(q) == 0) experience = 0;
-            if (g_hasNeutralArmy && q == kNeutralPlayer && TerritoriesOf(q) > 0) experience = 100;
-        }
-    }
-    for (int q = 1; q <= Players(); ++q)
-        g_troopExperienceSnapshots[i][static_cast<std::size_t>(q)] =
-            g_troopExperience[static_cast<std::size_t>(q)];
-}
-
 bool EndsDemo() {
     if (g_gameKind != game_kind::kDemo) return false;
     for (int t = 1; t <= Territories(); ++t)
@@ -83,16 +59,14 @@ std::int32_t Quota(std::int32_t q) {
 
 void EndOfTurnAttacks(CChildView& view, std::int32_t p) {
     RatePlayerStrengths(strength::kWithContinents);
-    const std::int32_t divisor = std::max(g_reinforcementDivisor, 1);
     for (int q = 1; q <= Players(); ++q)
-        g_aiPlayerEstimates[static_cast<std::size_t>(q)][2] =
-            std::max(3, TerritoriesOf(q) / divisor);
+        g_aiPlayerEstimates[static_cast<std::size_t>(q)][2] = Reinforcements(TerritoriesOf(q));
     const std::int32_t small = g_isDemoRunning ? 12 : 25;
     const bool unstable = g_arePersonalitiesActive &&
                           g_personalities[static_cast<std::size_t>(p)] == personality::kHunter;
     if (TotalArmies(p) < small || (unstable && TotalArmies(p) < 40))
         g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kYes;
-    g_aiQuotaThreshold = Territories() / std::max(g_playersLeft, 1) / divisor + 2;
+    g_aiQuotaThreshold = QuotaThreshold();
     const std::int32_t strongest = g_playerStrengths[1].id;
     auto strongRival = [&] { return strongest != p && Quota(strongest) >= g_aiQuotaThreshold; };
     auto advance = [&] {
@@ -177,7 +151,7 @@ void CChildView::RunComputerTurns() {
             ShowBoardAfterTurn(*this, p);
             if (g_isGameOver) return;
         }
-        if (IsPlayer(p)) ++g_turnsPlayed[static_cast<std::size_t>(p)];
+        rules::CountTurnPlayed(p);
         p = rules::NextToPlay(p);
         rules::SetCurrentPlayer(p);
         if (IsHuman(p)) g_isHumanTurnStarted = false;
@@ -193,9 +167,10 @@ void CChildView::PlayComputerTurn() {
     const std::int32_t p = g_currentPlayer;
     if (!IsPlayer(p)) return;
     g_aiActingPlayer = p;
-    g_playersLeft = 0;
-    for (int q = 1; q <= Players(); ++q) g_playersLeft += TerritoriesOf(q) > 0 ? 1 : 0;
-    if (g_isTroopExperienceOn) UpdateExperience(p);
+    const rules::TerritoryCounts held = HeldOnBoard();
+    g_playersLeft = rules::PlayersLeft(held);
+    if (g_isTroopExperienceOn)
+        rules::UpdateTroopExperience(p, rules::kComputerExperienceFromTurn, held);
     if (EndsDemo()) {
         AppendEvent(event_type::kGameEnd);
         g_isGameOver = true;

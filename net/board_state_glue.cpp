@@ -4,8 +4,8 @@
 #include "core/child_view.h"
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
-#include "core/services/network.h"
 #include "core/rules/turn_order.h"
+#include "core/services/network.h"
 #include "core/turn/turn_state.h"
 #include "net/board_state.h"
 

@@ -130,8 +130,7 @@ void MarkLabelPoint(std::int32_t territory) {
     const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(territory)];
     const BuiltinMap* map = SelectedBuiltinMap();
     const int shift = map != nullptr ? map->markerShift : 0;
-    g_mapDC.SetPixel(ScaleToScreen(label.x) + shift, ScaleToScreen(label.y) + shift,
-                     kTestMarker);
+    g_mapDC.SetPixel(ScaleToScreen(label.x) + shift, ScaleToScreen(label.y) + shift, kTestMarker);
 }
 
 }  // namespace

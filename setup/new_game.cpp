@@ -34,7 +34,6 @@ using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-
 // The map dialogs' choices are the Map menu's maps in its order, then "Load a Map...".
 void SelectMapChoice(std::int32_t choice) {
     ClearMapFlags();

@@ -120,7 +120,8 @@ HighScoreOptions HighScoreOptionsOfMap() {
     const BuiltinMap* map = SelectedBuiltinMap();
     if (map == nullptr) return options;
     options.allConquerors = map->highScoreRule == HighScoreRule::kTroopExperience;
-    if (map->highScoreRule == HighScoreRule::kHoldContinents) options.missionKind = mission_kind::kHoldContinents;
+    if (map->highScoreRule == HighScoreRule::kHoldContinents)
+        options.missionKind = mission_kind::kHoldContinents;
     return options;
 }
 

@@ -8,9 +8,9 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
-#include "core/services/network.h"
 #include "core/rules/board_changes.h"
 #include "core/rules/turn_order.h"
+#include "core/services/network.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 

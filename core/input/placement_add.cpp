@@ -17,7 +17,7 @@ namespace {
 
 constexpr std::int32_t kMustTurnIn = 5;
 
-PlayerRecord& Current() {
+const PlayerRecord& Current() {
     return g_players[static_cast<std::size_t>(std::clamp(g_currentPlayer, 0, kMaxPlayers))];
 }
 
@@ -38,7 +38,7 @@ void EnableTurnActions(CChildView& view) {
 struct BonusPhase {
     bool& open;
     std::int32_t& pool;
-    int placedField;
+    rules::BonusFrom from;
     const char* what;
     bool mayDemandCards;
 };
@@ -49,7 +49,7 @@ Flow PlaceBonus(CChildView& view, std::int32_t territory, const BonusPhase& phas
     if (g_selectedTerritory == 0) return Flow::Continue;
     std::int32_t n = 0;
     view.AskArmyCount(&n, 0, phase.pool);
-    Current()[phase.placedField] += n;
+    rules::CountBonusPlaced(g_currentPlayer, phase.from, n);
     view.PlaceArmies(&phase.pool, n);
     if (phase.pool > 0) {
         view.QueueMessage(AddArmiesText(phase.pool, phase.what));
@@ -106,14 +106,14 @@ Flow AddForTerritoriesBlock(CChildView& view, std::int32_t territory) {
 
 Flow AddForContinentsBlock(CChildView& view, std::int32_t territory) {
     return PlaceBonus(view, territory,
-                      {g_isAddForContinents, g_continentArmiesToAdd,
-                       player_field::kPlacedFromContinents, "continents", true});
+                      {g_isAddForContinents, g_continentArmiesToAdd, rules::BonusFrom::kContinents,
+                       "continents", true});
 }
 
 Flow AddForCardsBlock(CChildView& view, std::int32_t territory) {
     return PlaceBonus(
         view, territory,
-        {g_isAddForCards, g_cardArmiesToAdd, player_field::kPlacedFromCards, "cards", false});
+        {g_isAddForCards, g_cardArmiesToAdd, rules::BonusFrom::kCards, "cards", false});
 }
 
 }  // namespace board_input

@@ -9,6 +9,7 @@
 #include "core/model/session_state.h"
 #include "core/rules/board_changes.h"
 #include "core/rules/reinforcements.h"
+#include "core/rules/troop_experience.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 
@@ -21,7 +22,6 @@ namespace {
 using namespace player_field;
 using attack::Sides;
 
-constexpr std::int32_t kExperienceTurns = 10;
 constexpr std::int32_t kAvenger = 3;
 
 bool InCampaign() {
@@ -77,7 +77,7 @@ attack::BattleResult Fight(CChildView& view, const Sides& s, std::int32_t count)
     g_pendingSound = game_sound::kAttack;
     const bool withExperience =
         g_isTroopExperienceOn &&
-        g_turnsPlayed[std::clamp(g_currentPlayer, 0, kMaxPlayers)] >= kExperienceTurns;
+        g_turnsPlayed[std::clamp(g_currentPlayer, 0, kMaxPlayers)] >= rules::kExperienceFromTurn;
     attack::BattleResult result;
     if (withExperience) {
         ShowBoth(view, s);

@@ -82,6 +82,12 @@ std::int32_t MoveArmies(std::int32_t player, std::int32_t from, std::int32_t to,
     return count;
 }
 
+std::int32_t CountBonusPlaced(std::int32_t player, BonusFrom from, std::int32_t count) {
+    if (count < 1 || !IsPlayer(player)) return 0;
+    RecordOf(player)[from == BonusFrom::kCards ? kPlacedFromCards : kPlacedFromContinents] += count;
+    return count;
+}
+
 bool SetStronghold(std::int32_t player, std::int32_t territory) {
     if (!Owns(player, territory)) return false;
     RecordOf(player)[kStronghold] = territory;

@@ -1,5 +1,6 @@
 // Every change of the board by a player's action, for the human and the computer alike: placing
-// and moving armies, strongholds, army totals, turning cards in and a reinforcement's counters.
+// and moving armies, strongholds, army totals, turning cards in and a reinforcement's counters
+// and statistics.
 // Each checks its arguments here and answers what it applied; an attack's own losses and the
 // conquest stay with its resolver, and the deal and a loaded board set the tables wholesale.
 #pragma once
@@ -28,6 +29,12 @@ std::int32_t MovableArmies(std::int32_t player, std::int32_t from, std::int32_t 
 // below 1 or above MovableArmies.
 std::int32_t MoveArmies(std::int32_t player, std::int32_t from, std::int32_t to,
                         std::int32_t count);
+
+// Where a turn's bonus armies came from, as the player's statistics count them.
+enum class BonusFrom { kContinents, kCards };
+// `count` of `player`'s armies placed from `from`. Answers `count`, or 0 for a count below 1 or a
+// player outside the tables.
+std::int32_t CountBonusPlaced(std::int32_t player, BonusFrom from, std::int32_t count);
 
 // `territory`, one of `player`'s, becomes his stronghold. Answers whether it did.
 bool SetStronghold(std::int32_t player, std::int32_t territory);

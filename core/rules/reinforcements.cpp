@@ -11,6 +11,8 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/troop_experience.h"
+#include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "platform/window_services.h"
@@ -23,23 +25,9 @@ std::int32_t g_playersLeft = 0;
 namespace {
 
 constexpr std::int32_t kMinimumReinforcement = 3;
-constexpr std::int32_t kExperienceTurns = 10;       // Troop Experience counts from this turn
-constexpr std::int32_t kExperienceFloorTurns = 12;  // ... and is at least 50 up to this one
-constexpr std::int32_t kExperienceFloor = 50;
 constexpr std::int32_t kCardsDemanded = 5;
 
 using namespace player_field;
-
-std::int32_t Players() {
-    return std::clamp(g_playerCount, 0, kMaxPlayers);
-}
-
-std::int32_t CountPlayersLeft() {
-    std::int32_t left = 0;
-    for (int p = 1; p <= Players(); ++p)
-        if (g_players[p][kTerritories] > 0) ++left;
-    return left;
-}
 
 }  // namespace
 
@@ -53,45 +41,18 @@ std::int32_t TerritoryReinforcements(std::int32_t territories, std::int32_t divi
 }
 
 std::int32_t CardsHeld(std::int32_t player) {
+    if (player < 1 || player > kMaxPlayers) return 0;
     const PlayerRecord& r = g_players[player];
     return r[kArtilleryCards] + r[kInfantryCards] + r[kCavalryCards] + r[kWildCards];
 }
 
 bool HoldsCardSet(std::int32_t player) {
+    if (player < 1 || player > kMaxPlayers) return false;
     const PlayerRecord& r = g_players[player];
     const std::int32_t wild = r[kWildCards];
     const bool pair =
         std::max({r[kArtilleryCards], r[kInfantryCards], r[kCavalryCards], wild}) >= 2;
     return pair || (wild >= 1 && CardsHeld(player) - wild >= 1);
-}
-
-void UpdateTroopExperience() {
-    const std::int32_t current = std::clamp(g_currentPlayer, 0, kMaxPlayers);
-    const std::int32_t turns = g_turnsPlayed[current];
-    if (turns >= kExperienceTurns) {
-        g_playersLeft = CountPlayersLeft();
-        std::int64_t allLosses = 0;
-        for (int p = 1; p <= Players(); ++p)
-            if (g_players[p][kTerritories] > 0) allLosses += g_players[p][kLosses];
-        for (int p = 1; p <= Players(); ++p) {
-            const PlayerRecord& r = g_players[p];
-            std::int64_t value = g_troopExperience[p];
-            if (r[kTerritories] <= 0) {
-                value = 0;
-            } else if (allLosses > 0) {
-                // Losses against the average: a player who lost more has fought more.
-                value = std::int64_t{r[kLosses]} * g_playersLeft * 100 / allLosses;
-                if (value < kExperienceFloor && turns <= kExperienceFloorTurns)
-                    value = kExperienceFloor;
-            }
-            if (g_areStrongholdsOn && r[kTerritories] > 0 && r[kStronghold] == 0) value = 0;
-            if (g_hasNeutralArmy && p == kNeutralPlayer && r[kTerritories] > 0) value = 100;
-            g_troopExperience[p] =
-                static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, INT32_MAX));
-        }
-    }
-    for (int p = 1; p <= Players(); ++p)
-        g_troopExperienceSnapshots[current][p] = g_troopExperience[p];
 }
 
 namespace {
@@ -128,12 +89,14 @@ void CChildView::ComputeReinforcements() {
     const bool isLocal = IsLocalPlayer(player);
     PlayGameSound(game_sound::kNextPlayer);
     if (!g_isFastSpeed) QueueMessage((isLocal ? g_playerNames[player] : "") + " is next.");
-    if (g_isTroopExperienceOn) UpdateTroopExperience();
+    if (g_isTroopExperienceOn)
+        rules::UpdateTroopExperience(player, rules::kExperienceFromTurn,
+                                     rules::RecordedTerritories());
     DrawPlayersPanel();
     platform_.window.Invalidate();
     if (!isLocal) return;
 
-    g_playersLeft = CountPlayersLeft();
+    g_playersLeft = rules::PlayersLeft(rules::RecordedTerritories());
     // Fills the border threat list of the player's continents (evaluation tables only).
     ComputerReinforceContinentBorders();
     g_lossesShown = g_players[player][kLosses];

@@ -1,4 +1,4 @@
-// The player on turn and the next-player rules.
+// The player on turn, the turns played, the players left and the next-player rules.
 #include "core/rules/turn_order.h"
 
 #include <algorithm>
@@ -42,10 +42,30 @@ ActingAs::~ActingAs() {
     g_currentPlayer = saved_;
 }
 
+bool CountTurnPlayed(std::int32_t player) {
+    if (player < 1 || player > kMaxPlayers) return false;
+    ++g_turnsPlayed[static_cast<std::size_t>(player)];
+    return true;
+}
+
 bool IsOut(std::int32_t player) {
     if (player < 1 || player > kMaxPlayers) return true;
     return Field(player, player_field::kTerritories) == 0 ||
            (g_areStrongholdsOn && Field(player, player_field::kStronghold) == 0);
+}
+
+TerritoryCounts RecordedTerritories() {
+    TerritoryCounts held{};
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        held[static_cast<std::size_t>(p)] = Field(p, player_field::kTerritories);
+    return held;
+}
+
+std::int32_t PlayersLeft(const TerritoryCounts& held) {
+    std::int32_t left = 0;
+    for (int p = 1; p <= Players(); ++p)
+        if (held[static_cast<std::size_t>(p)] > 0) ++left;
+    return left;
 }
 
 std::int32_t NextInTurn(std::int32_t player) {

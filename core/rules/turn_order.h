@@ -1,9 +1,12 @@
-// The player on turn: setting him, another acting for a while, and the rules that name the next
-// player, one for each way a turn passes on.
+// The player on turn: setting him, another acting for a while, the turns each has played, who is
+// left in the game, and the rules that name the next player, one for each way a turn passes on.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+
+#include "core/model/game_state.h"
 
 namespace rules {
 
@@ -24,8 +27,18 @@ class ActingAs {
     std::int32_t saved_;
 };
 
+// One more turn played by `player`, at the end of it. Answers whether he is one of the tables'.
+bool CountTurnPlayed(std::int32_t player);
+
 // Out of the game: no territory left, or no stronghold while strongholds count.
 bool IsOut(std::int32_t player);
+
+// How many territories each player holds, 1-based: as the records keep them, or as the computer
+// counted them on the board it reads.
+using TerritoryCounts = std::array<std::int32_t, kMaxPlayers + 1>;
+TerritoryCounts RecordedTerritories();
+// The players of the game who hold a territory by `held`.
+std::int32_t PlayersLeft(const TerritoryCounts& held);
 
 // Every player in turn, 1 after the last: the initial placement and the demo's placements.
 std::int32_t NextInTurn(std::int32_t player);

@@ -3,8 +3,8 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
-#include "core/services/network.h"
 #include "core/rules/turn_order.h"
+#include "core/services/network.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
@@ -91,8 +91,8 @@ void HandOverOnHost(CChildView& view) {
     if (g_isHandOverPastPlayerOne) {
         g_isHandOverPastPlayerOne = false;
         from = 1;
-    } else if (IsPlayer(g_currentPlayer)) {
-        ++g_turnsPlayed[static_cast<std::size_t>(g_currentPlayer)];
+    } else {
+        rules::CountTurnPlayed(g_currentPlayer);
     }
     // Each pass plays one computer turn and moves on by at least one player.
     for (int pass = 0; pass <= kMaxPlayers; ++pass) {
@@ -104,7 +104,7 @@ void HandOverOnHost(CChildView& view) {
         }
         view.PlayComputerTurn();
         if (g_isGameOver) return;
-        ++g_turnsPlayed[static_cast<std::size_t>(g_currentPlayer)];
+        rules::CountTurnPlayed(g_currentPlayer);
         from = g_currentPlayer;
     }
     if (g_currentPlayer == 1) g_isHumanTurnStarted = false;

@@ -204,7 +204,7 @@ class Simulation {
     void PlayRandomTurnAndHandOver(std::int32_t p) {
         g_eventCount = g_eventReadIndex = 0;
         if (ai::TerritoriesOf(p) > 0) PlayRandomTurn(p);
-        ++g_turnsPlayed[p];
+        rules::CountTurnPlayed(p);
         if (g_isGameOver) {
             g_eventCount = g_eventReadIndex = 0;
             AppendEvent(event_type::kGameEnd);
@@ -230,9 +230,7 @@ class Simulation {
         g_hasAttackedThisTurn = false;
         g_hasEarnedCardThisTurn = 'n';
         view_->ComputerDecideCardTurnIn();  // the continent bonus and any forced turn-in
-        std::int32_t armies =
-            g_aiArmiesToPlace +
-            std::max(3, ai::TerritoriesOf(p) / std::max(g_reinforcementDivisor, 1));
+        std::int32_t armies = g_aiArmiesToPlace + ai::Reinforcements(ai::TerritoriesOf(p));
         g_aiArmiesToPlace = g_aiCardArmies = 0;
         while (armies-- > 0) {
             const std::int32_t t =

@@ -2,8 +2,8 @@
 // rectangles, the candidates of the phase, the fallbacks and the hover.
 #include "core/model/board_picture.h"
 #include "core/model/options.h"
-#include "core/turn/turn_state.h"
 #include "core/rules/turn_order.h"
+#include "core/turn/turn_state.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {

@@ -2,8 +2,8 @@
 // network's sockets.
 #include <algorithm>
 
-#include "core/turn/turn_state.h"
 #include "core/rules/turn_order.h"
+#include "core/turn/turn_state.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {

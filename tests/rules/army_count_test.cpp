@@ -3,8 +3,8 @@
 
 #include "core/model/options.h"
 #include "core/rules/army_count.h"
-#include "core/turn/turn_state.h"
 #include "core/rules/turn_order.h"
+#include "core/turn/turn_state.h"
 #include "rules_fixture.h"
 
 namespace {

@@ -141,6 +141,35 @@ TEST_F(BoardChanges, StrongholdsTotalsAndBonusesAcceptOnlyTheTablesPlayers) {
     EXPECT_EQ(g_players, players);
 }
 
+TEST_F(BoardChanges, BonusArmiesAreCountedByWhereTheyCameFrom) {
+    struct Case {
+        int player;
+        rules::BonusFrom from;
+        int count;
+        int counted;
+        int continentsAfter, cardsAfter;
+    };
+    using rules::BonusFrom;
+    const Case cases[] = {
+        {2, BonusFrom::kContinents, 3, 3, 3, 0},
+        {2, BonusFrom::kCards, 4, 4, 3, 4},
+        {2, BonusFrom::kCards, 1, 1, 3, 5},
+        {2, BonusFrom::kCards, 0, 0, 3, 5},
+        {2, BonusFrom::kContinents, -2, 0, 3, 5},
+        {0, BonusFrom::kCards, 2, 0, 3, 5},
+        {kMaxPlayers + 1, BonusFrom::kContinents, 2, 0, 3, 5},
+    };
+    const PlayerRecord rowZero = g_players[0];
+    for (const Case& c : cases) {
+        EXPECT_EQ(rules::CountBonusPlaced(c.player, c.from, c.count), c.counted)
+            << c.player << " " << c.count;
+        EXPECT_EQ(g_players[2][kPlacedFromContinents], c.continentsAfter) << c.count;
+        EXPECT_EQ(g_players[2][kPlacedFromCards], c.cardsAfter) << c.count;
+    }
+    EXPECT_EQ(g_players[0], rowZero);
+    EXPECT_EQ(g_players[1][kPlacedFromContinents] + g_players[1][kPlacedFromCards], 0);
+}
+
 TEST_F(BoardChanges, ATurnInMovesTheWholeSetOrNothing) {
     struct Case {
         CardSet set;

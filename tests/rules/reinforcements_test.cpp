@@ -25,6 +25,19 @@ TEST(TerritoryReinforcements, OneArmyPerDivisorTerritoriesAndAtLeastThree) {
             << c.territories << "/" << c.divisor;
 }
 
+TEST(CardsHeld, APlayerOutsideTheTablesHoldsNone) {
+    const PlayerRecord saved = g_players[1];
+    g_players[1][kArtilleryCards] = 2;
+    g_players[1][kWildCards] = 1;
+    EXPECT_EQ(CardsHeld(1), 3);
+    EXPECT_TRUE(HoldsCardSet(1));
+    for (int player : {0, -1, kMaxPlayers + 1}) {
+        EXPECT_EQ(CardsHeld(player), 0) << player;
+        EXPECT_FALSE(HoldsCardSet(player)) << player;
+    }
+    g_players[1] = saved;
+}
+
 // Player 1 (local, "Ann") owns territories 1..3 of a six-territory board; player 2 owns 4..6.
 // Continent 1 is territories 1..3 with a bonus of 2.
 class TurnStart : public RulesFixture {

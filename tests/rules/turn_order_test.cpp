@@ -1,6 +1,8 @@
-// The player on turn: who may be set, the acting-as guard, and each next-player rule.
+// The player on turn: who may be set, the acting-as guard, the turns played, the players left and
+// each next-player rule.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 #include "core/model/game_state.h"
@@ -50,6 +52,40 @@ TEST_F(TurnOrder, TheCurrentPlayerIsOneOfTheTablesOrNoOne) {
         EXPECT_EQ(g_currentPlayer, 4);
     }
     EXPECT_EQ(g_currentPlayer, 2);
+}
+
+TEST_F(TurnOrder, OnlyThePlayersOfTheTablesCountTurnsPlayed) {
+    g_turnsPlayed.fill(0);
+    for (int player : {2, 2, kMaxPlayers}) EXPECT_TRUE(rules::CountTurnPlayed(player));
+    for (int player : {0, -1, kMaxPlayers + 1}) EXPECT_FALSE(rules::CountTurnPlayed(player));
+    std::array<std::int32_t, kMaxPlayers + 1> expected{};
+    expected[2] = 2;
+    expected[kMaxPlayers] = 1;
+    EXPECT_EQ(g_turnsPlayed, expected);
+}
+
+TEST_F(TurnOrder, PlayersLeftAreThoseOfTheGameHoldingATerritory) {
+    struct Case {
+        int players;
+        std::set<int> out;
+        int left;
+    };
+    const Case cases[] = {
+        {5, {}, 5}, {5, {2, 4}, 3}, {3, {}, 3}, {0, {}, 0}, {-1, {}, 0}, {5, {1, 2, 3, 4, 5}, 0},
+    };
+    for (const Case& c : cases) {
+        Seat(c.out, {});
+        g_players[6][kTerritories] = 4;  // past the player count
+        g_playerCount = c.players;
+        const rules::TerritoryCounts held = rules::RecordedTerritories();
+        for (int p = 1; p <= kMaxPlayers; ++p) EXPECT_EQ(held[p], g_players[p][kTerritories]);
+        EXPECT_EQ(rules::PlayersLeft(held), c.left) << c.players << " players";
+    }
+    rules::TerritoryCounts held{};
+    held[1] = -3;  // a count below 1 holds nothing
+    held[2] = 1;
+    g_playerCount = 2;
+    EXPECT_EQ(rules::PlayersLeft(held), 1);
 }
 
 TEST_F(TurnOrder, EachWayATurnPassesOnHasItsRule) {
