@@ -133,6 +133,10 @@ extern std::int32_t g_aiStrongholdAttackFrom;  // plan 17's attacking territory
 extern bool g_areMissilesEnabled;
 extern std::array<std::int32_t, kMaxTerritories + 1> g_savedArmies;
 
+// Puts every table and value above, and each player's last victim (g_aiLastTargets), back to
+// its value at program start.
+void ResetAiState();
+
 // Personalities by number.
 namespace personality {
 inline constexpr std::int32_t kNormal = 0;

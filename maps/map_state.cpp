@@ -2,3 +2,7 @@
 #include "maps/map_state.h"
 
 std::int32_t g_reinforcementDivisor = 0;
+
+void ResetMapState() {
+    g_reinforcementDivisor = 0;
+}

@@ -21,6 +21,10 @@
 
 std::int32_t g_joinedSeatCount = 0;
 
+void ResetScoresState() {
+    g_joinedSeatCount = 0;
+}
+
 namespace {
 
 constexpr std::int32_t kOwnCampaign = 6;

@@ -15,6 +15,12 @@ bool g_isLargeFonts = false;
 std::int32_t g_frameSizeClass = 0;
 std::int32_t g_exitReason = 0;
 
+void ResetFrameLayoutState() {
+    g_screenWidth = g_screenHeight = 0;
+    g_isLargeFonts = false;
+    g_frameSizeClass = g_exitReason = 0;
+}
+
 std::int32_t DefaultScreenSize(std::int32_t screenWidth) {
     if (screenWidth <= 800) return 1;
     return screenWidth <= 1024 ? 2 : 3;

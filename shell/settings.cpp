@@ -50,7 +50,8 @@ bool g_isGradientPaint = false;
 
 namespace {
 
-ComputerNameQuery g_computerNameQuery = &posix::ComputerName;
+constexpr ComputerNameQuery kSystemComputerName = &posix::ComputerName;
+ComputerNameQuery g_computerNameQuery = kSystemComputerName;
 
 constexpr FieldRange Range(std::int32_t min, std::int32_t max, std::int32_t fallback) {
     return FieldRange{min, max, fallback, true};
@@ -375,4 +376,27 @@ void CChildView::SaveSettings() {
     const platform::Bytes bytes(g_settings.begin(), g_settings.end());
     if (!platform_.files.WriteAtomic(g_settingsFilePath, bytes))
         ReportWriteFailure(platform_.window);
+}
+
+void ResetSettingsState() {
+    g_playerColours.fill(0);
+    g_personalities.fill(0);
+    g_isRandomMix = g_isFastSpeed = g_isVeryFastSpeed = g_isFastestSpeed = false;
+    g_oceansBackground = 0;
+    g_oceansColour = 0;
+    g_isSmiliesOn = g_hideCreatingMapsNotice = false;
+    g_screenSize = 0;
+    g_isSafeMode = g_isGradientFill = false;
+    g_transparencyPercent = g_colourScheme = 0;
+    g_isSoundOff = g_isAttackSoundOn = g_isAddSoundOn = g_isMoveSoundOn = false;
+    g_isNextPlayerSoundOn = g_isPlayerOutSoundOn = g_isContinentSoundOn = false;
+    g_isVictorySoundOn = g_isSonarSoundOn = false;
+    g_settingsByte99 = 0;
+    for (std::string* text : {&g_settingsString176, &g_settingsString196, &g_settingsString216,
+                              &g_settingsString236, &g_computerName})
+        text->clear();
+    g_isSavingPlayerName = g_isSavingHotseatNames = g_isSavingHostAddress = false;
+    g_isGradientPaint = false;
+    g_computerNameQuery = kSystemComputerName;
+    g_unreadableReported = g_writeFailureReported = false;
 }

@@ -26,3 +26,19 @@ raster::FontSpec g_fontSerif6;
 raster::FontSpec g_fontTerminal10;
 raster::FontSpec g_fontTerminal8;
 raster::FontSpec g_fontSansSerif6Underlined;
+
+void ResetStorageState() {
+    g_settings.fill(0);
+    g_savedGame.fill(0);
+    g_scoreRecord.fill(0);
+    for (std::string* text :
+         {&g_savedGamePath, &g_settingsFilePath, &g_scoresFilePath, &g_appDataFolder,
+          &g_documentsFolder, &g_userFilesFolder, &g_mapFilePath, &g_mapBitmapPath,
+          &g_currentDirectory, &g_programFolder, &g_campaignFilePath, &g_mapCachePath,
+          &g_statusText})
+        text->clear();
+    for (raster::FontSpec* font :
+         {&g_fontSansSerif8, &g_fontSansSerif6, &g_fontSerif6, &g_fontTerminal10, &g_fontTerminal8,
+          &g_fontSansSerif6Underlined})
+        *font = raster::FontSpec{};
+}

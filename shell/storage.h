@@ -37,3 +37,6 @@ extern raster::FontSpec g_fontSerif6;
 extern raster::FontSpec g_fontTerminal10;
 extern raster::FontSpec g_fontTerminal8;
 extern raster::FontSpec g_fontSansSerif6Underlined;
+
+// Puts every record, text and font above back to its value at program start.
+void ResetStorageState();

@@ -15,10 +15,20 @@
 #include "platform/window_services.h"
 #include "shell/settings.h"
 
+namespace {
+constexpr char kNoCardEarned = 'n';
+}  // namespace
+
 std::int32_t g_territoryArmiesToAdd = 0;
 std::int32_t g_continentArmiesToAdd = 0;
-char g_hasEarnedCardThisTurn = 'n';
+char g_hasEarnedCardThisTurn = kNoCardEarned;
 std::int32_t g_playersLeft = 0;
+
+void ResetReinforcementsState() {
+    g_territoryArmiesToAdd = g_continentArmiesToAdd = 0;
+    g_hasEarnedCardThisTurn = kNoCardEarned;
+    g_playersLeft = 0;
+}
 
 namespace {
 

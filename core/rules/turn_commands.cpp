@@ -13,7 +13,15 @@
 #include "maps/map_state.h"
 #include "shell/settings.h"
 
-char g_canAttackState = 'p';
+namespace {
+constexpr char kMustPass = 'p';
+}  // namespace
+
+char g_canAttackState = kMustPass;
+
+void ResetTurnCommandsState() {
+    g_canAttackState = kMustPass;
+}
 
 namespace {
 
