@@ -10,7 +10,6 @@
 #include "core/child_view.h"
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
-#include "core/turn/pending_operations.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "net/net_state.h"
@@ -28,7 +27,6 @@ class TurnFixture : public test_support::ViewFixture {
     void SetUp() override {
         ViewFixture::SetUp();
         g_isDemoRunning = false;
-        PendingCallLog().clear();
     }
     void TearDown() override {
         view_.reset();
@@ -130,12 +128,6 @@ class TurnFixture : public test_support::ViewFixture {
 
     void Tick(int times = 1) {
         for (int i = 0; i < times; ++i) View().RunClockTick();
-    }
-
-    bool Logged(const std::string& call) const {
-        for (const std::string& entry : PendingCallLog())
-            if (entry == call) return true;
-        return false;
     }
 
     test_support::JoinedMachines joined_;
