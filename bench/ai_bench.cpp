@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ai/simulation.h"
+#include "sim/simulation.h"
 
 namespace {
 
