@@ -178,6 +178,10 @@ extern char g_aiThreatCheck;
 extern std::int32_t g_aiStrongholdAttackFrom;  // kStrikeStronghold's attacking territory
 extern bool g_areMissilesEnabled;
 
+// Puts every table and value above, and each player's last victim (g_aiLastTargets), back to
+// its value at program start.
+void ResetAiState();
+
 // Personalities by number.
 namespace personality {
 inline constexpr std::int32_t kNormal = 0;

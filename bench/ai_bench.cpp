@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/model/map_catalogue.h"
-#include "tests/ai/simulation.h"
+#include "sim/simulation.h"
 
 namespace {
 

@@ -17,13 +17,29 @@ function(marovek_forbid_qt)
         COMMENT "Checking that the game library includes no Qt header")
 endfunction()
 
-# One GoogleTest executable per subsystem: marovek_add_test(name SOURCES ... LIBS ...)
+# Adds a build step that fails when a folder includes a folder it must not (the folders'
+# layering, cmake/check_include_graph.cmake).
+function(marovek_check_layering)
+    add_custom_target(check_include_graph ALL
+        COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR} -P
+            ${CMAKE_SOURCE_DIR}/cmake/check_include_graph.cmake
+        COMMENT "Checking the folders' layering")
+endfunction()
+
+# One GoogleTest executable per subsystem: marovek_add_test(name SOURCES ... LIBS ...). A program
+# on the game starts each of its tests from the game's process state reset
+# (tests/support/game_test_main.cpp); the others use GoogleTest's own main.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 function(marovek_add_test name)
     cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main marovek_warnings)
-    set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MAROVEK_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+    set(main GTest::gtest_main)
+    foreach(game marovek_game marovek_app marovek_sim)
+        if(game IN_LIST T_LIBS)
+            set(main marovek_game_test_main)
+        endif()
+    endforeach()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest ${main} marovek_warnings)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()

@@ -27,15 +27,15 @@ namespace render {
 class TraceProgress;
 }
 
-// The map flags before a change (core/map_selection.h).
+// The map flags before a change (core/mapsel/map_selection.h).
 struct PreviousMapFlags;
 
-// The card windows the view holds (core/card_windows.h); deleted through the function so that
+// The card windows the view holds (core/cards/card_windows.h); deleted through the function so that
 // this header needs only their name.
 struct CardWindows;
 void DestroyCardWindows(CardWindows* windows);
 
-// The "Armies" window of the army count (core/army_count.h), made on first use.
+// The "Armies" window of the army count (core/rules/army_count.h), made on first use.
 class ClegersDlg;
 void DestroyArmiesDialog(ClegersDlg* dialog);
 
@@ -60,7 +60,9 @@ class CChildView {
 
     platform::Platform& Platform() { return platform_; }
 
-    // Events forwarded by the window that hosts the view.
+    // Events forwarded by the window that hosts the view (core/child_view_events.cpp; the click
+    // and the hover in core/input/board_input.cpp, the menu and keys in
+    // core/commands/command_routing.cpp).
     void OnPaint(raster::Surface& target);
     void OnTimer(int id);
     void OnLButtonDown(int x, int y);
@@ -70,8 +72,9 @@ class CChildView {
     // Key presses by the system's virtual-key code (F2 = 113).
     void OnKeyDown(int virtualKey);
 
-    // Commands by id (menu, toolbar, keys). OnCommand answers false for an id the view does not
-    // handle; OnUpdateCommand fills the item's state and answers false likewise.
+    // Commands by id (menu, toolbar, keys; core/commands/command_routing.cpp). OnCommand answers
+    // false for an id the view does not handle; OnUpdateCommand fills the item's state and
+    // answers false likewise.
     bool OnCommand(int id);
     bool OnUpdateCommand(int id, CmdUI& ui);
 
@@ -79,15 +82,16 @@ class CChildView {
     void LoadSettings();
     void SaveSettings();
 
-    // Status line (the text the idle handler copies into the status bar).
+    // Status line (shell/status.cpp): the text the idle handler copies into the status bar.
     void ShowStatus(const std::string& text);
+    void ShowTransientStatus(const std::string& text);
 
-    // Map texts and campaign files (core/map_text.cpp, core/campaign_file.cpp).
+    // Map texts and campaign files (core/model/map_text.cpp, core/model/campaign_file.cpp).
     void ParseMapText(std::int32_t* result);
     void FindContinentOfTerritory(std::int32_t territory, std::int32_t* continent);
     void ParseCampaignFile(std::int32_t* result);
     void AdvanceCampaign();
-    // Map and campaign loaders (core/map_loader.cpp, core/campaign_loader.cpp).
+    // Map and campaign loaders (core/model/map_loader.cpp, core/model/campaign_loader.cpp).
     void OnLoadMap();
     void OnTestCustomMap();
     void LoadCampaignFile();
@@ -141,7 +145,7 @@ class CChildView {
     bool AddBuiltinMapText107();
 
     // Map selection: the Map menu's commands, the set-up of the selected map, its reload after a
-    // change, and the window title (core/map_selection.cpp, core/window_title.cpp).
+    // change, and the window title (core/mapsel/map_selection.cpp, core/mapsel/window_title.cpp).
     void OnMapWorld();
     void OnMapEurope();
     void OnMapRealWorld();
@@ -160,7 +164,7 @@ class CChildView {
     void UpdateWindowTitle();
 
     // Cards: trade options, the Cards command and turn-in, the cards pane and the card windows
-    // (core/cards*.cpp, core/card_windows*.cpp).
+    // (core/cards/).
     void BuildCardSetOptions(std::int32_t artillery, std::int32_t infantry, std::int32_t cavalry,
                              std::int32_t wild, std::int32_t total);
     void OnCards();
@@ -175,10 +179,8 @@ class CChildView {
     // The view's three card windows, made on first use and destroyed with the view.
     CardWindows& Cards();
 
-    // Turn engine: status line, sounds, queues, clock, hand-over, speed and view commands
-    // (shell/status.cpp, core/game_sounds.cpp, core/queues.cpp, core/game_clock*.cpp,
-    // core/turn_handover.cpp, core/command_state.cpp).
-    void ShowTransientStatus(const std::string& text);
+    // Turn engine: sounds, queues, clock and hand-over (core/turn/game_sounds.cpp,
+    // core/turn/queues.cpp, core/turn/game_clock*.cpp, core/turn/turn_handover.cpp).
     void PlayGameSound(std::uint32_t sound);
     void SetBusy();
     void ClearBusy();
@@ -197,6 +199,8 @@ class CChildView {
     void RunClockTick();
     void NextPlayer();
     void OnNextPlayer();
+
+    // Speed and view commands (core/commands/command_state.cpp).
     void OnSpeedSlow();
     void OnSpeedFast();
     void OnSpeedVeryFast();
@@ -223,31 +227,39 @@ class CChildView {
     void TraceTerritoryOutline(std::int32_t x, std::int32_t y, std::int16_t* count,
                                std::int32_t territory);
     void GradientFillTerritory(std::int32_t territory, std::int32_t owner);
+    void PaintTerritory(std::int32_t x, std::int32_t y, const std::string& code,
+                        const std::string& countText, bool highlight, std::int32_t owner,
+                        std::int32_t territory, std::int32_t armies);
+    void DrawTerritoryArmies(std::int32_t territory, std::int32_t armies, std::int32_t owner,
+                             bool highlight);
     void DrawPlayerIcon(std::int32_t code, std::int32_t x, std::int32_t y);
+    void DrawPlayersPanel();
     void OnOceansPicture();
     void OnUpdateOceansPicture(CmdUI& ui);
     // The tracing progress bar is optional UI: without one no progress is shown.
     void SetTraceProgress(render::TraceProgress* progress) { traceProgress_ = progress; }
 
     // Rules: deal, reinforcements, attack resolution, turn commands, army count and the scores
-    // file (core/deal.cpp, core/reinforcements.cpp, core/attack*.cpp, core/turn_commands.cpp,
-    // core/army_count.cpp, setup/scores_file.cpp). ComputeReinforcements, ComputeStartArmies,
-    // DealTerritories, UpdateActionFlags and LoadScoresRecord are declared below.
+    // file (core/rules/, setup/scores_file.cpp).
+    void DealTerritories();
+    void ComputeStartArmies();
+    void ComputeReinforcements();
     void ResolveAttack(std::int32_t from, std::int32_t count, std::int32_t to, char& cardFlag);
     void OnAttack();
     void OnMoveArmies();
     void OnAdd();
     void OnCancel();
+    void UpdateActionFlags();
     void IsNextToStronghold(std::int32_t territory, bool* refused);
     void AskArmyCount(std::int32_t* count, std::int32_t afterConquest, std::int32_t limit);
     ClegersDlg& ArmiesDialog();
+    void LoadScoresRecord();
     // `winner` is the player number of the winner (the attacker that ended the game).
     void RecordScore(std::int32_t winner, std::int32_t players, char ruleByte, std::int32_t losses,
                      std::string name);
 
     // Board input: the click and its phases, hit testing and hover, the Continents overlay
-    // (core/board_input*.cpp, core/hit_test.cpp, core/placement*.cpp, core/attack_clicks.cpp,
-    // core/continents_overlay*.cpp). The hit tests answer a territory or kNoTerritory.
+    // (core/input/). The hit tests answer a territory or kNoTerritory.
     void SelectPlacementTerritory(std::int32_t territory);
     void PlaceArmies(std::int32_t* pool, std::int32_t count);
     static void HitTestTerritory(std::int32_t x, std::int32_t y, std::int32_t* territory);
@@ -259,13 +271,14 @@ class CChildView {
     static void LineDdaCheckPixel(std::int32_t x, std::int32_t y, void* userValue);
     void OnContinents();
 
-    // Game set-up: New Game, Quick Launch, the reset of game state, personalities and the
-    // set-up dialogs (setup/new_game*.cpp, setup/quick_launch.cpp, setup/personalities.cpp).
+    // Game set-up: New Game, Quick Launch, the reset of game state, personalities, the set-up
+    // dialogs and the mission window (setup/).
     void OnNewGame();
     void OnQuickLaunch();
     void ClearGameState();
     void OnPersonalities();
     SetupDialogs& Setup();
+    void ShowMissionDialog(const std::string& text);
     // The "Creating Maps" notice of the map and campaign loaders: answers its "Don't show this
     // again" box.
     bool RunCreatingMapsNotice(bool hidden);
@@ -300,19 +313,8 @@ class CChildView {
     void ComputerReinforceContinentBorders();
     void ComputerChoosePlacement();
 
-    // Operations of subsystems still to come, placeholders in core/pending_operations.cpp.
-    void ComputeReinforcements();
-    void ComputeStartArmies();
-    void DealTerritories();
-    void UpdateActionFlags();
-    void LoadScoresRecord();
-    void DrawTerritoryArmies(std::int32_t territory, std::int32_t armies, std::int32_t owner,
-                             bool highlight);
-    void PaintTerritory(std::int32_t x, std::int32_t y, const std::string& code,
-                        const std::string& countText, bool highlight, std::int32_t owner,
-                        std::int32_t territory, std::int32_t armies);
-    void DrawPlayersPanel();
-    void ShowMissionDialog(const std::string& text);
+    // Windows still to come: the statistics window, the internet game list and the network
+    // windows (core/turn/pending_operations.cpp); until they exist there is nothing to show.
     void ShowStatsDialog();
     void PublishGameListEntry(std::int32_t slot, std::string hostText, std::int32_t close);
     void ShowUsersJoinedWindow();

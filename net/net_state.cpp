@@ -21,6 +21,14 @@ std::int32_t g_syncOwner{};
 std::int32_t g_syncContinent{};
 bool g_syncMarked{};
 
+void ResetNetState() {
+    g_outgoingMessage.clear();
+    g_incomingMessage.clear();
+    g_publishedHostText.clear();
+    g_syncTerritory = g_syncArmies = g_syncOwner = g_syncContinent = 0;
+    g_syncMarked = false;
+}
+
 namespace net {
 
 std::string CodeText(int code) {

@@ -21,7 +21,7 @@ std::optional<raster::Surface> ReadPictureFile(const platform::Files& files,
 // nullptr when it does not exist or does not read.
 const raster::Surface* ProgramPicture(const platform::Files& files, int id);
 
-// Forgets every kept picture (for tests that make their own program folders).
+// Forgets every kept picture, as at program start.
 void ForgetProgramPictures();
 
 }  // namespace render

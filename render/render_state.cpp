@@ -18,3 +18,18 @@ std::array<std::int32_t, kTraceTableSize> g_traceOuterX{};
 std::array<std::int32_t, kTraceTableSize> g_traceOuterY{};
 
 std::string g_actingPlayerName;
+
+void ResetRenderState() {
+    g_backgroundPicture = g_desktopDC = raster::Surface{};
+    g_desktopOffsetX = g_desktopOffsetY = 0;
+    g_outlineCounts.fill(0);
+    g_outlineX.fill({});
+    g_outlineY.fill({});
+    g_outlinePolygons.fill({});
+    g_outlinesMadeFor.clear();
+    g_traceX.fill(0);
+    g_traceY.fill(0);
+    g_traceOuterX.fill(0);
+    g_traceOuterY.fill(0);
+    g_actingPlayerName.clear();
+}

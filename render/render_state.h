@@ -43,3 +43,6 @@ extern std::array<std::int32_t, kTraceTableSize> g_traceOuterY;
 
 // The name the status bar shows while another machine's player is to play.
 extern std::string g_actingPlayerName;
+
+// Puts every picture, table and value above back to its value at program start.
+void ResetRenderState();

@@ -17,3 +17,18 @@ std::array<std::int32_t, kMaxPlayers + 1> g_personalitiesBackup{};
 std::array<std::int32_t, kMaxPlayers + 1> g_avengeTargetsBackup{};
 std::array<std::int32_t, kMaxPlayers + 1> g_unstableMarksBackup{};
 bool g_isRandomMixBackup = false;
+
+void ResetNewGameState() {
+    g_gameStartTime = g_playResumeTime = 0;
+    g_playingSeconds = 0.0;
+    g_hasOpenedFileName = g_hasFileName = false;
+    g_savedGameByte3708 = 0;
+    g_moreNamesFollow = g_isGreyOutline = g_isFixedPalette = false;
+    g_networkPort = 0;
+    g_savedPersonalities.fill(0);
+    g_savedRandomMix = false;
+    g_personalitiesBackup.fill(0);
+    g_avengeTargetsBackup.fill(0);
+    g_unstableMarksBackup.fill(0);
+    g_isRandomMixBackup = false;
+}

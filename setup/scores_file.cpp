@@ -23,6 +23,10 @@
 
 std::int32_t g_joinedSeatCount = 0;
 
+void ResetScoresState() {
+    g_joinedSeatCount = 0;
+}
+
 namespace {
 
 constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",

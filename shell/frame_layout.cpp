@@ -13,6 +13,10 @@
 std::int32_t g_frameSizeClass = 0;
 std::int32_t g_exitReason = 0;
 
+void ResetFrameLayoutState() {
+    g_frameSizeClass = g_exitReason = 0;
+}
+
 std::int32_t DefaultScreenSize(std::int32_t screenWidth) {
     if (screenWidth <= 800) return 1;
     return screenWidth <= 1024 ? 2 : 3;

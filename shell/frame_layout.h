@@ -16,6 +16,8 @@ extern std::int32_t g_frameSizeClass;  // 0, 1 or 2; see FrameSizeClass
 // Why the program ends: 0 plain quit, 1 host with joined machines, 2 joined machine in a
 // started game, 3 internet host alone with a published game-list entry.
 extern std::int32_t g_exitReason;
+// Puts the values above back to their values at program start.
+void ResetFrameLayoutState();
 
 // Screen Size 1 Small up to 800 pixels wide, 2 Medium up to 1024, 3 Large beyond.
 std::int32_t DefaultScreenSize(std::int32_t screenWidth);

@@ -26,7 +26,8 @@ std::string g_computerName;
 
 namespace {
 
-ComputerNameQuery g_computerNameQuery = &posix::ComputerName;
+constexpr ComputerNameQuery kSystemComputerName = &posix::ComputerName;
+ComputerNameQuery g_computerNameQuery = kSystemComputerName;
 
 constexpr FieldRange Range(std::int32_t min, std::int32_t max, std::int32_t fallback) {
     return FieldRange{min, max, fallback, true};
@@ -351,4 +352,13 @@ void CChildView::SaveSettings() {
     const platform::Bytes bytes(g_settings.begin(), g_settings.end());
     if (!platform_.files.WriteAtomic(g_settingsFilePath, bytes))
         ReportWriteFailure(platform_.window);
+}
+
+void ResetSettingsState() {
+    g_settingsByte99 = 0;
+    for (std::string* text : {&g_settingsString176, &g_settingsString196, &g_settingsString216,
+                              &g_settingsString236, &g_computerName})
+        text->clear();
+    g_computerNameQuery = kSystemComputerName;
+    g_unreadableReported = g_writeFailureReported = false;
 }

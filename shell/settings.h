@@ -47,6 +47,10 @@ extern std::string g_computerName;
 using ComputerNameQuery = std::optional<std::string> (*)();
 void SetComputerNameQuery(ComputerNameQuery query);
 
+// Puts every setting variable above, the computer's name query and the settings file's
+// once-only reports back to their values at program start.
+void ResetSettingsState();
+
 // The record's layout, declared once: loading, creating and saving are all derived from it.
 enum class FieldKind : std::uint8_t { Colour, I32, Flag, Byte, Zero, Text, Path };
 // When a save writes the field (the others keep what the file held).

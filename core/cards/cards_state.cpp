@@ -23,3 +23,15 @@ std::int32_t g_aiCavalryCards{};
 std::int32_t g_aiWildCards{};
 std::int32_t g_cardSetArmies{};
 std::int32_t g_turnInArmies{};
+
+void ResetCardsState() {
+    for (std::string* text : {&g_cardSetOption1, &g_cardSetOption2, &g_cardSetOption3,
+                              &g_cardSetOption4, &g_cardSetOption5, &g_cardSetOption6})
+        text->clear();
+    g_cardSetOptions.fill({});
+    g_cardTurnInMarker = 0;
+    g_hasTurnedInCards = g_canTurnInCards = kNo;
+    g_cardArmiesToAdd = g_mustTurnInCards = 0;
+    g_aiArtilleryCards = g_aiInfantryCards = g_aiCavalryCards = g_aiWildCards = 0;
+    g_cardSetArmies = g_turnInArmies = 0;
+}

@@ -107,7 +107,7 @@ void AfterAttack(CChildView& view) {
         g_canMove = IsYes(g_canMoveState);
     }
     view.UpdateActionFlags();
-    if (g_canAttackState != 'a') {
+    if (g_canAttackState != kCanAttack) {
         view.QueueMessage(g_isFastSpeed ? " " : "Press Attack/Add etc.");
         return;
     }

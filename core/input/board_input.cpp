@@ -18,6 +18,11 @@
 bool g_isPlacementClick = false;
 std::int32_t g_armyCount = 0;
 
+void ResetBoardInputState() {
+    g_isPlacementClick = false;
+    g_armyCount = 0;
+}
+
 namespace board_input {
 
 void Beep(CChildView& view) {

@@ -13,6 +13,10 @@
 
 bool g_lineCrossesBorder = false;
 
+void ResetHitTestState() {
+    g_lineCrossesBorder = false;
+}
+
 namespace {
 
 constexpr std::int32_t kFarAway = 99999;

@@ -30,7 +30,7 @@ void CountReinforcementRound() {
 // What the player may do once the bonus armies are all placed.
 void EnableTurnActions(CChildView& view) {
     view.UpdateActionFlags();
-    if (g_canAttackState == 'a') g_canAttack = true;
+    if (g_canAttackState == kCanAttack) g_canAttack = true;
     g_canAdd = true;
     if (!g_isHighScoreGame) g_canSave = g_canSaveAs = true;
 }
@@ -83,7 +83,7 @@ Flow AddForTerritoriesBlock(CChildView& view, std::int32_t territory) {
         // The player backs out of adding and may attack or add later.
         if (IsYes(g_canTurnInCards)) g_canCards = true;
         view.UpdateActionFlags();
-        if (g_canAttackState == 'a') g_canAttack = true;
+        if (g_canAttackState == kCanAttack) g_canAttack = true;
         g_isAddForTerritories = false;
         view.PlaceArmies(&g_territoryArmiesToAdd, 0);
         return Flow::Continue;

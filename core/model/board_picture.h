@@ -28,3 +28,6 @@ extern bool g_isBoardRebuildPending;
 extern raster::Surface g_mapDC;
 // The bare map picture of the last rebuild; empty when it did not load.
 extern raster::Surface g_mapBitmap;
+
+// No board picture and no rebuild asked for, as at program start.
+void ResetBoardPicture();

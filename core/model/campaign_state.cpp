@@ -3,3 +3,8 @@
 
 std::string g_campaignName;
 std::array<std::string, kMaxCampaignMaps + 1> g_campaignMaps{};
+
+void ResetCampaignState() {
+    g_campaignName.clear();
+    g_campaignMaps.fill({});
+}

@@ -12,3 +12,5 @@ inline constexpr int kMaxCampaignMaps = 20;
 extern std::string g_campaignName;
 // [1..20]: the map names of a campaign file, each blank-padded to 14 characters; [0] unused.
 extern std::array<std::string, kMaxCampaignMaps + 1> g_campaignMaps;
+// Puts the campaign file's name and maps back to their values at program start.
+void ResetCampaignState();

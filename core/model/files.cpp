@@ -13,3 +13,11 @@ std::string g_currentDirectory;
 std::string g_programFolder;
 std::string g_campaignFilePath;
 std::string g_mapCachePath;
+
+void ResetFilesState() {
+    for (std::string* text :
+         {&g_savedGamePath, &g_settingsFilePath, &g_scoresFilePath, &g_appDataFolder,
+          &g_documentsFolder, &g_userFilesFolder, &g_mapFilePath, &g_mapBitmapPath,
+          &g_currentDirectory, &g_programFolder, &g_campaignFilePath, &g_mapCachePath})
+        text->clear();
+}

@@ -16,3 +16,6 @@ extern std::string g_currentDirectory;  // the working folder at start, for refe
 extern std::string g_programFolder;     // where the program's own data lies
 extern std::string g_campaignFilePath;
 extern std::string g_mapCachePath;
+
+// Empties every folder and path above, as at program start.
+void ResetFilesState();

@@ -69,3 +69,32 @@ void ClearMapFlags() {
           &g_isMapThreeNationsB, &g_isMapSwampII, &g_isMapCustom})
         *flag = false;
 }
+
+void ResetGameState() {
+    g_territoryCount = g_continentCount = 0;
+    g_maxContinentSize = g_maxContinentBorder = g_borderTerritoryTotal = 0;
+    g_routeCount = g_mapAuxCount = 0;
+    g_reinforcementDivisor = 0;
+    g_territories.fill({});
+    g_displayedTerritories.fill({});
+    g_neighbours.fill({});
+    g_labelPositions.fill({});
+    g_territoryCodes.fill({});
+    g_territoryHighlight.fill(0);
+    g_territoryPicked.fill(0);
+    g_territoryColours.fill(0);
+    g_continents.fill({});
+    g_continentBorders.fill({});
+    g_continentNames.fill({});
+    g_players.fill({});
+    g_playerRecordSnapshot.fill({});
+    g_playerNames.fill({});
+    g_playerCount = g_humanPlayerCount = g_computerPlayerCount = g_currentPlayer = 0;
+    g_deckArtilleryCards = g_deckInfantryCards = g_deckCavalryCards = g_deckWildCards = 0;
+    ClearMapFlags();
+    g_isTestCustomMap = g_wasMapSelected = g_canChangeMap = false;
+    g_mapName.clear();
+    g_playerPanelX = g_playerPanelY = 0;
+    g_customMapHasSmilies = false;
+    g_suggestedPlayerCount = 0;
+}

@@ -154,3 +154,5 @@ extern std::int32_t g_suggestedPlayerCount;
 
 // Sets every map flag to 0 (every map command does so before setting its own).
 void ClearMapFlags();
+// Puts every table and value above back to its value at program start.
+void ResetGameState();

@@ -27,6 +27,10 @@ bool g_isUserMapLoad = false;
 bool g_isMapFileLoaded = false;
 bool g_isTestMapPending = false;
 
+void ResetMapLoaderState() {
+    g_isUserMapLoad = g_isMapFileLoaded = g_isTestMapPending = false;
+}
+
 namespace map_loading {
 
 bool ScreenFitsMapFiles(platform::WindowServices& window) {

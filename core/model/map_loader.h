@@ -23,6 +23,8 @@ extern bool g_isUserMapLoad;
 extern bool g_isMapFileLoaded;
 // A test load happened; the game clock ends the test mode when it sees this.
 extern bool g_isTestMapPending;
+// Puts the three flags above back to their values at program start.
+void ResetMapLoaderState();
 
 inline constexpr char kMapFileFilter[] = "Map Files (*.txt)|*.txt||";
 inline constexpr char kNotFoundMessage[] = "Not Found";

@@ -12,6 +12,10 @@
 
 MapTextBuffer g_mapTextBuffer;
 
+void ResetMapTextState() {
+    g_mapTextBuffer.clear();
+}
+
 void AppendMapTextLines(std::string_view content) {
     while (!content.empty()) {
         const std::size_t end = content.find('\n');

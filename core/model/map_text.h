@@ -16,6 +16,8 @@
 // The lines of the map or campaign text being loaded, in file order, without line ends.
 using MapTextBuffer = std::vector<std::string>;
 extern MapTextBuffer g_mapTextBuffer;
+// Empties the buffer, as at program start.
+void ResetMapTextState();
 
 // Appends the lines of a text file's content; LF and CR LF both end a line.
 void AppendMapTextLines(std::string_view content);

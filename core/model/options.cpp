@@ -42,3 +42,19 @@ raster::Colour PlayerHighlightColour(std::int32_t owner) {
     if (!IsPlayer(owner)) return kFlatLabelColour;
     return g_playerColours[static_cast<std::size_t>(owner <= 5 ? owner + 5 : owner + 10)];
 }
+
+void ResetOptions() {
+    g_playerColours.fill(0);
+    g_personalities.fill(0);
+    g_isRandomMix = g_isFastSpeed = g_isVeryFastSpeed = g_isFastestSpeed = false;
+    g_oceansBackground = 0;
+    g_oceansColour = 0;
+    g_isSmiliesOn = g_hideCreatingMapsNotice = false;
+    g_screenSize = 0;
+    g_isSafeMode = g_isGradientFill = g_isGradientPaint = false;
+    g_transparencyPercent = g_colourScheme = 0;
+    g_isSoundOff = g_isAttackSoundOn = g_isAddSoundOn = g_isMoveSoundOn = false;
+    g_isNextPlayerSoundOn = g_isPlayerOutSoundOn = g_isContinentSoundOn = false;
+    g_isVictorySoundOn = g_isSonarSoundOn = false;
+    g_isSavingPlayerName = g_isSavingHotseatNames = g_isSavingHostAddress = false;
+}

@@ -54,3 +54,6 @@ extern bool g_isSavingHostAddress;
 inline constexpr raster::Colour kFlatLabelColour = 0x400000;
 raster::Colour PlayerColour(std::int32_t owner);
 raster::Colour PlayerHighlightColour(std::int32_t owner);
+
+// Puts every option above back to its value at program start.
+void ResetOptions();

@@ -16,3 +16,5 @@ extern std::int32_t g_routeTableCapacity;
 
 // Zeroes the chain of every usable record (every map set-up starts from an empty table).
 void ClearRouteTable();
+// Every record zeroed, the whole table usable again, as at program start.
+void ResetRouteTable();

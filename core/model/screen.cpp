@@ -19,3 +19,12 @@ std::int32_t ScaleToScreen(std::int32_t value) {
     if (g_screenSize == 3) return value * 125 / 100;
     return value;
 }
+
+void ResetScreenState() {
+    g_screenWidth = g_screenHeight = 0;
+    g_isLargeFonts = false;
+    for (raster::FontDescription* font :
+         {&g_fontSansSerif8, &g_fontSansSerif6, &g_fontSerif6, &g_fontTerminal10, &g_fontTerminal8,
+          &g_fontSansSerif6Underlined})
+        *font = raster::FontDescription{};
+}

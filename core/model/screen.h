@@ -21,3 +21,6 @@ extern raster::FontDescription g_fontSerif6;
 extern raster::FontDescription g_fontTerminal10;
 extern raster::FontDescription g_fontTerminal8;
 extern raster::FontDescription g_fontSansSerif6Underlined;
+
+// Puts the screen's values and the fonts back to their values at program start.
+void ResetScreenState();

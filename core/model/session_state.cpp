@@ -68,3 +68,35 @@ void SetPlayerStartValues() {
     g_roundCounter = 0;
     g_isGameOver = g_hasAttackedThisTurn = g_isGameWithoutWinner = false;
 }
+
+void ResetSessionState() {
+    g_isDemoRunning = false;
+    g_gameKind = 0;
+    g_isNormalLevel = g_isHighScoreGame = g_hasNeutralArmy = g_isQuickLaunch = false;
+    g_areTerritoriesDealt = g_isPainting = g_isCardsPanelShown = false;
+    g_showTestMarkers = g_resolveUnstableOnLoad = false;
+    g_roundCounter = 0;
+    g_turnsPlayed.fill(0);
+    g_isGameOver = g_hasAttackedThisTurn = g_hasFinishedGame = g_isGameWithoutWinner = false;
+    g_lossesShown = g_cardsLinePlayer = 0;
+    g_isOneForOneRule = g_isJustOpened = g_isGameFromFile = 0;
+    g_repaintOnFocus = g_deferSlowCommands = false;
+    g_campaignNumber = g_campaignStep = g_campaignLength = g_campaignPlayer = 0;
+    g_isCampaignLost = g_isCampaignFinished = false;
+    g_avengeTargets.fill(0);
+    g_unstableMarks.fill(0);
+    g_troopExperience.fill(0);
+    g_troopExperienceSnapshots.fill({});
+    g_aiMinAttackArmies = 0;
+    g_aiStrongArmyTerritories.fill(0);
+    g_aiMissileLaunchers.fill(0);
+    g_defenceMissiles.fill(0);
+    g_attackMissiles.fill(0);
+    g_displayedDefenceMissiles.fill(0);
+    g_displayedAttackMissiles.fill(0);
+    g_isInternetGame = false;
+    g_networkSeat = g_connectedClients = g_publishedGameSlot = 0;
+    g_ackPendingCode = g_ackTicks = g_ackResends = g_ackSocket = 0;
+    g_chatRoomRequest = g_emailIpRequest = g_showUsersJoinedRequest = g_advancedIpRequest = false;
+    g_isUsersJoinedShown = g_isChatWindowShown = g_isChatLinePending = false;
+}

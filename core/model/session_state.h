@@ -102,6 +102,10 @@ extern bool g_isUsersJoinedShown;
 extern bool g_isChatWindowShown;
 extern bool g_isChatLinePending;
 
+// Puts the values above back to their values at program start (all but g_aiLastTargets, which
+// the computer player's reset puts back).
+void ResetSessionState();
+
 // Cards: trade options, the turn-in and a computer's selected set (core/cards_state.cpp).
 extern std::string g_cardSetOption1;
 extern std::string g_cardSetOption2;
@@ -122,6 +126,8 @@ extern std::int32_t g_aiCavalryCards;
 extern std::int32_t g_aiWildCards;
 extern std::int32_t g_cardSetArmies;
 extern std::int32_t g_turnInArmies;
+// Puts the card values above back to their values at program start.
+void ResetCardsState();
 
 // Rules: the turn's reinforcements, the attack and its outcome, the action probe, the army
 // count (core/reinforcements.cpp, core/attack.cpp, core/turn_commands.cpp, core/army_count.cpp,
@@ -129,8 +135,10 @@ extern std::int32_t g_turnInArmies;
 extern std::int32_t g_territoryArmiesToAdd;
 extern std::int32_t g_continentArmiesToAdd;
 extern char g_hasEarnedCardThisTurn;  // kYes once this turn's card is earned
-extern char g_canAttackState;         // 'a' can attack, 'p' must pass
-extern std::int32_t g_playersLeft;    // players owning a territory
+extern char g_canAttackState;         // kCanAttack or kMustPass
+inline constexpr char kCanAttack = 'a';
+inline constexpr char kMustPass = 'p';
+extern std::int32_t g_playersLeft;  // players owning a territory
 extern std::int32_t g_fromTerritory;
 extern std::int32_t g_toTerritory;
 extern std::int32_t g_selectedTerritory;
@@ -139,6 +147,12 @@ extern std::int32_t g_retakenMissionContinent;
 extern std::int64_t g_gameEndTime;
 extern bool g_arePersonalitiesActive;
 extern std::int32_t g_joinedSeatCount;  // seats of a network game, written with the score
+// Each puts its own file's values above back to their values at program start.
+void ResetReinforcementsState();
+void ResetAttackState();
+void ResetTurnCommandsState();
+void ResetArmyCountState();
+void ResetScoresState();
 
 // Game set-up: play time, the saved game's name flags, the personalities' copies and the values
 // New Game, Quick Launch and the view's start-up reset (setup/new_game_state.cpp).
@@ -158,6 +172,8 @@ extern std::array<std::int32_t, kMaxPlayers + 1> g_personalitiesBackup;
 extern std::array<std::int32_t, kMaxPlayers + 1> g_avengeTargetsBackup;
 extern std::array<std::int32_t, kMaxPlayers + 1> g_unstableMarksBackup;
 extern bool g_isRandomMixBackup;
+// Puts the set-up values above back to their values at program start.
+void ResetNewGameState();
 
 // The players' and the game's start values that the program's start and every new game share:
 // one local player of three, no turn played, no game over.

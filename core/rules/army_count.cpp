@@ -16,6 +16,11 @@ std::int32_t g_toTerritory = 0;
 std::int32_t g_selectedTerritory = 0;
 bool g_isAskingArmyCount = false;
 
+void ResetArmyCountState() {
+    g_fromTerritory = g_toTerritory = g_selectedTerritory = 0;
+    g_isAskingArmyCount = false;
+}
+
 namespace {
 
 constexpr std::int32_t kSmallStepUpTo = 30;

@@ -17,6 +17,12 @@ std::int32_t g_retakenMissionContinent = 0;
 std::int64_t g_gameEndTime = 0;
 bool g_arePersonalitiesActive = false;
 
+void ResetAttackState() {
+    g_retakenMissionContinent = 0;
+    g_gameEndTime = 0;
+    g_arePersonalitiesActive = false;
+}
+
 namespace {
 
 using namespace player_field;

@@ -22,6 +22,12 @@ std::int32_t g_continentArmiesToAdd = 0;
 char g_hasEarnedCardThisTurn = kNo;
 std::int32_t g_playersLeft = 0;
 
+void ResetReinforcementsState() {
+    g_territoryArmiesToAdd = g_continentArmiesToAdd = 0;
+    g_hasEarnedCardThisTurn = kNo;
+    g_playersLeft = 0;
+}
+
 namespace {
 
 constexpr std::int32_t kMinimumReinforcement = 3;
@@ -135,7 +141,7 @@ void CChildView::ComputeReinforcements() {
     }
     g_isJustOpened = kNo;
     UpdateActionFlags();
-    AppendMessage(message_type::kTurnEnables).a = g_canAttackState == 'a' ? 1 : 0;
+    AppendMessage(message_type::kTurnEnables).a = g_canAttackState == kCanAttack ? 1 : 0;
     if (!g_isHighScoreGame && g_gameKind != game_kind::kNetworkJoined)
         g_canSave = g_canSaveAs = true;
     if (!g_isFastSpeed) QueueMessage("press Attack/Add etc.");

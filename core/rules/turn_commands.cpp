@@ -13,7 +13,11 @@
 #include "core/rules/reinforcements.h"
 #include "core/turn/turn_state.h"
 
-char g_canAttackState = 'p';
+char g_canAttackState = kMustPass;
+
+void ResetTurnCommandsState() {
+    g_canAttackState = kMustPass;
+}
 
 namespace {
 
@@ -51,7 +55,7 @@ ActionState ProbeActions(std::int32_t player) {
                 enemyArmies += g_territories[n].armies;
             }
         });
-        if (enemyArmies >= 1) state.attack = 'a';
+        if (enemyArmies >= 1) state.attack = kCanAttack;
         if (ownNeighbour) state.move = kYes;
     }
     return state;
@@ -119,7 +123,7 @@ void CChildView::OnCancel() {
         g_canMove = g_canNextPlayer = true;
         if (g_movesLeft == kMovesPerTurn) {
             UpdateActionFlags();
-            if (g_canAttackState == 'a') g_canAttack = true;
+            if (g_canAttackState == kCanAttack) g_canAttack = true;
         }
     }
     if (g_isAddForTerritories) {
@@ -129,7 +133,7 @@ void CChildView::OnCancel() {
         if (g_territoryArmiesToAdd == full) {
             if (IsYes(g_canTurnInCards)) g_canCards = true;
             UpdateActionFlags();
-            if (g_canAttackState == 'a') g_canAttack = true;
+            if (g_canAttackState == kCanAttack) g_canAttack = true;
         } else {
             g_canAttack = false;
             g_canNextPlayer = true;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "core/model/session_state.h"
 #include "core/model/yes_no.h"
 
 namespace turn_commands {
@@ -11,8 +12,8 @@ namespace turn_commands {
 inline constexpr std::int32_t kStrongholdArmies = 15;
 
 struct ActionState {
-    char attack = 'p';  // 'a' can attack, 'p' must pass
-    char move = kNo;    // kYes can move
+    char attack = kMustPass;  // or kCanAttack
+    char move = kNo;          // kYes can move
 };
 // From the board as it stands: what `player` can do with territories of 2 armies or more.
 ActionState ProbeActions(std::int32_t player);

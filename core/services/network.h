@@ -63,6 +63,10 @@ extern std::int32_t g_syncOwner;
 extern std::int32_t g_syncContinent;
 extern bool g_syncMarked;
 
+// Puts the messages, the host's text and the echoed values above back to their values at
+// program start.
+void ResetNetState();
+
 namespace net {
 
 // The code's four digits.

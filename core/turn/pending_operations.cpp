@@ -1,57 +1,22 @@
-// Placeholders for operations of subsystems still to come: each only notes that it was called.
-#include "core/turn/pending_operations.h"
+// Operations of windows still to come (statistics, the internet game list, the network windows):
+// until those windows exist there is nothing to show, and the chat window has no typed text.
+#include <string>
 
 #include "core/child_view.h"
-#include "core/turn/turn_state.h"
-
-std::vector<std::string>& PendingCallLog() {
-    static std::vector<std::string> log;
-    return log;
-}
-
-std::string& PendingChatText() {
-    static std::string text;
-    return text;
-}
-
-namespace {
-void Note(std::string call) {
-    PendingCallLog().push_back(std::move(call));
-}
-}  // namespace
 
 // Game set-up: the statistics window.
-void CChildView::ShowStatsDialog() {
-    Note("ShowStatsDialog");
-}
+void CChildView::ShowStatsDialog() {}
 // Internet game list.
-void CChildView::PublishGameListEntry(std::int32_t slot, std::string hostText, std::int32_t close) {
-    Note("PublishGameListEntry " + std::to_string(slot) + " " + hostText + " " +
-         std::to_string(close));
-}
+void CChildView::PublishGameListEntry(std::int32_t, std::string, std::int32_t) {}
 // Network windows: users joined.
-void CChildView::ShowUsersJoinedWindow() {
-    Note("ShowUsersJoinedWindow");
-}
-// Network windows: users joined.
-void CChildView::DestroyUsersJoinedWindow() {
-    Note("DestroyUsersJoinedWindow");
-}
+void CChildView::ShowUsersJoinedWindow() {}
+void CChildView::DestroyUsersJoinedWindow() {}
 // Network windows: direct-IP information.
-void CChildView::DestroyDirectIpWindow() {
-    Note("DestroyDirectIpWindow");
-}
-// Network windows: the chat window's typed text.
+void CChildView::DestroyDirectIpWindow() {}
+// Network windows: the chat window's typed text, none without the window.
 void CChildView::GetChatText(std::string* text) {
-    Note("GetChatText");
-    *text = PendingChatText();
+    text->clear();
 }
-// Network windows: the chat window's typed text.
-void CChildView::ClearChatText() {
-    Note("ClearChatText");
-    PendingChatText().clear();
-}
+void CChildView::ClearChatText() {}
 // Network windows: the chat window's list.
-void CChildView::AddChatLine(const std::string& line) {
-    Note("AddChatLine " + line);
-}
+void CChildView::AddChatLine(const std::string&) {}

@@ -7,12 +7,23 @@
 #include "core/model/options.h"
 #include "core/turn/turn_state.h"
 
-std::vector<QueueRecord> g_eventQueue(kEventTextLimit + 1);
+namespace {
+constexpr std::size_t kEventStartRecords = kEventTextLimit + 1;
+constexpr std::size_t kMessageStartRecords = kMessageTextLimit + 1;
+}  // namespace
+
+std::vector<QueueRecord> g_eventQueue(kEventStartRecords);
 std::int32_t g_eventCount{};
 std::int32_t g_eventReadIndex{};
-std::vector<QueueRecord> g_messageQueue(kMessageTextLimit + 1);
+std::vector<QueueRecord> g_messageQueue(kMessageStartRecords);
 std::int32_t g_messageCount{};
 std::int32_t g_messageReadIndex{};
+
+void ResetQueues() {
+    g_eventQueue.assign(kEventStartRecords, QueueRecord{});
+    g_messageQueue.assign(kMessageStartRecords, QueueRecord{});
+    EmptyQueues();
+}
 
 namespace {
 

@@ -83,6 +83,8 @@ QueueRecord& RestartMessages(std::int32_t type);
 // Both counts and read indices back to 0.
 void EmptyQueues();
 bool AreQueuesEmpty();
+// Both queues back to their start storage of empty records, counts and read indices 0.
+void ResetQueues();
 
 // The mark a mission's continent blinks with when the mission is previewed.
 inline constexpr std::int32_t kMissionPreviewMark = 100;

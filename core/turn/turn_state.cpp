@@ -55,3 +55,32 @@ std::int32_t g_lastNetworkSeat{};
 bool g_isHandOverPastPlayerOne{};
 std::string g_hostIpText;
 std::string g_hostIpAtStart;
+
+void ResetTurnState() {
+    g_statusText.clear();
+    g_canAttack = g_canAdd = g_canMove = g_canCards = g_canCancel = g_canNextPlayer = false;
+    g_canSave = g_canSaveAs = g_canOpen = g_canNewGame = g_newGameEnablePending = false;
+    g_canSetSlowSpeed = g_canSetFastSpeeds = false;
+    g_isStrongholdChoice = g_isInitialPlacement = false;
+    g_isAddForTerritories = g_isAddForContinents = g_isAddForCards = false;
+    g_isAttackTo = g_isAttackFrom = g_isMoveTo = g_isMoveFrom = false;
+    g_isHumanTurnStarted = false;
+    g_movesLeft = 0;
+    g_canMoveState = 0;
+    g_startArmies = g_initialArmiesLeft = g_aiActingPlayer = g_lastGainedContinent = 0;
+    g_lastCardTurnIn.fill(0);
+    g_isTroopExperienceOn = g_areStrongholdsOn = g_areTerritoriesHidden = g_isHidingActive = false;
+    g_missionKind = 0;
+    g_missionOrders.fill({});
+    g_missionProgress = g_missionTextKind = 0;
+    g_isMissionFailed = false;
+    g_isHighlightOn = false;
+    g_pendingSound = 0;
+    g_isMouseCaptured = false;
+    g_demoBlinkCounter = 0;
+    g_isHostWaiting = false;
+    g_lastNetworkSeat = 0;
+    g_isHandOverPastPlayerOne = false;
+    g_hostIpText.clear();
+    g_hostIpAtStart.clear();
+}

@@ -92,8 +92,13 @@ extern std::int32_t g_lastNetworkSeat;  // highest player played on a joined mac
 extern bool g_isHandOverPastPlayerOne;
 extern std::string g_hostIpText;
 extern std::string g_hostIpAtStart;
+// Puts every value above back to its value at program start.
+void ResetTurnState();
 
 // Board input (core/board_input.cpp, core/hit_test.cpp).
 extern bool g_isPlacementClick;   // the click must name an own territory (0: an enemy one)
 extern bool g_lineCrossesBorder;  // the line test met a border pixel
 extern std::int32_t g_armyCount;  // armies of the last attack or move, 0 declined
+// Each puts its own file's values above back to their values at program start.
+void ResetBoardInputState();
+void ResetHitTestState();

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "simulation.h"
+#include "sim/simulation.h"
 
 namespace {
 

@@ -134,13 +134,17 @@ TEST_F(ViewDestruction, APlainQuitSendsNothing) {
     EXPECT_TRUE(SentCodes().empty());
 }
 
-TEST_F(ViewDestruction, AnInternetHostAloneClosesItsEntry) {
+// Only its game-list entry is closed: no socket hears a quit message, and the chat window goes.
+TEST_F(ViewDestruction, AnInternetHostAloneSendsNothing) {
+    Connect(1);
+    g_networkSeat = 1;
     g_exitReason = 3;
     g_publishedGameSlot = 2;
     g_publishedHostText = "host text";
+    g_isChatWindowShown = true;
     view_.reset();
-    ASSERT_FALSE(PendingCallLog().empty());
-    EXPECT_EQ(PendingCallLog().back(), "PublishGameListEntry 2 host text 1");
+    EXPECT_TRUE(SentCodes().empty());
+    EXPECT_FALSE(g_isChatWindowShown);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "core/child_view.h"
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
-#include "core/turn/pending_operations.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "setup/setup_dialogs.h"
@@ -36,10 +35,7 @@ class NewGameFixture : public test_support::ViewFixture {
         AfterStart();
     }
     // The start-up demo ends with the first click; New Game comes after it.
-    static void AfterStart() {
-        g_isDemoRunning = false;
-        PendingCallLog().clear();
-    }
+    static void AfterStart() { g_isDemoRunning = false; }
     headless::ScriptedDialogHost& Dialogs() { return platform_->dialogs; }
     headless::RecordingWindow& Window() { return platform_->window; }
 

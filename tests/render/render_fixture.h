@@ -36,7 +36,6 @@ class RenderFixture : public ::testing::Test {
         home_ = MakeTemporaryFolder();
         program_ = home_ + "/program";
         std::filesystem::create_directories(program_);
-        render::ForgetProgramPictures();
     }
     void TearDown() override {
         view_.reset();

@@ -1,11 +1,17 @@
 // Tests of the scores file: its creation, each 140-byte record at its offsets, the titles and
 // name texts, and that an existing file is never cut short.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "core/model/campaign_state.h"
 #include "core/model/files.h"
@@ -30,6 +36,19 @@ std::int32_t I32At(const Bytes& b, std::size_t offset) {
 std::string TextAt(const Bytes& b, std::size_t offset, std::size_t width) {
     return std::string(b.begin() + static_cast<long>(offset),
                        b.begin() + static_cast<long>(offset + width));
+}
+// A Unix socket's file at `path`: it exists, no one can open it as a file, and it stays after
+// the socket is closed.
+void MakeSocketFile(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    const int bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    ::close(fd);
+    ASSERT_EQ(bound, 0) << path;
 }
 
 class ScoresFile : public RulesFixture {
@@ -167,14 +186,34 @@ TEST_F(ScoresFile, TitlesOfMapsMapFilesAndCampaigns) {
     }
 }
 
+// Where the file should be lies something that exists but cannot be read as a file, whatever
+// the rights the tests run with: a folder, or a socket, which unlike a folder a new file could
+// take the place of.
 TEST_F(ScoresFile, AFileThatCannotBeReadIsNeverReplaced) {
-    View().LoadScoresRecord();
-    std::ofstream(Path(), std::ios::binary) << std::string(140, 'a');
-    std::filesystem::permissions(Path(), std::filesystem::perms::none);
-    if (std::ifstream(Path()).good()) GTEST_SKIP() << "running with rights that read anything";
-    View().RecordScore(1, 4, 'j', 5, "Annabella");
-    std::filesystem::permissions(Path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(ReadAll(Path()), Bytes(140, 'a'));
+    using std::filesystem::file_type;
+    const auto listing = [] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(g_appDataFolder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    for (const file_type unreadable : {file_type::directory, file_type::socket}) {
+        std::filesystem::remove_all(Path());  // the view may have made the file when it was built
+        if (unreadable == file_type::directory) {
+            std::filesystem::create_directories(Path());
+            std::ofstream(Path() + "/kept", std::ios::binary) << std::string(140, 'a');
+        } else {
+            ASSERT_NO_FATAL_FAILURE(MakeSocketFile(Path()));
+        }
+        const std::vector<std::string> before = listing();
+        View().RecordScore(1, 4, 'j', 5, "Annabella");
+        EXPECT_EQ(std::filesystem::symlink_status(Path()).type(), unreadable);
+        EXPECT_EQ(listing(), before);  // nothing written beside it either
+        if (unreadable == file_type::directory) {
+            EXPECT_EQ(ReadAll(Path() + "/kept"), Bytes(140, 'a'));
+        }
+    }
 }
 
 TEST(ScoreDate, EnglishMonthsWhateverTheLocale) {

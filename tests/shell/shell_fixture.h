@@ -61,6 +61,7 @@ class ShellFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         home_ = MakeTemporaryFolder();
+        g_testComputerName = "gamebox";
         SetComputerNameQuery(&TestComputerName);
     }
     void TearDown() override {

@@ -140,7 +140,8 @@ class JoinedMachines {
 };
 
 // A game view on a fresh headless platform whose home and program folder is a new temporary
-// folder named after `prefix`.
+// folder named after `prefix`. The view starts as the program does: the test's main has reset
+// the process state before the fixture was made.
 class ViewFixture : public ::testing::Test {
   protected:
     explicit ViewFixture(std::string prefix) : prefix_(std::move(prefix)) {}

@@ -222,7 +222,6 @@ TEST_F(ClockTest, TheHostedGameStartsWithThePlacementPrompt) {
     g_publishedHostText = "Anna's game";
     AppendMessage(103);
     Tick();
-    EXPECT_TRUE(Logged("PublishGameListEntry 2 Anna's game 1"));
     EXPECT_TRUE(g_isInitialPlacement);
     EXPECT_EQ(g_currentPlayer, 1);
     EXPECT_EQ(g_messageQueue[g_messageCount].text,

@@ -149,7 +149,8 @@ TEST_F(CommandsTest, LossesPaneStatisticsMoreMapsAndFocus) {
     ASSERT_TRUE(View().OnUpdateCommand(cmd::kStatistics, ui));
     EXPECT_FALSE(ui.enabled);
     View().OnCommand(cmd::kStatistics);
-    EXPECT_FALSE(Logged("ShowStatsDialog"));
+    EXPECT_TRUE(platform_->dialogs.Shown().empty());
+    EXPECT_TRUE(Window().messageBoxes.empty());
     g_canChangeMap = true;
     View().OnCommand(cmd::kMoreMaps);
     EXPECT_EQ(platform_->shell.urls, (std::vector<std::string>{"www.marovek.org//maps.html"}));

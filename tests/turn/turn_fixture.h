@@ -13,7 +13,6 @@
 #include "core/model/session_state.h"
 #include "core/rules/turn_order.h"
 #include "core/services/network.h"
-#include "core/turn/pending_operations.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "setup/setup_dialogs_info.h"
@@ -29,7 +28,6 @@ class TurnFixture : public test_support::ViewFixture {
     void SetUp() override {
         ViewFixture::SetUp();
         g_isDemoRunning = false;
-        PendingCallLog().clear();
     }
     void TearDown() override {
         view_.reset();
@@ -131,12 +129,6 @@ class TurnFixture : public test_support::ViewFixture {
 
     void Tick(int times = 1) {
         for (int i = 0; i < times; ++i) View().RunClockTick();
-    }
-
-    bool Logged(const std::string& call) const {
-        for (const std::string& entry : PendingCallLog())
-            if (entry == call) return true;
-        return false;
     }
 
     test_support::JoinedMachines joined_;
