@@ -20,6 +20,8 @@ class Files {
     virtual std::optional<std::string> AppDataFolder() const = 0;
     virtual std::optional<std::string> ProgramFolder() const = 0;
     virtual std::optional<std::string> CurrentDirectory() const = 0;
+    // The computer's name (Latin-1); nullopt when the system cannot tell.
+    virtual std::optional<std::string> ComputerName() const = 0;
 
     // Creates one folder (and its missing parents); an existing folder is success.
     virtual bool CreateFolder(const std::string& path) = 0;

@@ -12,7 +12,6 @@
 #include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "platform/files.h"
-#include "platform/posix/host_name.h"
 #include "platform/window_services.h"
 #include "shell/frame_layout.h"
 #include "shell/storage.h"
@@ -25,9 +24,6 @@ std::string g_settingsString236;
 std::string g_computerName;
 
 namespace {
-
-constexpr ComputerNameQuery kSystemComputerName = &posix::ComputerName;
-ComputerNameQuery g_computerNameQuery = kSystemComputerName;
 
 constexpr FieldRange Range(std::int32_t min, std::int32_t max, std::int32_t fallback) {
     return FieldRange{min, max, fallback, true};
@@ -116,15 +112,15 @@ std::int32_t Clamped(const FieldRange& range, std::int32_t value) {
 }
 
 // The text a new file's slot gets in place of its variable.
-std::string NewText(NewValue rule, const std::string& variable) {
+std::string NewText(NewValue rule, const std::string& variable,
+                    const std::optional<std::string>& computerName) {
     switch (rule) {
         case NewValue::Blanks:
             return kBlankName;
         case NewValue::ComputerName: {
-            const std::optional<std::string> name = g_computerNameQuery();
-            if (!name) return "noname" + std::string(12, ' ');
-            g_computerName = *name;
-            return (*name + std::string(23, ' ')).substr(0, 18);
+            if (!computerName) return "noname" + std::string(12, ' ');
+            g_computerName = *computerName;
+            return (*computerName + std::string(23, ' ')).substr(0, 18);
         }
         case NewValue::Variable:
             break;
@@ -136,7 +132,7 @@ struct Writer {
     SettingsBytes& record;
     const SettingField& field;
     std::size_t offset;
-    bool creating;
+    const std::optional<std::string>* computerName;  // nullptr: an update, not a new record
     void operator()(std::monostate) const { record[offset] = 0; }
     void operator()(raster::Colour* value) const { PutU32(record, offset, *value); }
     void operator()(std::int32_t* value) const {
@@ -145,7 +141,8 @@ struct Writer {
     void operator()(bool* value) const { record[offset] = *value ? 1 : 0; }
     void operator()(std::uint8_t* value) const { record[offset] = *value; }
     void operator()(std::string* value) const {
-        PutText(record, offset, field.kind, creating ? NewText(field.newValue, *value) : *value);
+        PutText(record, offset, field.kind,
+                computerName != nullptr ? NewText(field.newValue, *value, *computerName) : *value);
     }
 };
 
@@ -207,17 +204,14 @@ bool SavesField(SaveRule rule) {
     return false;
 }
 
-void WriteField(SettingsBytes& record, const SettingField& field, bool creating) {
+void WriteField(SettingsBytes& record, const SettingField& field,
+                const std::optional<std::string>* computerName) {
     ForEachElement(field, [&](const FieldVariable& variable, std::size_t offset) {
-        std::visit(Writer{record, field, offset, creating}, variable);
+        std::visit(Writer{record, field, offset, computerName}, variable);
     });
 }
 
 }  // namespace
-
-void SetComputerNameQuery(ComputerNameQuery query) {
-    g_computerNameQuery = query;
-}
 
 std::size_t FieldWidth(FieldKind kind) {
     switch (kind) {
@@ -240,15 +234,15 @@ std::span<const SettingField> SettingsFields() {
     return kFields;
 }
 
-SettingsBytes NewSettingsRecord() {
+SettingsBytes NewSettingsRecord(const std::optional<std::string>& computerName) {
     SettingsBytes record{};
-    for (const SettingField& field : kFields) WriteField(record, field, true);
+    for (const SettingField& field : kFields) WriteField(record, field, &computerName);
     return record;
 }
 
 void UpdateSettingsRecord(SettingsBytes& record) {
     for (const SettingField& field : kFields) {
-        if (SavesField(field.save)) WriteField(record, field, false);
+        if (SavesField(field.save)) WriteField(record, field, nullptr);
     }
 }
 
@@ -313,7 +307,7 @@ ReadResult ReadSettingsFile(const platform::Files& files) {
 enum class RecordSource { File, Created, CreateFailed, None };
 
 RecordSource CreateSettingsFile(platform::Platform& platform) {
-    g_settings = NewSettingsRecord();
+    g_settings = NewSettingsRecord(platform.files.ComputerName());
     const platform::Bytes bytes(g_settings.begin(), g_settings.end());
     if (!g_settingsFilePath.empty() && platform.files.CreateNew(g_settingsFilePath, bytes)) {
         return RecordSource::Created;
@@ -359,6 +353,5 @@ void ResetSettingsState() {
     for (std::string* text : {&g_settingsString176, &g_settingsString196, &g_settingsString216,
                               &g_settingsString236, &g_computerName})
         text->clear();
-    g_computerNameQuery = kSystemComputerName;
     g_unreadableReported = g_writeFailureReported = false;
 }

@@ -42,13 +42,8 @@ extern std::string g_settingsString236;  // own name in the internet game list
 // The computer's name as the system gave it (Latin-1).
 extern std::string g_computerName;
 
-// Where the computer's name comes from (the system's host name by default); nullopt when the
-// system cannot tell. Tests put in their own.
-using ComputerNameQuery = std::optional<std::string> (*)();
-void SetComputerNameQuery(ComputerNameQuery query);
-
-// Puts every setting variable above, the computer's name query and the settings file's
-// once-only reports back to their values at program start.
+// Puts every setting variable above and the settings file's once-only reports back to their
+// values at program start.
 void ResetSettingsState();
 
 // The record's layout, declared once: loading, creating and saving are all derived from it.
@@ -86,8 +81,9 @@ std::span<const SettingField> SettingsFields();
 
 // The record as bytes, and the three ways of filling it.
 using SettingsBytes = std::array<std::uint8_t, kSettingsSize>;
-// A new file's record: every field from the current values, the names blank.
-SettingsBytes NewSettingsRecord();
+// A new file's record: every field from the current values, the names blank, the game list's
+// name the computer's (nullopt: the system cannot tell).
+SettingsBytes NewSettingsRecord(const std::optional<std::string>& computerName);
 // Writes the current values over an old record by each field's save rule.
 void UpdateSettingsRecord(SettingsBytes& record);
 // Copies a record into the variables, bringing every number into its valid range.

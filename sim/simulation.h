@@ -30,7 +30,7 @@
 namespace ai_sim {
 
 struct GameSetup {
-    const bool* map = &g_isMapWorld;
+    const bool* map = DefaultMap().flag;
     std::int32_t players = 6;
     std::uint32_t seed = 1;
     bool normalLevel = true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/headless/glyphs.h"
@@ -21,6 +22,15 @@
 
 namespace headless {
 
+// Real files and folders, and a computer name of the test's choosing.
+class TestFiles : public posix::PosixFiles {
+  public:
+    using posix::PosixFiles::PosixFiles;
+    std::optional<std::string> ComputerName() const override { return computerName; }
+
+    std::optional<std::string> computerName = "testbox";
+};
+
 struct TestPlatform {
     // `environment` holds the only variables the files see (HOME, XDG_...).
     explicit TestPlatform(std::map<std::string, std::string> environment = {},
@@ -31,7 +41,7 @@ struct TestPlatform {
     RecordingWindow window;
     ScriptedDialogHost dialogs;
     RecordingSound sound;
-    posix::PosixFiles files;
+    TestFiles files;
     RecordingShell shell;
     ManualClock clock;
     platform::Random random;

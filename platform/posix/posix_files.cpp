@@ -13,6 +13,8 @@
 #include <memory>
 #include <utility>
 
+#include "platform/posix/host_name.h"
+
 namespace posix {
 
 namespace {
@@ -147,6 +149,10 @@ std::optional<std::string> PosixFiles::CurrentDirectory() const {
     std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
     if (!cwd) return std::nullopt;
     return std::string(cwd.get());
+}
+
+std::optional<std::string> PosixFiles::ComputerName() const {
+    return posix::ComputerName();
 }
 
 bool PosixFiles::CreateFolder(const std::string& path) {

@@ -26,6 +26,7 @@ class PosixFiles : public platform::Files {
     std::optional<std::string> AppDataFolder() const override;
     std::optional<std::string> ProgramFolder() const override;
     std::optional<std::string> CurrentDirectory() const override;
+    std::optional<std::string> ComputerName() const override;
 
     bool CreateFolder(const std::string& path) override;
     bool Exists(const std::string& path) const override;

@@ -75,13 +75,12 @@ TEST_F(SettingsFileTest, ComputerNameFillsItsSlotToEighteen) {
     };
     for (const NameCase& c : cases) {
         std::filesystem::remove(SettingsPath());
-        g_testComputerName = c.computerName;
+        computerName_ = c.computerName;
         platform_.reset();
         StartView();
         EXPECT_EQ(SlotAt(SettingsBytes(), 236, 20), c.slot + std::string(2, '\0'));
         EXPECT_EQ(g_settingsString236, c.slot);
     }
-    g_testComputerName = "gamebox";
 }
 
 TEST_F(SettingsFileTest, SavedValuesReadBackAndLongTextsAreCut) {

@@ -49,21 +49,11 @@ inline std::string SlotAt(const Bytes& bytes, std::size_t offset, std::size_t wi
                        bytes.begin() + static_cast<long>(offset + width));
 }
 
-// The computer's name the settings see.
-inline std::optional<std::string> g_testComputerName = "gamebox";
-inline std::optional<std::string> TestComputerName() {
-    return g_testComputerName;
-}
-
 // A home folder without user-dirs or Documents: documents = home, application data =
 // home/.local/share.
 class ShellFixture : public ::testing::Test {
   protected:
-    void SetUp() override {
-        home_ = MakeTemporaryFolder();
-        g_testComputerName = "gamebox";
-        SetComputerNameQuery(&TestComputerName);
-    }
+    void SetUp() override { home_ = MakeTemporaryFolder(); }
     void TearDown() override {
         view_.reset();
         platform_.reset();
@@ -74,6 +64,7 @@ class ShellFixture : public ::testing::Test {
         if (!platform_) {
             platform_ = std::make_unique<headless::TestPlatform>(
                 std::map<std::string, std::string>{{"HOME", home_}}, home_, screen);
+            platform_->files.computerName = computerName_;
         }
         return *platform_;
     }
@@ -95,6 +86,8 @@ class ShellFixture : public ::testing::Test {
     }
 
     std::string home_;
+    // The computer's name the settings see on the next platform made.
+    std::optional<std::string> computerName_ = "gamebox";
     std::unique_ptr<headless::TestPlatform> platform_;
     std::unique_ptr<CChildView> view_;
 };
