@@ -181,14 +181,3 @@ extern bool g_areMissilesEnabled;
 // Puts every table and value above, and each player's last victim (g_aiLastTargets), back to
 // its value at program start.
 void ResetAiState();
-
-// Personalities by number.
-namespace personality {
-inline constexpr std::int32_t kNormal = 0;
-inline constexpr std::int32_t kConqueror = 1;
-inline constexpr std::int32_t kDefensive = 2;
-inline constexpr std::int32_t kAvenger = 3;
-inline constexpr std::int32_t kDetermined = 4;
-inline constexpr std::int32_t kHunter = 5;
-inline constexpr std::int32_t kUnstableMark = 6;  // in g_unstableMarks
-}  // namespace personality

@@ -18,7 +18,6 @@ namespace {
 
 using namespace player_field;
 
-constexpr std::int32_t kStrongholdArmies = 15;
 constexpr std::int32_t kStrongholdExtra = 14;
 constexpr std::int32_t kTopUp = 3;
 constexpr int kTopUpPasses = 6;
@@ -35,13 +34,14 @@ void Add(std::int32_t t, std::int32_t n) {
 
 bool HasStrongholdMember(std::int32_t c) {
     bool found = false;
-    ForEachMember(c, [&](std::int32_t m) { found = found || Armies(m) == kStrongholdArmies; });
+    ForEachMember(c,
+                  [&](std::int32_t m) { found = found || Armies(m) == rules::kStrongholdArmies; });
     return found;
 }
 bool HasStrongholdNeighbour(std::int32_t t) {
     bool found = false;
-    ForEachNeighbour(t,
-                     [&](std::int32_t n, int) { found = found || Armies(n) == kStrongholdArmies; });
+    ForEachNeighbour(
+        t, [&](std::int32_t n, int) { found = found || Armies(n) == rules::kStrongholdArmies; });
     return found;
 }
 bool IsOwnBorder(std::int32_t t) {
@@ -117,7 +117,7 @@ void GuardContested(std::int32_t p, std::int32_t& pool) {
         ForEachMember(c, [&](std::int32_t m) {
             if (Owner(m) == p) last = m;
         });
-        if (last == 0 || Armies(last) == kStrongholdArmies) continue;
+        if (last == 0 || Armies(last) == rules::kStrongholdArmies) continue;
         const std::int32_t n = pool >= kTopUp ? kTopUp : pool == 1 ? 1 : 0;
         Add(last, n);
         pool -= n;

@@ -92,16 +92,16 @@ void SetSpeed(CChildView& view, int periodMs, bool fast, bool veryFast, bool fas
 }  // namespace
 
 void CChildView::OnSpeedSlow() {
-    SetSpeed(*this, command_state::kSlowPeriodMs, false, false, false);
+    SetSpeed(*this, game_clock::kSlowPeriodMs, false, false, false);
 }
 void CChildView::OnSpeedFast() {
-    SetSpeed(*this, command_state::kSlowPeriodMs, true, false, false);
+    SetSpeed(*this, game_clock::kSlowPeriodMs, true, false, false);
 }
 void CChildView::OnSpeedVeryFast() {
-    SetSpeed(*this, command_state::kFastPeriodMs, true, true, false);
+    SetSpeed(*this, game_clock::kFastPeriodMs, true, true, false);
 }
 void CChildView::OnSpeedFastest() {
-    SetSpeed(*this, command_state::kFastPeriodMs, true, false, true);
+    SetSpeed(*this, game_clock::kFastPeriodMs, true, false, true);
 }
 
 void CChildView::OnStatistics() {

@@ -6,10 +6,6 @@
 
 namespace command_state {
 
-// Timer periods of the speeds.
-inline constexpr int kSlowPeriodMs = 768;
-inline constexpr int kFastPeriodMs = 384;
-
 void UpdateSpeedSlow(CmdUI& ui);
 void UpdateSpeedFast(CmdUI& ui);
 void UpdateSpeedVeryFast(CmdUI& ui);

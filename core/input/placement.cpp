@@ -20,7 +20,6 @@ using board_input::ArmiesOf;
 using board_input::Beep;
 using board_input::Flow;
 
-constexpr std::int32_t kStrongholdBonus = 14;
 constexpr std::int32_t kMostPerTerritory = 4;
 constexpr std::int32_t kMostPerClick = 3;
 constexpr char kPlayerLeftText[] = "Player has left the game. End of game.";
@@ -171,7 +170,8 @@ void CChildView::SelectPlacementTerritory(std::int32_t territory) {
         return;
     }
     if (g_isStrongholdChoice && IsNetworkGame()) {
-        rules::PlaceArmies(g_currentPlayer, territory, kStrongholdBonus, rules::Total::kKeep);
+        rules::PlaceArmies(g_currentPlayer, territory, rules::kStrongholdBonus,
+                           rules::Total::kKeep);
         rules::SetStronghold(g_currentPlayer, territory);
         MarkTerritoryAndSync(territory);
         return;
@@ -201,7 +201,7 @@ Flow StrongholdChoiceBlock(CChildView& view, std::int32_t territory) {
     if (s == 0) return Flow::End;
     rules::SetStronghold(g_currentPlayer, s);
     if (!IsNetworkGame()) {
-        rules::PlaceArmies(g_currentPlayer, s, kStrongholdBonus, rules::Total::kKeep);
+        rules::PlaceArmies(g_currentPlayer, s, rules::kStrongholdBonus, rules::Total::kKeep);
         view.SetBusy();
         g_territoryPicked[static_cast<std::size_t>(s)] = kYes;
         view.MarkTerritoryAndSync(s);

@@ -13,6 +13,16 @@ inline constexpr int kPlayerColourSlots = 20;  // [1..5] colours, [6..10] highli
 extern std::array<raster::Colour, kPlayerColourSlots + 1> g_playerColours;
 // Computer personalities of players 1..10 (0 Normal .. 6 Unstable); [0] unused.
 extern std::array<std::int32_t, 11> g_personalities;
+// Personalities by number.
+namespace personality {
+inline constexpr std::int32_t kNormal = 0;
+inline constexpr std::int32_t kConqueror = 1;
+inline constexpr std::int32_t kDefensive = 2;
+inline constexpr std::int32_t kAvenger = 3;
+inline constexpr std::int32_t kDetermined = 4;
+inline constexpr std::int32_t kHunter = 5;
+inline constexpr std::int32_t kUnstableMark = 6;  // in g_unstableMarks
+}  // namespace personality
 extern bool g_isRandomMix;
 
 // Speed.

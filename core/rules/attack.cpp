@@ -28,8 +28,6 @@ namespace {
 using namespace player_field;
 using attack::Sides;
 
-constexpr std::int32_t kAvenger = 3;
-
 bool InCampaign() {
     return g_campaignNumber > 0;
 }
@@ -208,7 +206,7 @@ void UpdateDefenderContinents(const Sides& s) {
         }
         if (record[c] == 1) {
             ++g_players[s.attacker][kContinentsBroken];
-            if (g_arePersonalitiesActive && g_personalities[s.defender] == kAvenger)
+            if (g_arePersonalitiesActive && g_personalities[s.defender] == personality::kAvenger)
                 g_avengeTargets[s.defender] = s.attacker;
             if (g_missionKind == mission_kind::kHoldContinents && IsLocalPlayer(s.defender))
                 FailMission();

@@ -14,6 +14,11 @@ struct CardSet;
 
 namespace rules {
 
+// A chosen stronghold gets this many armies more than its one; a territory holding exactly
+// kStrongholdArmies is taken for a stronghold.
+inline constexpr std::int32_t kStrongholdBonus = 14;
+inline constexpr std::int32_t kStrongholdArmies = 1 + kStrongholdBonus;
+
 // Whether a placement adds to the player's army total. The start pool is in it from the deal.
 enum class Total { kAdd, kKeep };
 

@@ -10,6 +10,7 @@
 #include "core/model/game_state.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "core/rules/board_changes.h"
 #include "core/rules/reinforcements.h"
 #include "core/turn/turn_state.h"
 
@@ -33,7 +34,7 @@ void ForEachNeighbour(std::int32_t t, Visit visit) {
 bool IsNextToAStronghold(std::int32_t t) {
     bool next = false;
     ForEachNeighbour(t, [&](std::int32_t n) {
-        next = next || g_territories[n].armies == turn_commands::kStrongholdArmies;
+        next = next || g_territories[n].armies == rules::kStrongholdArmies;
     });
     return next;
 }

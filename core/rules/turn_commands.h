@@ -8,9 +8,6 @@
 
 namespace turn_commands {
 
-// A territory holding exactly this many armies is a chosen stronghold.
-inline constexpr std::int32_t kStrongholdArmies = 15;
-
 struct ActionState {
     char attack = kMustPass;  // or kCanAttack
     char move = kNo;          // kYes can move
