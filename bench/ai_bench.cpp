@@ -19,6 +19,12 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kTurnCap = 5000;
 
+// The games here are played on the default map, the one the program starts on.
+const char* DefaultMapName() {
+    static const std::string name(DefaultMap().name);
+    return name.c_str();
+}
+
 struct Tally {
     int games = 0, sideWins = 0, otherWins = 0, unfinished = 0;
 };
@@ -78,7 +84,7 @@ void WinsBySeat(int games) {
         else
             ++wins[static_cast<std::size_t>(r.winner)];
     }
-    std::printf("wins by seat, 6 plain players on World, %d games:", games);
+    std::printf("wins by seat, 6 plain players on %s, %d games:", DefaultMapName(), games);
     for (int s = 1; s <= 6; ++s) std::printf("  seat %d: %d", s, wins[static_cast<std::size_t>(s)]);
     std::printf("  unfinished: %d\n", unfinished);
 }
@@ -128,8 +134,8 @@ void TurnTimes(const BuiltinMap& map, int games) {
 }
 
 int RunFigures(int games) {
-    std::printf("strength over %d seeded games per case (World, Conquer All, 1-for-1 rule)\n",
-                games);
+    std::printf("strength over %d seeded games per case (%s, Conquer All, 1-for-1 rule)\n", games,
+                DefaultMapName());
     PrintSide("Normal (2 seats) vs Easy (2 seats)",
               PlaySide(games, 4, [](GameSetup& s, int seat, bool side) {
                   s.easyPlayers[static_cast<std::size_t>(seat)] = !side;
