@@ -61,8 +61,8 @@ class CChildView {
     platform::Platform& Platform() { return platform_; }
 
     // Events forwarded by the window that hosts the view (core/child_view_events.cpp; the click
-    // and the hover in core/input/board_input.cpp, the menu and keys in
-    // core/commands/command_routing.cpp).
+    // and the hover in core/input/board_input.cpp, the keys in core/commands/command_routing.cpp,
+    // the popup menu in shell/menu.cpp).
     void OnPaint(raster::Surface& target);
     void OnTimer(int id);
     void OnLButtonDown(int x, int y);
@@ -97,10 +97,10 @@ class CChildView {
     void LoadCampaignFile();
 
     // Built-in maps: sizes, names, texts and set-ups (maps/). A set-up or text answers false when
-    // its map's content is missing or refused; the set-up then leaves World set up instead.
+    // its map's content is missing or refused; the set-up then leaves the default map set up.
     void SetBuiltinMapSize();
     void SetContinentNames();
-    void FallBackToWorld();
+    void FallBackToDefaultMap();
     void ResetTerritories();
     void ResetGame();
     bool SetupMapWorld();

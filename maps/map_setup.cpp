@@ -168,14 +168,14 @@ bool SetupBuiltinMap(const BuiltinMap& map) {
     const bool done = map.mapText.empty() ? SetupFromContent(map) : SetupFromMapText(map);
     if (!done) {
         // The default map's contents are always complete, so this never comes back here.
-        if (map.flag != DefaultMap().flag) FallBackToWorld();
+        if (map.flag != DefaultMap().flag) FallBackToDefaultMap();
         return false;
     }
     ResetGame();
     return true;
 }
 
-void FallBackToWorld() {
+void FallBackToDefaultMap() {
     SelectDefaultMap();
     g_isTestCustomMap = false;
     SetBuiltinMapSize();
@@ -192,8 +192,8 @@ bool SetupOwnMap(bool (CChildView::*setup)()) {
 }
 }  // namespace
 
-void CChildView::FallBackToWorld() {
-    maps::FallBackToWorld();
+void CChildView::FallBackToDefaultMap() {
+    maps::FallBackToDefaultMap();
 }
 bool CChildView::SetupMapWorld() {
     return SetupOwnMap(&CChildView::SetupMapWorld);

@@ -17,5 +17,5 @@ bool SetupBuiltinMap(const BuiltinMap& map);
 // and the territory's place in its continent (1..9, then 0), blank-filled to 3 characters.
 std::string CompassTerritoryCode(const BuiltinMap& map, std::int32_t territory);
 // Selects the default map and sets it up entirely: sizes, tables and the board's reset.
-void FallBackToWorld();
+void FallBackToDefaultMap();
 }  // namespace maps

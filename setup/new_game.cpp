@@ -280,7 +280,7 @@ Next Sequence::FallBack() {
     if (!AnyMapFlag()) {
         g_isTestCustomMap = false;
         SetNoCampaign();
-        view_.FallBackToWorld();
+        view_.FallBackToDefaultMap();
     }
     return Reenable(Next::kLeave);
 }

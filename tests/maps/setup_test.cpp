@@ -39,7 +39,7 @@ void FillTablesAsAPreviousMap() {
 
 TEST(Setup, WorldClearsEverythingAPreviousMapLeft) {
     FillTablesAsAPreviousMap();
-    maps::FallBackToWorld();
+    maps::FallBackToDefaultMap();
     for (int t = 43; t <= kMaxTerritories; ++t) {
         EXPECT_EQ(g_territories[t].owner, 0) << t;
         EXPECT_EQ(g_territories[t].armies, 0) << t;
@@ -199,7 +199,7 @@ TEST(Setup, CheckerReportsPlantedFaults) {
     };
     const BuiltinMap& world = *BuiltinMapByFlag(&g_isMapWorld);
     for (const Fault& f : faults) {
-        maps::FallBackToWorld();
+        maps::FallBackToDefaultMap();
         f.plant();
         const std::vector<std::string> report = ValidateCurrentMap(world);
         bool found = false;

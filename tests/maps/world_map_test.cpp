@@ -13,7 +13,7 @@ namespace {
 
 class WorldMap : public ::testing::Test {
   protected:
-    void SetUp() override { maps::FallBackToWorld(); }
+    void SetUp() override { maps::FallBackToDefaultMap(); }
 };
 
 TEST_F(WorldMap, PassesEveryRuleOfTheChecker) {
