@@ -14,11 +14,6 @@ const MapArt* ArtOf(const BuiltinMap& map) {
     return art.labelsSize23.empty() ? nullptr : &art;
 }
 
-const MapArt* PlaceArt(const bool* flag) {
-    const BuiltinMap* map = BuiltinMapByFlag(flag);
-    return map != nullptr ? ArtOf(*map) : nullptr;
-}
-
 }  // namespace maps
 
 const CodeMapContent& PlaceMapContent(const BuiltinMap& map) {

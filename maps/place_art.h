@@ -26,9 +26,6 @@ const PlaceData& NorthAmericaPlace();
 const PlaceData& RealWorldPlace();
 const PlaceData& ScandinaviaPlace();
 
-// The artwork data (as ArtOf) of the map whose flag is `flag`.
-const MapArt* PlaceArt(const bool* flag);
-
 }  // namespace maps
 
 // The contents of a drawn map of real places; empty for the others.

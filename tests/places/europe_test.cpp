@@ -16,7 +16,7 @@
 namespace {
 
 const maps::MapArt& Art() {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapEurope);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapEurope);
     EXPECT_NE(art, nullptr);
     static const maps::MapArt none{};
     return art ? *art : none;

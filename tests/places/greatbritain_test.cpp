@@ -20,7 +20,7 @@ const BuiltinMap& GreatBritain() {
 }
 
 const maps::MapArt& Art() {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapGreatBritain);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapGreatBritain);
     EXPECT_NE(art, nullptr);
     static const maps::MapArt none{};
     return art ? *art : none;

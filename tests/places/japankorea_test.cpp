@@ -21,7 +21,7 @@ const BuiltinMap& JapanKorea() {
 }
 
 const maps::MapArt& Art() {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapJapanKorea);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapJapanKorea);
     EXPECT_NE(art, nullptr);
     static const maps::MapArt none{};
     return art ? *art : none;

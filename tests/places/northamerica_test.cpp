@@ -19,7 +19,7 @@ namespace {
 constexpr std::int32_t kTerritories = 64;
 
 const maps::MapArt& Art() {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapNorthAmerica);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapNorthAmerica);
     EXPECT_NE(art, nullptr);
     static const maps::MapArt none{};
     return art ? *art : none;

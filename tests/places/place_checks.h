@@ -17,10 +17,17 @@
 
 #include "core/model/map_catalogue.h"
 #include "maps/map_content.h"
+#include "maps/place_art.h"
 #include "maps/world_art.h"
 #include "platform/raster/bmp.h"
 
 namespace places_test {
+
+// The artwork data of the built-in map whose flag is `flag`; nullptr for none.
+inline const maps::MapArt* PlaceArt(const bool* flag) {
+    const BuiltinMap* map = BuiltinMapByFlag(flag);
+    return map != nullptr ? maps::ArtOf(*map) : nullptr;
+}
 
 inline std::vector<std::uint8_t> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

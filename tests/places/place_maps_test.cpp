@@ -32,7 +32,7 @@ std::vector<PlaceCase> Finished() {
     for (const bool* flag :
          {&g_isMapAustralia, &g_isMapChina, &g_isMapEurope, &g_isMapGreatBritain,
           &g_isMapJapanKorea, &g_isMapNorthAmerica, &g_isMapRealWorld, &g_isMapScandinavia})
-        if (maps::PlaceArt(flag) != nullptr) done.push_back({flag});
+        if (places_test::PlaceArt(flag) != nullptr) done.push_back({flag});
     return done;
 }
 
@@ -82,7 +82,7 @@ TEST(PlaceMaps, PicturesAndOutlinesKeepTheDrawingRulesAtEverySize) {
     for (const PlaceCase& c : Finished()) {
         const BuiltinMap& map = *BuiltinMapByFlag(c.flag);
         SCOPED_TRACE(std::string(map.name));
-        const maps::MapArt* art = maps::PlaceArt(c.flag);
+        const maps::MapArt* art = places_test::PlaceArt(c.flag);
         ASSERT_NE(art, nullptr);
         for (int size = 1; size <= 3; ++size) {
             SCOPED_TRACE("size " + std::to_string(size));
@@ -115,7 +115,7 @@ TEST(PlaceMaps, ContentsPassTheMapChecker) {
         WriteTables(map, content);
         EXPECT_EQ(ValidateCurrentMap(map), std::vector<std::string>{}) << map.name;
         // Label points are the size-2 rows of the label table.
-        const maps::MapArt& art = *maps::PlaceArt(c.flag);
+        const maps::MapArt& art = *places_test::PlaceArt(c.flag);
         for (std::size_t t = 1; t <= content.territories.size(); ++t) {
             EXPECT_EQ(content.territories[t - 1].x, art.labelsSize23[t - 1].x) << t;
             EXPECT_EQ(content.territories[t - 1].y, art.labelsSize23[t - 1].y) << t;
@@ -138,7 +138,7 @@ TEST(PlaceMaps, SetUpFillsTheTablesFromTheContents) {
 }
 
 TEST(PlaceMaps, AustraliaKeepsItsFixedRows) {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapAustralia);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapAustralia);
     ASSERT_NE(art, nullptr);
     std::int32_t x = 0, y = 0;
     ASSERT_TRUE(maps::LabelRow(*art, 2, 1, &x, &y));
@@ -165,7 +165,7 @@ TEST(PlaceMaps, AustraliaKeepsItsFixedRows) {
 // China has no label table of its own in the game: its labels stand at its contents' label
 // points at every size, so the drawing must have used those same rows everywhere.
 TEST(PlaceMaps, ChinaLabelsStandWhereTheGameDrawsThem) {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapChina);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapChina);
     ASSERT_NE(art, nullptr);
     const CodeMapContent& content = PlaceMapContent(*BuiltinMapByFlag(&g_isMapChina));
     ASSERT_EQ(content.territories.size(), 43u);

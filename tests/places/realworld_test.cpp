@@ -17,7 +17,7 @@ namespace {
 constexpr raster::Colour kWhite = raster::Rgb(255, 255, 255);
 
 const maps::MapArt& Art() {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapRealWorld);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapRealWorld);
     EXPECT_NE(art, nullptr);
     static const maps::MapArt none{};
     return art ? *art : none;

@@ -21,7 +21,7 @@ const BuiltinMap& Scandinavia() {
 // The game draws Scandinavia's labels at its contents' label points at every size, so the
 // drawing must have used those rows everywhere; it has no count offsets.
 TEST(Scandinavia, LabelsStandWhereTheGameDrawsThem) {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapScandinavia);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapScandinavia);
     ASSERT_NE(art, nullptr);
     const CodeMapContent& content = PlaceMapContent(Scandinavia());
     ASSERT_EQ(content.territories.size(), 63u);
@@ -32,7 +32,7 @@ TEST(Scandinavia, LabelsStandWhereTheGameDrawsThem) {
 // One extra fill seed per size, on the islet of territory 49 off the Norwegian coast; the seed
 // must land on that territory's white in the picture.
 TEST(Scandinavia, TheIsletOfTerritory49IsFilledAtEverySize) {
-    const maps::MapArt* art = maps::PlaceArt(&g_isMapScandinavia);
+    const maps::MapArt* art = places_test::PlaceArt(&g_isMapScandinavia);
     ASSERT_NE(art, nullptr);
     const maps::FillSeed want[3] = {{49, 242, 179}, {49, 343, 256}, {49, 429, 320}};
     for (int size = 1; size <= 3; ++size) {
