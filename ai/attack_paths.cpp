@@ -2,10 +2,12 @@
 // and attack options (the targets of a plan, the best single attack on the board).
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "ai/ai_state.h"
 #include "ai/board.h"
 #include "ai/evaluation.h"
+#include "ai/route_index.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
 
@@ -49,18 +51,34 @@ std::int32_t LastPosition(std::int32_t r, std::int32_t t) {
     return found;
 }
 
+// Rows through both ends, in row order.
+template <typename Each>
+void ForEachRowThroughBoth(std::int32_t from, std::int32_t to, Each each) {
+    const std::span<const std::int32_t> a = RowsThrough(from), b = RowsThrough(to);
+    for (std::size_t i = 0, j = 0; i < a.size() && j < b.size();) {
+        if (a[i] < b[j]) {
+            ++i;
+        } else if (b[j] < a[i]) {
+            ++j;
+        } else {
+            if (!each(a[i])) return;
+            ++i;
+            ++j;
+        }
+    }
+}
+
 void CopyPredefinedRoutes(std::int32_t from, std::int32_t to) {
-    const std::int32_t rows = std::clamp(g_routeCount, 0, g_routeTableCapacity);
-    for (int r = 1; r <= rows; ++r) {
+    ForEachRowThroughBoth(from, to, [&](std::int32_t r) {
         const std::int32_t kf = LastPosition(r, from), kt = LastPosition(r, to);
-        if (kf == 0 || kt == 0 || std::abs(kf - kt) >= kRouteSpan) continue;
+        if (kf == 0 || kt == 0 || std::abs(kf - kt) >= kRouteSpan) return true;
         std::uint8_t path[kPathRowLength + 2] = {};
         const int step = kt > kf ? 1 : -1;
         int length = 0;
         for (int k = kf; k != kt + step; k += step)
             path[++length] = static_cast<std::uint8_t>(RouteAt(r, k));
-        if (!StoreRow(path, length)) return;
-    }
+        return StoreRow(path, length);
+    });
 }
 
 // Armies of the start minus those of every further territory and one per step; a row through
@@ -108,22 +126,32 @@ struct Enumeration {
 };
 
 // Steps from each territory to the target through territories a path may take; a branch that
-// cannot reach the target within the length left is not walked (it would store no row).
+// cannot reach the target within the length left is not walked (it would store no row). A
+// breadth-first search from the target along the neighbour lists read backwards, up to the
+// longest path: farther territories keep kUnreachable, which prunes them all the same.
 void MeasureDistances(Enumeration& e) {
     e.distance.fill(kUnreachable);
     e.distance[static_cast<std::size_t>(e.to)] = 0;
-    for (int round = 0; round < e.longest; ++round) {
-        bool changed = false;
-        for (int y = 1; y <= Territories(); ++y) {
+    // Who lists each territory as a neighbour: the turn's index, else one made for this search.
+    std::optional<MapIndex> made;
+    if (g_mapIndex == nullptr) made.emplace().Build();
+    const MapIndex& index = g_mapIndex != nullptr ? *g_mapIndex : *made;
+    std::array<std::uint8_t, kMaxTerritories + 1> queue{};
+    std::size_t head = 0, tail = 0;
+    queue[tail++] = static_cast<std::uint8_t>(e.to);
+    while (head < tail) {
+        const std::int32_t x = queue[head++];
+        const int via = e.distance[static_cast<std::size_t>(x)] + 1;
+        if (via > e.longest) break;
+        const int first = index.listedFrom[static_cast<std::size_t>(x)];
+        const int last = index.listedFrom[static_cast<std::size_t>(x) + 1];
+        for (int i = first; i < last; ++i) {
+            const std::int32_t y = index.listedBy[static_cast<std::size_t>(i)];
+            if (e.distance[static_cast<std::size_t>(y)] != kUnreachable) continue;
             if (y != e.path[1] && CanExtendPath(y, 0, e.path)) continue;
-            ForEachNeighbour(y, [&](std::int32_t n, int) {
-                const int via = e.distance[static_cast<std::size_t>(n)] + 1;
-                if (via >= e.distance[static_cast<std::size_t>(y)]) return;
-                e.distance[static_cast<std::size_t>(y)] = via;
-                changed = true;
-            });
+            e.distance[static_cast<std::size_t>(y)] = via;
+            queue[tail++] = static_cast<std::uint8_t>(y);
         }
-        if (!changed) break;
     }
 }
 
@@ -143,8 +171,7 @@ void Extend(Enumeration& e, int depth) {
 }
 
 bool IsKnownRoute(const PathRow& row, std::int32_t length) {
-    const std::int32_t rows = std::clamp(g_routeCount, 0, g_routeTableCapacity);
-    for (int r = 1; r <= rows; ++r) {
+    for (const std::int32_t r : RowsThrough(row[1])) {
         for (int start = 1; start + length - 1 <= kRouteLength; ++start) {
             bool same = true;
             for (int k = 0; k < length && same; ++k)

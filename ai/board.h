@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+#include "ai/map_index.h"
 #include "core/model/game_state.h"
 #include "core/rules/reinforcements.h"
 #include "core/rules/turn_order.h"
@@ -109,6 +110,9 @@ void ForEachBorder(std::int32_t c, Each each) {
     }
 }
 inline bool IsMemberOf(std::int32_t c, std::int32_t t) {
+    if (g_mapIndex != nullptr)
+        return IsContinent(c) && IsTerritoryInPlay(t) &&
+               (g_mapIndex->continents[static_cast<std::size_t>(t)] >> c & 1u) != 0;
     bool found = false;
     ForEachMember(c, [&](std::int32_t m) { found = found || m == t; });
     return found;
@@ -120,6 +124,15 @@ inline bool IsBorderOf(std::int32_t c, std::int32_t t) {
 }
 // Continent 0 (none) and a continent without members are never held.
 inline bool Holds(std::int32_t p, std::int32_t c) {
+    if (g_mapIndex != nullptr) {
+        if (!IsContinent(c) || g_mapIndex->memberCount[static_cast<std::size_t>(c)] == 0)
+            return false;
+        const auto& members = g_mapIndex->members[static_cast<std::size_t>(c)];
+        const int n = g_mapIndex->membersInPlay[static_cast<std::size_t>(c)];
+        for (int k = 0; k < n; ++k)
+            if (Owner(members[static_cast<std::size_t>(k)]) != p) return false;
+        return true;
+    }
     if (MemberCount(c) == 0) return false;
     bool all = true;
     ForEachMember(c, [&](std::int32_t m) { all = all && Owner(m) == p; });
@@ -127,6 +140,8 @@ inline bool Holds(std::int32_t p, std::int32_t c) {
 }
 // The first continent whose member list holds t; 0 = none.
 inline std::int32_t ContinentOf(std::int32_t t) {
+    if (g_mapIndex != nullptr)
+        return IsTerritoryInPlay(t) ? g_mapIndex->firstContinent[static_cast<std::size_t>(t)] : 0;
     for (int c = 1; c <= Continents(); ++c)
         if (IsMemberOf(c, t)) return c;
     return 0;

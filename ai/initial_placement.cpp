@@ -229,5 +229,6 @@ void PlaceStartArmies(CChildView& view) {
 }  // namespace ai
 
 void CChildView::ComputerPlaceArmies() {
+    const ai::MapIndexScope mapIndex;
     ai::PlaceStartArmies(*this);
 }

@@ -6,6 +6,7 @@
 #include "ai/ai_state.h"
 #include "ai/board.h"
 #include "ai/evaluation.h"
+#include "ai/route_index.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
@@ -19,13 +20,14 @@ constexpr std::int32_t kFirstLeaderHit = 27;  // Asia and Australia on World
 constexpr std::int32_t kLastLeaderHit = 42;
 constexpr std::int32_t kLeaderRouteHits = 3;
 
-std::int32_t UsedRows() {
-    return std::clamp(g_routeCount, 0, g_routeTableCapacity);
-}
-
+// Calls each(row) for the rows through t, in row order, up to the first row that is empty.
 template <typename Each>
-void ForEachRouteRow(Each each) {
-    for (int r = 1; r <= UsedRows() && RouteAt(r, 1) != 0; ++r) each(r);
+void ForEachRouteRowThrough(std::int32_t t, Each each) {
+    const std::int32_t end = FirstEmptyRow();
+    for (const std::int32_t r : RowsThrough(t)) {
+        if (r >= end) return;
+        each(r);
+    }
 }
 
 std::int32_t Position(std::int32_t row, std::int32_t t, bool last) {
@@ -171,7 +173,7 @@ bool IsExcludedWorldStart(std::int32_t t) {
 
 template <typename Walker>
 void WalkRoutesFrom(std::int32_t t, std::int32_t budget, Walker walker) {
-    ForEachRouteRow([&](std::int32_t row) {
+    ForEachRouteRowThrough(t, [&](std::int32_t row) {
         const std::int32_t k = Position(row, t, true);
         if (k == 0) return;
         walker(Walk{row, k, 1, budget});
@@ -184,7 +186,7 @@ void WalkRoutesFrom(std::int32_t t, std::int32_t budget, Walker walker) {
 std::int32_t FindPredefinedRoute(std::int32_t territory) {
     const std::int32_t p = Current();
     std::int32_t next = 0, best = 999;
-    for (int r = 1; r <= UsedRows(); ++r) {
+    for (const std::int32_t r : RowsThrough(territory)) {
         const std::int32_t k = Position(r, territory, true);
         if (k == 0) continue;
         for (int j = 1; j <= kRouteLength && RouteAt(r, j) != 0; ++j) {
@@ -212,7 +214,7 @@ void FindRouteIntoContinent(std::int32_t continent) {
     g_aiChosenAttackCandidate = 0;
     ForEachBorder(continent, [&](std::int32_t target) {
         if (Owner(target) == p) return;
-        ForEachRouteRow([&](std::int32_t row) {
+        ForEachRouteRowThrough(target, [&](std::int32_t row) {
             const std::int32_t k = Position(row, target, false);
             if (k == 0) return;
             AddRouteCandidate(row, k, FindSource(row, k, 1));

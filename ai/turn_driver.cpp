@@ -179,6 +179,7 @@ void CChildView::PlayComputerTurn() {
     g_pendingSound = game_sound::kSilence;
     DecidePersonalities();
     if (rules::IsOut(p)) return;
+    const MapIndexScope mapIndex;
     StartTurn(*this, p);
     CycleEnd end = CycleEnd::kGoOn;
     for (int cycle = 0; cycle < kMaxCycles && end == CycleEnd::kGoOn; ++cycle)

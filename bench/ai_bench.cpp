@@ -133,6 +133,55 @@ void TurnTimes(const BuiltinMap& map, int games) {
                 wholeGames.size(), at(wholeGames, 0.5), at(wholeGames, 1.0));
 }
 
+const BuiltinMap* MapNamed(const char* name) {
+    for (const BuiltinMap& map : BuiltinMaps())
+        if (map.name == name) return &map;
+    return nullptr;
+}
+
+// FNV-1a over every territory's owner and armies: two games ended alike hash alike.
+std::uint64_t BoardHash() {
+    std::uint64_t h = 1469598103934665603ull;
+    auto mix = [&](std::int32_t v) {
+        for (int b = 0; b < 4; ++b) {
+            h ^= static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * b));
+            h *= 1099511628211ull;
+        }
+    };
+    for (int t = 1; t <= ai::Territories(); ++t) {
+        mix(ai::Owner(t));
+        mix(ai::Armies(t));
+    }
+    return h;
+}
+
+// One line per seeded game: turns, winner and the final board's hash, so that a change meant to
+// leave play alone can be checked against the lines printed before it.
+void PrintResults(const BuiltinMap& map, int games) {
+    const std::string label(map.name);
+    const char* name = label.c_str();
+    Simulation sim;
+    std::uint64_t all = 1469598103934665603ull;
+    for (int g = 0; g < games; ++g) {
+        GameSetup setup;
+        setup.map = map.flag;
+        setup.seed = 9000u + static_cast<std::uint32_t>(g);
+        setup.turnCap = kTurnCap;
+        if (!sim.Start(setup)) {
+            std::printf("%s: not available in this build\n", name);
+            return;
+        }
+        const GameResult r = sim.Run();
+        const std::uint64_t h = BoardHash();
+        all = (all ^ h) * 1099511628211ull;
+        std::printf("%s seed %u: turns %d winner %d board %016llx\n", name, setup.seed, r.turns,
+                    r.winner, static_cast<unsigned long long>(h));
+        std::fflush(stdout);
+    }
+    std::printf("%s, %d games: all boards %016llx\n", name, games,
+                static_cast<unsigned long long>(all));
+}
+
 int RunFigures(int games) {
     std::printf("strength over %d seeded games per case (%s, Conquer All, 1-for-1 rule)\n", games,
                 DefaultMapName());
@@ -183,8 +232,15 @@ BENCHMARK(BM_WorldGameSixComputers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// "--figures [games]" prints the strength table and the turn times; otherwise the benchmarks.
+// "--results" prints each seeded game's outcome; "--figures [games]" prints the strength table and
+// the turn times; otherwise the benchmarks.
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--results") == 0) {
+        const BuiltinMap* swamp = MapNamed("Swamp II");
+        if (swamp != nullptr) PrintResults(*swamp, 20);
+        PrintResults(DefaultMap(), 50);
+        return 0;
+    }
     if (argc >= 2 && std::strcmp(argv[1], "--figures") == 0)
         return RunFigures(argc >= 3 ? std::max(std::atoi(argv[2]), 1) : 200);
     benchmark::Initialize(&argc, argv);

@@ -2,6 +2,7 @@
 #include "shell/process_state.h"
 
 #include "ai/ai_state.h"
+#include "ai/route_index.h"
 #include "core/model/board_picture.h"
 #include "core/model/campaign_state.h"
 #include "core/model/files.h"
@@ -47,6 +48,7 @@ void ResetProcessState() {
     ResetRenderState();
     render::ForgetProgramPictures();
     ResetAiState();
+    ai::ResetRouteIndex();
     ResetNetState();
     ResetNewGameState();
     ResetScoresState();

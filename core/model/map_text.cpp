@@ -448,6 +448,7 @@ std::unique_ptr<MapTextTables> SaveMapTextTables() {
 
 void RestoreMapTextTables(const MapTextTables& saved) {
     ForEachMapTextTable(saved, [](auto& live, const auto& copy) { live = copy; });
+    NoteRouteTableRewritten();
 }
 
 void CChildView::ParseMapText(std::int32_t* result) {

@@ -14,6 +14,11 @@ inline constexpr int kRouteTableRecords = 10002;
 extern std::array<RouteRecord, kRouteTableRecords> g_routeTable;
 extern std::int32_t g_routeTableCapacity;
 
+// Rows are added by appending (raising g_routeCount); whoever rewrites rows already in use calls
+// NoteRouteTableRewritten so that indexes over the table start again.
+void NoteRouteTableRewritten();
+std::uint32_t RouteTableGeneration();
+
 // Zeroes the chain of every usable record (every map set-up starts from an empty table).
 void ClearRouteTable();
 // Every record zeroed, the whole table usable again, as at program start.
