@@ -51,23 +51,6 @@ std::int32_t LastPosition(std::int32_t r, std::int32_t t) {
     return found;
 }
 
-// Rows through both ends, in row order.
-template <typename Each>
-void ForEachRowThroughBoth(std::int32_t from, std::int32_t to, Each each) {
-    const std::span<const std::int32_t> a = RowsThrough(from), b = RowsThrough(to);
-    for (std::size_t i = 0, j = 0; i < a.size() && j < b.size();) {
-        if (a[i] < b[j]) {
-            ++i;
-        } else if (b[j] < a[i]) {
-            ++j;
-        } else {
-            if (!each(a[i])) return;
-            ++i;
-            ++j;
-        }
-    }
-}
-
 void CopyPredefinedRoutes(std::int32_t from, std::int32_t to) {
     ForEachRowThroughBoth(from, to, [&](std::int32_t r) {
         const std::int32_t kf = LastPosition(r, from), kt = LastPosition(r, to);

@@ -18,6 +18,7 @@ struct RouteIndex {
     std::int32_t firstEmpty = 0;
     RouteRecord lastRow{};  // row `indexed` as it was indexed
     std::array<std::vector<std::int32_t>, kMaxTerritories + 1> through;
+    std::array<std::vector<std::uint64_t>, kMaxTerritories + 1> bits;
 };
 
 RouteIndex g_routeIndex;
@@ -28,6 +29,7 @@ std::int32_t UsedRows() {
 
 void StartAgain(RouteIndex& index) {
     for (std::vector<std::int32_t>& rows : index.through) rows.clear();
+    for (std::vector<std::uint64_t>& words : index.bits) words.clear();
     index.generation = RouteTableGeneration();
     index.indexed = 0;
     index.firstEmpty = 0;
@@ -41,7 +43,12 @@ void AddRow(RouteIndex& index, std::int32_t r) {
         const std::int32_t t = row[static_cast<std::size_t>(k)];
         if (t < 1 || t > kMaxTerritories) continue;
         std::vector<std::int32_t>& rows = index.through[static_cast<std::size_t>(t)];
-        if (rows.empty() || rows.back() != r) rows.push_back(r);
+        if (!rows.empty() && rows.back() == r) continue;
+        rows.push_back(r);
+        std::vector<std::uint64_t>& words = index.bits[static_cast<std::size_t>(t)];
+        const std::size_t w = static_cast<std::size_t>(r) / 64;
+        if (words.size() <= w) words.resize(w + 1, 0);
+        words[w] |= std::uint64_t{1} << (r % 64);
     }
     index.indexed = r;
     index.lastRow = row;
@@ -66,6 +73,12 @@ std::span<const std::int32_t> RowsThrough(std::int32_t t) {
     const RouteIndex& index = Synced();
     if (t < 1 || t > kMaxTerritories) return {};
     return index.through[static_cast<std::size_t>(t)];
+}
+
+std::span<const std::uint64_t> RowBitsThrough(std::int32_t t) {
+    const RouteIndex& index = Synced();
+    if (t < 1 || t > kMaxTerritories) return {};
+    return index.bits[static_cast<std::size_t>(t)];
 }
 
 std::int32_t FirstEmptyRow() {

@@ -232,13 +232,20 @@ BENCHMARK(BM_WorldGameSixComputers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// "--results" prints each seeded game's outcome; "--figures [games]" prints the strength table and
+// "--results" prints each seeded game's outcome; "--turns" the turn and game times on Swamp II and
+// the default map; "--figures [games]" prints the strength table and
 // the turn times; otherwise the benchmarks.
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--results") == 0) {
         const BuiltinMap* swamp = MapNamed("Swamp II");
         if (swamp != nullptr) PrintResults(*swamp, 20);
         PrintResults(DefaultMap(), 50);
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--turns") == 0) {
+        const BuiltinMap* swamp = MapNamed("Swamp II");
+        if (swamp != nullptr) TurnTimes(*swamp, 20);
+        TurnTimes(DefaultMap(), 50);
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--figures") == 0)

@@ -33,9 +33,39 @@ int StretchSource(int start, int i, int srcLength, int destLength) {
     return start + static_cast<int>(static_cast<std::int64_t>(i) * srcLength / destLength);
 }
 
+// A copy of equal sizes: the stretch's mapping is a shift, so whole rows go at once, clipped to
+// both surfaces.
+void ShiftInto(Surface& dest, const Rect& to, const Surface& src, const Rect& from,
+               std::optional<Colour> key) {
+    const int shiftX = from.left - to.left, shiftY = from.top - to.top;
+    const Rect shiftedSrc{-shiftX, -shiftY, src.Width() - shiftX, src.Height() - shiftY};
+    const Rect visible = Intersect(Intersect(to, dest.Bounds()), shiftedSrc);
+    if (visible.Empty()) return;
+    const std::vector<Colour>& in = src.Pixels();
+    std::vector<Colour>& out = dest.Pixels();
+    for (int y = visible.top; y < visible.bottom; ++y) {
+        const Colour* s = in.data() + static_cast<std::ptrdiff_t>(y + shiftY) * src.Width() +
+                          (visible.left + shiftX);
+        Colour* d = out.data() + static_cast<std::ptrdiff_t>(y) * dest.Width() + visible.left;
+        const int width = visible.Width();
+        if (!key) {
+            for (int i = 0; i < width; ++i)
+                if (s[i] != kInvalidColour) d[i] = s[i];
+            continue;
+        }
+        const Colour k = *key;
+        for (int i = 0; i < width; ++i)
+            if (s[i] != kInvalidColour && s[i] != k) d[i] = s[i];
+    }
+}
+
 void StretchInto(Surface& dest, const Rect& to, const Surface& src, const Rect& from,
                  std::optional<Colour> key) {
     if (to.Empty() || from.Empty()) return;
+    if (to.Width() == from.Width() && to.Height() == from.Height()) {
+        ShiftInto(dest, to, src, from, key);
+        return;
+    }
     const Rect visible = Intersect(to, dest.Bounds());
     for (int y = visible.top; y < visible.bottom; ++y) {
         const int sy = StretchSource(from.top, y - to.top, from.Height(), to.Height());

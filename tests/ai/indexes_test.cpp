@@ -32,6 +32,16 @@ void ExpectRowsAsScanned(const char* step) {
         const std::span<const std::int32_t> rows = ai::RowsThrough(t);
         EXPECT_EQ(std::vector<std::int32_t>(rows.begin(), rows.end()), ScannedRows(t))
             << step << ", territory " << t;
+        for (int u = 1; u <= 12; ++u) {
+            std::vector<std::int32_t> both, scanned;
+            ai::ForEachRowThroughBoth(t, u, [&](std::int32_t r) {
+                both.push_back(r);
+                return true;
+            });
+            for (std::int32_t r : ScannedRows(t))
+                if (std::ranges::count(ScannedRows(u), r) != 0) scanned.push_back(r);
+            EXPECT_EQ(both, scanned) << step << ", territories " << t << " and " << u;
+        }
     }
 }
 

@@ -48,6 +48,37 @@ INSTANTIATE_TEST_SUITE_P(
         ClipCase{"EmptySource", 0, 0, {1, 1, 1, 2}, {"....", "....", "...."}}),
     [](const testing::TestParamInfo<ClipCase>& param) { return std::string(param.param.name); });
 
+// The same cases through the keyed copy of equal sizes: black is see-through.
+class KeyedBlitClipping : public testing::TestWithParam<ClipCase> {};
+
+TEST_P(KeyedBlitClipping, CopiesOnlyWhatLiesOnBothSurfacesLeavingTheKey) {
+    const ClipCase& c = GetParam();
+    raster::Surface dest = FromRows({"....", "....", "...."});
+    const raster::Rect to{c.x, c.y, c.x + c.from.Width(), c.y + c.from.Height()};
+    raster::StretchBlitKeyed(dest, to, FromRows(kSource), c.from, rastertest::kBlack);
+    EXPECT_EQ(ToRows(dest), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeyedBlitClipping,
+    testing::Values(ClipCase{"Inside", 1, 1, {0, 0, 2, 2}, {"....", ".rb.", "..#."}},
+                    ClipCase{"DestLeft", -1, 0, {0, 0, 2, 2}, {"b...", "#...", "...."}},
+                    ClipCase{"DestTop", 0, -1, {0, 0, 2, 2}, {".#..", "....", "...."}},
+                    ClipCase{"DestRight", 3, 0, {0, 0, 2, 2}, {"...r", "....", "...."}},
+                    ClipCase{"DestBottom", 0, 2, {0, 0, 2, 2}, {"....", "....", "rb.."}},
+                    ClipCase{"DestFarAway", 10, 10, {0, 0, 2, 2}, {"....", "....", "...."}},
+                    ClipCase{"SourceLeftTop", 0, 0, {-1, -1, 2, 2}, {"....", ".rb.", "..#."}},
+                    ClipCase{"SourceRightBottom", 0, 0, {1, 1, 4, 4}, {"#...", "....", "...."}},
+                    ClipCase{"SourceFarAway", 0, 0, {5, 5, 7, 7}, {"....", "....", "...."}}),
+    [](const testing::TestParamInfo<ClipCase>& param) { return std::string(param.param.name); });
+
+TEST(KeyedBlit, WithinOneSurfaceReadsTheOriginal) {
+    raster::Surface s = FromRows({"rkb#", "...."});
+    raster::StretchBlitKeyed(s, raster::Rect{1, 0, 4, 1}, s, raster::Rect{0, 0, 3, 1},
+                             rastertest::kBlack);
+    EXPECT_EQ(ToRows(s), (Rows{"rrbb", "...."}));
+}
+
 TEST(Blit, OverlappingCopyWithinOneSurfaceReadsTheOriginal) {
     raster::Surface s = FromRows({"rbk#", "...."});
     raster::Blit(s, 1, 0, s, raster::Rect{0, 0, 3, 1});
