@@ -15,6 +15,7 @@
 #include "core/turn/turn_state.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/fill.h"
+#include "platform/resources.h"
 #include "platform/window_services.h"
 #include "render/board_rules.h"
 #include "render/pictures.h"
@@ -103,20 +104,29 @@ void DrawDesktop(raster::Surface& board) {
                               g_desktopOffsetY + kOceanHeight});
 }
 
-// The selected map's picture: a built-in map's bitmap, or a map file's picture (never on the
-// small screen). Empty when it does not load.
-raster::Surface LoadMapPicture(const platform::Files& files) {
+// The file of the selected map's picture: a built-in map's bitmap, or a map file's picture
+// (never on the small screen); "" for none.
+std::string MapPictureFile() {
     if (const BuiltinMap* map = SelectedBuiltinMap()) {
-        const raster::Surface* picture = render::ProgramPicture(files, map->bitmaps[SizeIndex()]);
-        return picture != nullptr ? *picture : raster::Surface();
+        if (g_programFolder.empty()) return {};
+        return platform::BitmapPath(g_programFolder, map->bitmaps[SizeIndex()]);
     }
-    if (render::IsMapFile() && g_screenSize > 1) {
-        if (std::optional<raster::Surface> picture =
-                render::ReadPictureFile(files, g_mapBitmapPath)) {
-            return std::move(*picture);
-        }
+    if (render::IsMapFile() && g_screenSize > 1) return g_mapBitmapPath;
+    return {};
+}
+
+// Makes g_mapBitmap the selected map's picture: the one held when it came from the same file
+// (a change of map empties it), else read now, after the picture held before is let go so that
+// two maps' pictures are never held at once. Empty when it does not load.
+void LoadMapPicture(const platform::Files& files) {
+    const std::string file = MapPictureFile();
+    if (!g_mapBitmap.Empty() && g_mapBitmapReadFrom == file) return;
+    g_mapBitmap = raster::SharedSurface{};
+    g_mapBitmapReadFrom.clear();
+    if (std::optional<raster::Surface> picture = render::ReadPictureFile(files, file)) {
+        g_mapBitmap = std::move(*picture);
+        g_mapBitmapReadFrom = file;
     }
-    return raster::Surface();
 }
 
 // Which map and size outlines are for: a built-in map's code, or a map file's picture.
@@ -152,7 +162,7 @@ void CChildView::RebuildBoard() {
     raster::Surface board(kBoardWidth, kBoardHeight, 0);
     DrawDesktop(board);
     DrawOceans(board, platform_.files);
-    g_mapBitmap = LoadMapPicture(platform_.files);
+    LoadMapPicture(platform_.files);
     const bool hasMap = !g_mapBitmap.Empty();
     // Outlines belong to one map and size: a change of either makes them again.
     if (hasMap &&

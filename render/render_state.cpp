@@ -11,6 +11,7 @@ std::array<OutlineRow, kMaxTerritories + 1> g_outlineX{};
 std::array<OutlineRow, kMaxTerritories + 1> g_outlineY{};
 std::array<PolygonRow, kMaxTerritories + 1> g_outlinePolygons{};
 std::string g_outlinesMadeFor;
+std::string g_mapBitmapReadFrom;
 
 std::array<std::int16_t, kTraceTableSize> g_traceX{};
 std::array<std::int16_t, kTraceTableSize> g_traceY{};
@@ -27,6 +28,7 @@ void ResetRenderState() {
     g_outlineY.fill({});
     g_outlinePolygons.fill({});
     g_outlinesMadeFor.clear();
+    g_mapBitmapReadFrom.clear();
     g_traceX.fill(0);
     g_traceY.fill(0);
     g_traceOuterX.fill(0);

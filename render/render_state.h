@@ -34,6 +34,8 @@ extern std::array<PolygonRow, kMaxTerritories + 1> g_outlinePolygons;
 // Which map and size the outline tables were made for ("" none); outlines of another map or
 // size are never painted.
 extern std::string g_outlinesMadeFor;
+// Which file g_mapBitmap was read from ("" none): a rebuild from the same file reuses it.
+extern std::string g_mapBitmapReadFrom;
 
 // The outline being traced: its points and, per point, the light pixel on the territory's side.
 extern std::array<std::int16_t, kTraceTableSize> g_traceX;

@@ -20,7 +20,6 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window_services.h"
-#include "render/pictures.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
 
@@ -139,25 +138,6 @@ void SetUserFolders() {
     g_documentsFolder = platform::JoinPath(g_documentsFolder, "*.Mrvek");
 }
 
-// The background pictures of each oceans background; the others draw no picture of ours.
-std::vector<int> BackgroundBitmapIds(std::int32_t background) {
-    switch (background) {
-        case 0:
-            return {339, 341, 340, 338};
-        case 4:
-            return {214, 215, 274};
-        case 5:
-            return {366, 365, 367};
-        default:
-            return {};
-    }
-}
-
-// Read once now, so that the first paint finds them; a missing one stays empty.
-void LoadBackgroundBitmaps(const platform::Files& files) {
-    for (int id : BackgroundBitmapIds(g_oceansBackground)) render::ProgramPicture(files, id);
-}
-
 // Reserves each record's text as the game expects of its queues.
 constexpr char kQueueTextPreset[] =
     "0123456789012345678901234567890123456789012345678901234567890123456789012345678901234567"
@@ -244,7 +224,6 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     g_isGradientFill = true;
     LoadSettings();
     g_isGradientPaint = g_isGradientFill;
-    LoadBackgroundBitmaps(platform_.files);
     g_screenSize = ClampScreenSize(g_screenSize, g_screenWidth, g_screenHeight);
     SetUpStartMap(*this);
     SetPlayStartValues();

@@ -95,7 +95,7 @@ void RedrawWholeBoard(CChildView& view) {
 void CChildView::SetupSelectedMap() {
     if (!SetupFirstSelected(*this)) return;
     // The next paint loads the new map's picture and rebuilds the board from it.
-    g_mapBitmap = raster::Surface{};
+    g_mapBitmap = raster::SharedSurface{};
     SetOneCharacterText(g_freshMapMarker, '0');
 }
 

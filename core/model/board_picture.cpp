@@ -4,10 +4,11 @@
 std::string g_freshMapMarker;
 bool g_isBoardRebuildPending = false;
 raster::Surface g_mapDC;
-raster::Surface g_mapBitmap;
+raster::SharedSurface g_mapBitmap;
 
 void ResetBoardPicture() {
     g_freshMapMarker.clear();
     g_isBoardRebuildPending = false;
-    g_mapDC = g_mapBitmap = raster::Surface{};
+    g_mapDC = raster::Surface{};
+    g_mapBitmap = raster::SharedSurface{};
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/raster/shared_surface.h"
 #include "platform/raster/surface.h"
 
 // The composed board is always this size, whatever the map picture's size.
@@ -26,8 +27,9 @@ extern bool g_isBoardRebuildPending;
 
 // The composed board (background, map, territories), kBoardWidth x kBoardHeight once built.
 extern raster::Surface g_mapDC;
-// The bare map picture of the last rebuild; empty when it did not load.
-extern raster::Surface g_mapBitmap;
+// The bare map picture of the last rebuild, kept for the next one; empty when it did not load, and
+// emptied on a change of map so that the previous map's picture is freed.
+extern raster::SharedSurface g_mapBitmap;
 
 // No board picture and no rebuild asked for, as at program start.
 void ResetBoardPicture();

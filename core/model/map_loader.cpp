@@ -221,7 +221,7 @@ bool LoadMapFile(const LoaderContext& context) {
     }
     attempt.Commit();
     // The picture is proven; the next paint loads it from g_mapBitmapPath.
-    g_mapBitmap = raster::Surface{};
+    g_mapBitmap = raster::SharedSurface{};
     // A map with faults is shown but cannot be played.
     g_isMapFileLoaded = result == map_text_result::kAccepted;
     MakeMapFileCurrent(context);

@@ -1,4 +1,5 @@
 // The game view's construction and destruction as the program starts and ends.
+#include <array>
 #include <filesystem>
 #include <fstream>
 
@@ -65,30 +66,37 @@ TEST_F(ViewConstruction, ScreenSizeByTheScreenAndClampedFromTheFile) {
     }
 }
 
-TEST_F(ViewConstruction, BackgroundPicturesAreReadForThePictureBackgroundsOnly) {
+// Nothing is read at start-up; the first paint reads the background picture of the screen size
+// in use, and no other size's.
+TEST_F(ViewConstruction, BackgroundPicturesAreReadWhenFirstDrawnAtTheSizeInUse) {
     const std::filesystem::path bitmaps = std::filesystem::path(home_) / "res/bitmaps";
     std::filesystem::create_directories(bitmaps);
-    auto writePicture = [&](int id) {
-        const auto bytes = raster::WriteBmp(raster::Surface(4, 4, 0x123456));
-        std::ofstream(bitmaps / (std::to_string(id) + ".bmp"), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
-    };
     struct Case {
         int background;
-        int picture;
-        bool loaded;
+        std::array<int, 3> pictures;  // small, medium, large
+        bool drawn;
     };
-    for (const Case& c :
-         {Case{0, 339, true}, Case{5, 367, true}, Case{1, 339, false}, Case{3, 339, false}}) {
+    for (const Case& c : {Case{0, {341, 339, 338}, true}, Case{4, {215, 214, 274}, true},
+                          Case{5, {365, 366, 367}, true}, Case{1, {341, 339, 338}, false}}) {
         render::ForgetProgramPictures();
-        writePicture(c.picture);
+        for (int id : c.pictures) {
+            const auto bytes = raster::WriteBmp(raster::Surface(4, 4, 0x123456));
+            std::ofstream(bitmaps / (std::to_string(id) + ".bmp"), std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<long>(bytes.size()));
+        }
         g_oceansBackground = c.background;
         View().SaveSettings();
         Make({});
-        // Gone from the disk: only what the start-up read is still there.
-        std::filesystem::remove(bitmaps / (std::to_string(c.picture) + ".bmp"));
-        EXPECT_EQ(render::ProgramPicture(platform_->files, c.picture) != nullptr, c.loaded)
-            << c.background;
+        const int inUse = g_screenSize == 3 ? 2 : g_screenSize == 2 ? 1 : 0;
+        raster::Surface window(kBoardWidth, kBoardHeight);
+        View().PaintBoard(window);
+        // Gone from the disk: only what was read by now is still there.
+        for (int id : c.pictures) std::filesystem::remove(bitmaps / (std::to_string(id) + ".bmp"));
+        for (int size = 0; size < 3; ++size)
+            EXPECT_EQ(render::ProgramPicture(platform_->files, c.pictures[size]) != nullptr,
+                      c.drawn && size == inUse)
+                << "background " << c.background << ", size " << size;
     }
 }
 

@@ -2,6 +2,9 @@
 // from traced outlines, the backgrounds and their colour schemes, and when a paint rebuilds.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
+
 #include "core/model/board_picture.h"
 #include "core/model/files.h"
 #include "core/model/game_state.h"
@@ -144,6 +147,27 @@ TEST_F(CompositionTest, AMissingMapPictureLeavesTheBackgroundOnly) {
     EXPECT_EQ(window.Pixel(1000, 800), 0u);
     EXPECT_TRUE(glyphs_.texts.empty());
     EXPECT_EQ(g_freshMapMarker, "1");
+}
+
+// A rebuild of the same map keeps the picture it holds; a change of map lets it go before the
+// next map's picture is read.
+TEST_F(CompositionTest, TheMapPictureIsKeptForTheSameMapAndFreedOnAChange) {
+    CChildView& view = StartWithFixtureMap();
+    Paint(view);
+    const std::weak_ptr<const raster::Surface> first = g_mapBitmap.Share();
+    ASSERT_FALSE(first.expired());
+    std::filesystem::remove(g_mapBitmapPath);
+    g_freshMapMarker = "0";
+    EXPECT_EQ(Paint(view).Pixel(4, 4), g_playerColours[1]) << "composed from the picture held";
+    EXPECT_EQ(g_mapBitmap.Share(), first.lock());
+
+    WritePicture(home_ + "/other.bmp", FixtureMap());
+    g_mapBitmapPath = home_ + "/other.bmp";
+    g_mapBitmap = raster::SharedSurface{};  // as a change of map leaves it
+    g_freshMapMarker = "0";
+    Paint(view);
+    EXPECT_TRUE(first.expired());
+    EXPECT_FALSE(g_mapBitmap.Empty());
 }
 
 TEST_F(CompositionTest, OnlyTheMarkerZeroRebuilds) {
