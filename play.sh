@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install_deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-exec build/app/marovek "$@"
+# Its own build folder, fully optimised, and only the game with its data: no tests, no tools.
+cmake -S . -B build-play -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build-play --target marovek
+exec build-play/app/marovek "$@"

@@ -159,7 +159,9 @@ void CChildView::PaintBoard(raster::Surface& target) {
 void CChildView::RebuildBoard() {
     platform_.window.SetTimer(kClockTimer, g_isVeryFastSpeed || g_isFastestSpeed ? 384 : 768);
     g_isPainting = true;
-    raster::Surface board(kBoardWidth, kBoardHeight, 0);
+    // Composed into the storage of the board before the last: no allocation per rebuild.
+    raster::Surface board = std::move(g_spareBoard);
+    board.Resize(kBoardWidth, kBoardHeight, 0);
     DrawDesktop(board);
     DrawOceans(board, platform_.files);
     LoadMapPicture(platform_.files);
@@ -171,6 +173,7 @@ void CChildView::RebuildBoard() {
     }
     g_isBoardRebuildPending = false;
     if (hasMap) raster::BlitKeyed(board, 0, 0, g_mapBitmap, kSeeThrough);
+    g_spareBoard = std::move(g_mapDC);
     g_mapDC = std::move(board);
     // Without a map picture there is nothing to fill: the board shows its background only.
     for (std::int32_t t = 1; hasMap && t <= g_territoryCount && t <= kMaxTerritories; ++t) {

@@ -48,14 +48,12 @@ void ShiftInto(Surface& dest, const Rect& to, const Surface& src, const Rect& fr
                           (visible.left + shiftX);
         Colour* d = out.data() + static_cast<std::ptrdiff_t>(y) * dest.Width() + visible.left;
         const int width = visible.Width();
-        if (!key) {
-            for (int i = 0; i < width; ++i)
-                if (s[i] != kInvalidColour) d[i] = s[i];
-            continue;
+        // Without branches, so that the loop runs several pixels at once.
+        const Colour k = key.value_or(kInvalidColour);
+        for (int i = 0; i < width; ++i) {
+            const Colour c = s[i];
+            d[i] = c == kInvalidColour || c == k ? d[i] : c;
         }
-        const Colour k = *key;
-        for (int i = 0; i < width; ++i)
-            if (s[i] != kInvalidColour && s[i] != k) d[i] = s[i];
     }
 }
 
