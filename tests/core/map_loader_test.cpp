@@ -266,6 +266,14 @@ TEST_F(LoaderTest, OpenedGameAndJoiningMachineLoadTheNamedFile) {
     ASSERT_TRUE(LoadMapFile(Context()));
     EXPECT_EQ(g_mapFilePath, isles);
     EXPECT_TRUE(dialogs_.Calls().empty());
+
+    // A host cannot name a file outside the user files folder.
+    WriteMap(root_, "Outside", kDunesText);
+    g_mapName = "../Outside    ";
+    EXPECT_FALSE(LoadMapFile(Context()));
+    EXPECT_EQ(Messages(), std::vector{MapFileError("Not Found")});
+    EXPECT_EQ(g_mapFilePath, isles);
+    EXPECT_EQ(g_territoryCount, 3);
 }
 
 TEST_F(LoaderTest, OpenedGameWithoutItsPictureFallsBackToWorld) {
