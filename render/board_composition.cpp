@@ -41,7 +41,8 @@ int SizeIndex() {
 
 // The board's size at each screen size, which the user's picture is stretched to.
 raster::Rect BoardRect() {
-    constexpr raster::Rect kBoards[3] = {{0, 0, 741, 471}, {0, 0, 954, 632}, {0, 0, 1192, 790}};
+    constexpr raster::Rect kBoards[3] = {
+        {0, 0, 741, 471}, {0, 0, 954, 632}, {0, 0, kOceanWidth, kOceanHeight}};
     return kBoards[SizeIndex()];
 }
 
