@@ -1,0 +1,20 @@
+// Fuzzes the outline file reader: what it accepts lies on the board and writes back to the same
+// bytes.
+#include <vector>
+
+#include "core/model/board_picture.h"
+#include "fuzz/fuzz_support.h"
+#include "render/outline_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::uint8_t> bytes(data, data + size);
+    const std::optional<render::OutlineSet> set = render::DecodeOutlineFile(bytes, nullptr);
+    if (!set) return 0;
+    for (const auto& row : set->rows)
+        for (const raster::Point& p : row)
+            fuzz::Require(p.x >= 0 && p.x < kBoardWidth && p.y >= 0 && p.y < kBoardHeight,
+                          "outline points on the board");
+    const auto again = render::EncodeOutlineFile(*set);
+    fuzz::Require(again && *again == bytes, "an accepted file writes back to its bytes");
+    return 0;
+}
