@@ -136,8 +136,8 @@ std::vector<Lane> LanesFor(const Board& regions, const Board* cells, const std::
         std::vector<Vec2> ends;
         for (const auto& [distance, site] : order) {
             if (static_cast<int>(ends.size()) == rule.count) break;
-            // Each lane leaves from a territory of its own. (A lambda may not capture a
-            // structured binding before C++20 compilers all allow it: capture a copy.)
+            // Each lane leaves from a territory of its own. (clang 14 cannot capture a
+            // structured binding in a lambda: the lambda takes a copy.)
             const int territory = site->territory;
             if (std::any_of(lanes.begin(), lanes.end(),
                             [territory](const Lane& l) { return l.a == territory; }))
