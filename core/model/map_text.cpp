@@ -186,10 +186,11 @@ void ReadPanelPosition(std::string_view line) {
     TextFieldReader fields(line);
     std::int32_t x = 0;
     std::int32_t y = 0;
-    // A position is both numbers; a line with fewer puts the panel at its default place.
+    // A position is both numbers; a line with fewer puts the panel at its default place. The
+    // panel is drawn and scaled from here: it stays on the board.
     const bool complete = fields.Int(x) && fields.Int(y);
-    g_playerPanelX = complete ? x : kDefaultPanelPosition;
-    g_playerPanelY = complete ? y : kDefaultPanelPosition;
+    g_playerPanelX = complete ? std::clamp(x, 0, kBoardWidth - 1) : kDefaultPanelPosition;
+    g_playerPanelY = complete ? std::clamp(y, 0, kBoardHeight - 1) : kDefaultPanelPosition;
 }
 
 void ReadSmilies(std::string_view line) {

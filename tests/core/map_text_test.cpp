@@ -143,8 +143,13 @@ TEST(ParseMapText, PlayersPanelAndSmilies) {
         bool hasSmilies;
     };
     const std::vector<Case> cases{
-        {"", 10, 10, "Y", true},    {"300 20", 300, 20, "Yes", true}, {"55", 10, 10, "N", false},
-        {"x 5", 10, 10, "", false}, {"-3 +4 99", -3, 4, "y", false},
+        {"", 10, 10, "Y", true},
+        {"300 20", 300, 20, "Yes", true},
+        {"55", 10, 10, "N", false},
+        {"x 5", 10, 10, "", false},
+        {"-3 +4 99", 0, 4, "y", false},
+        // The panel is kept on the board, whose scaling it then never overflows.
+        {"2147483647 99999", 1205, 897, "Y", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.panel + "/" + c.smilies);
