@@ -4,6 +4,8 @@
 #include <stdlib.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -120,5 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PaintAndHitTest(view);
     PlayFirstTurns(view, platform);
     PaintAndHitTest(view);
+    // MAROVEK_FUZZ_VERBOSE=1 tells how far an input got, to check that seeds reach the game.
+    if (std::getenv("MAROVEK_FUZZ_VERBOSE") != nullptr)
+        std::fprintf(stderr, "map of %d territories, dealt %d, round %d\n", g_territoryCount,
+                     g_areTerritoriesDealt ? 1 : 0, g_roundCounter);
     return 0;
 }
