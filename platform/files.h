@@ -34,7 +34,8 @@ class Files {
     // the old file is then untouched. A symbolic link keeps pointing at the file, which gets
     // the new content; a new file's mode follows the user's umask.
     virtual bool WriteAtomic(const std::string& path, const Bytes& content) = 0;
-    // Creates the file only when none exists yet; false when it exists or cannot be made.
+    // Creates the file only when none exists yet; false when it exists or cannot be made. A
+    // symbolic link to a file not there yet makes that file.
     virtual bool CreateNew(const std::string& path, const Bytes& content) = 0;
     virtual bool Remove(const std::string& path) = 0;
 

@@ -248,8 +248,12 @@ bool PosixFiles::WriteAtomic(const std::string& linkOrPath, const platform::Byte
     return true;
 }
 
-bool PosixFiles::CreateNew(const std::string& path, const platform::Bytes& content) {
-    if (path.empty()) return false;
+bool PosixFiles::CreateNew(const std::string& linkOrPath, const platform::Bytes& content) {
+    if (linkOrPath.empty()) return false;
+    // A link to a file not there yet makes that file, as a save through the link would.
+    const std::optional<std::string> target = FinalTarget(linkOrPath);
+    if (!target) return false;
+    const std::string& path = *target;
     // The kernel applies the user's umask to the mode.
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return false;

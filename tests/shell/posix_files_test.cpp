@@ -156,13 +156,19 @@ TEST_F(PosixFilesTest, WriteAtomicThroughASymbolicLinkReplacesItsTarget) {
     EXPECT_EQ(files.Read(target, 100), (Bytes{9}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_ + "/kept"), {}), 1);
 
-    // A link to a file not there yet makes it; a loop of links is refused.
+    // A link to a file not there yet makes it, by either write; a loop of links is refused.
     std::filesystem::create_symlink("kept/new.dat", root_ + "/dangling");
     ASSERT_TRUE(files.WriteAtomic(root_ + "/dangling", Bytes{4}));
     EXPECT_EQ(files.Read(root_ + "/kept/new.dat", 100), (Bytes{4}));
+    std::filesystem::create_symlink("kept/created.dat", root_ + "/to-create");
+    ASSERT_TRUE(files.CreateNew(root_ + "/to-create", Bytes{5}));
+    EXPECT_FALSE(files.CreateNew(root_ + "/to-create", Bytes{6}));
+    EXPECT_EQ(files.Read(root_ + "/kept/created.dat", 100), (Bytes{5}));
+    EXPECT_TRUE(std::filesystem::is_symlink(root_ + "/to-create"));
     std::filesystem::create_symlink("loop2", root_ + "/loop1");
     std::filesystem::create_symlink("loop1", root_ + "/loop2");
     EXPECT_FALSE(files.WriteAtomic(root_ + "/loop1", Bytes{4}));
+    EXPECT_FALSE(files.CreateNew(root_ + "/loop1", Bytes{4}));
 }
 
 TEST_F(PosixFilesTest, NewFilesTakeTheUsersUmaskAndReplacedOnesKeepTheirMode) {

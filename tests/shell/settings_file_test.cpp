@@ -243,10 +243,11 @@ TEST_F(SettingsFileTest, FifoInPlaceOfTheFileIsUnreadableAndStartUpGoesOn) {
 // A settings file the user keeps elsewhere behind a link gets the saved values; the link stays.
 TEST_F(SettingsFileTest, SaveThroughASymbolicLinkUpdatesTheLinkedFile) {
     const std::string kept = home_ + "/dotfiles/settings.dat";
-    WriteBytes(kept, Bytes(752, 0));
+    std::filesystem::create_directories(home_ + "/dotfiles");
     std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path());
     std::filesystem::create_symlink(kept, SettingsPath());
-    CChildView& view = StartView();
+    CChildView& view = StartView();  // the first start makes the linked file
+    ASSERT_TRUE(std::filesystem::is_regular_file(kept));
     g_transparencyPercent = 42;
     view.SaveSettings();
     EXPECT_TRUE(std::filesystem::is_symlink(SettingsPath()));
