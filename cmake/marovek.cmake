@@ -1,5 +1,17 @@
 # Build helpers shared by every folder.
 
+# Adds `flag` to the warnings of our own code when the compiler knows the warning `probe` (a
+# compiler that does not know it would stop at the flag, warnings being errors). GCC accepts any
+# -Wno- flag, so the probe is the warning's positive form.
+include(CheckCXXCompilerFlag)
+function(marovek_warning_if_known probe flag)
+    string(MAKE_C_IDENTIFIER "MAROVEK_KNOWS${probe}" known)
+    check_cxx_compiler_flag(${probe} ${known})
+    if(${known})
+        target_compile_options(marovek_warnings INTERFACE ${flag})
+    endif()
+endfunction()
+
 # Fails the configure step when one of the given targets links Qt, and adds a build step
 # that fails when a file in the toolkit-free folders includes a Qt header.
 function(marovek_forbid_qt)

@@ -131,7 +131,10 @@ std::string EncodeBoardState(const BoardState& state) {
         const int armies = std::clamp(state.territories[t].armies, 0, kMaxArmies);
         out += kDigits[static_cast<std::size_t>(armies / 32)];
         out += kDigits[static_cast<std::size_t>(armies % 32)];
-        AppendOwner(out, state.territories[t].owner);
+        // No player holds a slot beyond the players (the map's slots past its territories keep
+        // what an earlier board left there): it goes as unowned, as a reader would refuse it.
+        const std::int32_t owner = state.territories[t].owner;
+        AppendOwner(out, owner <= state.playerCount ? owner : 0);
     }
     for (int p = 1; p <= 10; ++p) {
         const BoardState::Player& player = state.players[p];
@@ -220,6 +223,12 @@ std::optional<BoardState> DecodeBoardState(std::string_view text, std::string* e
     for (int p = 1; p <= kBoardNamedPlayers; ++p)
         state.names[p] = TrimRight(in.Text(kNamesAt + kNameWidth * (p - 1), kNameWidth, "name"));
     state.mapName = in.Text(kMapNameAt, kMapNameWidth, "map name");
+    // Each field may be in range and the whole still name players the game does not have.
+    if (state.playerCount == 0) in.Reject("no players");
+    if (state.humanPlayerCount > state.playerCount) in.Reject("more humans than players");
+    if (state.currentPlayer > state.playerCount) in.Reject("current player beyond the players");
+    for (int t = 1; t <= kBoardTerritories; ++t)
+        if (state.territories[t].owner > state.playerCount) in.Reject("owner beyond the players");
     if (!in.Error().empty()) {
         if (error) *error = in.Error();
         return std::nullopt;

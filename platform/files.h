@@ -27,12 +27,15 @@ class Files {
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool Exists(const std::string& path) const = 0;
 
-    // Reads at most maxBytes of a file; nullopt when it cannot be opened or read.
+    // Reads at most maxBytes of a regular file; nullopt when it cannot be opened or read, or is
+    // no regular file (a FIFO or device is never waited on).
     virtual std::optional<Bytes> Read(const std::string& path, std::size_t maxBytes) const = 0;
     // Writes the whole file through a temporary file and a rename; false on any failure, and
-    // the old file is then untouched.
+    // the old file is then untouched. A symbolic link keeps pointing at the file, which gets
+    // the new content; a new file's mode follows the user's umask.
     virtual bool WriteAtomic(const std::string& path, const Bytes& content) = 0;
-    // Creates the file only when none exists yet; false when it exists or cannot be made.
+    // Creates the file only when none exists yet; false when it exists or cannot be made. A
+    // symbolic link to a file not there yet makes that file.
     virtual bool CreateNew(const std::string& path, const Bytes& content) = 0;
     virtual bool Remove(const std::string& path) = 0;
 

@@ -42,7 +42,8 @@ int SizeIndex() {
 
 // The board's size at each screen size, which the user's picture is stretched to.
 raster::Rect BoardRect() {
-    constexpr raster::Rect kBoards[3] = {{0, 0, 741, 471}, {0, 0, 954, 632}, {0, 0, 1192, 790}};
+    constexpr raster::Rect kBoards[3] = {
+        {0, 0, 741, 471}, {0, 0, 954, 632}, {0, 0, kOceanWidth, kOceanHeight}};
     return kBoards[SizeIndex()];
 }
 
@@ -197,9 +198,14 @@ void CChildView::MakeTerritoryOutlines() {
     if (g_isTestCustomMap) g_isMapCustom = true;
     if (g_isGradientFill) g_isGradientPaint = true;
     const BuiltinMap* map = SelectedBuiltinMap();
-    const bool traced = g_isMapCustom || (map != nullptr && map->tracedByBoard);
+    bool traced = g_isMapCustom || (map != nullptr && map->tracedByBoard);
     g_outlinesMadeFor = OutlineKey();
-    if (!traced && g_isGradientPaint) OpenMapCacheFile();
+    if (!traced && g_isGradientPaint) {
+        OpenMapCacheFile();
+        // An outline file that is missing or refused: the picture is traced as for a map
+        // that has none.
+        if (g_mapCachePath.empty()) traced = g_isGradientPaint = true;
+    }
     const bool showProgress = traced && g_isGradientPaint && traceProgress_ != nullptr;
     if (showProgress) {
         const raster::Rect bar{10, 3, g_screenSize == 3 ? 800 : 600, 16};

@@ -1,4 +1,5 @@
 // The Picture command: the user's own picture becomes the oceans, stored as "oceans.bmp".
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "core/turn/turn_state.h"
 #include "platform/file_dialogs.h"
 #include "platform/image_decoder.h"
+#include "platform/raster/blit.h"
 #include "platform/raster/bmp.h"
 #include "platform/window_services.h"
 #include "render/pictures.h"
@@ -21,6 +23,7 @@ constexpr char kFilter[] =
     "(*.GIF)|*.GIF|Bitmap Files (*.BMP)|*.BMP|PNG (*.PNG)|*.PNG|";
 constexpr char kPatterns[] = "*.jpg;*.jpeg;*.gif;*.bmp;*.png";
 constexpr char kInvalidPicture[] = "File not found or invalid format";
+constexpr char kNotSaved[] = "The picture could not be saved.";
 constexpr char kCaption[] = "Marovek";
 constexpr char kOceanPictureName[] = "oceans.bmp";
 
@@ -37,6 +40,16 @@ bool IsGameUnderWay() {
     return g_roundCounter >= 1 || IsYes(g_isGameFromFile) || g_gameKind >= game_kind::kNetworkHost;
 }
 
+// The part of a picture the board can show: what lies beyond the oceans of the largest board is
+// cut off, so that the stored file stays small enough to be read back.
+raster::Surface CutToTheBoard(raster::Surface picture) {
+    if (picture.Width() <= kOceanWidth && picture.Height() <= kOceanHeight) return picture;
+    raster::Surface cut(std::min(picture.Width(), kOceanWidth),
+                        std::min(picture.Height(), kOceanHeight));
+    raster::Blit(cut, 0, 0, picture);
+    return cut;
+}
+
 }  // namespace
 
 void CChildView::OnOceansPicture() {
@@ -51,11 +64,16 @@ void CChildView::OnOceansPicture() {
             platform_.files.Read(*chosen, render::kMaxPictureFileBytes)) {
         picture = platform_.imageDecoder.Decode(*bytes, nullptr);
     }
+    if (!picture || picture->Empty()) {
+        platform_.window.MessageBox(kInvalidPicture, kCaption, platform::MessageButtons::Ok,
+                                    platform::MessageIcon::None);
+        return;
+    }
     // The picture goes in by temporary file and rename: a failed write leaves the old one.
     const std::string target = platform::JoinPath(g_userFilesFolder, kOceanPictureName);
-    if (!picture || picture->Empty() || g_userFilesFolder.empty() ||
-        !platform_.files.WriteAtomic(target, raster::WriteBmp(*picture))) {
-        platform_.window.MessageBox(kInvalidPicture, kCaption, platform::MessageButtons::Ok,
+    if (g_userFilesFolder.empty() ||
+        !platform_.files.WriteAtomic(target, raster::WriteBmp(CutToTheBoard(*picture)))) {
+        platform_.window.MessageBox(kNotSaved, kCaption, platform::MessageButtons::Ok,
                                     platform::MessageIcon::None);
         return;
     }

@@ -1,6 +1,7 @@
 // The outline-file codec: field by field, little-endian, checked whole before anything is used.
 #include "render/outline_file.h"
 
+#include "core/model/board_picture.h"
 #include "render/render_state.h"
 
 namespace render {
@@ -65,8 +66,14 @@ std::optional<OutlineSet> DecodeOutlineFile(const std::vector<std::uint8_t>& byt
     OutlineSet set;
     set.rows.resize(static_cast<std::size_t>(n) + 1);
     for (int t = 1; t <= n; ++t)
-        for (int i = 0; i <= last[t]; ++i, at += 4)
-            set.rows[t].push_back(Point{Get16(bytes, at), Get16(bytes, at + 2)});
+        for (int i = 0; i <= last[t]; ++i, at += 4) {
+            const Point p{Get16(bytes, at), Get16(bytes, at + 2)};
+            // The fill of an outline spans its points: one far off the board costs seconds
+            // and gigabytes for nothing anyone sees.
+            if (p.x < 0 || p.x >= kBoardWidth || p.y < 0 || p.y >= kBoardHeight)
+                return fail("outline point outside the board");
+            set.rows[t].push_back(p);
+        }
     return set;
 }
 

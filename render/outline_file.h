@@ -22,7 +22,8 @@ struct OutlineSet {
 // are refused (empty result).
 std::optional<std::vector<std::uint8_t>> EncodeOutlineFile(const OutlineSet& outlines);
 
-// Reads the whole file's bytes, checking N, every count and the exact length; when
+// Reads the whole file's bytes, checking N, every count, the exact length and that every point
+// lies on the board (kBoardWidth x kBoardHeight, the largest size's board); when
 // `territories` is given, N must equal it (the current map's count). On any fault: nullopt and
 // `error` says why.
 std::optional<OutlineSet> DecodeOutlineFile(const std::vector<std::uint8_t>& bytes,

@@ -36,7 +36,7 @@ raster::Point PanelOriginNow() {
         return {map->panel.x[size], map->panel.y[size]};
     // A map file: its own origin on the medium screen, scaled on the large one.
     if (size == 1) return {g_playerPanelX, g_playerPanelY};
-    if (size == 2) return {g_playerPanelX * 125 / 100, g_playerPanelY * 125 / 100};
+    if (size == 2) return {ScaleToScreen(g_playerPanelX), ScaleToScreen(g_playerPanelY)};
     return {255, -380};
 }
 

@@ -7,6 +7,7 @@ packages=(
     libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
+    clang libclang-rt-dev
     fonts-dejavu-core
     python3 python3-pyftpdlib
 )

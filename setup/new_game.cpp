@@ -265,6 +265,8 @@ Next Sequence::LoadChosenMap(const PreviousMapFlags& previous, bool wasWorld) {
     if (g_isMapCustom && !previous.Had(g_isMapCustom)) {
         g_isMapCustom = false;
         g_isUserMapLoad = false;
+        // A refused load puts the previous flag back; only this load's answer counts here.
+        g_isMapFileLoaded = false;
         view_.OnLoadMap();
         g_isUserMapLoad = true;
         if (!g_isMapFileLoaded) return FallBack();

@@ -18,13 +18,17 @@
 #include "core/turn/turn_state.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/window_services.h"
 #include "shell/settings.h"
 #include "shell/storage.h"
 
 std::int32_t g_joinedSeatCount = 0;
+// A score that could not be written has been reported; once is enough for a session.
+bool g_scoreWriteFailureReported = false;
 
 void ResetScoresState() {
     g_joinedSeatCount = 0;
+    g_scoreWriteFailureReported = false;
 }
 
 namespace {
@@ -156,6 +160,16 @@ void CChildView::RecordScore(std::int32_t winner, std::int32_t players, char rul
     const scores::Result result{winner, players,         ruleByte,
                                 losses, std::move(name), scores::FormatDate(local)};
     g_scoreRecord = scores::BuildRecord(result);
-    // A record that cannot be written is lost; the game's end is reported all the same.
-    scores::AppendRecord(platform_.files, g_scoresFilePath, g_scoreRecord);
+    // A record that cannot be written is lost; the player hears of it once, and the game's end
+    // is reported all the same.
+    if (scores::AppendRecord(platform_.files, g_scoresFilePath, g_scoreRecord) ||
+        g_scoreWriteFailureReported)
+        return;
+    g_scoreWriteFailureReported = true;
+    const std::string where =
+        g_scoresFilePath.empty() ? "no folder for the scores was found" : g_scoresFilePath;
+    platform_.window.MessageBox("The score of this game cannot be saved (" + where +
+                                    "). The scores file keeps the scores it had.",
+                                "Marovek", platform::MessageButtons::Ok,
+                                platform::MessageIcon::Exclamation);
 }

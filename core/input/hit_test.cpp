@@ -63,11 +63,13 @@ std::int32_t FindTerritory(std::int32_t x, std::int32_t y, IsCandidate isCandida
         return flag;
     };
     std::int32_t nearest = 0;
-    std::int32_t best = kFarAway;
+    std::int64_t best = kFarAway;
     for (std::int32_t t = 1; t <= territories; ++t) {
         if (!isCandidate(t)) continue;
         const raster::Point label = LabelOnScreen(t);
-        const std::int32_t distance = std::abs(label.x - x) + std::abs(label.y - y);
+        // In 64 bits: neither point is bounded by the board here.
+        const std::int64_t distance =
+            std::abs(std::int64_t{label.x} - x) + std::abs(std::int64_t{label.y} - y);
         if (distance < best) {
             best = distance;
             nearest = t;
@@ -111,11 +113,13 @@ void CChildView::IsMarkerReachable(std::int32_t labelX, std::int32_t labelY, boo
 
 void CChildView::IsPointNearMarker(std::int32_t labelX, std::int32_t labelY, bool* near,
                                    raster::Point point) {
-    const std::int32_t x = ScaleToScreen(labelX);
-    const std::int32_t y = ScaleToScreen(labelY);
-    const raster::Rect rect = HasTallLabels() ? raster::Rect{x - 10, y - 20, x + 23, y + 23}
-                                              : raster::Rect{x - 10, y - 10, x + 13, y + 13};
-    if (rect.Contains(point.x, point.y)) *near = true;
+    // In 64 bits: a label point at the edge of the number range has its rectangle past it.
+    const std::int64_t x = ScaleToScreen(labelX);
+    const std::int64_t y = ScaleToScreen(labelY);
+    const std::int64_t above = HasTallLabels() ? 20 : 10;
+    const std::int64_t after = HasTallLabels() ? 23 : 13;
+    if (point.x >= x - 10 && point.x < x + after && point.y >= y - above && point.y < y + after)
+        *near = true;
 }
 
 void CChildView::HitTestTerritory(std::int32_t x, std::int32_t y, std::int32_t* territory) {

@@ -10,7 +10,8 @@
 // The composed board is always this size, whatever the map picture's size.
 inline constexpr int kBoardWidth = 1206;
 inline constexpr int kBoardHeight = 898;
-// The background layers cover this much of the board.
+// The background layers cover this much of the board (at the largest size).
+inline constexpr int kOceanWidth = 1192;
 inline constexpr int kOceanHeight = 790;
 
 // Sets a one-character text such as the marker below. (GCC 12 at -O3 warns wrongly about

@@ -87,6 +87,8 @@ std::string CampaignResultMessage(std::int32_t result) {
             return "[maps]";
         case campaign_result::kTooManyMaps:
             return "[maps]: more than 20 maps";
+        case campaign_result::kMapNotAFileName:
+            return "[maps]";
         default:
             return {};
     }
@@ -97,11 +99,20 @@ std::int32_t ParseCampaignBuffer() {
     const CampaignText text = ReadCampaignText();
     if (text.maps.size() < kMinCampaignMaps) return campaign_result::kTooFewMaps;
     if (text.maps.size() > kMaxCampaignMaps) return campaign_result::kTooManyMaps;
+    for (const std::string& map : text.maps)
+        if (!IsPlainMapName(map)) return campaign_result::kMapNotAFileName;
     StoreCampaign(text);
     return campaign_result::kAccepted;
 }
 
+bool IsPlainMapName(std::string_view mapName) {
+    // Joined to the user files folder, either would reach outside it.
+    return mapName.find('/') == std::string_view::npos &&
+           mapName.find("..") == std::string_view::npos;
+}
+
 std::string CampaignMapFilePath(std::string_view mapName) {
+    if (!IsPlainMapName(mapName)) return {};
     return platform::JoinPath(g_userFilesFolder, TrimTrailingBlanks(mapName) + ".txt");
 }
 

@@ -126,10 +126,13 @@ bool ReadMapText(const LoaderContext& context) {
     return false;
 }
 
-// A test load shows a map whatever the parser found; a map the board tables cannot hold
-// (results above 6) is refused in every load.
+// A test load shows a map whatever the parser found; a text without continents or territories
+// has no map to show, and a map the board tables cannot hold (results above 6) is refused in
+// every load.
 bool IsShownAnyway(std::int32_t result) {
-    return g_isUserMapLoad && result <= map_text_result::kAboveNetworkLimits;
+    return g_isUserMapLoad && result != map_text_result::kNoContinents &&
+           result != map_text_result::kNoTerritories &&
+           result <= map_text_result::kAboveNetworkLimits;
 }
 
 bool PictureLoads(const platform::Files& files, const std::string& path) {
@@ -150,6 +153,7 @@ void ReportMissingPicture(platform::WindowServices& window) {
 // An opened game cannot go on without its map: it falls back to the default map.
 void FallBackAfterMissingPicture(const LoaderContext& context) {
     if (!IsJustOpened()) return;
+    g_isMapFileLoaded = false;
     SelectDefaultMap();
     context.steps.SetupSelectedMap();
     context.window.Invalidate();
@@ -170,10 +174,11 @@ void MakeMapFileCurrent(const LoaderContext& context) {
 // What a load changes before it knows whether the map is good; put back unless committed.
 class LoadAttempt {
   public:
-    LoadAttempt()
+    explicit LoadAttempt(bool mapFileLoaded)
         : tables_(SaveMapTextTables()),
           mapFilePath_(g_mapFilePath),
-          mapBitmapPath_(g_mapBitmapPath) {}
+          mapBitmapPath_(g_mapBitmapPath),
+          mapFileLoaded_(mapFileLoaded) {}
     ~LoadAttempt() {
         if (tables_) Restore();
     }
@@ -184,6 +189,8 @@ class LoadAttempt {
         RestoreMapTextTables(*tables_);
         g_mapFilePath = mapFilePath_;
         g_mapBitmapPath = mapBitmapPath_;
+        // Without its flag the next rebuild would drop the map file still in the tables.
+        g_isMapFileLoaded = mapFileLoaded_;
         tables_.reset();
     }
     void Commit() { tables_.reset(); }
@@ -192,6 +199,7 @@ class LoadAttempt {
     std::unique_ptr<MapTextTables> tables_;
     std::string mapFilePath_;
     std::string mapBitmapPath_;
+    bool mapFileLoaded_;
 };
 
 }  // namespace
@@ -200,11 +208,15 @@ bool LoadMapFile(const LoaderContext& context) {
     if (!map_loading::ScreenFitsMapFiles(context.window)) return false;
     if (g_campaignNumber == 0 && !IsJustOpened() && g_gameKind != game_kind::kNetworkJoined)
         map_loading::OfferCreatingMapsNotice(context.steps);
+    const bool wasMapFileLoaded = g_isMapFileLoaded;
     g_isMapFileLoaded = false;
     const std::optional<std::string> path = MapFileToLoad(context);
-    if (!path) return false;
+    if (!path) {
+        g_isMapFileLoaded = wasMapFileLoaded;
+        return false;
+    }
 
-    LoadAttempt attempt;
+    LoadAttempt attempt(wasMapFileLoaded);
     g_mapFilePath = *path;
     if (!ReadMapText(context)) return false;
     const std::int32_t result = ParseMapTextBuffer();

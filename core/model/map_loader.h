@@ -19,7 +19,8 @@ class FileDialogs;
 // 1 for the menu's loads, which show a map whatever faults its parse finds (so that its author
 // can test it); 0 for New Game, Open, the clock and the network, which refuse a faulty map.
 extern bool g_isUserMapLoad;
-// The last load read a playable map file (for a campaign file: named its current map).
+// The last load read a playable map file (for a campaign file: named its current map); a map
+// load that is cancelled or refused leaves it as it was, with the map it stands for.
 extern bool g_isMapFileLoaded;
 // A test load happened; the game clock ends the test mode when it sees this.
 extern bool g_isTestMapPending;

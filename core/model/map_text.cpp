@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/child_view.h"
+#include "core/model/board_picture.h"
 #include "core/model/game_state.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
@@ -17,6 +18,8 @@ void ResetMapTextState() {
 }
 
 void AppendMapTextLines(std::string_view content) {
+    // Names and codes are C strings to the rest of the game: nothing after a NUL can be shown.
+    content = content.substr(0, content.find('\0'));
     while (!content.empty()) {
         const std::size_t end = content.find('\n');
         std::string_view line = content.substr(0, end);
@@ -113,6 +116,8 @@ std::string MapTextResultMessage(std::int32_t result) {
             return "Continent(s) with more than 20 territories";
         case kTerritoryWithoutLabelPoint:
             return "Territory line(s) without x and y";
+        case kLabelPointOffBoard:
+            return "Territory line(s) with x and y outside the board";
         default:
             return {};
     }
@@ -156,6 +161,7 @@ struct ParseState {
     std::int32_t territories = 0;  // territory lines seen, stored or not
     bool territoryWithoutNeighbours = false;
     bool territoryWithoutLabelPoint = false;
+    bool labelPointOffBoard = false;
     bool continentWithTooManyMembers = false;
 };
 
@@ -180,10 +186,11 @@ void ReadPanelPosition(std::string_view line) {
     TextFieldReader fields(line);
     std::int32_t x = 0;
     std::int32_t y = 0;
-    // A position is both numbers; a line with fewer puts the panel at its default place.
+    // A position is both numbers; a line with fewer puts the panel at its default place. The
+    // panel is drawn and scaled from here: it stays on the board.
     const bool complete = fields.Int(x) && fields.Int(y);
-    g_playerPanelX = complete ? x : kDefaultPanelPosition;
-    g_playerPanelY = complete ? y : kDefaultPanelPosition;
+    g_playerPanelX = complete ? std::clamp(x, 0, kBoardWidth - 1) : kDefaultPanelPosition;
+    g_playerPanelY = complete ? std::clamp(y, 0, kBoardHeight - 1) : kDefaultPanelPosition;
 }
 
 void ReadSmilies(std::string_view line) {
@@ -240,13 +247,19 @@ void ReadTerritory(std::string_view line, ParseState& state) {
     std::string code = " ";  // the code of a territory that has none
     fields.Word(3, code);
     LabelPosition label;
-    if (!fields.Int(label.x) || !fields.Int(label.y)) state.territoryWithoutLabelPoint = true;
+    if (!fields.Int(label.x) || !fields.Int(label.y))
+        state.territoryWithoutLabelPoint = true;
+    else if (label.x < 0 || label.x >= kBoardWidth || label.y < 0 || label.y >= kBoardHeight)
+        // Every painter, tracer and hit test scales this point: it must lie on the board.
+        state.labelPointOffBoard = true;
+    const std::int32_t self = state.territories + 1;
     NeighbourList neighbours{};
     int count = 0;
     for (int k = 1; k <= kMaxNeighbours; ++k) {
         std::int32_t number = 0;
         if (!fields.Int(number)) break;
-        AppendPositive(neighbours, kMaxNeighbours, count, number);
+        // A territory is never its own neighbour: an attack on it would be on its owner.
+        if (number != self) AppendPositive(neighbours, kMaxNeighbours, count, number);
     }
 
     if (count == 0) state.territoryWithoutNeighbours = true;
@@ -334,6 +347,7 @@ std::int32_t CheckCounts(const ParseState& state) {
     if (state.territories > 0 && neighbourOutOfRange) result = kNeighbourOutOfRange;
     if (state.continentWithTooManyMembers) result = kTooManyMembers;
     if (state.territoryWithoutLabelPoint) result = kTerritoryWithoutLabelPoint;
+    if (state.labelPointOffBoard) result = kLabelPointOffBoard;
     if (state.continents > kMaxContinents) result = kTooManyContinents;
     if (state.territories > kMaxTerritories) result = kTooManyTerritories;
     // A territory without neighbours still tells the board its size; a map the tables cannot

@@ -19,7 +19,8 @@ extern MapTextBuffer g_mapTextBuffer;
 // Empties the buffer, as at program start.
 void ResetMapTextState();
 
-// Appends the lines of a text file's content; LF and CR LF both end a line.
+// Appends the lines of a text file's content; LF and CR LF both end a line, and a NUL byte ends
+// the text.
 void AppendMapTextLines(std::string_view content);
 
 // Reads the blank-separated fields of one line the way scanf's "%d" and "%Ns" do: each
@@ -62,6 +63,7 @@ inline constexpr std::int32_t kNeighbourOutOfRange = 10;
 inline constexpr std::int32_t kTooManyBorderTerritories = 11;
 inline constexpr std::int32_t kTooManyMembers = 12;
 inline constexpr std::int32_t kTerritoryWithoutLabelPoint = 13;
+inline constexpr std::int32_t kLabelPointOffBoard = 14;
 }  // namespace map_text_result
 
 // What a network game can carry: its board-state text holds 117 territories and 15 continents.

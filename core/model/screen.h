@@ -11,7 +11,9 @@ extern std::int32_t g_screenHeight;
 extern bool g_isLargeFonts;  // the system's fonts are large
 
 // A stored position (medium-screen units) on the current screen size: 70/100 on the small
-// screen, 125/100 on the large one, truncating.
+// screen, 125/100 on the large one, truncating. The answer lies within +-kMaxScreenPosition, so
+// that a painter may add offsets to it without overflow.
+inline constexpr std::int32_t kMaxScreenPosition = std::int32_t{1} << 24;
 std::int32_t ScaleToScreen(std::int32_t value);
 
 // The view's six fonts, made at start.

@@ -47,6 +47,31 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The file a chain of symbolic links ends at (the path itself when it is no link, or names no
+// file yet), so that a save replaces the file the user linked to and keeps the link; nullopt
+// for a loop or a chain too long to follow.
+std::optional<std::string> FinalTarget(std::string path) {
+    constexpr int kMaxLinks = 40;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+        std::string target(4096, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return std::nullopt;
+        target.resize(static_cast<std::size_t>(length));
+        path = target.front() == '/' ? target : platform::JoinPath(FolderOf(path), target);
+    }
+    return std::nullopt;
+}
+
+// The mode a newly created file gets from the user's umask.
+mode_t NewFileMode() {
+    // umask can only be read by setting it: put it straight back.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
 // Makes the rename itself durable.
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -176,8 +201,15 @@ bool PosixFiles::Exists(const std::string& path) const {
 
 std::optional<platform::Bytes> PosixFiles::Read(const std::string& path,
                                                 std::size_t maxBytes) const {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without blocking: a FIFO or a device in a file's place must not hang the game; only a
+    // regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     platform::Bytes content;
     std::uint8_t chunk[4096];
     bool ok = true;
@@ -194,14 +226,20 @@ std::optional<platform::Bytes> PosixFiles::Read(const std::string& path,
     return content;
 }
 
-bool PosixFiles::WriteAtomic(const std::string& path, const platform::Bytes& content) {
-    if (path.empty() || path.back() == '/') return false;
+bool PosixFiles::WriteAtomic(const std::string& linkOrPath, const platform::Bytes& content) {
+    if (linkOrPath.empty() || linkOrPath.back() == '/') return false;
+    const std::optional<std::string> target = FinalTarget(linkOrPath);
+    if (!target) return false;
+    const std::string& path = *target;
+    struct stat old {};
+    const bool replaces = ::stat(path.c_str(), &old) == 0;
+    // Only a file is replaced: a folder or a FIFO in its place stays.
+    if (replaces && !S_ISREG(old.st_mode)) return false;
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) return false;
-    // Keep the mode of the file it replaces, or the usual mode of a new file.
-    struct stat old {};
-    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+    // Keep the mode of the file it replaces; a new file takes the user's umask.
+    ::fchmod(fd, replaces ? (old.st_mode & 07777) : NewFileMode());
     if (!WriteSyncClose(fd, content) || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
@@ -210,9 +248,14 @@ bool PosixFiles::WriteAtomic(const std::string& path, const platform::Bytes& con
     return true;
 }
 
-bool PosixFiles::CreateNew(const std::string& path, const platform::Bytes& content) {
-    if (path.empty()) return false;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+bool PosixFiles::CreateNew(const std::string& linkOrPath, const platform::Bytes& content) {
+    if (linkOrPath.empty()) return false;
+    // A link to a file not there yet makes that file, as a save through the link would.
+    const std::optional<std::string> target = FinalTarget(linkOrPath);
+    if (!target) return false;
+    const std::string& path = *target;
+    // The kernel applies the user's umask to the mode.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     if (!WriteSyncClose(fd, content)) {
         // A half-written new file would later read as a damaged one.

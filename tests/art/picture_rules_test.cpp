@@ -179,11 +179,11 @@ TEST(PictureRules, OutlinesMustCoverExactlyTheMainPiece) {
 
 TEST(OutlineFile, RoundTripsFieldByField) {
     render::OutlineSet set;
-    set.rows = {{}, {{1, 2}}, {}, {{-3, 4}, {300, 5}}};
+    set.rows = {{}, {{1, 2}}, {}, {{3, 4}, {300, 5}}};
     const auto bytes = render::EncodeOutlineFile(set);
     ASSERT_TRUE(bytes);
-    const std::vector<std::uint8_t> expected{3, 0, 0,    0,    0xFF, 0xFF, 1,  0, 1, 0,
-                                             2, 0, 0xFD, 0xFF, 4,    0,    44, 1, 5, 0};
+    const std::vector<std::uint8_t> expected{3, 0, 0, 0, 0xFF, 0xFF, 1,  0, 1, 0,
+                                             2, 0, 3, 0, 4,    0,    44, 1, 5, 0};
     EXPECT_EQ(*bytes, expected);
     std::string error;
     const auto back = render::DecodeOutlineFile(*bytes, &error);

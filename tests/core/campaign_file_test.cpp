@@ -74,6 +74,9 @@ TEST(CampaignFile, RefusalsChangeNothing) {
         {"one map", {"[campaign]", "Solo", "[maps]", "Only"}, 1},
         {"no maps section", {"[campaign]", "Solo", "A", "B"}, 1},
         {"21 maps", twentyOne, 2},
+        {"map name climbing out of the folder", {"[maps]", "A", "../../x"}, 3},
+        {"map name with a folder", {"[maps]", "/etc/passwd", "B"}, 3},
+        {"map name with two dots inside", {"[maps]", "A", "a..b"}, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -89,11 +92,21 @@ TEST(CampaignFile, RefusalsChangeNothing) {
         EXPECT_EQ(g_mapName, "Current       ");
     }
     EXPECT_EQ(CampaignResultMessage(1), "[maps]");
+    EXPECT_EQ(CampaignResultMessage(3), "[maps]");
 
     twentyOne.pop_back();
     ASSERT_EQ(ParseCampaign(twentyOne), 0);
     EXPECT_EQ(g_campaignLength, 20);
     EXPECT_EQ(g_campaignMaps[20], "Map20         ");
+}
+
+// The map a host names becomes a path as well: a name that is not plain names no file.
+TEST(CampaignFile, MapFilePathsStayInTheUserFilesFolder) {
+    g_userFilesFolder = "/home/u/Marovek";
+    EXPECT_EQ(CampaignMapFilePath("North.v2      "), "/home/u/Marovek/North.v2.txt");
+    EXPECT_EQ(CampaignMapFilePath("../x          "), "");
+    EXPECT_EQ(CampaignMapFilePath("a/b"), "");
+    EXPECT_EQ(CampaignMapFilePath(".."), "");
 }
 
 TEST(AdvanceCampaign, BuiltInChainsMoveOneMapAndFinishOnTheLast) {

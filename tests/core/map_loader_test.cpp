@@ -70,7 +70,7 @@ TEST_F(LoaderTest, CancelChangesNothing) {
     ExpectIslesCurrent();
     EXPECT_EQ(g_mapFilePath, isles);
     EXPECT_EQ(steps_.setups, 1);
-    EXPECT_FALSE(g_isMapFileLoaded) << "callers learn that no map file was loaded";
+    EXPECT_TRUE(g_isMapFileLoaded) << "the map file stays current";
 }
 
 // Each faulty load is refused with its message and leaves Isles current, paths included.
@@ -100,6 +100,10 @@ TEST_F(LoaderTest, FaultyMapsKeepTheCurrentMap) {
          mapError("Territory line(s) without x and y")},
         {"neighbour beyond the map", std::string(kDunesText) + "5 e 1 1 9\n", true,
          mapError("Neighbour(s) above the number of territories of the map")},
+        {"label point far off the board",
+         "[continents]\n1 A 1 2\n[territories]\n"
+         "1 a 2147483647 0 2\n2 b 5 5 1\n",
+         true, mapError("Territory line(s) with x and y outside the board")},
         {"file too large", std::string(kDunesText) + std::string(kMaxMapTextBytes, '\n'), true,
          mapError("File too large")},
         {"picture missing",
@@ -123,7 +127,7 @@ TEST_F(LoaderTest, FaultyMapsKeepTheCurrentMap) {
         ExpectIslesCurrent();
         EXPECT_EQ(g_mapFilePath, isles);
         EXPECT_EQ(g_mapBitmapPath, (user_ / "Isles.bmp").string());
-        EXPECT_FALSE(g_isMapFileLoaded);
+        EXPECT_TRUE(g_isMapFileLoaded) << "without it the next rebuild drops the map";
         EXPECT_EQ(steps_.setups, 1);
     }
 }
@@ -177,6 +181,28 @@ TEST_F(LoaderTest, TestLoadShowsAFaultyMapThatCannotBePlayed) {
     EXPECT_EQ(Messages(), std::vector{MapFileError("Territory line(s) without x and y")});
     EXPECT_EQ(g_territoryCount, 5);
     EXPECT_EQ(g_mapFilePath, faulty);
+}
+
+// A text without continents or territories has no map to show, even to its author.
+TEST_F(LoaderTest, TestLoadOfAnEmptyTextKeepsTheCurrentMap) {
+    const std::string isles = WriteMap(user_, "Isles", kIslesText);
+    ASSERT_TRUE(LoadChosen(isles));
+    g_isUserMapLoad = true;
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"", "[territories]"},
+        {"[map]\nHollow\n[continents]\n[territories]\n", "[territories]"},
+        {"[territories]\n1 a 1 1 2\n2 b 2 2 1\n", "[continents]"},
+    };
+    for (const auto& [text, message] : cases) {
+        SCOPED_TRACE(text);
+        platform_.window.messageBoxes.clear();
+        EXPECT_FALSE(LoadChosen(WriteMap(elsewhere_, "Hollow", text)));
+        EXPECT_EQ(Messages(), std::vector{MapFileError(message)});
+        ExpectIslesCurrent();
+        EXPECT_EQ(g_mapFilePath, isles);
+        EXPECT_TRUE(g_isMapFileLoaded);
+        EXPECT_FALSE(g_isTestMapPending);
+    }
 }
 
 TEST_F(LoaderTest, ScreenTooSmallStopsBothLoaders) {
@@ -240,6 +266,14 @@ TEST_F(LoaderTest, OpenedGameAndJoiningMachineLoadTheNamedFile) {
     ASSERT_TRUE(LoadMapFile(Context()));
     EXPECT_EQ(g_mapFilePath, isles);
     EXPECT_TRUE(dialogs_.Calls().empty());
+
+    // A host cannot name a file outside the user files folder.
+    WriteMap(root_, "Outside", kDunesText);
+    g_mapName = "../Outside    ";
+    EXPECT_FALSE(LoadMapFile(Context()));
+    EXPECT_EQ(Messages(), std::vector{MapFileError("Not Found")});
+    EXPECT_EQ(g_mapFilePath, isles);
+    EXPECT_EQ(g_territoryCount, 3);
 }
 
 TEST_F(LoaderTest, OpenedGameWithoutItsPictureFallsBackToWorld) {
@@ -314,6 +348,24 @@ TEST_F(ViewLoaderTest, MenuCommandsLoadAndTestMapFiles) {
     EXPECT_FALSE(LoadMapFile(noDialogs));
     EXPECT_EQ(g_mapName, "Dunes         ");
     EXPECT_EQ(dialogs_.Calls().size(), 3u);
+}
+
+// A refused Load a Map leaves a playable map file whole through the next rebuild of the board.
+TEST_F(ViewLoaderTest, RefusedLoadKeepsTheMapFileOnTheBoard) {
+    g_isUserMapLoad = false;  // as New Game loads it
+    dialogs_.ScriptOpen(WriteMap(elsewhere_, "Isles", kIslesText));
+    view_->OnLoadMap();
+    view_->RebuildBoard();
+    ASSERT_TRUE(g_isMapCustom);
+
+    g_isUserMapLoad = true;
+    dialogs_.ScriptOpen(WriteMap(elsewhere_, "Off",
+                                 "[continents]\n1 A 1 2\n[territories]\n"
+                                 "1 a 2000 5 2\n2 b 5 5 1\n"));
+    view_->OnLoadMap();
+    view_->RebuildBoard();
+    EXPECT_TRUE(g_isMapCustom) << "the board still shows the map file";
+    ExpectIslesCurrent();
 }
 
 }  // namespace

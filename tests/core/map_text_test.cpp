@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 #include "core/model/game_state.h"
 #include "core/model/map_text.h"
@@ -87,6 +88,13 @@ TEST(ParseMapText, ResultCodes) {
          {"[continents]", "1 A 1 2", "1 B 3 4", "[territories]", "1 a 0 0 2", "2 b 0 0 1",
           "3 c 0 0 4", "4 d 0 0 3"},
          4},
+        {"label point at the board's far corner", Join(kTwoContinents, {"6 fff 1205 897 1"}), 0},
+        {"label x past the board", Join(kTwoContinents, {"6 fff 1206 0 1"}), 14},
+        {"label y past the board", Join(kTwoContinents, {"6 fff 0 898 1"}), 14},
+        {"label x huge", Join(kTwoContinents, {"6 fff 2147483647 0 1"}), 14},
+        {"label y negative", Join(kTwoContinents, {"6 fff 5 -1 1"}), 14},
+        {"label x most negative", Join(kTwoContinents, {"6 fff -99999999999 5 1"}), 14},
+        {"only neighbour is itself", Join(kTwoContinents, {"6 fff 60 60 6"}), 5},
     };
     for (const ResultCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -135,8 +143,13 @@ TEST(ParseMapText, PlayersPanelAndSmilies) {
         bool hasSmilies;
     };
     const std::vector<Case> cases{
-        {"", 10, 10, "Y", true},    {"300 20", 300, 20, "Yes", true}, {"55", 10, 10, "N", false},
-        {"x 5", 10, 10, "", false}, {"-3 +4 99", -3, 4, "y", false},
+        {"", 10, 10, "Y", true},
+        {"300 20", 300, 20, "Yes", true},
+        {"55", 10, 10, "N", false},
+        {"x 5", 10, 10, "", false},
+        {"-3 +4 99", 0, 4, "y", false},
+        // The panel is kept on the board, whose scaling it then never overflows.
+        {"2147483647 99999", 1205, 897, "Y", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.panel + "/" + c.smilies);
@@ -243,6 +256,26 @@ TEST(ParseMapText, NonPositiveNumbersAreSkipped) {
         EXPECT_EQ(g_continents[3], c.members);
         EXPECT_EQ(ContinentOfTerritory(c.members[1]), 3);
     }
+}
+
+TEST(ParseMapText, TerritoryIsNeverItsOwnNeighbour) {
+    ASSERT_EQ(ParseLines(Join(kTwoContinents, {"6 fff 60 60 6 1 6 7", "7 ggg 1 1 6 7"})), 0);
+    EXPECT_EQ(g_neighbours[6], (NeighbourList{0, 1, 7}));
+    EXPECT_EQ(g_neighbours[7], (NeighbourList{0, 6}));
+}
+
+TEST(ParseMapText, TextEndsAtItsFirstNul) {
+    using namespace std::string_literals;
+    g_mapTextBuffer.clear();
+    AppendMapTextLines(
+        "[map]\nNul\0hidden\n[continents]\n1 A 1\n[territories]\n1 a 1 1 2\n2 b 2 2 1\n"s);
+    EXPECT_EQ(g_mapTextBuffer, (MapTextBuffer{"[map]", "Nul"}));
+    EXPECT_EQ(ParseMapTextBuffer(), 2);
+
+    g_mapTextBuffer.clear();
+    AppendMapTextLines("[continents]\n1 A 1 2\n[territories]\n1 a 1 1 2\n2 b\0 2 2 1\n"s);
+    EXPECT_EQ(g_mapTextBuffer.back(), "2 b");
+    EXPECT_EQ(ParseMapTextBuffer(), 13) << "the cut territory line has no label point";
 }
 
 TEST(ParseMapText, ClearsThePreviousMapButNotCodesAndLabels) {

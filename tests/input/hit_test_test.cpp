@@ -1,7 +1,12 @@
 // Hit testing on the composed board's pixels: the border colours, the line test, the label
 // rectangles, the candidates of the phase, the fallbacks and the hover.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
 #include "core/model/board_picture.h"
 #include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/rules/turn_order.h"
 #include "core/turn/turn_state.h"
 #include "tests/input/input_fixture.h"
@@ -121,6 +126,31 @@ TEST_F(InputFixture, LabelRectangleByMapAndScreenSize) {
     EXPECT_FALSE(flag);
     CChildView::IsPointNearMarker(200, 200, &flag, {130, 152});
     EXPECT_TRUE(flag);
+}
+
+// Label points from outside the game's own tables may be any number: nothing overflows, and a
+// point far off the board is never found.
+TEST_F(InputFixture, LabelsAtTheEdgesOfTheNumberRange) {
+    SetBoard({{1, 1}, {2, 1}, {2, 1}, {2, 1}, {2, 1}});
+    rules::SetCurrentPlayer(1);
+    const std::int32_t extremes[] = {INT32_MAX, INT32_MIN, kMaxScreenPosition + 1};
+    for (int size = 1; size <= 3; ++size) {
+        g_screenSize = size;
+        for (const std::int32_t value : extremes) {
+            SCOPED_TRACE(std::to_string(size) + " " + std::to_string(value));
+            EXPECT_LE(std::abs(std::int64_t{ScaleToScreen(value)}), kMaxScreenPosition);
+            g_labelPositions[1] = {value, value};
+            g_labelPositions[2] = {INT32_MIN, value};
+            std::int32_t hovered = -1;
+            CChildView::HoverTestTerritory(10, 10, &hovered);
+            EXPECT_NE(hovered, 1);
+            EXPECT_NE(hovered, 2);
+            EXPECT_EQ(HitAt(0, 0), kNoTerritory);
+            bool near = false;
+            CChildView::IsPointNearMarker(value, value, &near, {INT32_MAX, INT32_MAX});
+            EXPECT_FALSE(near);
+        }
+    }
 }
 
 TEST_F(InputFixture, RealWorldLineStartsFourPixelsOff) {

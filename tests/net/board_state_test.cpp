@@ -10,7 +10,7 @@ BoardState SampleState() {
     s.currentPlayer = 3;
     for (int t = 1; t <= kBoardTerritories; ++t) {
         s.territories[t].armies = (t * 37) % 1000;
-        s.territories[t].owner = t % 11;
+        s.territories[t].owner = t % 7;  // unowned and the six players
     }
     for (int p = 1; p <= 10; ++p) {
         BoardState::Player& pl = s.players[p];
@@ -50,6 +50,7 @@ BoardState SampleState() {
 
 TEST(BoardState, TextHasItsColumns) {
     BoardState s = SampleState();
+    s.playerCount = 10;
     s.territories[1] = {0, 0};
     s.territories[2] = {10, 31};
     s.territories[3] = {4, 32};
@@ -71,7 +72,7 @@ TEST(BoardState, TextHasItsColumns) {
               "101010101010101"
               "199998"
               " 22");
-    EXPECT_EQ(text.substr(743, 12), "1716 5 2 2 6");
+    EXPECT_EQ(text.substr(743, 12), "1716 5 2 210");
     EXPECT_EQ(text.substr(755, 8), " 107 207");
     EXPECT_EQ(text.substr(795, 4), "j101");
     EXPECT_EQ(text.substr(799, 3), " 42");
@@ -143,6 +144,42 @@ TEST(BoardState, DamagedTextsAreRefusedWhole) {
     EXPECT_FALSE(DecodeBoardState(good.substr(0, 939), nullptr));
     EXPECT_FALSE(DecodeBoardState(good + " ", nullptr));
     EXPECT_FALSE(DecodeBoardState("", nullptr));
+}
+
+// Fields that are each in range but name players the game does not have.
+TEST(BoardState, FieldsThatDisagreeAreRefusedWhole) {
+    struct Case {
+        const char* what;
+        void (*change)(BoardState&);
+    };
+    const Case cases[] = {
+        {"no players", [](BoardState& s) { s.playerCount = s.humanPlayerCount = 0; }},
+        {"more humans than players", [](BoardState& s) { s.humanPlayerCount = 7; }},
+        {"current player beyond the players", [](BoardState& s) { s.currentPlayer = 7; }},
+    };
+    for (const Case& c : cases) {
+        BoardState s = SampleState();
+        c.change(s);
+        std::string error;
+        EXPECT_FALSE(DecodeBoardState(EncodeBoardState(s), &error)) << c.what;
+        EXPECT_EQ(error, c.what);
+    }
+    std::string owner = EncodeBoardState(SampleState());
+    owner[2 + 3 * 116 + 2] = '7';  // territory 117's owner, past the six players
+    std::string error;
+    EXPECT_FALSE(DecodeBoardState(owner, &error));
+    EXPECT_EQ(error, "owner beyond the players");
+
+    BoardState stale = SampleState();
+    stale.territories[117].owner = 9;
+    const std::optional<BoardState> sent = DecodeBoardState(EncodeBoardState(stale), nullptr);
+    ASSERT_TRUE(sent) << "a slot no player can hold is written unowned";
+    EXPECT_EQ(sent->territories[117].owner, 0);
+
+    BoardState edge = SampleState();
+    edge.currentPlayer = edge.humanPlayerCount = 6;
+    edge.territories[117].owner = 6;
+    EXPECT_TRUE(DecodeBoardState(EncodeBoardState(edge), nullptr)) << "the last player is one";
 }
 
 TEST(SeatList, CarriesSeatCountAndPaddedNames) {

@@ -9,6 +9,7 @@
 #include "core/turn/turn_state.h"
 #include "platform/headless/scripted_file_dialogs.h"
 #include "platform/posix/posix_files.h"
+#include "render/pictures.h"
 #include "render_fixture.h"
 
 namespace render_test {
@@ -75,9 +76,35 @@ TEST_F(OceanPictureTest, AFailedWriteShowsTheMessageAndChangesNothing) {
     Dialogs().ScriptOpen(home_ + "/sea.bmp");
     view_->OnOceansPicture();
     ASSERT_EQ(platform_->window.messageBoxes.size(), 1u);
-    EXPECT_EQ(platform_->window.messageBoxes[0].text, "File not found or invalid format");
+    EXPECT_EQ(platform_->window.messageBoxes[0].text, "The picture could not be saved.");
     EXPECT_EQ(g_oceansBackground, 0);
     EXPECT_EQ(g_freshMapMarker, "1");
+}
+
+// A picture larger than the board is cut to it: the stored file can be read back and shown.
+TEST_F(OceanPictureTest, APictureLargerThanTheBoardIsCutToIt) {
+    struct Case {
+        int width, height, storedWidth, storedHeight;
+    };
+    const Case cases[] = {{3000, 1000, 1192, 790}, {2000, 300, 1192, 300}, {100, 4000, 100, 790}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        raster::Surface picture(c.width, c.height, raster::Rgb(1, 2, 3));
+        picture.SetPixel(0, 0, raster::Rgb(200, 0, 0));
+        picture.SetPixel(c.storedWidth - 1, c.storedHeight - 1, raster::Rgb(0, 200, 0));
+        WritePicture(home_ + "/big.bmp", picture);
+        Dialogs().ScriptOpen(home_ + "/big.bmp");
+        view_->OnOceansPicture();
+        const auto stored =
+            render::ReadPictureFile(platform_->files, g_userFilesFolder + "/oceans.bmp");
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->Width(), c.storedWidth);
+        EXPECT_EQ(stored->Height(), c.storedHeight);
+        EXPECT_EQ(stored->Pixel(0, 0), raster::Rgb(200, 0, 0));
+        EXPECT_EQ(stored->Pixel(c.storedWidth - 1, c.storedHeight - 1), raster::Rgb(0, 200, 0));
+        EXPECT_EQ(g_oceansBackground, 3);
+    }
+    EXPECT_TRUE(platform_->window.messageBoxes.empty());
 }
 
 }  // namespace

@@ -19,14 +19,14 @@ void Put16(Bytes& bytes, int value) {
     bytes.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
 }
 
-// A file of the given counts, with point i of territory t at (t * 100 + i, i).
+// A file of the given counts, with point i of territory t at (t * 20 + i, i).
 Bytes OutlineBytes(const std::vector<int>& counts, int n = -1) {
     Bytes bytes;
     Put16(bytes, n < 0 ? static_cast<int>(counts.size()) : n);
     for (const int count : counts) Put16(bytes, count);
     for (std::size_t t = 1; t <= counts.size(); ++t) {
         for (int i = 0; i <= counts[t - 1]; ++i) {
-            Put16(bytes, static_cast<int>(t) * 100 + i);
+            Put16(bytes, static_cast<int>(t) * 20 + i);
             Put16(bytes, i);
         }
     }
@@ -39,10 +39,10 @@ TEST(OutlineFileTest, ReadsCountsAndPointsIncludingEmptyAndSinglePointTerritorie
     const auto file = render::DecodeOutlineFile(bytes, &error, 3);
     ASSERT_TRUE(file) << error;
     ASSERT_EQ(file->rows.size(), 4u);
-    EXPECT_EQ(file->rows[1], (std::vector<raster::Point>{{100, 0}, {101, 1}, {102, 2}}));
+    EXPECT_EQ(file->rows[1], (std::vector<raster::Point>{{20, 0}, {21, 1}, {22, 2}}));
     EXPECT_TRUE(file->rows[2].empty());
     // Territory 3's records follow territory 1's at once.
-    EXPECT_EQ(file->rows[3], (std::vector<raster::Point>{{300, 0}}));
+    EXPECT_EQ(file->rows[3], (std::vector<raster::Point>{{60, 0}}));
     EXPECT_EQ(bytes.size(), 2u + 6u + 3u * 4u + 4u);
 }
 
@@ -60,6 +60,12 @@ TEST(OutlineFileTest, RefusesEveryFault) {
     Bytes hugeCount;
     Put16(hugeCount, 1);
     Put16(hugeCount, 5001);
+    // Points off the board, each at the edge it passes.
+    auto onePoint = [](int x, int y) {
+        Bytes bytes;
+        for (const int v : {1, 0, x, y}) Put16(bytes, v);
+        return bytes;
+    };
     const struct {
         const char* name;
         Bytes bytes;
@@ -73,12 +79,24 @@ TEST(OutlineFileTest, RefusesEveryFault) {
         {"a byte too many", tooLong, 2},
         {"a byte too few", tooShort, 2},
         {"a count above 5000", hugeCount, 1},
+        {"x below the board", onePoint(-1, 0), 1},
+        {"x past the board", onePoint(1206, 0), 1},
+        {"y below the board", onePoint(0, -32767), 1},
+        {"y past the board", onePoint(0, 898), 1},
     };
     for (const auto& c : cases) {
         std::string error;
         EXPECT_FALSE(render::DecodeOutlineFile(c.bytes, &error, c.territories)) << c.name;
         EXPECT_FALSE(error.empty()) << c.name;
     }
+}
+
+TEST(OutlineFileTest, PointsReachTheBoardsLastPixel) {
+    Bytes bytes;
+    for (const int v : {1, 1, 0, 0, 1205, 897}) Put16(bytes, v);
+    const auto file = render::DecodeOutlineFile(bytes, nullptr, 1);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->rows[1], (std::vector<raster::Point>{{0, 0}, {1205, 897}}));
 }
 
 TEST(OutlineFileTest, NamesFollowTheMapCodeAndSize) {
@@ -100,10 +118,10 @@ TEST_F(OpenMapCacheFileTest, ReadsTheSelectedMapsFileIntoTheTables) {
     view.OpenMapCacheFile();
     EXPECT_EQ(g_mapCachePath, program_ + "/res/maps/MrvekmapWor2.dat");
     EXPECT_EQ(g_outlineCounts[1], 3);
-    EXPECT_EQ(g_outlineX[1][3], 103);
+    EXPECT_EQ(g_outlineX[1][3], 23);
     EXPECT_EQ(g_outlineY[1][3], 3);
     EXPECT_EQ(g_outlineCounts[2], -1);
-    EXPECT_EQ(g_outlineX[42][0], 4200);
+    EXPECT_EQ(g_outlineX[42][0], 840);
     EXPECT_TRUE(g_isGradientPaint);
 }
 
@@ -127,6 +145,34 @@ TEST_F(OpenMapCacheFileTest, AMissingOrForeignFileLeavesNoOutlinesAndPaintsFlat)
     view.OpenMapCacheFile();
     EXPECT_EQ(g_outlineCounts[7], -1);
     EXPECT_FALSE(g_isGradientPaint);
+}
+
+// A refused outline file is no reason to paint flat: the picture is traced as for a map file.
+TEST_F(OpenMapCacheFileTest, ARefusedFileIsTracedFromThePicture) {
+    CChildView& view = StartView();
+    ASSERT_TRUE(g_isMapWorld);
+    g_screenSize = 2;
+    std::vector<int> counts(static_cast<std::size_t>(g_territoryCount), 0);
+    Bytes bytes = OutlineBytes(counts);
+    bytes[2 + 2 * counts.size() + 2] = 0x80;  // territory 1's y: -32768
+    bytes[2 + 2 * counts.size() + 3] = 0x80;
+    WriteBytes(program_ + "/res/maps/MrvekmapWor2.dat", bytes);
+    // Territory 1 is a dark square around its label point on a white picture.
+    g_mapBitmap = raster::Surface(kBoardWidth, kBoardHeight, raster::Rgb(255, 255, 255));
+    const int x = g_labelPositions[1].x;
+    const int y = g_labelPositions[1].y;
+    for (int k = -30; k <= 30; ++k) {
+        g_mapBitmap.SetPixel(x + k, y - 30, 0);
+        g_mapBitmap.SetPixel(x + k, y + 30, 0);
+        g_mapBitmap.SetPixel(x - 30, y + k, 0);
+        g_mapBitmap.SetPixel(x + 30, y + k, 0);
+    }
+    g_isGradientFill = true;
+    g_isGradientPaint = true;
+    view.MakeTerritoryOutlines();
+    EXPECT_TRUE(g_mapCachePath.empty());
+    EXPECT_GE(g_outlineCounts[1], 100) << "territory 1 was traced around its square";
+    EXPECT_EQ(g_outlineY[1][0], y - 30);
 }
 
 }  // namespace

@@ -216,6 +216,27 @@ TEST_F(ScoresFile, AFileThatCannotBeReadIsNeverReplaced) {
     }
 }
 
+// A score that cannot be written is reported, once in a session, and the next that can be
+// written is.
+TEST_F(ScoresFile, AScoreThatCannotBeWrittenIsReportedOnce) {
+    std::filesystem::remove_all(Path());
+    std::filesystem::create_directories(Path());  // in the file's place: no write can succeed
+    Platform().window.messageBoxes.clear();
+    View().RecordScore(1, 4, 'j', 5, "Annabella");
+    View().RecordScore(2, 4, 'j', 6, "Bartholomew");
+    ASSERT_EQ(Platform().window.messageBoxes.size(), 1u);
+    const headless::MessageBoxCall& box = Platform().window.messageBoxes[0];
+    EXPECT_EQ(box.text, "The score of this game cannot be saved (" + Path() +
+                            "). The scores file keeps the scores it had.");
+    EXPECT_EQ(box.caption, "Marovek");
+    EXPECT_EQ(box.icon, platform::MessageIcon::Exclamation);
+
+    std::filesystem::remove_all(Path());
+    View().RecordScore(1, 4, 'j', 5, "Annabella");
+    EXPECT_EQ(std::filesystem::file_size(Path()), kScoreRecordSize);
+    EXPECT_EQ(Platform().window.messageBoxes.size(), 1u);
+}
+
 TEST(ScoreDate, EnglishMonthsWhateverTheLocale) {
     std::tm time{};
     time.tm_year = 2027 - 1900;

@@ -1,5 +1,8 @@
 // The POSIX files: XDG folder rules, atomic and exclusive writes, reads, lists; host names.
 #include "platform/posix/posix_files.h"
+
+#include <sys/stat.h>
+
 #include "platform/posix/host_name.h"
 #include "shell_fixture.h"
 
@@ -124,6 +127,68 @@ TEST_F(PosixFilesTest, ReadStopsAtItsLimitAndFailsOnFoldersAndMissingFiles) {
     EXPECT_EQ(files.Read(root_ + "/f", 20000)->size(), 10000u);
     EXPECT_EQ(files.Read(root_, 10), std::nullopt);
     EXPECT_EQ(files.Read(root_ + "/none", 10), std::nullopt);
+}
+
+// A FIFO would block an ordinary open until a writer came; a device never ends.
+TEST_F(PosixFilesTest, ReadRefusesAnythingButARegularFileWithoutWaiting) {
+    posix::PosixFiles files = Files({});
+    const std::string fifo = root_ + "/settings.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(files.Read(fifo, 100), std::nullopt);
+    EXPECT_EQ(files.Read("/dev/zero", 100), std::nullopt);
+    const std::string link = root_ + "/link";
+    std::filesystem::create_symlink(fifo, link);
+    EXPECT_EQ(files.Read(link, 100), std::nullopt);
+    EXPECT_FALSE(files.WriteAtomic(fifo, Bytes{1})) << "the FIFO is not replaced";
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+TEST_F(PosixFilesTest, WriteAtomicThroughASymbolicLinkReplacesItsTarget) {
+    posix::PosixFiles files = Files({});
+    std::filesystem::create_directories(root_ + "/kept");
+    const std::string target = root_ + "/kept/real.dat";
+    WriteBytes(target, Bytes{1, 2, 3});
+    std::filesystem::create_symlink("kept/real.dat", root_ + "/hop");
+    std::filesystem::create_symlink(root_ + "/hop", root_ + "/settings.dat");
+    ASSERT_TRUE(files.WriteAtomic(root_ + "/settings.dat", Bytes{9}));
+    EXPECT_TRUE(std::filesystem::is_symlink(root_ + "/settings.dat"));
+    EXPECT_TRUE(std::filesystem::is_symlink(root_ + "/hop"));
+    EXPECT_EQ(files.Read(target, 100), (Bytes{9}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_ + "/kept"), {}), 1);
+
+    // A link to a file not there yet makes it, by either write; a loop of links is refused.
+    std::filesystem::create_symlink("kept/new.dat", root_ + "/dangling");
+    ASSERT_TRUE(files.WriteAtomic(root_ + "/dangling", Bytes{4}));
+    EXPECT_EQ(files.Read(root_ + "/kept/new.dat", 100), (Bytes{4}));
+    std::filesystem::create_symlink("kept/created.dat", root_ + "/to-create");
+    ASSERT_TRUE(files.CreateNew(root_ + "/to-create", Bytes{5}));
+    EXPECT_FALSE(files.CreateNew(root_ + "/to-create", Bytes{6}));
+    EXPECT_EQ(files.Read(root_ + "/kept/created.dat", 100), (Bytes{5}));
+    EXPECT_TRUE(std::filesystem::is_symlink(root_ + "/to-create"));
+    std::filesystem::create_symlink("loop2", root_ + "/loop1");
+    std::filesystem::create_symlink("loop1", root_ + "/loop2");
+    EXPECT_FALSE(files.WriteAtomic(root_ + "/loop1", Bytes{4}));
+    EXPECT_FALSE(files.CreateNew(root_ + "/loop1", Bytes{4}));
+}
+
+TEST_F(PosixFilesTest, NewFilesTakeTheUsersUmaskAndReplacedOnesKeepTheirMode) {
+    posix::PosixFiles files = Files({});
+    auto mode = [](const std::string& path) {
+        return std::filesystem::status(path).permissions() & std::filesystem::perms::all;
+    };
+    using std::filesystem::perms;
+    const mode_t previous = ::umask(027);
+    const bool written = files.WriteAtomic(root_ + "/a.dat", Bytes{1});
+    const bool created = files.CreateNew(root_ + "/b.dat", Bytes{1});
+    ::umask(077);
+    WriteBytes(root_ + "/c.dat", Bytes{1});
+    std::filesystem::permissions(root_ + "/c.dat", perms::owner_all | perms::group_read);
+    const bool replaced = files.WriteAtomic(root_ + "/c.dat", Bytes{2});
+    ::umask(previous);
+    ASSERT_TRUE(written && created && replaced);
+    EXPECT_EQ(mode(root_ + "/a.dat"), perms::owner_read | perms::owner_write | perms::group_read);
+    EXPECT_EQ(mode(root_ + "/b.dat"), perms::owner_read | perms::owner_write | perms::group_read);
+    EXPECT_EQ(mode(root_ + "/c.dat"), perms::owner_all | perms::group_read);
 }
 
 TEST_F(PosixFilesTest, CreateFolderMakesParentsAndRefusesEmptyAndFilePaths) {

@@ -6,6 +6,8 @@
 #include "shell/storage.h"
 #include "shell_fixture.h"
 
+#include <sys/stat.h>
+
 namespace shell_test {
 namespace {
 
@@ -225,6 +227,33 @@ TEST_F(SettingsFileTest, UnreadableFileIsNeverOverwrittenAndReportedOnce) {
     ASSERT_EQ(MessageBoxes().size(), 1u);
     EXPECT_NE(MessageBoxes()[0].text.find("cannot be read"), std::string::npos);
     EXPECT_EQ(MessageBoxes()[0].caption, "Marovek");
+}
+
+// A FIFO in the file's place once held the start up until something wrote to it.
+TEST_F(SettingsFileTest, FifoInPlaceOfTheFileIsUnreadableAndStartUpGoesOn) {
+    std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path());
+    ASSERT_EQ(::mkfifo(SettingsPath().c_str(), 0600), 0);
+    CChildView& view = StartView();
+    view.SaveSettings();
+    EXPECT_TRUE(std::filesystem::is_fifo(SettingsPath()));
+    ASSERT_EQ(MessageBoxes().size(), 1u);
+    EXPECT_NE(MessageBoxes()[0].text.find("cannot be read"), std::string::npos);
+}
+
+// A settings file the user keeps elsewhere behind a link gets the saved values; the link stays.
+TEST_F(SettingsFileTest, SaveThroughASymbolicLinkUpdatesTheLinkedFile) {
+    const std::string kept = home_ + "/dotfiles/settings.dat";
+    std::filesystem::create_directories(home_ + "/dotfiles");
+    std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path());
+    std::filesystem::create_symlink(kept, SettingsPath());
+    CChildView& view = StartView();  // the first start makes the linked file
+    ASSERT_TRUE(std::filesystem::is_regular_file(kept));
+    g_transparencyPercent = 42;
+    view.SaveSettings();
+    EXPECT_TRUE(std::filesystem::is_symlink(SettingsPath()));
+    ASSERT_TRUE(std::filesystem::is_regular_file(kept));
+    EXPECT_EQ(ReadBytes(kept).at(168), 42);
+    EXPECT_TRUE(MessageBoxes().empty());
 }
 
 TEST_F(SettingsFileTest, WriteFailureIsReportedOnceAndStartUpGoesOn) {

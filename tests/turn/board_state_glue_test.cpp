@@ -30,7 +30,7 @@ void FillTables() {
     g_deckCavalryCards = 14;
     g_deckWildCards = 2;
     g_humanPlayerCount = 2;
-    g_playerCount = 6;
+    g_playerCount = 10;
     g_isOneForOneRule = 'n';
     g_isTroopExperienceOn = true;
     g_areStrongholdsOn = false;
@@ -89,7 +89,7 @@ TEST_F(BoardGlueTest, EveryCarriedFieldComesBack) {
     }
     EXPECT_EQ(std::vector<int>({g_deckArtilleryCards, g_deckInfantryCards, g_deckCavalryCards,
                                 g_deckWildCards, g_humanPlayerCount, g_playerCount}),
-              std::vector<int>({12, 13, 14, 2, 2, 6}));
+              std::vector<int>({12, 13, 14, 2, 2, 10}));
     EXPECT_EQ(g_isOneForOneRule, 'n');
     EXPECT_EQ(g_aiMinAttackArmies, 2);
     EXPECT_TRUE(g_isTroopExperienceOn);
@@ -112,6 +112,7 @@ TEST_F(BoardGlueTest, EveryCarriedFieldComesBack) {
 
 TEST_F(BoardGlueTest, TheWriterLowersTheSendersOwnArmiesTo999) {
     g_territories[3] = {10, 1500};
+    g_playerCount = 10;
     g_outgoingMessage = "1017";
     View().AppendBoardState();
     EXPECT_EQ(g_territories[3].armies, 999);

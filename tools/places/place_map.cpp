@@ -136,9 +136,11 @@ std::vector<Lane> LanesFor(const Board& regions, const Board* cells, const std::
         std::vector<Vec2> ends;
         for (const auto& [distance, site] : order) {
             if (static_cast<int>(ends.size()) == rule.count) break;
-            // Each lane leaves from a territory of its own.
+            // Each lane leaves from a territory of its own. (clang 14 cannot capture a
+            // structured binding in a lambda: the lambda takes a copy.)
+            const int territory = site->territory;
             if (std::any_of(lanes.begin(), lanes.end(),
-                            [&](const Lane& l) { return l.a == site->territory; }))
+                            [territory](const Lane& l) { return l.a == territory; }))
                 continue;
             const Vec2 from = FootprintCentre(*site);
             auto end = NearestLand(regions, rule.to, from, plan.band + 12, ends);
