@@ -7,7 +7,7 @@ packages=(
     libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
-    fonts-dejavu-core xfonts-base zlib1g-dev
+    fonts-dejavu-core xfonts-base zlib1g-dev libx11-dev
     python3 python3-pyftpdlib
 )
 missing=()
