@@ -112,6 +112,11 @@ GradientColours GradientColoursOf(std::int32_t owner, bool highlightOn) {
     return colours;
 }
 
+raster::Colour PieceColour(std::int32_t owner, bool highlight) {
+    if (!g_isGradientPaint) return FillColour(owner, highlight);
+    return GradientColoursOf(owner, highlight).bottom;
+}
+
 bool IsStronghold(std::int32_t territory) {
     if (!g_areStrongholdsOn) return false;
     for (int p = 1; p <= g_playerCount && p <= kMaxPlayers; ++p) {

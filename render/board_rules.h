@@ -34,6 +34,11 @@ struct GradientColours {
 };
 GradientColours GradientColoursOf(std::int32_t owner, bool highlightOn);
 
+// The one colour of a territory's flood-filled pieces: its flat fill colour, and under gradient
+// paint the gradient's own colour, so that its islands match its main piece (the flat colour of
+// a dark player vanishes into the sea beside a bright gradient).
+raster::Colour PieceColour(std::int32_t owner, bool highlight);
+
 // How far the paint point stands above the label point on the built-in map `map` (nullptr: none
 // selected; map files take 12) at screen size 1..3 (any other size counts as the small one).
 int PaintPointShiftOf(const BuiltinMap* map, int size);

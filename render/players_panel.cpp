@@ -101,6 +101,8 @@ void DrawBox(raster::Surface& board, int player, raster::Point origin) {
     }
 }
 
+// Names keep their player's colour; a plate of light grey or black behind them lets a dark
+// colour read on the dark ocean and a light one on a light background.
 struct Writer {
     raster::Surface& board;
     raster::GlyphSource* glyphs;
@@ -108,10 +110,14 @@ struct Writer {
 
     void Clipped(const std::string& text, int x, int y, const raster::Rect& clip,
                  raster::Colour colour) const {
-        if (glyphs != nullptr) raster::DrawText(board, x, y, text, font, colour, *glyphs, &clip);
+        if (glyphs != nullptr)
+            raster::DrawTextOnPlate(board, x, y, text, font, colour,
+                                    raster::ContrastingPlate(colour), *glyphs, &clip);
     }
     void Plain(const std::string& text, int x, int y, raster::Colour colour) const {
-        if (glyphs != nullptr) raster::DrawText(board, x, y, text, font, colour, *glyphs);
+        if (glyphs != nullptr)
+            raster::DrawTextOnPlate(board, x, y, text, font, colour,
+                                    raster::ContrastingPlate(colour), *glyphs);
     }
 };
 

@@ -79,7 +79,7 @@ void CChildView::PaintTerritory(std::int32_t x, std::int32_t y, const std::strin
     if (territory < 1 || territory > kMaxTerritories || g_mapDC.Empty()) return;
     const raster::Point p = PaintPoint(x, y);
     const bool stronghold = render::IsStronghold(territory);
-    const raster::Colour fill = render::FillColour(owner, highlight);
+    const raster::Colour fill = render::PieceColour(owner, highlight);
     raster::Colour& current = g_territoryColours[static_cast<std::size_t>(territory)];
     const int fillY = p.y + FillRaise();
 

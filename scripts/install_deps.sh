@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
     clang libclang-rt-dev
-    fonts-dejavu-core
+    fonts-dejavu-core xfonts-base zlib1g-dev libx11-dev
     python3 python3-pyftpdlib
 )
 missing=()

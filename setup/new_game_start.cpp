@@ -54,7 +54,9 @@ void Sequence::DrawBoard() {
 
 void Sequence::CommandsAndName() {
     g_canNewGame = g_canOpen = g_canChangeMap = false;
-    if (g_gameKind == game_kind::kSinglePlayer || g_gameKind == game_kind::kHotseat)
+    // A demo chosen from New Game may be left for a game of one's own at any time, too.
+    if (g_gameKind == game_kind::kSinglePlayer || g_gameKind == game_kind::kHotseat ||
+        g_gameKind == game_kind::kDemo)
         g_newGameEnablePending = true;
     g_savedGamePath = SavedGameFileName(timeStamp_);
 }

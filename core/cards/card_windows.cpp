@@ -39,6 +39,8 @@ DialogTemplate MakeTradeWindowTemplate() {
     t.width = 250;
     t.height = 185;
     t.controls.push_back({kIdStatic, K::Static, "Choose :", {5, 3, 40, 8}, 0});
+    t.controls.push_back(
+        {CKaartiDlg::kNoSetText, K::Static, CKaartiDlg::kNoSetMessage, {15, 21, 225, 30}, 0});
     int y = 21;
     for (const int id : CKaartiDlg::kOptionButtons) {
         const unsigned group = id == CKaartiDlg::kOptionButtons[0] ? ctl::kGroup : 0;
@@ -137,7 +139,8 @@ bool CKaartiDlg::DoDataExchange(bool save) {
     return true;
 }
 
-// One button for each row the Cards command filled, in order.
+// One button for each row the Cards command filled, in order; a hand that makes no set (the
+// command is offered from two cards on) is told so instead of facing an empty choice.
 bool CKaartiDlg::OnInitDialog() {
     CardWindow::OnInitDialog();
     bool shown = true;
@@ -145,6 +148,7 @@ bool CKaartiDlg::OnInitDialog() {
         shown = shown && g_cardSetOptions[k][4] > 0;
         Show(kOptionButtons[k], shown);
     }
+    Show(kNoSetText, g_cardSetOptions[0][4] <= 0);
     return true;
 }
 

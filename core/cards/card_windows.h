@@ -95,6 +95,11 @@ class CKaartiDlg : public CardWindow {
     static constexpr int kIdd = 167;
     // The option buttons in the order of the options.
     static constexpr std::array<int, 6> kOptionButtons{1000, 1001, 1002, 1003, 1008, 1009};
+    // The text shown in place of the options when the hand makes no set.
+    static constexpr int kNoSetText = 1010;
+    static constexpr const char* kNoSetMessage =
+        "These cards make no set to trade in: a set takes two or more cards of one kind, or a "
+        "card with a wild card.";
 
     CKaartiDlg(const platform::Files& files, raster::GlyphSource*& glyphs);
 

@@ -129,7 +129,9 @@ bool OpenAddByClick(CChildView& view, std::int32_t x, std::int32_t y) {
 void CChildView::OnLButtonDown(int x, int y) {
     using namespace board_input;
     if (g_isPainting) return;
-    if (g_isDemoRunning) {
+    // A demo chosen from New Game tells the player to click as well; the click ends it the same
+    // way, not with a beep.
+    if (g_isDemoRunning || g_gameKind == game_kind::kDemo) {
         StopDemo(*this);
         return;
     }

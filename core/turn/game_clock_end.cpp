@@ -164,11 +164,17 @@ void EndTheGame(CChildView& view, bool localSide) {
     ShowFinalBoard(view, localSide);
     ShowMissionResult(view, localSide);
     if (IsDemo()) {
-        // The next tick sets the demo up again with a new deal.
+        // The start-up demo's next tick sets it up again with a new deal.
         g_gameKind = game_kind::kSinglePlayer;
         g_isGameOver = false;
         for (int t = 1; t <= kMaxTerritories; ++t)
             g_territoryHighlight[static_cast<std::size_t>(t)] = kNo;
+        // A demo chosen from New Game does not start again: it ends as a finished game, from
+        // which the player starts, opens or picks the next one.
+        if (!g_isDemoRunning) {
+            g_hasFinishedGame = true;
+            g_canNewGame = g_canOpen = g_canChangeMap = true;
+        }
         return;
     }
     if (localSide)

@@ -19,6 +19,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
+#include <QStyle>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -92,6 +94,10 @@ class QtDialogWindow : public QDialog, public platform::DialogView {
     // As the classic dialog manager does when the init handler asks for it: the first field
     // that takes the focus gets it, and an edit field's text is selected so typing replaces it.
     void FocusFirstControl();
+    // Makes room for every shown text the template's rectangles cut short (a longer text, a
+    // larger font): a label grows downwards and what stands below it moves down, a button
+    // grows to the right, and the dialog grows with them.
+    void FitTexts();
 
     void ControlChanged(int controlId) override;
     void CaptionChanged() override { setWindowTitle(FromLatin1(model_.Caption())); }
@@ -360,6 +366,50 @@ QSize QtDialogHost::BaseUnits(const QFont& font) {
     return {(letters / 26 + 1) / 2, metrics.height()};
 }
 
+namespace {
+
+// The room a button's text needs: its whole size hint for check boxes and radio buttons, the
+// text and the style's margins for a push button (whose hint has a minimum width of its own).
+int NeededWidth(const QAbstractButton& button) {
+    if (!qobject_cast<const QPushButton*>(&button)) return button.sizeHint().width();
+    if (button.text().isEmpty()) return 0;
+    const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+    return button.fontMetrics().horizontalAdvance(QString(button.text()).remove(QLatin1Char('&'))) +
+           2 * margin;
+}
+
+}  // namespace
+
+void QtDialogWindow::FitTexts() {
+    int width = this->width(), height = this->height();
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        if (!model_.ControlAt(i).visible) continue;
+        QWidget* w = widgets_[i];
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            const int grow = label->heightForWidth(label->width()) - label->height();
+            if (grow <= 0 || label->text().isEmpty()) continue;
+            const int oldBottom = label->geometry().bottom();
+            for (QWidget* other : widgets_) {
+                if (other == label) continue;
+                const QRect r = other->geometry();
+                if (r.top() > oldBottom) {
+                    other->move(r.x(), r.y() + grow);
+                } else if (r.bottom() >= oldBottom && r.top() <= label->y()) {
+                    other->resize(r.width(), r.height() + grow);  // a frame round the label
+                }
+            }
+            label->resize(label->width(), label->height() + grow);
+            height += grow;
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const int needed = NeededWidth(*button);
+            if (needed <= button->width()) continue;
+            button->resize(needed, button->height());
+            width = std::max(width, button->geometry().right() + 1 + base_.width());
+        }
+    }
+    if (width != this->width() || height != this->height()) setFixedSize(width, height);
+}
+
 QtDialogWindow* QtDialogHost::Open(CDialog& dialog) {
     if (dialog.IsOpen()) return nullptr;
     dialog.CreateControls();
@@ -376,6 +426,7 @@ int QtDialogHost::RunModal(CDialog& dialog) {
     window->SetModal(true);
     const bool focusFirst = dialog.OnInitDialog();
     window->SyncAll();
+    window->FitTexts();
     if (focusFirst) window->FocusFirstControl();
     if (!dialog.Ended()) window->exec();
     windows_.erase(&dialog);
@@ -390,6 +441,7 @@ bool QtDialogHost::CreateModeless(CDialog& dialog) {
     if (!window) return false;
     const bool focusFirst = dialog.OnInitDialog();
     window->SyncAll();
+    window->FitTexts();
     if (focusFirst) window->FocusFirstControl();
     if (!dialog.Ended()) window->show();
     return true;

@@ -7,6 +7,22 @@
 
 namespace qtplatform {
 
+namespace {
+
+// A description that already shows its patterns, "Map Files (*.txt)", loses that list: Qt shows
+// the patterns it filters by itself, and reads them from the last parentheses.
+std::string WithoutShownPatterns(std::string description) {
+    while (!description.empty() && description.back() == ' ') description.pop_back();
+    if (description.empty() || description.back() != ')') return description;
+    const std::size_t open = description.rfind('(');
+    if (open == std::string::npos || open == 0) return description;
+    description.erase(open);
+    while (!description.empty() && description.back() == ' ') description.pop_back();
+    return description;
+}
+
+}  // namespace
+
 std::string QtFilterFromGameFilter(const std::string& filter) {
     std::string result;
     std::size_t pos = 0;
@@ -19,7 +35,8 @@ std::string QtFilterFromGameFilter(const std::string& filter) {
         for (char& c : patterns)
             if (c == ';') c = ' ';
         if (!result.empty()) result += ";;";
-        result += filter.substr(pos, descriptionEnd - pos) + " (" + patterns + ")";
+        result +=
+            WithoutShownPatterns(filter.substr(pos, descriptionEnd - pos)) + " (" + patterns + ")";
         pos = end + 1;
     }
     return result;

@@ -19,8 +19,9 @@ class QtFileDialogs : public platform::FileDialogs {
     QWidget* parent_ = nullptr;
 };
 
-// "Map Files (*.txt)|*.txt||" becomes "Map Files (*.txt) (*.txt)": Qt's filter form, one entry
-// per description and patterns; patterns separated by ";" become blanks.
+// "Map Files (*.txt)|*.txt||" becomes "Map Files (*.txt)": Qt's filter form, one entry per
+// description and patterns, the patterns shown once in parentheses (a list the description
+// already shows is replaced by the patterns that filter); patterns separated by ";" become blanks.
 std::string QtFilterFromGameFilter(const std::string& filter);
 
 }  // namespace qtplatform

@@ -1,4 +1,4 @@
-// The glyph source of the Qt program: un-anti-aliased text from the DejaVu fonts.
+// The glyph source of the Qt program: small faces from pixel fonts, larger ones from DejaVu.
 #include "platform/qt/qt_glyph_source.h"
 
 #include <QFontDatabase>
@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstddef>
+
+#include "platform/posix/posix_files.h"
 
 namespace qtplatform {
 namespace {
@@ -75,7 +77,19 @@ QString FamilyForFace(const std::string& face) {
     return QStringLiteral("DejaVu Sans");  // "MS Sans Serif" and every other face
 }
 
-QtGlyphSource::QtGlyphSource() {
+namespace {
+
+raster::PixelFonts SystemPixelFonts() {
+    raster::PixelFonts fonts;
+    fonts.Load(posix::PosixFiles(""), raster::kMiscFontFolder);
+    return fonts;
+}
+
+}  // namespace
+
+QtGlyphSource::QtGlyphSource() : QtGlyphSource(SystemPixelFonts()) {}
+
+QtGlyphSource::QtGlyphSource(raster::PixelFonts pixelFonts) : pixelFonts_(std::move(pixelFonts)) {
     RegisterDejaVuOnce();
 }
 
@@ -88,6 +102,8 @@ const QFont& QtGlyphSource::FontFor(const raster::FontDescription& description) 
 
 raster::TextExtent QtGlyphSource::Measure(const raster::FontDescription& font,
                                           const std::string& latin1Text) {
+    if (const raster::BitmapFont* pixels = pixelFonts_.For(font))
+        return raster::TextExtent{pixels->Advance(latin1Text, font.bold), pixels->CellHeight()};
     const QFontMetrics metrics(FontFor(font));
     return raster::TextExtent{metrics.horizontalAdvance(QString::fromLatin1(latin1Text)),
                               metrics.ascent() + metrics.descent()};
@@ -95,6 +111,8 @@ raster::TextExtent QtGlyphSource::Measure(const raster::FontDescription& font,
 
 raster::TextMask QtGlyphSource::Render(const raster::FontDescription& font,
                                        const std::string& latin1Text) {
+    if (const raster::BitmapFont* pixels = pixelFonts_.For(font))
+        return pixels->Render(latin1Text, font.bold, font.underline);
     const QFont& qfont = FontFor(font);
     const QFontMetrics metrics(qfont);
     const QString text = QString::fromLatin1(latin1Text);

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/qt/desktop_bell.h"
+
 namespace qtplatform {
 namespace {
 
@@ -165,7 +167,7 @@ platform::MessageAnswer QtWindowServices::MessageBox(const std::string& text,
 }
 
 void QtWindowServices::Beep() {
-    QApplication::beep();
+    RingDesktopBell(frame_);
 }
 
 int QtWindowServices::ShowCursor(bool show) {

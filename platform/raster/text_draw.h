@@ -15,6 +15,15 @@ TextExtent DrawText(Surface& surface, int x, int y, const std::string& latin1Tex
                     const FontDescription& font, Colour colour, GlyphSource& glyphs,
                     const Rect* clip = nullptr);
 
+// DrawText on a plate of `plate` that covers the text's cell and one pixel round it, so that
+// text in any colour reads on any background. The plate is clipped as the text is.
+TextExtent DrawTextOnPlate(Surface& surface, int x, int y, const std::string& latin1Text,
+                           const FontDescription& font, Colour colour, Colour plate,
+                           GlyphSource& glyphs, const Rect* clip = nullptr);
+
+// A light grey or black, whichever stands further from the colour's brightness.
+Colour ContrastingPlate(Colour colour);
+
 // The width and height that DrawText would take for the text.
 TextExtent MeasureText(const FontDescription& font, const std::string& latin1Text,
                        GlyphSource& glyphs);

@@ -118,9 +118,28 @@ TEST_F(CardsCommandTest, NoChoiceTurnsNothingIn) {
         EXPECT_EQ(g_messageCount, 0);
     }
     EXPECT_EQ(platform_.dialogs.PendingScripts(), 0u);
-    // The last hand made no set: the window offered no button at all.
+    // The last hand made no set: the window offered no button at all, and said why.
     for (const int id : CKaartiDlg::kOptionButtons) {
         EXPECT_FALSE(view_->Cards().trade.IsVisible(id)) << id;
+    }
+    EXPECT_TRUE(view_->Cards().trade.IsVisible(CKaartiDlg::kNoSetText));
+    EXPECT_EQ(view_->Cards().trade.GetText(CKaartiDlg::kNoSetText), CKaartiDlg::kNoSetMessage);
+}
+
+// Two cards of different kinds make no set; with a set in hand no such notice stands among the
+// options.
+TEST_F(CardsCommandTest, TheNoSetNoticeShowsOnlyWhenNothingCanBeTraded) {
+    const struct {
+        std::array<std::int32_t, 4> hand;
+        bool notice;
+    } kCases[] = {
+        {{1, 0, 1, 0}, true}, {{0, 1, 1, 0}, true}, {{0, 2, 0, 0}, false}, {{1, 0, 0, 1}, false}};
+    for (const auto& c : kCases) {
+        SetHand(1, c.hand[0], c.hand[1], c.hand[2], c.hand[3]);
+        Choose({Step::Cancel()});
+        EXPECT_EQ(view_->Cards().trade.IsVisible(CKaartiDlg::kNoSetText), c.notice)
+            << c.hand[0] << c.hand[1] << c.hand[2] << c.hand[3];
+        EXPECT_EQ(view_->Cards().trade.IsVisible(CKaartiDlg::kOptionButtons[0]), !c.notice);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include "core/model/options.h"
 #include "core/model/screen.h"
+#include "core/model/session_state.h"
+#include "core/turn/queues.h"
 #include "tests/input/input_fixture.h"
 
 namespace input_test {
@@ -54,6 +56,19 @@ TEST_F(PlacementTest, ClickStopsTheDemoAndNothingElse) {
     EXPECT_TRUE(g_canNewGame && g_canOpen && g_canSetSlowSpeed && g_canSetFastSpeeds);
     EXPECT_FALSE(platform_->window.hasCapture);
     EXPECT_EQ(g_screenSize, 1);
+    EXPECT_EQ(Beeps(), 0);
+}
+
+// The demo chosen from New Game shows the same "click anywhere" text; the click ends it too.
+TEST_F(PlacementTest, ClickEndsADemoChosenFromNewGame) {
+    g_isDemoRunning = false;
+    g_gameKind = game_kind::kDemo;
+    g_canNewGame = g_canOpen = g_canChangeMap = false;
+    g_eventCount = 3;  // the computer players' moves still queued
+    Click(1);
+    EXPECT_EQ(g_gameKind, game_kind::kSinglePlayer);
+    EXPECT_EQ(g_eventCount, 0);
+    EXPECT_TRUE(g_canNewGame && g_canOpen && g_canChangeMap);
     EXPECT_EQ(Beeps(), 0);
 }
 

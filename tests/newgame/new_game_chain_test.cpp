@@ -207,6 +207,8 @@ TEST_F(NewGameChain, DemoHasNoHumanAndStartsWithPlayerTwo) {
     EXPECT_TRUE(g_isFastSpeed);
     EXPECT_FALSE(g_isInitialPlacement);
     EXPECT_EQ(Window().timers.at(1), 768);
+    // The player may leave the demo for a game of their own (New Game asks first).
+    EXPECT_TRUE(g_newGameEnablePending);
 }
 
 TEST_F(NewGameChain, ACampaignStartsOnItsFirstMapWithPlayerOne) {

@@ -77,6 +77,35 @@ TEST(Text, AMaskThatDoesNotMatchItsSizeDrawsNothing) {
     EXPECT_EQ(ToRows(s), (Rows{"...", "..."}));
 }
 
+// The plate covers the cell and one pixel round it, clipped like the text; blank text has none.
+TEST(Text, APlateStandsBehindTheTextAndItsClip) {
+    FixedGlyphs glyphs;
+    raster::Surface s = FromRows({"......", "......", "......", "......"});
+    raster::DrawTextOnPlate(s, 1, 1, "x", {}, rastertest::kRed, rastertest::kBlack, glyphs);
+    EXPECT_EQ(ToRows(s), (Rows{"kkkkk.", "krkrk.", "kkrkk.", "kkkkk."}));
+
+    raster::Surface t = FromRows({"......", "......", "......", "......"});
+    const raster::Rect clip{2, 0, 6, 3};
+    raster::DrawTextOnPlate(t, 1, 1, "x", {}, rastertest::kRed, rastertest::kBlack, glyphs, &clip);
+    EXPECT_EQ(ToRows(t), (Rows{"..kkk.", "..krk.", "..rkk.", "......"}));
+
+    glyphs.mask.ink.assign(glyphs.mask.ink.size(), 0);
+    raster::Surface u = FromRows({"....", "...."});
+    raster::DrawTextOnPlate(u, 0, 0, "   ", {}, rastertest::kRed, rastertest::kBlack, glyphs);
+    EXPECT_EQ(ToRows(u), (Rows{"....", "...."}));
+}
+
+TEST(Text, ThePlateContrastsWithTheTextColour) {
+    const raster::Colour light = raster::Rgb(0xD8, 0xD8, 0xD8);
+    for (const raster::Colour dark :
+         {raster::Rgb(0x40, 0x50, 0x80), raster::Rgb(0, 0, 0), raster::Rgb(0x10, 0x60, 0x40)})
+        EXPECT_EQ(raster::ContrastingPlate(dark), light) << std::hex << dark;
+    for (const raster::Colour bright :
+         {raster::Rgb(0xFF, 0xFF, 0x80), raster::Rgb(0xFF, 0xFF, 0xFF),
+          raster::Rgb(0xC0, 0xC0, 0xFF)})
+        EXPECT_EQ(raster::ContrastingPlate(bright), 0u) << std::hex << bright;
+}
+
 TEST(Text, MeasureGivesTheMaskSize) {
     FixedGlyphs glyphs;
     EXPECT_EQ(raster::MeasureText({}, "abc", glyphs), (raster::TextExtent{3, 2}));

@@ -92,6 +92,18 @@ TEST_F(QtGlyphs, MaskIsInkOrNothingAndBlankTextHasNoInk) {
     EXPECT_EQ(glyphs.Render({"Terminal", 8}, "").width, 0);
 }
 
+// Army counts and players' names are drawn in the small faces; no two digits may look alike.
+TEST_F(QtGlyphs, EveryDigitHasPixelsOfItsOwnInEachSmallFace) {
+    for (const raster::FontDescription& font : kGameFonts) {
+        std::set<std::vector<std::uint8_t>> seen;
+        for (char digit = '0'; digit <= '9'; ++digit)
+            EXPECT_TRUE(seen.insert(glyphs.Render(font, std::string(1, digit)).ink).second)
+                << "'" << digit << "' in " << font.face << " " << font.height;
+        // Two-digit counts too: "28" must not read as "32".
+        EXPECT_NE(glyphs.Render(font, "28").ink, glyphs.Render(font, "32").ink);
+    }
+}
+
 TEST_F(QtGlyphs, UnderlineAddsInk) {
     const auto inkOf = [&](bool underline) {
         const raster::TextMask m = glyphs.Render({"MS Sans Serif", 12, 0, underline}, "ab");

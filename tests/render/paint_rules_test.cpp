@@ -154,6 +154,29 @@ TEST_F(PaintTerritoryTest, ExtraSeedsRecolourEveryPieceAndFollowTheOldColour) {
     EXPECT_EQ(g_territoryColours[2], g_playerColours[2]);
 }
 
+// Under gradient paint the islands take the gradient's colour of their territory, not the flat
+// colour (a grey-blue that vanishes into the sea for the blue player).
+TEST_F(PaintTerritoryTest, UnderGradientPaintTheFurtherPiecesTakeTheGradientsColour) {
+    CChildView& view = StartView();
+    g_screenSize = 2;
+    g_isGradientPaint = true;
+    std::vector<maps::FillSeed> own;
+    for (const maps::FillSeed& seed : maps::SeedsFor(maps::WorldArt(), 2))
+        if (seed.territory == 2) own.push_back(seed);
+    ASSERT_FALSE(own.empty());
+    g_mapDC = raster::Surface(kBoardWidth, kBoardHeight, 0);
+    for (const maps::FillSeed& seed : own) g_mapDC.SetPixel(seed.x, seed.y, 0xFFFFFF);
+    g_freshMapMarker = "0";
+    for (const std::int32_t owner : {1, 2, 1}) {  // and again from the colour left last time
+        view.PaintTerritory(0, 0, "", "", false, owner, 2, 3);
+        const raster::Colour expected = render::GradientColoursOf(owner, false).bottom;
+        ASSERT_NE(expected, render::FillColour(owner, false));
+        for (const maps::FillSeed& seed : own)
+            EXPECT_EQ(g_mapDC.Pixel(seed.x, seed.y), expected) << owner;
+        g_freshMapMarker = "1";
+    }
+}
+
 TEST_F(PaintTerritoryTest, APolygonOfFewerThanThreePointsDrawsNothing) {
     CChildView& view = StartView();
     g_mapDC = raster::Surface(100, 100, 0xFFFFFF);

@@ -99,6 +99,25 @@ TEST_F(PlayersPanelTest, PlayersOutForMoreThanTwoTurnsTurnBlack) {
     EXPECT_EQ(g_mapDC.Pixel(731, 160 + 20 - 18 + 1), g_playerColours[6]);  // current: highlight
 }
 
+// A dark name on the dark ocean keeps its colour and stands on a light plate; a light name on a
+// dark one.
+TEST_F(PlayersPanelTest, NamesStandOnAPlateThatContrastsWithTheirColour) {
+    g_mapDC = raster::Surface(kBoardWidth, kBoardHeight, raster::Rgb(0x10, 0x20, 0x50));
+    g_playerCount = 3;
+    rules::SetCurrentPlayer(3);
+    g_playerColours[1] = raster::Rgb(0x20, 0x20, 0x90);  // dark blue
+    g_playerColours[2] = raster::Rgb(0xFF, 0xFF, 0x80);  // light yellow
+    view_->DrawPlayersPanel();
+    // Block letters: ink in the first three columns of each 4-pixel cell, the fourth is a gap.
+    const auto ink = [](int row) { return raster::Point{731, 160 + 20 * row - 18 + 1}; };
+    const auto gap = [](int row) { return raster::Point{733, 160 + 20 * row - 18 + 1}; };
+    const raster::Colour light = raster::Rgb(0xD8, 0xD8, 0xD8);
+    EXPECT_EQ(g_mapDC.Pixel(ink(1).x, ink(1).y), g_playerColours[1]);
+    EXPECT_EQ(g_mapDC.Pixel(gap(1).x, gap(1).y), light);
+    EXPECT_EQ(g_mapDC.Pixel(ink(2).x, ink(2).y), g_playerColours[2]);
+    EXPECT_EQ(g_mapDC.Pixel(gap(2).x, gap(2).y), 0u);
+}
+
 TEST_F(PlayersPanelTest, ANetworkPlayerElsewhereIsNamedInTheStatusBar) {
     g_playerCount = 3;
     g_networkSeat = 1;

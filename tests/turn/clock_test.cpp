@@ -1,4 +1,7 @@
 // The game clock: one record per tick in order, the human turn start, the plays, the demo.
+#include "core/commands/command_ids.h"
+#include "core/commands/command_ui.h"
+#include "core/model/map_catalogue.h"
 #include "core/rules/turn_order.h"
 #include "core/turn/game_clock.h"
 #include "core/turn/turn_state.h"
@@ -345,6 +348,28 @@ TEST_F(ClockTest, ADemoGameEndsIntoANewDemoSetUp) {
     EXPECT_FALSE(g_isGameOver);
     Tick();
     EXPECT_EQ(g_gameKind, 5);
+    EXPECT_FALSE(g_canNewGame || g_canOpen || g_canChangeMap);
+}
+
+// A demo chosen from New Game ends like a finished game: nothing restarts it, and New Game,
+// Quick Launch, Open and the Map menu are there again.
+TEST_F(ClockTest, ADemoChosenFromNewGameEndsWithNewGameOpenAndTheMapMenuEnabled) {
+    g_isDemoRunning = false;
+    g_gameKind = 5;
+    g_isGameOver = true;
+    g_canNewGame = g_canOpen = g_canChangeMap = false;
+    AppendEvent(9);
+    Tick();
+    Tick();
+    EXPECT_EQ(g_gameKind, 1);
+    EXPECT_TRUE(g_hasFinishedGame);
+    CmdUI ui;
+    for (const int command :
+         {cmd::kNewGame, cmd::kQuickLaunch, cmd::kLoadMap, DefaultMap().menuId}) {
+        ASSERT_TRUE(View().OnUpdateCommand(command, ui));
+        EXPECT_TRUE(ui.enabled) << command;
+    }
+    EXPECT_TRUE(g_canOpen);  // Open itself comes with saved games
 }
 
 }  // namespace
