@@ -33,10 +33,6 @@ std::string PicturesFolder(platform::Files& files) {
     return *documents;
 }
 
-bool IsGameUnderWay() {
-    return g_roundCounter >= 1 || IsYes(g_isGameFromFile) || g_gameKind >= game_kind::kNetworkHost;
-}
-
 }  // namespace
 
 void CChildView::OnOceansPicture() {

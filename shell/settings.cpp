@@ -59,7 +59,7 @@ const std::array kFields{
     SettingField{kRandomMixOffset, K::Flag, &g_isRandomMix, 1, S::RandomMix},
     SettingField{165, K::Flag,   &g_isSafeMode},
     SettingField{166, K::Flag,   &g_isGradientFill},
-    SettingField{168, K::I32,    &g_transparencyPercent, 1, S::Always, N::Variable, true, Range(20, 100, 85)},
+    SettingField{168, K::I32,    &g_transparencyPercent, 1, S::Always, N::Variable, true, Range(kMinTransparencyPercent, kMaxTransparencyPercent, kDefaultTransparencyPercent)},
     SettingField{172, K::I32,    &g_colourScheme, 1, S::Always, N::Variable, true, Range(0, 2, 0)},
     SettingField{kLanHostOffset, K::Text, &g_settingsString176, 1, S::Always, N::Blanks},
     SettingField{kInternetHostOffset, K::Text, &g_settingsString196, 1, S::Always, N::Blanks},

@@ -21,16 +21,11 @@
 #include "platform/files.h"
 #include "platform/window_services.h"
 #include "render/pictures.h"
+#include "render/render_state.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
 
 namespace {
-
-// The colours of players 1..5, their highlights, players 6..10, their highlights (0x00BBGGRR).
-constexpr std::array<raster::Colour, kPlayerColourSlots> kDefaultPlayerColours{
-    0x805040, 0x3232A3, 0x3080A0, 0x406010, 0x384F5E, 0xFFFF80, 0xC0C0FF,
-    0xC0FFFF, 0x80FF80, 0x8CC6FF, 0x5B335C, 0x4A57B6, 0x006BAB, 0x2B6B6B,
-    0x687C5A, 0xFFC0C0, 0xC0C0FF, 0xB9DCFF, 0x80C0C0, 0xBFC9B8};
 
 void ReadScreen(const platform::WindowServices& window) {
     const platform::ScreenMetrics screen = window.Screen();
@@ -126,8 +121,8 @@ void SetSettingStartValues() {
     g_screenSize = DefaultScreenSize(g_screenWidth);
     g_isSmiliesOn = g_hideCreatingMapsNotice = false;
     g_oceansBackground = g_colourScheme = 0;
-    g_oceansColour = 0x404040;
-    g_transparencyPercent = 85;  // what a new settings file holds
+    g_oceansColour = kDefaultOceansColour;
+    g_transparencyPercent = kDefaultTransparencyPercent;  // what a new settings file holds
 }
 
 // Without a documents folder the patterns stay empty rather than point at the working folder.
@@ -137,25 +132,6 @@ void SetUserFolders() {
     if (g_documentsFolder.empty()) return;
     g_mapFilePath = platform::JoinPath(g_documentsFolder, "*.txt");
     g_documentsFolder = platform::JoinPath(g_documentsFolder, "*.Mrvek");
-}
-
-// The background pictures of each oceans background; the others draw no picture of ours.
-std::vector<int> BackgroundBitmapIds(std::int32_t background) {
-    switch (background) {
-        case 0:
-            return {339, 341, 340, 338};
-        case 4:
-            return {214, 215, 274};
-        case 5:
-            return {366, 365, 367};
-        default:
-            return {};
-    }
-}
-
-// Read once now, so that the first paint finds them; a missing one stays empty.
-void LoadBackgroundBitmaps(const platform::Files& files) {
-    for (int id : BackgroundBitmapIds(g_oceansBackground)) render::ProgramPicture(files, id);
 }
 
 // Reserves each record's text as the game expects of its queues.
@@ -244,7 +220,8 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     g_isGradientFill = true;
     LoadSettings();
     g_isGradientPaint = g_isGradientFill;
-    LoadBackgroundBitmaps(platform_.files);
+    // Read once now, so that the first paint finds them.
+    render::LoadOceansPictures(platform_.files, g_oceansBackground);
     g_screenSize = ClampScreenSize(g_screenSize, g_screenWidth, g_screenHeight);
     SetUpStartMap(*this);
     SetPlayStartValues();
@@ -252,6 +229,9 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     // The sockets are made when a network game needs them, already knowing their view.
     g_networkPort = kNetworkPort;
     SetNetworkAndClockStartValues(platform_.clock);
+    // The desktop as it is before the main window covers it, for "Desktop Shining Through".
+    if (std::optional<raster::Surface> screen = platform_.window.CaptureScreen())
+        g_desktopDC = std::move(*screen);
 }
 
 CChildView::~CChildView() {

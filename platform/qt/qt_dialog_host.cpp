@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
@@ -402,6 +403,13 @@ void QtDialogHost::DestroyModeless(CDialog& dialog) {
     // Later, not now: the call may come from one of the window's own handlers.
     if (it->second) it->second->deleteLater();
     windows_.erase(it);
+}
+
+std::optional<raster::Colour> QtDialogHost::ChooseColour(raster::Colour initial) {
+    const QColor start(raster::RedOf(initial), raster::GreenOf(initial), raster::BlueOf(initial));
+    const QColor chosen = QColorDialog::getColor(start, parent_.data());
+    if (!chosen.isValid()) return std::nullopt;
+    return raster::Rgb(chosen.red(), chosen.green(), chosen.blue());
 }
 
 QDialog* QtDialogHost::WindowOf(const CDialog& dialog) const {
