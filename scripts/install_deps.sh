@@ -9,6 +9,7 @@ packages=(
     clang-format
     fonts-dejavu-core
     python3 python3-pyftpdlib
+    xvfb
 )
 missing=()
 for p in "${packages[@]}"; do
