@@ -194,8 +194,15 @@ QWidget* QtDialogWindow::MakeWidget(const ControlTemplate& t) {
             combo->setInsertPolicy(QComboBox::NoInsert);
             return combo;
         }
-        case ControlKind::Slider:
-            return new QSlider(Qt::Horizontal, this);
+        case ControlKind::Slider: {
+            // A mark every ten steps; the arrow keys move by one, the page keys by ten.
+            auto* slider = new QSlider(Qt::Horizontal, this);
+            slider->setTickPosition(QSlider::TicksBelow);
+            slider->setTickInterval(10);
+            slider->setSingleStep(1);
+            slider->setPageStep(10);
+            return slider;
+        }
         case ControlKind::Progress: {
             auto* bar = new QProgressBar(this);
             bar->setTextVisible(false);
