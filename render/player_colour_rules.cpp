@@ -112,4 +112,24 @@ ColourCheck CheckPlayerColour(const PlayerColourTable& table, std::size_t slot,
             "color."};
 }
 
+bool MendPlayerColours(PlayerColourTable& table) {
+    bool changed = false;
+    // From the last slot back: of two colours alike, the later slot's gives way.
+    for (std::size_t slot = kPlayerColourSlots; slot >= 1; --slot) {
+        const ColourCheck check = CheckPlayerColour(table, slot, table[slot]);
+        if (check.verdict == ColourVerdict::kTaken) continue;
+        const ColourCheck fallback =
+            CheckPlayerColour(table, slot, kDefaultPlayerColours[slot - 1]);
+        if (fallback.verdict != ColourVerdict::kRefused) {
+            table[slot] = fallback.colour;
+        } else if (check.verdict == ColourVerdict::kNudged) {
+            table[slot] = check.colour;
+        } else {
+            continue;
+        }
+        changed = true;
+    }
+    return changed;
+}
+
 }  // namespace render

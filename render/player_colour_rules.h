@@ -32,6 +32,12 @@ struct ColourCheck {
 ColourCheck CheckPlayerColour(const PlayerColourTable& table, std::size_t slot,
                               raster::Colour wanted);
 
+// Brings a table read from elsewhere (a damaged or hand-made settings file) within the rules,
+// slot by slot: a slot that breaks them takes its default colour, or the nudged colour when the
+// default is taken by another slot; of two slots alike, the later one gives way. Answers whether
+// anything changed.
+bool MendPlayerColours(PlayerColourTable& table);
+
 // The player's name in the colours dialog: "I" .. "X".
 std::string PlayerNumeral(int player);
 

@@ -13,6 +13,7 @@
 #include "core/model/session_state.h"
 #include "platform/files.h"
 #include "platform/window_services.h"
+#include "render/player_colour_rules.h"
 #include "shell/frame_layout.h"
 #include "shell/storage.h"
 
@@ -253,6 +254,8 @@ void ApplySettingsRecord(const SettingsBytes& record) {
             std::visit(Reader{record, field, offset}, variable);
         });
     }
+    // A file's colours are not trusted to leave every territory paintable and apart.
+    render::MendPlayerColours(g_playerColours);
 }
 
 // The settings file itself: read, created only when missing, updated by an atomic write.

@@ -83,4 +83,26 @@ TEST(PlayerColourRules, NoGreyEndsUpABorder) {
     }
 }
 
+// A table from a damaged file: black everywhere, a border grey, two players alike. Every slot
+// ends within the rules; slots that kept them keep their colours.
+TEST(PlayerColourRules, ATableFromADamagedFileIsMended) {
+    render::PlayerColourTable table{};
+    table[1] = 0x123456;
+    table[2] = 0x808080;
+    table[3] = 0x123457;
+    EXPECT_TRUE(render::MendPlayerColours(table));
+    EXPECT_EQ(table[1], 0x123456u);
+    for (std::size_t slot = 1; slot <= kPlayerColourSlots; ++slot) {
+        EXPECT_EQ(render::CheckPlayerColour(table, slot, table[slot]).verdict,
+                  ColourVerdict::kTaken)
+            << slot;
+    }
+    EXPECT_EQ(table[2], kDefaultPlayerColours[1]);
+    EXPECT_EQ(table[3], kDefaultPlayerColours[2]);
+    EXPECT_FALSE(render::MendPlayerColours(table));
+    render::PlayerColourTable defaults = Defaults();
+    EXPECT_FALSE(render::MendPlayerColours(defaults));
+    EXPECT_EQ(defaults, Defaults());
+}
+
 }  // namespace

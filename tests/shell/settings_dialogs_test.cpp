@@ -206,6 +206,19 @@ TEST_F(SettingsDialogs, TheFillChoiceSetsGradientsAndMovesAPresetSchemeToOwnColo
     }
 }
 
+// Colours of a hand-made file that the painter cannot use are mended as the file is read.
+TEST_F(SettingsDialogs, UnusableColoursOfTheFileAreMendedOnLoad) {
+    Bytes bytes = SettingsBytes();
+    PutU32At(bytes, 4 * 1, 0x2A6030);
+    PutU32At(bytes, 4 * 2, 0x2A6030);
+    PutU32At(bytes, 4 * 3, 0x808080);
+    WriteBytes(SettingsPath(), bytes);
+    view_->LoadSettings();
+    EXPECT_EQ(g_playerColours[1], 0x2A6030u);
+    EXPECT_EQ(g_playerColours[2], kDefaultPlayerColours[1]);
+    EXPECT_EQ(g_playerColours[3], kDefaultPlayerColours[2]);
+}
+
 // The swatches show the working colours: the chosen player's pair and the oceans.
 TEST_F(SettingsDialogs, SwatchesShowTheChosenPlayersColours) {
     CSpkleurenDlg dialog(platform_->dialogs, platform_->window);
