@@ -66,7 +66,7 @@ void ChangeScreenSize(CChildView& view, std::int32_t size) {
     view.Platform().window.Quit();
 }
 
-// The reason smilies cannot be shown now, or nullptr. Only the first reason refuses without
+// Why smilies cannot be shown now, if they cannot. Only the first reason refuses without
 // turning them off.
 struct SmiliesRefusal {
     const char* text;
