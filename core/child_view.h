@@ -82,6 +82,25 @@ class CChildView {
     void LoadSettings();
     void SaveSettings();
 
+    // Settings menu: screen size, fill, colours, oceans, smilies, safe mode, sound and dialog
+    // transparency (shell/settings_menu*.cpp). The oceans and smilies run in two steps through
+    // the message queue.
+    void OnScreenSmall();
+    void OnScreenMedium();
+    void OnScreenLarge();
+    void OnGradients();
+    void OnSolidColors();
+    void OnColors();
+    void OnBackground1();
+    void OnBackground2();
+    void OnBackground3();
+    void OnDesktopShiningThrough();
+    void OnYourColorSettings();
+    void OnSmilies();
+    void OnSafeMode();
+    void OnSound();
+    void OnTransparency();
+
     // Status line (shell/status.cpp): the text the idle handler copies into the status bar.
     void ShowStatus(const std::string& text);
     void ShowTransientStatus(const std::string& text);

@@ -1,5 +1,10 @@
-// The dialog host: shows CDialogs modally or modeless, and the view a shown dialog talks to.
+// The dialog host: shows CDialogs modally or modeless and the desktop's colour picker, and the
+// view a shown dialog talks to.
 #pragma once
+
+#include <optional>
+
+#include "platform/raster/surface.h"
 
 class CDialog;
 
@@ -29,6 +34,9 @@ class DialogHost {
     virtual bool CreateModeless(CDialog& dialog) = 0;
     // Destroys a modeless dialog's window; nothing happens for a dialog not shown.
     virtual void DestroyModeless(CDialog& dialog) = 0;
+    // The desktop's own colour picker, modal, starting at `initial`: the colour chosen, or
+    // nullopt when the user cancels it.
+    virtual std::optional<raster::Colour> ChooseColour(raster::Colour initial) = 0;
 };
 
 }  // namespace platform

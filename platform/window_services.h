@@ -1,8 +1,11 @@
 // What the game view asks of the window that hosts it: repaint, timer, message boxes, cursor,
-// capture, status bar, title, popup menu and quitting.
+// capture, status bar, title, popup menu, quitting and the screen behind the window.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "platform/raster/surface.h"
 
 namespace platform {
 
@@ -54,6 +57,12 @@ class WindowServices {
 
     // Ends the program's message loop.
     virtual void Quit() = 0;
+
+    // A picture of the whole screen as it shows now; nullopt where the window system does not
+    // let a program read it. Taken before the main window shows, it is the desktop behind it.
+    virtual std::optional<raster::Surface> CaptureScreen() = 0;
+    // Where the view's top-left pixel lies on the screen.
+    virtual raster::Point ViewScreenOrigin() const = 0;
 };
 
 }  // namespace platform

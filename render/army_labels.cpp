@@ -14,7 +14,6 @@
 namespace render {
 namespace {
 
-constexpr raster::Colour kHiddenColour = 0x604040;
 constexpr raster::Colour kFlatLabelColour = 0x400000;
 constexpr raster::Colour kGradientLabelColour = 0xF5F5FF;
 

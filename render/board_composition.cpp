@@ -25,8 +25,6 @@
 namespace {
 
 constexpr int kClockTimer = 1;
-constexpr raster::Colour kSeeThrough = 0x000000;
-constexpr raster::Colour kTestMarker = 0xFEFFFD;
 constexpr char kOceanPictureName[] = "oceans.bmp";
 
 // The background bitmaps of backgrounds 1, 2 and 3: small, medium, large.
@@ -67,8 +65,20 @@ void DrawOceanPicture(raster::Surface& board, const platform::Files& files) {
     }
 }
 
+// What lay behind the window when the program started, from where the view stands now.
+void DrawDesktop(raster::Surface& board, const platform::WindowServices& window) {
+    const raster::Point origin = window.ViewScreenOrigin();
+    g_desktopOffsetX = origin.x;
+    g_desktopOffsetY = origin.y;
+    if (g_desktopDC.Empty()) return;
+    raster::Blit(board, 0, 0, g_desktopDC,
+                 raster::Rect{g_desktopOffsetX, g_desktopOffsetY, g_desktopOffsetX + kBoardWidth,
+                              g_desktopOffsetY + kOceanHeight});
+}
+
 // The oceans by background; some backgrounds move a preset colour scheme to own colours.
-void DrawOceans(raster::Surface& board, const platform::Files& files) {
+void DrawOceans(raster::Surface& board, const platform::Files& files,
+                const platform::WindowServices& window) {
     switch (g_oceansBackground) {
         case 0:
             DrawProgramPicture(board, files, kBackground1);
@@ -90,19 +100,13 @@ void DrawOceans(raster::Surface& board, const platform::Files& files) {
             DrawProgramPicture(board, files, kBackground3);
             if (g_colourScheme == 0) g_colourScheme = 2;
             break;
-        default:  // 2: the desktop shines through
+        default:
+            // 2: the desktop shines through. Where the screen could not be read, or the window
+            // stands partly off it, the own oceans colour shows rather than black.
+            raster::FillRect(board, raster::Rect{0, 0, kBoardWidth, kOceanHeight}, g_oceansColour);
+            DrawDesktop(board, window);
             break;
     }
-}
-
-// What lies behind the window; black where the system gives no picture of it.
-void DrawDesktop(raster::Surface& board) {
-    g_desktopOffsetX = 2;
-    g_desktopOffsetY = 2;
-    if (g_desktopDC.Empty()) return;
-    raster::Blit(board, 0, 0, g_desktopDC,
-                 raster::Rect{g_desktopOffsetX, g_desktopOffsetY, g_desktopOffsetX + kBoardWidth,
-                              g_desktopOffsetY + kOceanHeight});
 }
 
 // The file of the selected map's picture: a built-in map's bitmap, or a map file's picture
@@ -141,10 +145,19 @@ void MarkLabelPoint(std::int32_t territory) {
     const LabelPosition& label = g_labelPositions[static_cast<std::size_t>(territory)];
     const BuiltinMap* map = SelectedBuiltinMap();
     const int shift = map != nullptr ? map->markerShift : 0;
-    g_mapDC.SetPixel(ScaleToScreen(label.x) + shift, ScaleToScreen(label.y) + shift, kTestMarker);
+    g_mapDC.SetPixel(ScaleToScreen(label.x) + shift, ScaleToScreen(label.y) + shift,
+                     render::kTestMarkerColour);
 }
 
 }  // namespace
+
+void render::LoadOceansPictures(const platform::Files& files, std::int32_t background) {
+    const int* ids = background == 0   ? kBackground1
+                     : background == 4 ? kBackground2
+                     : background == 5 ? kBackground3
+                                       : nullptr;
+    if (ids != nullptr) ProgramPicture(files, ids[SizeIndex()]);
+}
 
 void CChildView::PaintBoard(raster::Surface& target) {
     g_isHighlightOn = false;
@@ -163,8 +176,8 @@ void CChildView::RebuildBoard() {
     // Composed into the storage of the board before the last: no allocation per rebuild.
     raster::Surface board = std::move(g_spareBoard);
     board.Resize(kBoardWidth, kBoardHeight, 0);
-    DrawDesktop(board);
-    DrawOceans(board, platform_.files);
+    DrawDesktop(board, platform_.window);
+    DrawOceans(board, platform_.files, platform_.window);
     LoadMapPicture(platform_.files);
     const bool hasMap = !g_mapBitmap.Empty();
     // Outlines belong to one map and size: a change of either makes them again.
@@ -173,7 +186,7 @@ void CChildView::RebuildBoard() {
         MakeTerritoryOutlines();
     }
     g_isBoardRebuildPending = false;
-    if (hasMap) raster::BlitKeyed(board, 0, 0, g_mapBitmap, kSeeThrough);
+    if (hasMap) raster::BlitKeyed(board, 0, 0, g_mapBitmap, render::kSeeThroughColour);
     g_spareBoard = std::move(g_mapDC);
     g_mapDC = std::move(board);
     // Without a map picture there is nothing to fill: the board shows its background only.

@@ -10,9 +10,6 @@
 namespace render {
 namespace {
 
-constexpr raster::Colour kNoOwnerColour = 0x606070;
-constexpr raster::Colour kHiddenColour = 0x604040;
-
 // Owners 11..25 (territories coloured by continent).
 constexpr raster::Colour kContinentColours[15] = {
     0x2B5BCB, 0x008BAB, 0x2B2B6B, 0x4B8B6B, 0x2B476B, 0x5B4B2B, 0x4B4B0B, 0x4B4B6B,

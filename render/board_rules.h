@@ -10,6 +10,15 @@ struct BuiltinMap;
 
 namespace render {
 
+// The colours the board's painters keep for themselves: the map picture's see-through black,
+// an untouched territory's white, the label-point marks of a map under test, and the fills of
+// territories without a player and of hidden players.
+inline constexpr raster::Colour kSeeThroughColour = 0x000000;
+inline constexpr raster::Colour kFreshTerritoryColour = 0xFFFFFF;
+inline constexpr raster::Colour kTestMarkerColour = 0xFEFFFD;
+inline constexpr raster::Colour kNoOwnerColour = 0x606070;
+inline constexpr raster::Colour kHiddenColour = 0x604040;
+
 // A map file, loaded or under test.
 bool IsMapFile();
 // Maps whose boards show territory codes, the count below the code, and the player icons.

@@ -36,10 +36,6 @@ std::string PicturesFolder(platform::Files& files) {
     return *documents;
 }
 
-bool IsGameUnderWay() {
-    return g_roundCounter >= 1 || IsYes(g_isGameFromFile) || g_gameKind >= game_kind::kNetworkHost;
-}
-
 // The part of a picture the board can show: what lies beyond the oceans of the largest board is
 // cut off, so that the stored file stays small enough to be read back.
 raster::Surface CutToTheBoard(raster::Surface picture) {

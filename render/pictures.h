@@ -2,6 +2,7 @@
 // files, as the board uses them.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,11 @@ std::optional<raster::Surface> ReadPictureFile(const platform::Files& files,
 // The program's bitmap `id` from <program folder>/res/bitmaps, read once per run and kept;
 // nullptr when it does not exist or does not read.
 const raster::Surface* ProgramPicture(const platform::Files& files, int id);
+
+// Reads the pictures of oceans background `background` (0..5) at every screen size into the
+// kept pictures, so that the board's next rebuild finds them; backgrounds without a picture of
+// ours read nothing.
+void LoadOceansPictures(const platform::Files& files, std::int32_t background);
 
 // Forgets every kept picture, as at program start.
 void ForgetProgramPictures();

@@ -19,8 +19,8 @@ using PolygonRow = std::array<raster::Point, kMaxOutlineIndex + 1>;
 
 // The user's "oceans.bmp" as last loaded for the Picture background.
 extern raster::Surface g_backgroundPicture;
-// A picture of what lies behind the window, for "Desktop Shining Through"; empty when the
-// system gives none (the board then shows black there).
+// The screen as it was before the main window showed, for "Desktop Shining Through"; empty
+// when the system gives none (the own oceans colour shows instead).
 extern raster::Surface g_desktopDC;
 extern std::int32_t g_desktopOffsetX;
 extern std::int32_t g_desktopOffsetY;

@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr raster::Colour kFreshTerritory = 0xFFFFFF;
 constexpr int kIconSide = 15;
 constexpr int kIconMask = 137;
 
@@ -84,7 +83,7 @@ void CChildView::PaintTerritory(std::int32_t x, std::int32_t y, const std::strin
     const int fillY = p.y + FillRaise();
 
     if (g_freshMapMarker == "0") {
-        current = kFreshTerritory;
+        current = render::kFreshTerritoryColour;
     } else if (ErasesIconSquare()) {
         raster::FillRect(g_mapDC, raster::Rect{p.x, p.y, p.x + kIconSide, p.y + kIconSide},
                          current);

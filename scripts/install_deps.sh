@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-dev
     fonts-dejavu-core xfonts-base zlib1g-dev libx11-dev
     python3 python3-pyftpdlib
+    xvfb
 )
 missing=()
 for p in "${packages[@]}"; do

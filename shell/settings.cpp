@@ -13,6 +13,7 @@
 #include "core/model/session_state.h"
 #include "platform/files.h"
 #include "platform/window_services.h"
+#include "render/player_colour_rules.h"
 #include "shell/frame_layout.h"
 #include "shell/storage.h"
 
@@ -59,7 +60,7 @@ const std::array kFields{
     SettingField{kRandomMixOffset, K::Flag, &g_isRandomMix, 1, S::RandomMix},
     SettingField{165, K::Flag,   &g_isSafeMode},
     SettingField{166, K::Flag,   &g_isGradientFill},
-    SettingField{168, K::I32,    &g_transparencyPercent, 1, S::Always, N::Variable, true, Range(20, 100, 85)},
+    SettingField{168, K::I32,    &g_transparencyPercent, 1, S::Always, N::Variable, true, Range(kMinTransparencyPercent, kMaxTransparencyPercent, kDefaultTransparencyPercent)},
     SettingField{172, K::I32,    &g_colourScheme, 1, S::Always, N::Variable, true, Range(0, 2, 0)},
     SettingField{kLanHostOffset, K::Text, &g_settingsString176, 1, S::Always, N::Blanks},
     SettingField{kInternetHostOffset, K::Text, &g_settingsString196, 1, S::Always, N::Blanks},
@@ -253,6 +254,8 @@ void ApplySettingsRecord(const SettingsBytes& record) {
             std::visit(Reader{record, field, offset}, variable);
         });
     }
+    // A file's colours are not trusted to leave every territory paintable and apart.
+    render::MendPlayerColours(g_playerColours);
 }
 
 // The settings file itself: read, created only when missing, updated by an atomic write.

@@ -20,16 +20,12 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window_services.h"
+#include "render/pictures.h"
+#include "render/render_state.h"
 #include "shell/frame_layout.h"
 #include "shell/settings.h"
 
 namespace {
-
-// The colours of players 1..5, their highlights, players 6..10, their highlights (0x00BBGGRR).
-constexpr std::array<raster::Colour, kPlayerColourSlots> kDefaultPlayerColours{
-    0x805040, 0x3232A3, 0x3080A0, 0x406010, 0x384F5E, 0xFFFF80, 0xC0C0FF,
-    0xC0FFFF, 0x80FF80, 0x8CC6FF, 0x5B335C, 0x4A57B6, 0x006BAB, 0x2B6B6B,
-    0x687C5A, 0xFFC0C0, 0xC0C0FF, 0xB9DCFF, 0x80C0C0, 0xBFC9B8};
 
 void ReadScreen(const platform::WindowServices& window) {
     const platform::ScreenMetrics screen = window.Screen();
@@ -125,8 +121,8 @@ void SetSettingStartValues() {
     g_screenSize = DefaultScreenSize(g_screenWidth);
     g_isSmiliesOn = g_hideCreatingMapsNotice = false;
     g_oceansBackground = g_colourScheme = 0;
-    g_oceansColour = 0x404040;
-    g_transparencyPercent = 85;  // what a new settings file holds
+    g_oceansColour = kDefaultOceansColour;
+    g_transparencyPercent = kDefaultTransparencyPercent;  // what a new settings file holds
 }
 
 // Without a documents folder the patterns stay empty rather than point at the working folder.
@@ -231,6 +227,9 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     // The sockets are made when a network game needs them, already knowing their view.
     g_networkPort = kNetworkPort;
     SetNetworkAndClockStartValues(platform_.clock);
+    // The desktop as it is before the main window covers it, for "Desktop Shining Through".
+    if (std::optional<raster::Surface> screen = platform_.window.CaptureScreen())
+        g_desktopDC = std::move(*screen);
 }
 
 CChildView::~CChildView() {

@@ -26,19 +26,6 @@ raster::Point LabelOnScreen(std::int32_t territory) {
     return {ScaleToScreen(label.x), ScaleToScreen(label.y)};
 }
 
-// The pixels the board's painters leave on borders, coasts and labels' frames.
-bool IsBorderPixel(raster::Colour colour) {
-    // Off the board there is nothing to see through: a line that leaves it is blocked.
-    if (colour == raster::kInvalidColour) return true;
-    const int r = raster::RedOf(colour);
-    const int g = raster::GreenOf(colour);
-    const int b = raster::BlueOf(colour);
-    if (r == g && g == b && r != 0) return true;
-    if (colour == raster::Rgb(0x80, 0x00, 0x40)) return true;
-    if (colour == raster::Rgb(0x00, 0x00, 0xFF)) return true;
-    return g >= 21 && g <= 239 && r > g - 4 && r < g + 4 && b > g - 4 && b < g + 4;
-}
-
 // The medium screen of the maps with taller labels gives them a taller rectangle.
 bool HasTallLabels() {
     if (g_screenSize != 2 || g_isMapCustom || g_isTestCustomMap) return false;

@@ -26,6 +26,10 @@ extern std::string g_freshMapMarker;
 // The next rebuild also makes the territory outlines.
 extern bool g_isBoardRebuildPending;
 
+// The pixels the board's painters leave on borders, coasts and labels' frames: the hit test
+// stops at them, so no territory may be filled with one of them.
+bool IsBorderPixel(raster::Colour colour);
+
 // The composed board (background, map, territories), kBoardWidth x kBoardHeight once built.
 extern raster::Surface g_mapDC;
 // The bare map picture of the last rebuild, kept for the next one; empty when it did not load, and

@@ -33,14 +33,22 @@ bool g_isSavingHotseatNames = false;
 bool g_isSavingHostAddress = false;
 
 // Players 1..5 take slots 1..5 and their highlights 6..10; players 6..10 take 11..15 and 16..20.
+std::size_t PlayerColourSlot(std::int32_t player) {
+    return static_cast<std::size_t>(player <= 5 ? player : player + 5);
+}
+
+std::size_t PlayerHighlightSlot(std::int32_t player) {
+    return static_cast<std::size_t>(player <= 5 ? player + 5 : player + 10);
+}
+
 raster::Colour PlayerColour(std::int32_t owner) {
     if (!IsPlayer(owner)) return kFlatLabelColour;
-    return g_playerColours[static_cast<std::size_t>(owner <= 5 ? owner : owner + 5)];
+    return g_playerColours[PlayerColourSlot(owner)];
 }
 
 raster::Colour PlayerHighlightColour(std::int32_t owner) {
     if (!IsPlayer(owner)) return kFlatLabelColour;
-    return g_playerColours[static_cast<std::size_t>(owner <= 5 ? owner + 5 : owner + 10)];
+    return g_playerColours[PlayerHighlightSlot(owner)];
 }
 
 void ResetOptions() {

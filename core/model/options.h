@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/raster/surface.h"
@@ -58,6 +59,22 @@ extern bool g_isSonarSoundOn;
 extern bool g_isSavingPlayerName;
 extern bool g_isSavingHotseatNames;
 extern bool g_isSavingHostAddress;
+
+// What a new settings file holds, and what "Restore defaults" and "Restore" bring back: the
+// colours of players 1..5, their highlights, players 6..10, their highlights (0x00BBGGRR).
+inline constexpr std::array<raster::Colour, kPlayerColourSlots> kDefaultPlayerColours{
+    0x805040, 0x3232A3, 0x3080A0, 0x406010, 0x384F5E, 0xFFFF80, 0xC0C0FF,
+    0xC0FFFF, 0x80FF80, 0x8CC6FF, 0x5B335C, 0x4A57B6, 0x006BAB, 0x2B6B6B,
+    0x687C5A, 0xFFC0C0, 0xC0C0FF, 0xB9DCFF, 0x80C0C0, 0xBFC9B8};
+inline constexpr raster::Colour kDefaultOceansColour = 0x404040;
+inline constexpr std::int32_t kDefaultTransparencyPercent = 85;
+// Dialogs are never made more see-through than this, nor more solid than solid.
+inline constexpr std::int32_t kMinTransparencyPercent = 20;
+inline constexpr std::int32_t kMaxTransparencyPercent = 100;
+
+// The colour table's slots of player p's colour and of its highlight (attack) colour.
+std::size_t PlayerColourSlot(std::int32_t player);
+std::size_t PlayerHighlightSlot(std::int32_t player);
 
 // The owner's colour and highlight colour from the player colours; 0x400000 (the label colour
 // of flat painting) for owners that are not players.

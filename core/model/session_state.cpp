@@ -25,6 +25,7 @@ char g_isJustOpened{};
 char g_isGameFromFile{};
 bool g_repaintOnFocus{};
 bool g_deferSlowCommands{};
+bool g_isPlayingSlowCommand{};
 std::int32_t g_campaignNumber{};
 std::int32_t g_campaignStep{};
 std::int32_t g_campaignLength{};
@@ -81,6 +82,7 @@ void ResetSessionState() {
     g_lossesShown = g_cardsLinePlayer = 0;
     g_isOneForOneRule = g_isJustOpened = g_isGameFromFile = 0;
     g_repaintOnFocus = g_deferSlowCommands = false;
+    g_isPlayingSlowCommand = false;
     g_campaignNumber = g_campaignStep = g_campaignLength = g_campaignPlayer = 0;
     g_isCampaignLost = g_isCampaignFinished = false;
     g_avengeTargets.fill(0);

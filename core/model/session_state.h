@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/model/game_state.h"
+#include "core/model/yes_no.h"
 
 // Game kind and progress.
 extern bool g_isDemoRunning;
@@ -46,6 +47,13 @@ extern char g_isJustOpened;     // kYes or kNo
 extern char g_isGameFromFile;   // kYes when the game came from a saved file
 extern bool g_repaintOnFocus;
 extern bool g_deferSlowCommands;
+// True while the clock plays a slow command's queued record: the command's own work runs then.
+extern bool g_isPlayingSlowCommand;
+// A game is under way: started, opened from a file, or of a kind other than the single player's;
+// the players panel then needs redrawing after a change of the board's look.
+inline bool IsGameUnderWay() {
+    return g_roundCounter >= 1 || g_isGameFromFile == kYes || g_gameKind >= game_kind::kNetworkHost;
+}
 
 // Campaign.
 extern std::int32_t g_campaignNumber;  // 0 none, 1..5 the built-in campaigns, or kOwnCampaign

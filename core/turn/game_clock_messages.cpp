@@ -107,7 +107,11 @@ void PlaySlowCommand(CChildView& view, std::int32_t type) {
     static constexpr std::array<int, 6> kCommands{
         cmd::kSmilies,           cmd::kBackground1, cmd::kDesktopShiningThrough,
         cmd::kYourColorSettings, cmd::kBackground2, cmd::kBackground3};
+    // The command tells its played record from a click by this flag, not by the deferral,
+    // which another pending record may have left off.
+    g_isPlayingSlowCommand = true;
     view.OnCommand(kCommands[static_cast<std::size_t>(type - message_type::kSmilies)]);
+    g_isPlayingSlowCommand = false;
     SlowCommandDone(view);
 }
 

@@ -1,6 +1,7 @@
 // The two queues and their appenders.
 #include "core/turn/queues.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/child_view.h"
@@ -64,6 +65,15 @@ void EmptyQueues() {
 
 bool AreQueuesEmpty() {
     return g_eventCount == 0 && g_messageCount == 0;
+}
+
+bool IsMessagePending(std::int32_t type) {
+    const auto last = std::min<std::int32_t>(g_messageCount,
+                                             static_cast<std::int32_t>(g_messageQueue.size()) - 1);
+    for (std::int32_t i = std::max(g_messageReadIndex + 1, 1); i <= last; ++i) {
+        if (g_messageQueue[static_cast<std::size_t>(i)].type == type) return true;
+    }
+    return false;
 }
 
 void CChildView::QueueTerritoryUpdate(std::int32_t territory) {

@@ -83,6 +83,8 @@ QueueRecord& RestartMessages(std::int32_t type);
 // Both counts and read indices back to 0.
 void EmptyQueues();
 bool AreQueuesEmpty();
+// A message record of `type` is queued and not played yet.
+bool IsMessagePending(std::int32_t type);
 // Both queues back to their start storage of empty records, counts and read indices 0.
 void ResetQueues();
 

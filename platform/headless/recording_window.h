@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ class RecordingWindow : public platform::WindowServices {
         popups.push_back({menuIndex, x, y});
     }
     void Quit() override { hasQuit = true; }
+    std::optional<raster::Surface> CaptureScreen() override { return screenPicture; }
+    raster::Point ViewScreenOrigin() const override { return viewOrigin; }
 
     // What was asked, in the open for tests to read.
     int invalidations = 0;
@@ -72,6 +75,9 @@ class RecordingWindow : public platform::WindowServices {
     bool areToolbarsEnabled = true;
     std::vector<PopupCall> popups;
     bool hasQuit = false;
+    // What the screen shows (none: the system lets nobody read it) and where the view is on it.
+    std::optional<raster::Surface> screenPicture;
+    raster::Point viewOrigin;
 
   private:
     platform::ScreenMetrics screen_;

@@ -134,4 +134,12 @@ void ScriptedDialogHost::DestroyModeless(CDialog& dialog) {
     modeless_.push_back({ModelessEvent::Kind::Destroyed, dialog.Template().id});
 }
 
+std::optional<raster::Colour> ScriptedDialogHost::ChooseColour(raster::Colour initial) {
+    colourStarts_.push_back(initial);
+    if (colourAnswers_.empty()) return std::nullopt;
+    const std::optional<raster::Colour> answer = colourAnswers_.front();
+    colourAnswers_.pop_front();
+    return answer;
+}
+
 }  // namespace headless

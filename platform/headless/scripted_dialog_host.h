@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ class ScriptedDialogHost : public platform::DialogHost {
     int RunModal(CDialog& dialog) override;
     bool CreateModeless(CDialog& dialog) override;
     void DestroyModeless(CDialog& dialog) override;
+    // Answers with the next scripted colour; without one the user cancels the picker.
+    std::optional<raster::Colour> ChooseColour(raster::Colour initial) override;
+    void ScriptColour(std::optional<raster::Colour> answer) { colourAnswers_.push_back(answer); }
+    // The colour each opening of the picker started at, in order.
+    const std::vector<raster::Colour>& ColourPickerStarts() const { return colourStarts_; }
 
     const std::vector<ShownDialog>& Shown() const { return shown_; }
     const std::vector<ModelessEvent>& ModelessEvents() const { return modeless_; }
@@ -85,6 +91,8 @@ class ScriptedDialogHost : public platform::DialogHost {
     std::vector<ShownDialog> shown_;
     std::vector<ModelessEvent> modeless_;
     std::map<CDialog*, std::unique_ptr<View>> views_;
+    std::deque<std::optional<raster::Colour>> colourAnswers_;
+    std::vector<raster::Colour> colourStarts_;
 };
 
 }  // namespace headless

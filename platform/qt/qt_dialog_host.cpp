@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
@@ -199,8 +200,15 @@ QWidget* QtDialogWindow::MakeWidget(const ControlTemplate& t) {
             combo->setInsertPolicy(QComboBox::NoInsert);
             return combo;
         }
-        case ControlKind::Slider:
-            return new QSlider(Qt::Horizontal, this);
+        case ControlKind::Slider: {
+            // A mark every ten steps; the arrow keys move by one, the page keys by ten.
+            auto* slider = new QSlider(Qt::Horizontal, this);
+            slider->setTickPosition(QSlider::TicksBelow);
+            slider->setTickInterval(10);
+            slider->setSingleStep(1);
+            slider->setPageStep(10);
+            return slider;
+        }
         case ControlKind::Progress: {
             auto* bar = new QProgressBar(this);
             bar->setTextVisible(false);
@@ -454,6 +462,13 @@ void QtDialogHost::DestroyModeless(CDialog& dialog) {
     // Later, not now: the call may come from one of the window's own handlers.
     if (it->second) it->second->deleteLater();
     windows_.erase(it);
+}
+
+std::optional<raster::Colour> QtDialogHost::ChooseColour(raster::Colour initial) {
+    const QColor start(raster::RedOf(initial), raster::GreenOf(initial), raster::BlueOf(initial));
+    const QColor chosen = QColorDialog::getColor(start, parent_.data());
+    if (!chosen.isValid()) return std::nullopt;
+    return raster::Rgb(chosen.red(), chosen.green(), chosen.blue());
 }
 
 QDialog* QtDialogHost::WindowOf(const CDialog& dialog) const {

@@ -9,12 +9,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
 
 #include "platform/qt/desktop_bell.h"
+#include "platform/qt/qt_images.h"
 
 namespace qtplatform {
 namespace {
@@ -237,6 +239,29 @@ void QtWindowServices::TrackPopupMenu(int menuIndex, int x, int y) {
 // the player whether to quit; ending the loop here is already the game's decision.
 void QtWindowServices::Quit() {
     QCoreApplication::exit(0);
+}
+
+// Only X11 lets a program read what the screen shows; Wayland and the offscreen platform give
+// nothing (or a picture of our own windows only), so they answer none.
+std::optional<raster::Surface> QtWindowServices::CaptureScreen() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return std::nullopt;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return std::nullopt;
+    const QPixmap shot = screen->grabWindow(0);
+    if (shot.isNull()) return std::nullopt;
+    QImage image = shot.toImage();
+    // The board is drawn in logical pixels; a scaled screen gives more device pixels.
+    const QSize logical = screen->geometry().size();
+    if (image.size() != logical) image = image.scaled(logical);
+    return FromQImage(image);
+}
+
+raster::Point QtWindowServices::ViewScreenOrigin() const {
+    if (!view_) return {};
+    QPoint at = view_->mapToGlobal(QPoint(0, 0));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        at -= screen->geometry().topLeft();
+    return {at.x(), at.y()};
 }
 
 }  // namespace qtplatform

@@ -53,6 +53,8 @@ class QtWindowServices : public platform::WindowServices {
     void EnableToolbars(bool enable) override;
     void TrackPopupMenu(int menuIndex, int x, int y) override;
     void Quit() override;
+    std::optional<raster::Surface> CaptureScreen() override;
+    raster::Point ViewScreenOrigin() const override;
 
     // For tests: the cursor count and timers as they stand.
     int CursorCount() const { return cursorCount_; }

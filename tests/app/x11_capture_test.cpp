@@ -1,0 +1,102 @@
+// The screen read on a real X11 display: a private Xvfb server started by the test, a window of
+// a known colour on it, and what the window services read back where that window stands.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPalette>
+#include <QTest>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/qt/qt_window_services.h"
+
+extern char** environ;
+
+namespace {
+
+// An X server of our own for the time of the test; its display name once it accepts clients.
+class PrivateXServer {
+  public:
+    PrivateXServer() {
+        int ready[2];
+        if (::pipe(ready) != 0) return;
+        const std::string fd = std::to_string(ready[1]);
+        const char* argv[] = {"Xvfb",       "-displayfd", fd.c_str(), "-screen", "0",
+                              "640x480x24", "-nolisten",  "tcp",      nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addclose(&actions, ready[0]);
+        const int failed =
+            posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(ready[1]);
+        if (failed != 0) {
+            pid_ = 0;
+            ::close(ready[0]);
+            return;
+        }
+        // The server writes its display number once it is ready, or closes the pipe on failure.
+        std::string number;
+        char c = 0;
+        while (::read(ready[0], &c, 1) == 1 && c != '\n') number.push_back(c);
+        ::close(ready[0]);
+        if (!number.empty()) display_ = ":" + number;
+    }
+    ~PrivateXServer() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    PrivateXServer(const PrivateXServer&) = delete;
+    PrivateXServer& operator=(const PrivateXServer&) = delete;
+
+    const std::string& Display() const { return display_; }
+
+  private:
+    pid_t pid_ = 0;
+    std::string display_;
+};
+
+TEST(X11Screen, TheScreenIsReadWithWhatStandsOnItAndTheViewKnowsWhereItIs) {
+    PrivateXServer server;
+    if (server.Display().empty()) GTEST_SKIP() << "no Xvfb to start an X server with";
+    ::setenv("DISPLAY", server.Display().c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    int argc = 1;
+    char name[] = "x11_tests";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+
+    // A window of one colour at a known place; no window manager moves it.
+    QWidget window(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(200, 30, 40));
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    window.setGeometry(100, 120, 200, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(100);
+
+    qtplatform::QtWindowServices services;
+    const std::optional<raster::Surface> screen = services.CaptureScreen();
+    ASSERT_TRUE(screen.has_value());
+    EXPECT_EQ(screen->Width(), 640);
+    EXPECT_EQ(screen->Height(), 480);
+    EXPECT_EQ(screen->Pixel(150, 170), raster::Rgb(200, 30, 40));
+    EXPECT_NE(screen->Pixel(50, 50), raster::Rgb(200, 30, 40));
+
+    services.AttachView(&window, [](int) {});
+    EXPECT_EQ(services.ViewScreenOrigin(), (raster::Point{100, 120}));
+    services.Detach();
+}
+
+}  // namespace
