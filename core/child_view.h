@@ -44,6 +44,10 @@ void DestroyArmiesDialog(ClegersDlg* dialog);
 struct SetupDialogs;
 void DestroySetupDialogs(SetupDialogs* dialogs);
 
+// The Scores and Statistics windows the view holds (setup/scores_windows.h), made on first use.
+struct ScoresWindows;
+void DestroyScoresWindows(ScoresWindows* windows);
+
 // Deletes a socket where its class is known (net/net_state.cpp), so that this header needs only
 // its name.
 struct SocketDeleter {
@@ -332,9 +336,13 @@ class CChildView {
     void ComputerReinforceContinentBorders();
     void ComputerChoosePlacement();
 
-    // Windows still to come: the statistics window, the internet game list and the network
-    // windows (core/turn/pending_operations.cpp); until they exist there is nothing to show.
+    // The Scores command and the Statistics window (setup/scores_commands.cpp).
+    void OnScores();
     void ShowStatsDialog();
+    ScoresWindows& ScoresAndStatistics();
+
+    // Windows still to come: the internet game list and the network windows
+    // (core/turn/pending_operations.cpp); until they exist there is nothing to show.
     void PublishGameListEntry(std::int32_t slot, std::string hostText, std::int32_t close);
     void ShowUsersJoinedWindow();
     void DestroyUsersJoinedWindow();
@@ -351,4 +359,6 @@ class CChildView {
     std::unique_ptr<ClegersDlg, void (*)(ClegersDlg*)> armiesDialog_{nullptr, &DestroyArmiesDialog};
     std::unique_ptr<SetupDialogs, void (*)(SetupDialogs*)> setupDialogs_{nullptr,
                                                                          &DestroySetupDialogs};
+    std::unique_ptr<ScoresWindows, void (*)(ScoresWindows*)> scoresWindows_{nullptr,
+                                                                            &DestroyScoresWindows};
 };

@@ -113,11 +113,10 @@ const std::array kCommands = std::to_array<CommandRow>({
     {cmd::kSave, nullptr, state::UpdateSave},
     {cmd::kSaveAs, nullptr, state::UpdateSaveAs},
     // Scores, Cards, Continents, Statistics.
-    {cmd::kScores, nullptr, Always},
+    {cmd::kScores, &CChildView::OnScores, Always},
     {cmd::kShowCards, &CChildView::OnShowCards, Always},
     {cmd::kContinents, &CChildView::OnContinents, state::UpdateContinents},
-    // Statistics stays disabled until its window exists (OnStatistics shows it).
-    {cmd::kStatistics, nullptr, Always},
+    {cmd::kStatistics, &CChildView::OnStatistics, Always},
     // Settings menu.
     {cmd::kSpeedSlow, &CChildView::OnSpeedSlow, state::UpdateSpeedSlow},
     {cmd::kSpeedFast, &CChildView::OnSpeedFast, state::UpdateSpeedFast},

@@ -251,7 +251,7 @@ void EndOfGame(CChildView& view) {
     const std::int32_t losses =
         g_players[static_cast<std::size_t>(std::clamp(g_currentPlayer, 0, kMaxPlayers))]
                  [player_field::kLosses];
-    CFameDlg fame;
+    CFameDlg fame(view.Platform().dialogs, view.Platform().shell);
     fame.code = high_score::Encode({high_score::CurrentMapNumber(), losses},
                                    static_cast<std::int32_t>(view.Platform().clock.Now() % 1000));
     char text[48];

@@ -3,10 +3,13 @@
 
 #include <array>
 
+#include "core/commands/web_pages.h"
 #include "core/model/campaign_state.h"
 #include "core/model/game_state.h"
 #include "core/model/map_catalogue.h"
+#include "core/model/options.h"
 #include "core/model/session_state.h"
+#include "platform/dialog_host.h"
 
 namespace {
 
@@ -55,7 +58,27 @@ const DialogTemplate& FameTemplate() {
     return t;
 }
 
-CFameDlg::CFameDlg() : CDialog(FameTemplate()) {}
+CFameDlg::CFameDlg(platform::DialogHost& host, platform::Shell& shell)
+    : CDialog(FameTemplate()), mail(shell), host_(host) {}
+
+bool CFameDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetOpacity(g_transparencyPercent);
+    return true;
+}
+
+void CFameDlg::OnCommand(int controlId, Notification notification) {
+    if (controlId == kIdMailCode && notification == Notification::Clicked) OnMailCode();
+}
+
+void CFameDlg::OnMailCode() {
+    // The player adds the name in the mail.
+    mail.subject = kHighScoreMailSubject;
+    mail.body = "Code:  " + code + "  Map: " + title + " Losses: " + losses + "   Name: ";
+    mail.recipient = kHighScoresMailAddress;
+    mail.sendTo = "Send to:";
+    host_.RunModal(mail);
+}
 
 bool CFameDlg::DoDataExchange(bool save) {
     if (save) {

@@ -3,7 +3,13 @@
 
 #include <string>
 
+#include "core/commands/mail_dlg.h"
 #include "platform/dialog.h"
+
+namespace platform {
+class DialogHost;
+class Shell;
+}  // namespace platform
 
 class CFameDlg : public CDialog {
   public:
@@ -13,14 +19,25 @@ class CFameDlg : public CDialog {
     static constexpr int kIdTitle = 1012;
     static constexpr int kIdMailCode = 1014;
 
-    CFameDlg();
+    CFameDlg(platform::DialogHost& host, platform::Shell& shell);
 
     std::string code;
     std::string losses;
     std::string title;
 
+    bool OnInitDialog() override;
     bool DoDataExchange(bool save) override;
+    void OnCommand(int controlId, Notification notification) override;
+    // Composes the mail of the code, map and losses the window was opened with, and shows it.
+    void OnMailCode();
+
+    CPrepmailDlg mail;
+
+  private:
+    platform::DialogHost& host_;
 };
+
+inline constexpr char kHighScoreMailSubject[] = "Marovek High Score";
 
 const DialogTemplate& FameTemplate();
 

@@ -1,11 +1,9 @@
-// Operations of windows still to come (statistics, the internet game list, the network windows):
+// Operations of windows still to come (the internet game list, the network windows):
 // until those windows exist there is nothing to show, and the chat window has no typed text.
 #include <string>
 
 #include "core/child_view.h"
 
-// Game set-up: the statistics window.
-void CChildView::ShowStatsDialog() {}
 // Internet game list.
 void CChildView::PublishGameListEntry(std::int32_t, std::string, std::int32_t) {}
 // Network windows: users joined.

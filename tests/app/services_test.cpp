@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include "app/pictures.h"
+#include "core/commands/mail_dlg.h"
 #include "platform/qt/qt_images.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_window_services.h"
@@ -137,6 +139,15 @@ TEST(QtShell, WebAddressesGetASchemeAndMailLinksStayMail) {
     EXPECT_EQ(catcher.urls[1].path(), QStringLiteral("scores@marovek.org"));
     EXPECT_EQ(catcher.urls[1].query(QUrl::FullyDecoded),
               QStringLiteral("subject=High score&body=World 12"));
+    // An encoded link reaches the mail program with exactly the texts it was made of.
+    const std::string body = "Code:  A&b=c #1 100%\nName: Jos\xE9";
+    EXPECT_TRUE(shell.OpenMail(MailtoLink("highscores@marovek.org", "Marovek High Score", body)));
+    ASSERT_EQ(catcher.urls.size(), 3u);
+    const QUrlQuery query(catcher.urls[2]);
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("Marovek High Score"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded),
+              QStringLiteral("Code:  A&b=c #1 100%\r\nName: Jos\u00E9"));
     for (const char* scheme : {"http", "https", "mailto"}) {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }

@@ -1,5 +1,6 @@
 // Attack and move clicks with scripted army counts under the 1-for-1 rule, the continent-gained
 // records, and the end of the game with and without the high-score window.
+#include "core/commands/web_pages.h"
 #include "core/input/board_input_fame.h"
 #include "core/input/high_score_code.h"
 #include "core/model/campaign_state.h"
@@ -234,6 +235,37 @@ TEST_F(EndOfGameTest, HighScoreGameShowsTheCode) {
     const int beeps = Beeps();
     Click(1);
     EXPECT_EQ(Beeps(), beeps);
+}
+
+TEST_F(EndOfGameTest, MailTheCodeOpensTheComposedMailWhateverIsTyped) {
+    g_isHighScoreGame = true;
+    g_transparencyPercent = 70;
+    using headless::ScriptStep;
+    platform_->dialogs.Script(CFameDlg::kIdd, {ScriptStep::Click(CFameDlg::kIdMailCode)});
+    // What the player types into the fields is there to be copied; the link keeps the lines.
+    platform_->dialogs.Script(CPrepmailDlg::kIdd, {ScriptStep::Edit(CPrepmailDlg::kIdBody, "typed"),
+                                                   ScriptStep::Click(CPrepmailDlg::kIdLaunchMail)});
+    Click(2);
+    const auto& shown = platform_->dialogs.Shown();
+    ASSERT_GE(shown.size(), 2u);
+    const headless::ShownDialog& compose = shown[shown.size() - 2];
+    ASSERT_EQ(compose.templateId, CPrepmailDlg::kIdd);
+    EXPECT_EQ(compose.caption, "Compose email");
+    EXPECT_EQ(compose.alpha, 70 * 255 / 100);
+    EXPECT_EQ(compose.texts.at(CPrepmailDlg::kIdSubject), "Marovek High Score");
+    EXPECT_EQ(compose.texts.at(CPrepmailDlg::kIdRecipient), kHighScoresMailAddress);
+    EXPECT_EQ(compose.texts.at(CPrepmailDlg::kIdSendTo), "Send to:");
+    const std::string code = shown.back().texts.at(CFameDlg::kIdCode);
+    const std::string losses = shown.back().texts.at(CFameDlg::kIdLosses);
+    const std::string body =
+        "Code:  " + code + "  Map: World Freeware Losses: " + losses + "   Name: ";
+    ASSERT_EQ(platform_->shell.mails.size(), 1u);
+    EXPECT_EQ(platform_->shell.mails[0],
+              MailtoLink(kHighScoresMailAddress, "Marovek High Score", body));
+    EXPECT_EQ(
+        platform_->shell.mails[0].rfind(
+            "mailto:highscores@marovek.org?subject=Marovek%20High%20Score&body=Code%3A%20%20", 0),
+        0u);
 }
 
 TEST_F(EndOfGameTest, OtherGamesEndWithoutAWindow) {

@@ -145,11 +145,13 @@ TEST_F(CommandsTest, LossesPaneStatisticsMoreMapsAndFocus) {
     CmdUI ui;
     ASSERT_TRUE(View().OnUpdateCommand(cmd::kPaneLosses, ui));
     EXPECT_EQ(Window().statusPanes.at(cmd::kPaneLosses), "Losses :     42");
-    // The statistics window is not there yet: its command stays disabled and runs nothing.
+    // Statistics may be chosen at any time; before the first turn its window has no figures.
     ASSERT_TRUE(View().OnUpdateCommand(cmd::kStatistics, ui));
-    EXPECT_FALSE(ui.enabled);
+    EXPECT_TRUE(ui.enabled);
     View().OnCommand(cmd::kStatistics);
-    EXPECT_TRUE(platform_->dialogs.Shown().empty());
+    ASSERT_EQ(platform_->dialogs.Shown().size(), 1u);
+    EXPECT_EQ(platform_->dialogs.Shown()[0].caption, "Statistics");
+    EXPECT_EQ(platform_->dialogs.Shown()[0].texts.at(1007), "0");
     EXPECT_TRUE(Window().messageBoxes.empty());
     g_canChangeMap = true;
     View().OnCommand(cmd::kMoreMaps);
