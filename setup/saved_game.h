@@ -62,6 +62,7 @@ struct Record {
     std::array<std::string, kMaxPlayers + 1> names{};
     std::string campaignName;
     std::string path;  // the campaign file of an own campaign, else the map file
+    bool operator==(const Record&) const = default;
 };
 
 // Where one value of the record lies and how wide it is.
@@ -87,8 +88,8 @@ Record Capture(std::int64_t now);
 void Restore(const Record& record);
 void TakePersonalities(const Record& record);
 
-// The built-in map whose territories hold the highest owned territory of the record (the Three
-// Nations maps excepted), for a file whose name does not tell its map.
+// The built-in map told by the highest of its marking territories that has an owner, for a file
+// whose name does not tell its map (the Three Nations maps are never chosen).
 bool* MapFlagByTerritories(const Record& record);
 
 }  // namespace saved_game

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 #include <span>
+#include <utility>
 #include <variant>
 
 #include "core/model/map_catalogue.h"
@@ -204,16 +205,16 @@ std::optional<std::string> Check(const Record& record) {
 }
 
 bool* MapFlagByTerritories(const Record& record) {
-    std::int32_t highest = 0;
-    for (int t = 1; t <= kMaxTerritories; ++t)
-        if (record.territories[static_cast<std::size_t>(t)].owner > 0) highest = t;
-    const BuiltinMap* chosen = nullptr;
-    for (const BuiltinMap& map : BuiltinMaps()) {
-        if (map.flag == &g_isMapThreeNationsA || map.flag == &g_isMapThreeNationsB) continue;
-        if (map.territories < highest) continue;
-        if (chosen == nullptr || map.territories < chosen->territories) chosen = &map;
-    }
-    return chosen != nullptr ? chosen->flag : DefaultMap().flag;
+    // Each territory exists on its map and on no map below it in the list.
+    const std::pair<std::size_t, bool*> kMarks[] = {
+        {200, &g_isMapSwampII},   {113, &g_isMapLinesII},     {110, &g_isMapWorms},
+        {106, &g_isMapSwamp},     {85, &g_isMapRealWorld},    {82, &g_isMapGreatBritain},
+        {66, &g_isMapJapanKorea}, {64, &g_isMapNorthAmerica}, {63, &g_isMapScandinavia},
+        {60, &g_isMapAustralia},  {44, &g_isMapEurope},       {43, &g_isMapChina},
+    };
+    for (const auto& [territory, flag] : kMarks)
+        if (record.territories[territory].owner > 0) return flag;
+    return DefaultMap().flag;
 }
 
 }  // namespace saved_game
