@@ -190,6 +190,8 @@ void ContinueGame(CChildView& view, const FileKind& kind, const Record& record) 
         repaint.b = 100;
     }
     view.ComputeReinforcements();
+    // A game saved on a computer player's turn: the clock plays the computers from there.
+    if (g_currentPlayer > g_humanPlayerCount) AppendMessage(message_type::kComputerTurns);
 }
 
 }  // namespace
