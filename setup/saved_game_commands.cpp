@@ -1,21 +1,12 @@
 // Save, Save As and Open: the saved game written where the user chose it, and a chosen file
 // checked whole before it replaces the running game.
+#include <algorithm>
 #include <optional>
 #include <string>
 
-#include "ai/evaluation.h"
 #include "core/child_view.h"
-#include "core/commands/command_ids.h"
-#include "core/mapsel/map_selection.h"
-#include "core/model/campaign_state.h"
 #include "core/model/files.h"
-#include "core/model/map_catalogue.h"
-#include "core/model/map_loader.h"
-#include "core/model/options.h"
 #include "core/model/session_state.h"
-#include "core/model/yes_no.h"
-#include "core/turn/queues.h"
-#include "core/turn/turn_state.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/files.h"
