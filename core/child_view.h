@@ -299,6 +299,12 @@ class CChildView {
     void OnNewGame();
     void OnQuickLaunch();
     void ClearGameState();
+    // Saved games (setup/saved_game_commands.cpp): the record packed from the running game, and
+    // the Save, Save As and Open commands.
+    void PackSaveRecord();
+    void OnSave();
+    void OnSaveAs();
+    void OnOpen();
     void OnPersonalities();
     SetupDialogs& Setup();
     void ShowMissionDialog(const std::string& text);

@@ -1,4 +1,4 @@
-// The system's open-file dialog as the game asks for it.
+// The system's open-file and save-file dialogs as the game asks for them.
 #pragma once
 
 #include <optional>
@@ -14,6 +14,10 @@ class FileDialogs {
     // `initialPath` is the file or pattern the dialog starts from. Answers the chosen file's
     // full path, or nullopt when the user cancels.
     virtual std::optional<std::string> OpenFile(const std::string& filter,
+                                                const std::string& initialPath) = 0;
+    // Lets the user choose where a file is written, asking before an existing file is
+    // replaced. Answers the chosen full path, or nullopt when the user cancels.
+    virtual std::optional<std::string> SaveFile(const std::string& filter,
                                                 const std::string& initialPath) = 0;
 };
 

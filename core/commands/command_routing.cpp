@@ -109,9 +109,9 @@ const std::array kCommands = std::to_array<CommandRow>({
     // Game menu.
     {cmd::kNewGame, &CChildView::OnNewGame, state::UpdateNewGame},
     {cmd::kQuickLaunch, &CChildView::OnQuickLaunch, state::UpdateNewGame},
-    {cmd::kOpen, nullptr, state::UpdateOpen},
-    {cmd::kSave, nullptr, state::UpdateSave},
-    {cmd::kSaveAs, nullptr, state::UpdateSaveAs},
+    {cmd::kOpen, &CChildView::OnOpen, state::UpdateOpen},
+    {cmd::kSave, &CChildView::OnSave, state::UpdateSave},
+    {cmd::kSaveAs, &CChildView::OnSaveAs, state::UpdateSaveAs},
     // Scores, Cards, Continents, Statistics.
     {cmd::kScores, &CChildView::OnScores, Always},
     {cmd::kShowCards, &CChildView::OnShowCards, Always},

@@ -21,6 +21,7 @@ inline constexpr int kNoTerritory = 999;  // what a hit test answers off every t
 struct TerritoryState {
     std::int32_t owner = 0;  // 0 nobody, else player 1..10
     std::int32_t armies = 0;
+    bool operator==(const TerritoryState&) const = default;
 };
 
 // [1..11] neighbours in order, the first 0 ends the list; [0] stays 0.

@@ -42,14 +42,31 @@ std::string QtFilterFromGameFilter(const std::string& filter) {
     return result;
 }
 
+namespace {
+
+// The initial path may be a pattern such as ".../*.txt": start in its folder.
+QString StartPath(const std::string& initialPath) {
+    const QFileInfo initial(QString::fromLocal8Bit(initialPath.c_str()));
+    return initial.fileName().contains(QLatin1Char('*')) ? initial.path() : initial.filePath();
+}
+
+}  // namespace
+
 std::optional<std::string> QtFileDialogs::OpenFile(const std::string& filter,
                                                    const std::string& initialPath) {
-    // The initial path may be a pattern such as ".../*.txt": start in its folder.
-    const QFileInfo initial(QString::fromLocal8Bit(initialPath.c_str()));
-    const QString folder =
-        initial.fileName().contains(QLatin1Char('*')) ? initial.path() : initial.filePath();
-    const QString chosen = QFileDialog::getOpenFileName(
-        parent_, QString(), folder, QString::fromLatin1(QtFilterFromGameFilter(filter)));
+    const QString chosen =
+        QFileDialog::getOpenFileName(parent_, QString(), StartPath(initialPath),
+                                     QString::fromLatin1(QtFilterFromGameFilter(filter)));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toLocal8Bit().toStdString();
+}
+
+std::optional<std::string> QtFileDialogs::SaveFile(const std::string& filter,
+                                                   const std::string& initialPath) {
+    // The dialog asks before it replaces an existing file.
+    const QString chosen =
+        QFileDialog::getSaveFileName(parent_, QString(), StartPath(initialPath),
+                                     QString::fromLatin1(QtFilterFromGameFilter(filter)));
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toLocal8Bit().toStdString();
 }

@@ -1,4 +1,4 @@
-// The system's open-file dialog through Qt.
+// The system's open-file and save-file dialogs through Qt.
 #pragma once
 
 #include <string>
@@ -13,6 +13,8 @@ class QtFileDialogs : public platform::FileDialogs {
   public:
     void SetParentWidget(QWidget* parent) { parent_ = parent; }
     std::optional<std::string> OpenFile(const std::string& filter,
+                                        const std::string& initialPath) override;
+    std::optional<std::string> SaveFile(const std::string& filter,
                                         const std::string& initialPath) override;
 
   private:

@@ -9,6 +9,7 @@
 #include "core/turn/turn_state.h"
 #include "newgame_fixture.h"
 #include "setup/quick_launch.h"
+#include "setup/saved_game.h"
 #include "shell/storage.h"
 
 namespace newgame_test {
@@ -63,26 +64,23 @@ class QuickLaunchTest : public NewGameFixture {
   protected:
     // A saved game's record with the fields Quick Launch reads.
     std::string WriteRecord(std::size_t size) {
-        std::vector<char> record(quick_launch::kSavedGameSize, 0);
-        auto i32 = [&](std::size_t at, std::int32_t value) {
-            for (std::size_t i = 0; i < 4; ++i)
-                record[at + i] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)));
-        };
-        i32(quick_launch::kCardTurnInMarker, 177);
-        i32(quick_launch::kHumanPlayerCount, 1);
-        i32(quick_launch::kPlayerCount, 5);
-        record[quick_launch::kReservedByte] = 9;
-        record[quick_launch::kRule] = 'n';
-        record[quick_launch::kTroopExperience] = 1;
-        i32(quick_launch::kLevel, 0);
-        i32(quick_launch::kMissionKind, 7);  // out of range: Conquer All
-        i32(quick_launch::kPersonalities + 4, 4);
-        i32(quick_launch::kPersonalities + 8, 99);  // out of range: Normal
-        i32(quick_launch::kUnstableMarks + 12, 6);
-        const std::string name = "Alice\x01/B";
-        std::copy(name.begin(), name.end(), record.begin() + quick_launch::kNames);
+        saved_game::Record record;
+        record.cardTurnInMarker = 177;
+        record.humanPlayers = 1;
+        record.playerCount = 5;
+        record.reservedByte = 9;
+        record.rule = 'n';
+        record.troopExperience = 1;
+        record.normalLevel = 0;
+        record.missionKind = 7;  // out of range: Conquer All
+        record.personalities[2] = 4;
+        record.personalities[3] = 99;  // out of range: Normal
+        record.unstableMarks[4] = 6;
+        record.names[1] = "Alice\x01/B";
+        const saved_game::Bytes bytes = saved_game::Pack(record);
         const std::string path = home_ + "/last.Mrvek";
-        std::ofstream(path, std::ios::binary).write(record.data(), static_cast<long>(size));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(size));
         return path;
     }
 };
@@ -96,16 +94,16 @@ TEST_F(QuickLaunchTest, WithoutASavedGameTheNoticeIsShown) {
 }
 
 TEST_F(QuickLaunchTest, AShortRecordIsRefused) {
-    g_documentsFolder = WriteRecord(quick_launch::kSavedGameSize - 1);
+    g_documentsFolder = WriteRecord(saved_game::kSize - 1);
     View().OnQuickLaunch();
     EXPECT_TRUE(ShownIds().empty());
-    EXPECT_EQ(MessageBoxTexts(), (std::vector<std::string>{quick_launch::kWrongVersionText}));
+    EXPECT_EQ(MessageBoxTexts(), (std::vector<std::string>{saved_game::kWrongVersionText}));
     EXPECT_TRUE(g_canOpen);
     EXPECT_FALSE(g_isQuickLaunch);
 }
 
 TEST_F(QuickLaunchTest, TheLastGamesSettingsWithOnlyTheMapAndPlayersAsked) {
-    g_documentsFolder = WriteRecord(quick_launch::kSavedGameSize);
+    g_documentsFolder = WriteRecord(saved_game::kSize);
     Choose(CMapDlg::kIdd, 1000);  // World
     Choose(CPlayers234Dlg::kIdd, 1000);
     View().OnQuickLaunch();
@@ -131,7 +129,7 @@ TEST_F(QuickLaunchTest, TheLastGamesSettingsWithOnlyTheMapAndPlayersAsked) {
 }
 
 TEST_F(QuickLaunchTest, CancelOfTheMapEndsIt) {
-    g_documentsFolder = WriteRecord(quick_launch::kSavedGameSize);
+    g_documentsFolder = WriteRecord(saved_game::kSize);
     Cancel(CMapDlg::kIdd);
     View().OnQuickLaunch();
     EXPECT_EQ(ShownIds(), (std::vector<int>{CMapDlg::kIdd}));
