@@ -234,6 +234,8 @@ class CChildView {
     // A new socket at `index` that reports to this view.
     platform::Socket& OpenSocket(int index);
     void CloseSocket(int index);
+    // Sockets a and b (1..4) trade places, each keeping its receiver.
+    void SwapSockets(int a, int b);
     // Hosting: listens on g_networkPort and waits for players (the New Game host step, and the
     // resume of a saved network game). False when the port cannot be opened.
     bool HostNetworkGame();

@@ -59,10 +59,15 @@ void ClearWatchdog() {
 }
 
 bool Join(CChildView& view, int socket, std::string_view payload) {
-    // Seats are taken in the order of the sockets, so that seat k + 1 always plays on socket k.
-    if (!g_isHostWaiting || g_isPeerJoined[At(socket)] || socket != g_joinedSeatCount) return false;
+    if (!g_isHostWaiting || g_isPeerJoined[At(socket)]) return false;
     const std::optional<std::string> name = CleanPlayerName(payload);
     if (!name) return false;
+    // Seat k + 1 plays on socket k: a machine that joins ahead of one that connected earlier but
+    // has not joined takes that one's socket number.
+    if (socket != g_joinedSeatCount) {
+        view.SwapSockets(socket, g_joinedSeatCount);
+        socket = g_joinedSeatCount;
+    }
     g_isPeerJoined[At(socket)] = true;
     g_joinedSeatCount = socket + 1;
     g_playerNames[At(g_joinedSeatCount)] = *name;

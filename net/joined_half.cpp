@@ -136,12 +136,12 @@ bool GameStart(CChildView& view, std::string_view payload) {
 // This seat's placement or turn: a repeat of the one already open is only answered.
 bool OwnPlacement(CChildView& view, std::string_view payload) {
     if (!g_hasNetworkGameStarted || PeekCurrentPlayer(payload) != g_networkSeat) return false;
-    if (g_isOwnTurnOpen) {
+    if (g_isOwnTurnOpen || g_hasPlacedOwn) {
         SendBoard(view, kAckPlacementBegins, 1);
         return true;
     }
     if (!Read(payload)) return false;
-    g_isOwnTurnOpen = true;
+    g_isOwnTurnOpen = g_hasPlacedOwn = true;
     if (g_areStrongholdsOn) {
         g_isStrongholdChoice = true;
         g_isInitialPlacement = false;
@@ -157,12 +157,14 @@ bool OwnPlacement(CChildView& view, std::string_view payload) {
 
 bool OwnTurn(CChildView& view, std::string_view payload) {
     if (!g_hasNetworkGameStarted || PeekCurrentPlayer(payload) != g_networkSeat) return false;
-    if (g_isOwnTurnOpen) {
+    const std::optional<std::int32_t> turns = PeekTurnsPlayed(payload, g_networkSeat);
+    if (g_isOwnTurnOpen || (turns && *turns == g_ownTurnMark)) {
         SendBoard(view, kAckTurnBegins, 1);
         return true;
     }
-    if (!Read(payload)) return false;
+    if (!turns || !Read(payload)) return false;
     g_isOwnTurnOpen = true;
+    g_ownTurnMark = *turns;
     g_isInitialPlacement = g_isStrongholdChoice = false;
     RepaintWholeBoard(view);
     SendBoard(view, kAckTurnBegins, 1);

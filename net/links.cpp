@@ -66,14 +66,30 @@ void ReportBadMessage(CChildView& view, int socket, const std::string& why) {
 
 platform::Socket& CChildView::OpenSocket(int index) {
     if (!netLinks_) netLinks_.reset(new NetLinks);
-    CMySocket& receiver = netLinks_->receivers[static_cast<std::size_t>(index)];
-    receiver.SetView(this, index);
-    AttachSocket(index, platform_.sockets.CreateSocket(receiver));
+    auto receiver = std::make_unique<CMySocket>();
+    receiver->SetView(this, index);
+    AttachSocket(index, platform_.sockets.CreateSocket(*receiver));
+    // The old receiver goes only now, after the socket that reported to it.
+    netLinks_->receivers[static_cast<std::size_t>(index)] = std::move(receiver);
     return *SocketAt(index);
 }
 
 void CChildView::CloseSocket(int index) {
     if (platform::Socket* socket = SocketAt(index)) socket->Close();
+}
+
+void CChildView::SwapSockets(int a, int b) {
+    if (a < 1 || b < 1 || a > kMostJoined || b > kMostJoined || a == b || !netLinks_) return;
+    std::swap(sockets_[static_cast<std::size_t>(a)], sockets_[static_cast<std::size_t>(b)]);
+    std::swap(netLinks_->receivers[static_cast<std::size_t>(a)],
+              netLinks_->receivers[static_cast<std::size_t>(b)]);
+    for (int index : {a, b})
+        if (CMySocket* receiver = netLinks_->receivers[static_cast<std::size_t>(index)].get())
+            receiver->SetView(this, index);
+    for (auto* table : {&g_isPeerJoined, &g_isPeerReported})
+        std::swap((*table)[static_cast<std::size_t>(a)], (*table)[static_cast<std::size_t>(b)]);
+    std::swap(g_peerLastCode[static_cast<std::size_t>(a)],
+              g_peerLastCode[static_cast<std::size_t>(b)]);
 }
 
 void CChildView::OnSocketAccept() {
@@ -153,7 +169,8 @@ bool CChildView::JoinNetworkGame(const std::string& host) {
     for (int socket = 0; socket <= kMostJoined; ++socket) CloseSocket(socket);
     platform::Socket& link = OpenSocket(1);
     g_networkSeat = 2;
-    g_hasNetworkGameStarted = g_isOwnTurnOpen = false;
+    g_hasNetworkGameStarted = g_isOwnTurnOpen = g_hasPlacedOwn = false;
+    g_ownTurnMark = -1;
     g_isPeerReported = {};
     if (!link.Connect(host, static_cast<std::uint16_t>(g_networkPort))) {
         OnSocketConnect(1, false);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/socket.h"
@@ -33,8 +34,10 @@ class RefusedSocketEvents : public platform::SocketEvents {
     void OnClose(platform::SocketError) override {}
 };
 
+// One receiver per socket, made with it and replaced with it, so that it outlives its socket and
+// follows it when sockets trade places.
 struct NetLinks {
-    std::array<CMySocket, 5> receivers;
+    std::array<std::unique_ptr<CMySocket>, 5> receivers;
     RefusedSocketEvents refused;
 };
 
@@ -46,6 +49,10 @@ extern std::array<std::int32_t, 5> g_peerLastCode;  // the last turn message app
 // is open (opened by 1004/1007, closed by their acknowledgement 2005/2011).
 extern bool g_hasNetworkGameStarted;
 extern bool g_isOwnTurnOpen;
+// The marks of the placement and the turn applied last, so that a late repeat of either is only
+// answered: the turns the host had counted for this seat, and whether it has placed.
+extern std::int32_t g_ownTurnMark;
+extern bool g_hasPlacedOwn;
 
 namespace net {
 // Shows the first bad message of a peer on the status line; later ones are dropped silently.

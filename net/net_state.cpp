@@ -31,7 +31,8 @@ void ResetNetState() {
     g_isPeerJoined = {};
     g_isPeerReported = {};
     g_peerLastCode = {};
-    g_hasNetworkGameStarted = g_isOwnTurnOpen = false;
+    g_hasNetworkGameStarted = g_isOwnTurnOpen = g_hasPlacedOwn = false;
+    g_ownTurnMark = -1;
     g_resumedSeats = {};
 }
 
@@ -150,4 +151,6 @@ std::array<bool, 5> g_isPeerReported{};
 std::array<std::int32_t, 5> g_peerLastCode{};
 bool g_hasNetworkGameStarted{};
 bool g_isOwnTurnOpen{};
+std::int32_t g_ownTurnMark = -1;
+bool g_hasPlacedOwn{};
 ResumedSeats g_resumedSeats;

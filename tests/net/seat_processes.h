@@ -78,6 +78,7 @@ class Process {
 struct SeatLog {
     std::map<std::pair<int, int>, std::string> boards;
     std::vector<std::string> chat;
+    std::vector<std::string> statuses;
     std::string end;
     std::string failure;
 };
@@ -99,6 +100,8 @@ inline SeatLog ReadLog(const std::string& path) {
             log.chat.push_back(line.substr(5));
         } else if (kind == "end") {
             log.end = line.substr(4);
+        } else if (kind == "status") {
+            log.statuses.push_back(line.size() > 7 ? line.substr(7) : "");
         } else if (kind == "fail") {
             log.failure = line.substr(5);
         }
