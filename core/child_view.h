@@ -245,6 +245,7 @@ class CChildView {
     void StartNetworkGame();
     // The chat window, created minimised once per network game (setup/network_windows.cpp).
     void ShowChatWindow();
+    void CloseNetworkWindows();
     NetworkWindows& NetWindows();
 
     // Board rendering (render/): the composed board, outlines, territory painting and labels,

@@ -122,6 +122,12 @@ void CChildView::ShowChatWindow() {
     g_isChatWindowShown = true;
 }
 
+void CChildView::CloseNetworkWindows() {
+    if (!networkWindows_) return;
+    platform_.dialogs.DestroyModeless(networkWindows_->chat);
+    platform_.dialogs.DestroyModeless(networkWindows_->usersJoined);
+}
+
 void CChildView::ShowUsersJoinedWindow() {
     CUsersjoinedDlg& window = NetWindows().usersJoined;
     for (std::size_t i = 0; i < window.names.size(); ++i) {
