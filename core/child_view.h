@@ -54,6 +54,15 @@ struct SocketDeleter {
     void operator()(platform::Socket* socket) const;
 };
 
+// The notification receivers of the view's sockets (net/net_links.h).
+struct NetLinks;
+void DestroyNetLinks(NetLinks* links);
+
+// The network windows the view holds: the LAN host dialog, the chat window and the joined
+// players' window (setup/network_windows.h).
+struct NetworkWindows;
+void DestroyNetworkWindows(NetworkWindows* windows);
+
 class CChildView {
   public:
     // The program's own start-up (shell/view_construction.cpp).
@@ -240,6 +249,27 @@ class CChildView {
     void MarkTerritoryAndSync(std::int32_t territory);
     void AttachSocket(int index, std::unique_ptr<platform::Socket> socket);
     platform::Socket* SocketAt(int index) const;
+    // Socket notifications and the receive with its dispatch (net/receive.cpp, net/links.cpp).
+    void OnSocketAccept();
+    void OnSocketReceive(int socket);
+    void OnSocketClose(int socket);
+    void OnSocketConnect(int socket, bool connected);
+    // A new socket at `index` that reports to this view.
+    platform::Socket& OpenSocket(int index);
+    void CloseSocket(int index);
+    // Sockets a and b (1..4) trade places, each keeping its receiver.
+    void SwapSockets(int a, int b);
+    // Hosting: listens on g_networkPort and waits for players (the New Game host step, and the
+    // resume of a saved network game). False when the port cannot be opened.
+    bool HostNetworkGame();
+    // Joining: connects to the host and queues the join request with the player's name.
+    bool JoinNetworkGame(const std::string& host);
+    // F2 on a waiting host: seats the players and starts the game (setup/network_start.cpp).
+    void StartNetworkGame();
+    // The chat window, created minimised once per network game (setup/network_windows.cpp).
+    void ShowChatWindow();
+    void CloseNetworkWindows();
+    NetworkWindows& NetWindows();
 
     // Board rendering (render/): the composed board, outlines, territory painting and labels,
     // the players panel and the ocean picture. PaintBoard is the work of OnPaint.
@@ -347,12 +377,13 @@ class CChildView {
     void ShowStatsDialog();
     ScoresWindows& ScoresAndStatistics();
 
-    // Windows still to come: the internet game list and the network windows
+    // Windows still to come: the internet game list and the internet windows
     // (core/turn/pending_operations.cpp); until they exist there is nothing to show.
     void PublishGameListEntry(std::int32_t slot, std::string hostText, std::int32_t close);
+    void DestroyDirectIpWindow();
+    // The network windows (setup/network_windows.cpp).
     void ShowUsersJoinedWindow();
     void DestroyUsersJoinedWindow();
-    void DestroyDirectIpWindow();
     void GetChatText(std::string* text);
     void ClearChatText();
     void AddChatLine(const std::string& line);
@@ -360,7 +391,11 @@ class CChildView {
   private:
     platform::Platform& platform_;
     render::TraceProgress* traceProgress_ = nullptr;
+    // Before the sockets: the receivers must outlive the sockets that report to them.
+    std::unique_ptr<NetLinks, void (*)(NetLinks*)> netLinks_{nullptr, &DestroyNetLinks};
     std::array<std::unique_ptr<platform::Socket, SocketDeleter>, 5> sockets_;
+    std::unique_ptr<NetworkWindows, void (*)(NetworkWindows*)> networkWindows_{
+        nullptr, &DestroyNetworkWindows};
     std::unique_ptr<CardWindows, void (*)(CardWindows*)> cardWindows_{nullptr, &DestroyCardWindows};
     std::unique_ptr<ClegersDlg, void (*)(ClegersDlg*)> armiesDialog_{nullptr, &DestroyArmiesDialog};
     std::unique_ptr<SetupDialogs, void (*)(SetupDialogs*)> setupDialogs_{nullptr,

@@ -8,6 +8,7 @@
 #include "core/services/network.h"
 #include "core/turn/turn_state.h"
 #include "net/board_state.h"
+#include "net/peer_board.h"
 
 namespace {
 
@@ -126,3 +127,61 @@ bool CChildView::ReadBoardState() {
     ApplyBoardState(*state);
     return true;
 }
+
+namespace net {
+
+namespace {
+
+// Owners and armies that a game in play can hold: every territory of the map owned by a player
+// in the game with at least one army, none beyond the map.
+const char* CheckBoardInPlay(const BoardState& state, std::int32_t players, std::int32_t count) {
+    if (state.currentPlayer < 1 || state.currentPlayer > players) return "current player";
+    for (int t = 1; t <= kBoardTerritories; ++t) {
+        const BoardState::Territory& territory = state.territories[t];
+        if (t > count) {
+            if (territory.owner != 0) return "territory beyond the map";
+            continue;
+        }
+        if (territory.owner < 1 || territory.owner > players || territory.armies < 1)
+            return "territory owner or armies";
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const char* ReadPeerBoard(std::string_view payload, std::int32_t sender) {
+    std::optional<BoardState> state = DecodeBoardState(payload, nullptr);
+    if (!state) return "board text";
+    if (g_networkSeat == 1) {
+        // A joined machine reports only its own play: the seats, counts, names and map stay
+        // the host's, and it speaks only while it is its turn.
+        if (state->currentPlayer != sender) return "not its turn";
+        if (state->playerCount != g_playerCount) return "player count";
+        if (const char* why = CheckBoardInPlay(*state, g_playerCount, g_territoryCount)) return why;
+        state->humanPlayerCount = g_humanPlayerCount;
+        for (int p = 1; p <= kBoardNamedPlayers; ++p) state->names[p] = g_playerNames[p];
+        state->mapName = g_mapName;
+        for (int p = 1; p <= kMaxPlayers; ++p) state->turnsPlayed[p] = g_turnsPlayed[p];
+    } else {
+        if (state->playerCount < 2 || state->playerCount > kMaxPlayers) return "player count";
+        const std::int32_t count = std::min<std::int32_t>(g_territoryCount, kBoardTerritories);
+        if (const char* why = CheckBoardInPlay(*state, state->playerCount, count)) return why;
+    }
+    ApplyBoardState(*state);
+    return nullptr;
+}
+
+std::optional<std::int32_t> PeekTurnsPlayed(std::string_view payload, std::int32_t player) {
+    const std::optional<BoardState> state = DecodeBoardState(payload, nullptr);
+    if (!state || player < 1 || player > kMaxPlayers) return std::nullopt;
+    return state->turnsPlayed[static_cast<std::size_t>(player)];
+}
+
+std::optional<std::int32_t> PeekCurrentPlayer(std::string_view payload) {
+    const std::optional<BoardState> state = DecodeBoardState(payload, nullptr);
+    if (!state) return std::nullopt;
+    return state->currentPlayer;
+}
+
+}  // namespace net

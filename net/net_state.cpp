@@ -7,6 +7,7 @@
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
 #include "core/turn/turn_state.h"
+#include "net/net_links.h"
 #include "platform/socket.h"
 #include "platform/window_services.h"
 
@@ -27,6 +28,12 @@ void ResetNetState() {
     g_publishedHostText.clear();
     g_syncTerritory = g_syncArmies = g_syncOwner = g_syncContinent = 0;
     g_syncMarked = false;
+    g_isPeerJoined = {};
+    g_isPeerReported = {};
+    g_peerLastCode = {};
+    g_hasNetworkGameStarted = g_isOwnTurnOpen = g_hasPlacedOwn = false;
+    g_ownTurnMark = -1;
+    g_resumedSeats = {};
 }
 
 namespace net {
@@ -138,3 +145,12 @@ platform::Socket* CChildView::SocketAt(int index) const {
     if (index < 0 || index >= static_cast<int>(sockets_.size())) return nullptr;
     return sockets_[static_cast<std::size_t>(index)].get();
 }
+
+std::array<bool, 5> g_isPeerJoined{};
+std::array<bool, 5> g_isPeerReported{};
+std::array<std::int32_t, 5> g_peerLastCode{};
+bool g_hasNetworkGameStarted{};
+bool g_isOwnTurnOpen{};
+std::int32_t g_ownTurnMark = -1;
+bool g_hasPlacedOwn{};
+ResumedSeats g_resumedSeats;

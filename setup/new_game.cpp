@@ -34,17 +34,6 @@ using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-// The map dialogs' choices are the Map menu's maps in its order, then "Load a Map...".
-void SelectMapChoice(std::int32_t choice) {
-    ClearMapFlags();
-    const std::vector<const BuiltinMap*> maps = MapMenuOrder();
-    if (choice >= 0 && choice < static_cast<std::int32_t>(maps.size())) {
-        *maps[static_cast<std::size_t>(choice)]->flag = true;
-    } else {
-        g_isMapCustom = true;  // "Load a Map..."
-    }
-}
-
 bool AnyMapFlag() {
     return SelectedBuiltinMap() != nullptr || g_isMapCustom;
 }
@@ -65,6 +54,16 @@ void ClearMissiles() {
 }
 
 }  // namespace
+
+void SelectMapChoice(std::int32_t choice) {
+    ClearMapFlags();
+    const std::vector<const BuiltinMap*> maps = MapMenuOrder();
+    if (choice >= 0 && choice < static_cast<std::int32_t>(maps.size())) {
+        *maps[static_cast<std::size_t>(choice)]->flag = true;
+    } else {
+        g_isMapCustom = true;  // "Load a Map..."
+    }
+}
 
 std::string SettingsText(std::size_t offset) {
     std::string text;
@@ -152,6 +151,11 @@ Next Sequence::Pass() {
     Next next = g_isQuickLaunch ? ReadQuickLaunchRecord(view_) : MainMenu();
     if (next != Next::kGo) return next;
     switch (g_computerPlayerCount) {  // the set-up code until the count is decided
+        case kCodeNetwork:
+            // The host chooses its map and rules; a joining machine takes the host's.
+            g_humanPlayerCount = g_playerCount = 1;
+            if (g_gameKind == game_kind::kNetworkHost) next = HostOptions();
+            break;
         case kCodeDemo:
             next = Demo();
             break;
@@ -171,6 +175,7 @@ Next Sequence::Pass() {
     CommandsAndName();
     next = PlayerName();
     if (next != Next::kGo) return next;
+    if (IsNetworkGame()) return NetworkSteps();
     StartPlay();
     return Next::kLeave;
 }
@@ -190,11 +195,18 @@ Next Sequence::MainMenu() {
             break;
         case 3:
             if (platform.dialogs.RunModal(dialogs_.multiplayer) != kIdOk) return Next::kRestart;
-            if (dialogs_.multiplayer.choice != 0) {
-                // The network games' own steps take over here once they exist.
+            if (dialogs_.multiplayer.choice == 2) {
                 platform.window.MessageBox(kNetworkNotReadyText, "Marovek", MessageButtons::Ok,
                                            MessageIcon::Information);
                 return Reenable(Next::kRestart);
+            }
+            if (dialogs_.multiplayer.choice == 1) {
+                dialogs_.startJoin.note = " ";
+                if (platform.dialogs.RunModal(dialogs_.startJoin) != kIdOk) return Next::kRestart;
+                g_gameKind = dialogs_.startJoin.choice == 1 ? game_kind::kNetworkJoined
+                                                            : game_kind::kNetworkHost;
+                g_computerPlayerCount = kCodeNetwork;
+                break;
             }
             g_computerPlayerCount = kCodeHotseat;
             g_gameKind = game_kind::kHotseat;

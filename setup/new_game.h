@@ -14,9 +14,9 @@ namespace new_game {
 // What a step asks of the chain: go on, start again at the main menu, or end the command.
 enum class Next { kGo, kRestart, kLeave };
 
-// The message of the network choices while the network games are not built.
+// The message of the Internet choice while Internet games are not built.
 inline constexpr char kNetworkNotReadyText[] =
-    "LAN and Internet games are not available in this version of Marovek.";
+    "Internet games are not available in this version of Marovek.";
 inline constexpr char kNeutralArmyText[] = "A non-attacking neutral army is assigned.";
 inline constexpr char kStartQuestion[] = "Start a new game ? (and quit current game)";
 inline constexpr char kNamePrompt[] = "Your name ?";
@@ -39,6 +39,9 @@ class Sequence {
     Next LoadChosenMap(const PreviousMapFlags& previous, bool wasWorld);
     Next FallBack();
     Next Options();
+    // The network steps (setup/new_game_network.cpp).
+    Next HostOptions();
+    Next NetworkSteps();
     Next ComputerPlayers();
     Next HighScoreGame();
     Next Demo();
@@ -60,6 +63,10 @@ class Sequence {
     SetupDialogs& dialogs_;
     std::string timeStamp_;
 };
+
+// The map dialogs' choices are the Map menu's maps in its order, then "Load a Map..." (any other
+// choice).
+void SelectMapChoice(std::int32_t choice);
 
 // A text slot of the settings record (at most 19 characters up to its first zero).
 std::string SettingsText(std::size_t offset);

@@ -17,6 +17,7 @@ namespace new_game {
 inline constexpr std::int32_t kCodeSinglePlayer = 2;
 inline constexpr std::int32_t kCodeHotseat = 22;
 inline constexpr std::int32_t kCodeDemo = 40;
+inline constexpr std::int32_t kCodeNetwork = 55;
 inline constexpr std::int32_t kCodeHost = 55;
 inline constexpr std::int32_t kCodeJoin = 66;
 

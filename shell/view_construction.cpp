@@ -249,7 +249,8 @@ CChildView::~CChildView() {
         default:
             break;
     }
-    // The chat window is made by the network games; its flag is all there is to clear.
+    // The network windows leave the dialog host before the view that owns them goes.
+    CloseNetworkWindows();
     g_isChatWindowShown = false;
     // The blocks, pictures and sockets are released by their owners' destructors.
 }

@@ -213,5 +213,8 @@ bool CChildView::OnUpdateCommand(int id, CmdUI& ui) {
     return true;
 }
 
-// F2, the network start key, arrives with the network game; no other key does anything.
-void CChildView::OnKeyDown(int /*virtualKey*/) {}
+// F2, the network start key, is the only key the view acts on.
+void CChildView::OnKeyDown(int virtualKey) {
+    constexpr int kF2 = 113;
+    if (virtualKey == kF2 && g_networkSeat == 1 && g_joinedSeatCount >= 2) StartNetworkGame();
+}

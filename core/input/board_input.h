@@ -14,6 +14,9 @@ enum class Flow { Continue, End };
 // The placement phases (core/placement.cpp, core/placement_add.cpp).
 Flow StrongholdChoiceBlock(CChildView& view, std::int32_t territory);
 Flow InitialPlacementBlock(CChildView& view, std::int32_t territory);
+// The current player has placed all his start armies (by any means): play goes on as after his
+// last click.
+Flow FinishInitialPlacement(CChildView& view);
 Flow AddForTerritoriesBlock(CChildView& view, std::int32_t territory);
 Flow AddForContinentsBlock(CChildView& view, std::int32_t territory);
 Flow AddForCardsBlock(CChildView& view, std::int32_t territory);

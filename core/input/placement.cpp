@@ -240,4 +240,9 @@ Flow InitialPlacementBlock(CChildView& view, std::int32_t territory) {
     return FinishPlacement(view);
 }
 
+Flow FinishInitialPlacement(CChildView& view) {
+    g_initialArmiesLeft = 0;
+    return FinishPlacement(view);
+}
+
 }  // namespace board_input

@@ -156,7 +156,9 @@ bool PlayNextEvent(CChildView& view) {
     return true;
 }
 
+// A joined machine plays only its own seat; the host's human count names the host's players.
 bool IsLocalPlayer(std::int32_t player) {
+    if (g_networkSeat >= 2) return player == g_networkSeat;
     return player <= g_humanPlayerCount || player == g_networkSeat;
 }
 

@@ -181,6 +181,9 @@ void EndTheGame(CChildView& view, bool localSide) {
         net::SendBoardFromSeat(view, net_code::kGameWon, net_code::kJoinedGameWon);
     else if (g_networkSeat == 1)
         net::SendBoardToAll(view, net_code::kGameWon);
+    else if (g_networkSeat >= 2 && g_currentPlayer == g_networkSeat)
+        // Won in this seat's own turn: the host tells the others.
+        net::SendBoard(view, net_code::kJoinedGameWon, 1);
     if (g_networkSeat == 0) {
         g_hasFinishedGame = true;
         g_canNewGame = true;

@@ -115,7 +115,7 @@ int QtSocket::Send(std::string_view message) {
         lastError_ = SocketError::MessageTooLong;
         return platform::kSocketFailed;
     }
-    const std::string frame = EncodeFrame(message);
+    const std::string frame = platform::EncodeFrame(message);
     if (socket_->write(frame.data(), static_cast<qint64>(frame.size())) !=
         static_cast<qint64>(frame.size())) {
         lastError_ = FromQt(socket_->error());

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "platform/qt/message_frames.h"
+#include "platform/message_frames.h"
 #include "platform/socket.h"
 
 class QTcpServer;
@@ -45,7 +45,7 @@ class QtSocket : public QObject, public platform::Socket {
     QTcpServer* server_ = nullptr;
     QTcpSocket* socket_ = nullptr;
     QTimer connectTimer_;
-    FrameReader reader_;
+    platform::FrameReader reader_;
     bool connecting_ = false;
     bool connected_ = false;
     platform::SocketError closeError_ = platform::SocketError::None;

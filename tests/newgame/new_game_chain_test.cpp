@@ -7,10 +7,15 @@
 #include "core/model/campaign_state.h"
 #include "core/model/files.h"
 #include "core/model/options.h"
+#include "core/model/session_state.h"
+#include "core/turn/queues.h"
+#include "core/turn/turn_state.h"
 #include "newgame_fixture.h"
+#include "setup/network_windows.h"
 #include "setup/new_game.h"
 #include "setup/new_game_rules.h"
 #include "setup/personalities.h"
+#include "shell/settings.h"
 
 namespace newgame_test {
 namespace {
@@ -89,14 +94,56 @@ TEST_F(NewGameChain, EveryCancelReturnsToTheMainMenuWhoseCancelEndsTheCommand) {
     EXPECT_FALSE(g_repaintOnFocus);
 }
 
-TEST_F(NewGameChain, NetworkChoicesSaySoAndRestart) {
+TEST_F(NewGameChain, InternetChoiceSaysSoAndRestarts) {
     Choose(CSpelersDlg::kIdd, 1003);
-    Choose(CMultiplayerDlg::kIdd, 1001);
+    Choose(CMultiplayerDlg::kIdd, 1002);
     Cancel(CSpelersDlg::kIdd);
     View().OnNewGame();
     EXPECT_EQ(ShownIds(), (std::vector<int>{163, 241, 163}));
     EXPECT_EQ(MessageBoxTexts(), (std::vector<std::string>{new_game::kNetworkNotReadyText}));
     EXPECT_EQ(g_gameKind, 1);
+}
+
+TEST_F(NewGameChain, LanHostListensOnTheGamePortAndWaits) {
+    Choose(CSpelersDlg::kIdd, 1003);
+    Choose(CMultiplayerDlg::kIdd, 1001);
+    Choose(CStartjoinDlg::kIdd, 1000);
+    Ok(COpties1Dlg::kIdd);
+    Name("Ann");
+    View().OnNewGame();
+
+    EXPECT_EQ(ShownIds(), (std::vector<int>{163, 241, 242, 249, 165}));
+    EXPECT_EQ(g_gameKind, 2);
+    EXPECT_EQ(g_networkSeat, 1);
+    EXPECT_TRUE(g_isHostWaiting);
+    EXPECT_EQ(g_joinedSeatCount, 1);
+    ASSERT_NE(View().SocketAt(0), nullptr);
+    EXPECT_EQ(View().SocketAt(0)->LocalPort(), 5466);
+    EXPECT_EQ(g_statusText.rfind("Waiting for others to join...   Hostname:  ", 0), 0u);
+    EXPECT_EQ(g_playerNames[1], "Ann");
+}
+
+TEST_F(NewGameChain, LanJoinConnectsToTheTypedHostAndQueuesTheJoinRequest) {
+    headless::SocketEventLog hostLog;
+    std::unique_ptr<platform::Socket> host = platform_->sockets.CreateSocket(hostLog);
+    ASSERT_TRUE(host->Listen(5466));
+    Choose(CSpelersDlg::kIdd, 1003);
+    Choose(CMultiplayerDlg::kIdd, 1001);
+    Choose(CStartjoinDlg::kIdd, 1001);
+    Name("Bob");
+    Script(CHostnaamDlg::kIdd, {ScriptStep::Edit(CHostnaamDlg::kIdHost,
+                                                 "  " + platform_->sockets.LocalHostName() + " "),
+                                ScriptStep::Click(kIdOk)});
+    View().OnNewGame();
+
+    EXPECT_EQ(ShownIds(), (std::vector<int>{163, 241, 242, 165, 209}));
+    EXPECT_EQ(g_gameKind, 3);
+    EXPECT_EQ(g_networkSeat, 2);
+    EXPECT_EQ(g_settingsString176, platform_->sockets.LocalHostName());
+    EXPECT_EQ(g_statusText, "Waiting for host to start game... ");
+    ASSERT_GE(g_messageCount, 3);
+    EXPECT_EQ(g_messageQueue[3].type, message_type::kJoinRequest);
+    EXPECT_EQ(g_messageQueue[3].text, "Bob");
 }
 
 TEST_F(NewGameChain, HotseatOfTwoGetsANeutralArmyAndTheNamesAreKept) {

@@ -1,5 +1,5 @@
 // Message frames: messages survive any cutting of the stream; foreign bytes break it for good.
-#include "platform/qt/message_frames.h"
+#include "platform/message_frames.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 
 namespace {
 
-using qtplatform::EncodeFrame;
-using qtplatform::FrameReader;
+using platform::EncodeFrame;
+using platform::FrameReader;
 
 std::vector<std::string> TakeAll(FrameReader& reader) {
     std::vector<std::string> messages;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace qtplatform {
+namespace platform {
 
 // The bytes that carry one message.
 std::string EncodeFrame(std::string_view message);
@@ -16,7 +16,7 @@ std::string EncodeFrame(std::string_view message);
 class FrameReader {
   public:
     // Takes received bytes; returns how many messages they completed, or -1 once a length
-    // above platform::kMaxMessageBytes shows the stream is not ours (it stays broken).
+    // above kMaxMessageBytes shows the stream is not ours (it stays broken).
     int Feed(std::string_view bytes);
     bool HasMessage() const { return !messages_.empty(); }
     // Removes and returns the oldest whole message; empty when there is none.
@@ -29,4 +29,4 @@ class FrameReader {
     bool broken_ = false;
 };
 
-}  // namespace qtplatform
+}  // namespace platform

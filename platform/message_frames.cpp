@@ -1,11 +1,11 @@
 // Length-prefixed message frames: the writer and the reader that reassembles them.
-#include "platform/qt/message_frames.h"
+#include "platform/message_frames.h"
 
 #include <cstdint>
 
 #include "platform/socket.h"
 
-namespace qtplatform {
+namespace platform {
 namespace {
 
 constexpr std::size_t kHeaderBytes = 4;
@@ -37,7 +37,7 @@ int FrameReader::Feed(std::string_view bytes) {
     std::size_t used = 0;
     while (pending_.size() - used >= kHeaderBytes) {
         const std::size_t length = ReadLength(std::string_view(pending_).substr(used));
-        if (length > platform::kMaxMessageBytes) {
+        if (length > kMaxMessageBytes) {
             broken_ = true;
             pending_.clear();
             return -1;
@@ -64,4 +64,4 @@ void FrameReader::Reset() {
     broken_ = false;
 }
 
-}  // namespace qtplatform
+}  // namespace platform
