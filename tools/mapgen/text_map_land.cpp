@@ -119,9 +119,10 @@ struct BlobField {
             best = std::max(best, 1 - Dist({x, y}, centres[i]) / radii[i]);
         // Coasts bend away from the picture's edge and the players panel instead of being cut.
         const double edge = std::min({x, y, width - x, height - y});
+        const double near = std::max(0.0, 1 - edge / 140.0);
         const double fade =
-            std::max(0.0, 1 - edge / 50.0) + std::max(0.0, 1 - DistToRect(clear, {x, y}) / 40.0);
-        return best - fade * 1.6 + (art::FractalNoise(x / 95.0, y / 95.0, seed, 4) - 0.5) * 0.95;
+            near * near * 2.5 + std::max(0.0, 1 - DistToRect(clear, {x, y}) / 40.0) * 2.2;
+        return best - fade + (art::FractalNoise(x / 95.0, y / 95.0, seed, 4) - 0.5) * 0.95;
     }
 };
 
@@ -136,7 +137,7 @@ BlobField MakeBlobs(const TextMapRecipe& recipe, const OwnerGrid& g, const raste
     std::vector<double> weights;
     for (int i = 0; i < recipe.masses; ++i) weights.push_back(0.6 + rng.Unit() * 0.8);
     const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
-    for (double w : weights) field.radii.push_back(std::sqrt(area * w / total / kPi) * 1.1);
+    for (double w : weights) field.radii.push_back(std::sqrt(area * w / total / kPi) * 0.95);
     field.centres = PlaceDiscs(g, clear, field.radii, rng);
     return field;
 }
