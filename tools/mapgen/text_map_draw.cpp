@@ -319,10 +319,11 @@ bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int e
         draw(lane);
     }
     Rng rng(seed ^ 0x1A4Eu);
+    // The sea changes only where a lane is drawn: read again after each.
+    LaneSea sea = ReadSea(grid, keepClear, territories);
     for (int added = 0, tries = 0; added < extra && tries < 40 * (extra + 1); ++tries) {
         const int from = 1 + rng.Below(territories);
         if (degree[from] >= maxNeighbours - 2) continue;
-        const LaneSea sea = ReadSea(grid, keepClear, territories);
         const std::vector<int> lane = FindLane(
             grid, sea, [&](int t) { return t == from; },
             [&](int t) {
@@ -333,6 +334,7 @@ bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int e
         if (lane.size() < 6) continue;  // so short a lane would look like a drawing fault
         draw(lane);
         ++added;
+        sea = ReadSea(grid, keepClear, territories);
     }
     return true;
 }

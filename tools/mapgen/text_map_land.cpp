@@ -359,10 +359,10 @@ std::optional<OwnerGrid> Rings(const TextMapRecipe& recipe, int n, const raster:
         for (int x = 0; x < g.width; ++x) {
             if (!Usable(g, clear, x, y)) continue;
             int first = 1, ring = 0;
+            const double wobble =
+                (art::FractalNoise(x / 40.0, y / 40.0, recipe.seed + 5, 3) - 0.5) * 10;
             for (int s = 0; s < recipe.masses; ++s) {
                 const P c = centres[static_cast<std::size_t>(s)];
-                const double wobble =
-                    (art::FractalNoise(x / 40.0, y / 40.0, recipe.seed + 5, 3) - 0.5) * 10;
                 const double d = Dist({x + 0.5, y + 0.5}, c) + wobble;
                 if (d < radii[static_cast<std::size_t>(s)]) {
                     int id = first;
@@ -432,10 +432,10 @@ std::optional<OwnerGrid> Lines(const TextMapRecipe& recipe, int n, const raster:
         for (int x = 0; x < g.width; ++x) {
             if (!Usable(g, clear, x, y)) continue;
             int first = 1;
+            const double wobble =
+                (art::FractalNoise(x / 30.0, y / 30.0, recipe.seed + 9, 3) - 0.5) * 6;
             for (std::size_t k = 0; k < lines.size(); ++k) {
                 const Line& l = lines[k];
-                const double wobble =
-                    (art::FractalNoise(x / 30.0, y / 30.0, recipe.seed + 9, 3) - 0.5) * 6;
                 const double mid = l.base + l.wave * std::sin(x / 95.0 + l.phase);
                 const double off = y + 0.5 - mid;
                 // Round ends: a half disc beyond each end of the line.
