@@ -45,6 +45,7 @@ constexpr int kFixedLines = 12;
 
 const MapTextContent& ContentOf(const BuiltinMapText& text) {
     if (text.name == "ParisByNight") return ParisByNightContent();
+    if (const MapTextContent* drawn = TextMapContent(text.name)) return *drawn;
     return GeneratedMapTextContent(text);
 }
 

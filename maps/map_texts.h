@@ -37,6 +37,8 @@ std::int32_t MapTextLineCount(const BuiltinMapText& text);
 const MapTextContent& ParisByNightContent();
 // The lines of the other texts, made by the map generator; empty until then.
 const MapTextContent& GeneratedMapTextContent(const BuiltinMapText& text);
+// The lines of the imagined map texts drawn by gen_text_maps; nullptr for any other text.
+const MapTextContent* TextMapContent(std::string_view name);
 // True when the text's lines are all there.
 bool IsMapTextComplete(const BuiltinMapText& text);
 

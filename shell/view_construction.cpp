@@ -17,6 +17,7 @@
 #include "core/services/network.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
+#include "maps/shipped_maps.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window_services.h"
@@ -217,6 +218,8 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     SetGameStartValues();
     SetSettingStartValues();
     SetUserFolders();
+    // The map files shipped with the game join the user's, never replacing one of theirs.
+    maps::CopyMissingShippedMaps(platform_.files, g_programFolder, g_userFilesFolder);
     g_isGradientFill = true;
     LoadSettings();
     g_isGradientPaint = g_isGradientFill;

@@ -12,12 +12,15 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "ai/ai_state.h"
 #include "ai/board.h"
 #include "core/child_view.h"
 #include "core/model/game_state.h"
 #include "core/model/map_catalogue.h"
+#include "core/model/map_loader.h"
+#include "core/model/map_text.h"
 #include "core/model/options.h"
 #include "core/model/route_table.h"
 #include "core/model/session_state.h"
@@ -25,12 +28,14 @@
 #include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
+#include "maps/map_texts.h"
 #include "platform/headless/test_platform.h"
 
 namespace ai_sim {
 
 struct GameSetup {
     const bool* map = DefaultMap().flag;
+    std::string_view mapText;  // the "[map]" name of a built-in map text to play instead
     std::int32_t players = 6;
     std::uint32_t seed = 1;
     bool normalLevel = true;
@@ -120,11 +125,15 @@ class Simulation {
         setup_ = setup;
         ResetSession();
         ClearMapFlags();
-        *const_cast<bool*>(setup.map) = true;
-        const BuiltinMap* map = BuiltinMapByFlag(setup.map);
-        if (map == nullptr) return false;
-        view_->SetBuiltinMapSize();
-        if (!((*view_).*(map->setup))()) return false;
+        if (!setup.mapText.empty()) {
+            if (!SetUpMapText(setup.mapText)) return false;
+        } else {
+            *const_cast<bool*>(setup.map) = true;
+            const BuiltinMap* map = BuiltinMapByFlag(setup.map);
+            if (map == nullptr) return false;
+            view_->SetBuiltinMapSize();
+            if (!((*view_).*(map->setup))()) return false;
+        }
         g_gameKind = 1;
         g_playerCount = setup.players;
         g_humanPlayerCount = 0;
@@ -192,6 +201,20 @@ class Simulation {
     }
 
   private:
+    // The map text parsed and made current as a loaded map file is.
+    bool SetUpMapText(std::string_view name) {
+        const BuiltinMapText* text = BuiltinMapTextByName(name);
+        g_mapTextBuffer.clear();
+        if (text == nullptr || !maps::AppendBuiltinMapText(*text) ||
+            ParseMapTextBuffer() != map_text_result::kAccepted)
+            return false;
+        g_isMapCustom = true;
+        g_isMapFileLoaded = true;
+        view_->SetBuiltinMapSize();
+        view_->ResetGame();
+        return true;
+    }
+
     // The clock's next play is the message that plays the current computer player's turn.
     static bool IsTurnDue() {
         if (g_eventReadIndex < g_eventCount || g_isGameOver) return false;

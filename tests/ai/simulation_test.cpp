@@ -84,6 +84,37 @@ TEST(ComputerGames, EveryBuiltinMapKeepsTheInvariantsAfterEveryTurn) {
     EXPECT_GE(played, 1);
 }
 
+// The imagined map texts shipped as map files: a seeded game of computers keeps the invariants
+// after every turn on each (whole games to the end take a minute for the fifteen; the bench's
+// business, not the tests').
+TEST(ComputerGames, EveryImaginedMapTextKeepsTheInvariantsAfterEveryTurn) {
+    const char* const kTexts[] = {"MiddleEarth", "AloneInACrowd", "Atlantis2", "Atlantis",
+                                  "Doom",        "DragonWarrior", "e2",        "Hex_gone_crazy",
+                                  "Lines",       "Neighbourhood", "OK83",      "Rings",
+                                  "coconutz",    "JustNeedTwo",   "107"};
+    Simulation sim;
+    for (const char* name : kTexts) {
+        GameSetup setup;
+        setup.mapText = name;
+        setup.players = 5;
+        setup.seed = 11;
+        setup.turnCap = 240;
+        ASSERT_TRUE(sim.Start(setup)) << name;
+        ASSERT_EQ(ai::Territories(), g_territoryCount) << name;
+        int turn = 0;
+        sim.afterTurn = [&](std::int32_t player) {
+            ExpectInvariants(player, ++turn);
+            ASSERT_FALSE(::testing::Test::HasFatalFailure()) << name;
+        };
+        const GameResult result = sim.Run();
+        EXPECT_GE(result.turns, 1) << name;
+        // A game that has ended has one owner of the whole board.
+        if (result.ended) {
+            EXPECT_NE(result.winner, 0) << name;
+        }
+    }
+}
+
 TEST(ComputerGames, StrongholdsAndTroopExperienceGamesKeepTheInvariants) {
     Simulation sim;
     for (std::uint32_t seed = 1; seed <= 4; ++seed) {

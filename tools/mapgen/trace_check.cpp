@@ -23,7 +23,7 @@ struct Tables {
 }  // namespace
 
 std::vector<int> TracedLengths(const raster::Surface& picture, const CodeMapContent& content,
-                               int size) {
+                               int size, bool mapFile) {
     auto tables = std::make_unique<Tables>();
     std::vector<int> lengths(content.territories.size() + 1, 0);
     std::vector<raster::Point> firsts(lengths.size());
@@ -31,7 +31,7 @@ std::vector<int> TracedLengths(const raster::Surface& picture, const CodeMapCont
         const TerritoryContent& tc = content.territories[t - 1];
         const raster::Point origin{Scaled(tc.x, size) + 1, Scaled(tc.y, size) + 1};
         lengths[t] = render::TraceOutline(
-            picture, false, origin,
+            picture, mapFile, origin,
             render::TraceTables{tables->x, tables->y, tables->outerX, tables->outerY});
         firsts[t] = raster::Point{tables->x[1], tables->y[1]};
         // The board takes an outline equal in length and start to the one before as a failure.
@@ -42,9 +42,9 @@ std::vector<int> TracedLengths(const raster::Surface& picture, const CodeMapCont
 }
 
 std::vector<std::string> TraceShortfalls(const raster::Surface& picture,
-                                         const CodeMapContent& content, int size) {
+                                         const CodeMapContent& content, int size, bool mapFile) {
     std::vector<std::string> errors;
-    const std::vector<int> lengths = TracedLengths(picture, content, size);
+    const std::vector<int> lengths = TracedLengths(picture, content, size, mapFile);
     for (std::size_t t = 1; t < lengths.size(); ++t)
         if (lengths[t] < kGoodOutline)
             errors.push_back("territory " + std::to_string(t) + " traces to " +

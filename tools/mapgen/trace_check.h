@@ -11,11 +11,13 @@ namespace mapgen {
 
 // The outline length the tracer finds for each territory 1..n at `size` (element 0 unused);
 // 0 where it finds none.
+// `mapFile`: traced as the board traces a loaded map file's picture.
 std::vector<int> TracedLengths(const raster::Surface& picture, const CodeMapContent& content,
-                               int size);
+                               int size, bool mapFile = false);
 // One line for each territory whose outline has fewer than 100 points, or repeats the outline
 // of the territory before it: either makes the board give up gradient painting.
 std::vector<std::string> TraceShortfalls(const raster::Surface& picture,
-                                         const CodeMapContent& content, int size);
+                                         const CodeMapContent& content, int size,
+                                         bool mapFile = false);
 
 }  // namespace mapgen
