@@ -152,10 +152,8 @@ bool ResumeHosting(CChildView& view, bool internet) {
     const std::string address =
         ipCode.size() >= 2 && ipCode.substr(0, 2) > "  " ? ipCode : platform.sockets.LocalAddress();
     view.ShowStatus(WaitingText(internet, platform.sockets.LocalHostName(), address));
-    // Listening is New Game's hosting step; this version has none, and says so as New Game does.
-    platform.window.MessageBox(new_game::kNetworkNotReadyText, "Marovek", MessageButtons::Ok,
-                               MessageIcon::Information);
-    return false;
+    // The same listening step as New Game's hosting; the game goes on when the host presses F2.
+    return view.HostNetworkGame();
 }
 
 void ContinueGame(CChildView& view, const FileKind& kind, const Record& record) {
@@ -246,13 +244,14 @@ void OpenAccepted(CChildView& view, const std::string& path, const Bytes& bytes,
     g_hasOpenedFileName = true;
     RedrawRestored(view);
 
-    const bool resumed = !kind.networkResume || ResumeHosting(view, kind.internet);
-    if (!resumed || platform.window.MessageBox(kContinueQuestion, "Marovek", MessageButtons::YesNo,
-                                               MessageIcon::Exclamation) != MessageAnswer::Yes) {
+    if (platform.window.MessageBox(kContinueQuestion, "Marovek", MessageButtons::YesNo,
+                                   MessageIcon::Exclamation) != MessageAnswer::Yes) {
         SetUpEmptyGame(view);
         return;
     }
     ContinueGame(view, kind, record);
+    // A host that cannot listen again (its port taken) has no game to wait for.
+    if (kind.networkResume && !ResumeHosting(view, kind.internet)) SetUpEmptyGame(view);
 }
 
 }  // namespace saved_game

@@ -84,7 +84,7 @@ TEST_F(DialogFit, EveryDialogShowsItsWholeText) {
     CMissioninfoDlg missions;
     CPersinfoDlg personalities;
     CWorld100Dlg world100(shell);
-    CFameDlg fame;
+    CFameDlg fame(host, shell);
     CValues2Dlg values2(nullptr);
     CValuesDlg values(nullptr);
     ClegersDlg armies;

@@ -168,6 +168,29 @@ TEST_F(SavedGameTest, AHotseatGameGoesOn) {
     EXPECT_EQ(g_playerNames[2], "Bob");
 }
 
+// A host's game saved as "LAN_..." is opened again on the host, which listens on the game port
+// and waits for the joined players to come back before F2 goes on with it.
+TEST_F(SavedGameTest, AHostsLanGameWaitsForItsPlayersAgain) {
+    StartSinglePlayer(1000);
+    PlayAFewTurns();
+    g_gameKind = game_kind::kNetworkHost;
+    g_playerNames[2] = "Bob";
+    const std::string path = saves_ + "/LAN_World.Mrvek";
+    SaveAs(path);
+    const Record saved = saved_game::Unpack(AsRecord(ReadFile(path)));
+    Restart();
+    Open(path);
+    EXPECT_EQ(saved_game::Capture(platform_->clock.Now()).territories, saved.territories);
+    EXPECT_TRUE(g_isHostWaiting);
+    EXPECT_EQ(g_networkSeat, 1);
+    EXPECT_EQ(g_joinedSeatCount, 1);
+    ASSERT_NE(View().SocketAt(0), nullptr);
+    EXPECT_EQ(View().SocketAt(0)->LocalPort(), 5466);
+    EXPECT_EQ(g_statusText.rfind("Waiting for others to join...   Hostname:  ", 0), 0u);
+    EXPECT_EQ(g_playerNames[2], "Bo..");
+    EXPECT_EQ(g_isInternetGame, 0);
+}
+
 TEST_F(SavedGameTest, ACampaignGoesOnOnTheMapOfItsStep) {
     Choose(CSpelersDlg::kIdd, 1000);
     Choose(CGametypeDlg::kIdd, 1001);

@@ -1,6 +1,7 @@
 // Outline files: the checked reader against the map's count, and OpenMapCacheFile on real files in
 // the program folder.
 #include <gtest/gtest.h>
+#include <utility>
 
 #include "core/model/files.h"
 #include "core/model/game_state.h"
@@ -158,15 +159,16 @@ TEST_F(OpenMapCacheFileTest, ARefusedFileIsTracedFromThePicture) {
     bytes[2 + 2 * counts.size() + 3] = 0x80;
     WriteBytes(program_ + "/res/maps/MrvekmapWor2.dat", bytes);
     // Territory 1 is a dark square around its label point on a white picture.
-    g_mapBitmap = raster::Surface(kBoardWidth, kBoardHeight, raster::Rgb(255, 255, 255));
+    raster::Surface picture(kBoardWidth, kBoardHeight, raster::Rgb(255, 255, 255));
     const int x = g_labelPositions[1].x;
     const int y = g_labelPositions[1].y;
     for (int k = -30; k <= 30; ++k) {
-        g_mapBitmap.SetPixel(x + k, y - 30, 0);
-        g_mapBitmap.SetPixel(x + k, y + 30, 0);
-        g_mapBitmap.SetPixel(x - 30, y + k, 0);
-        g_mapBitmap.SetPixel(x + 30, y + k, 0);
+        picture.SetPixel(x + k, y - 30, 0);
+        picture.SetPixel(x + k, y + 30, 0);
+        picture.SetPixel(x - 30, y + k, 0);
+        picture.SetPixel(x + 30, y + k, 0);
     }
+    g_mapBitmap = std::move(picture);
     g_isGradientFill = true;
     g_isGradientPaint = true;
     view.MakeTerritoryOutlines();
