@@ -383,6 +383,8 @@ class CChildView {
     void DestroyDirectIpWindow();
     // The network windows (setup/network_windows.cpp).
     void ShowUsersJoinedWindow();
+    // Out of the way of a settings change that redraws the board.
+    void MinimiseChatWindow();
     void DestroyUsersJoinedWindow();
     void GetChatText(std::string* text);
     void ClearChatText();

@@ -34,6 +34,9 @@ class DialogHost {
     virtual bool CreateModeless(CDialog& dialog) = 0;
     // Destroys a modeless dialog's window; nothing happens for a dialog not shown.
     virtual void DestroyModeless(CDialog& dialog) = 0;
+    // Shows a modeless dialog's window as an icon, out of the board's way; nothing happens for
+    // a dialog not shown.
+    virtual void MinimiseModeless(CDialog& dialog) = 0;
     // The desktop's own colour picker, modal, starting at `initial`: the colour chosen, or
     // nullopt when the user cancels it.
     virtual std::optional<raster::Colour> ChooseColour(raster::Colour initial) = 0;

@@ -122,6 +122,11 @@ void CChildView::ShowChatWindow() {
     g_isChatWindowShown = true;
 }
 
+void CChildView::MinimiseChatWindow() {
+    if (g_isChatWindowShown && networkWindows_)
+        platform_.dialogs.MinimiseModeless(networkWindows_->chat);
+}
+
 void CChildView::CloseNetworkWindows() {
     if (!networkWindows_) return;
     platform_.dialogs.DestroyModeless(networkWindows_->chat);

@@ -47,6 +47,7 @@ bool DeferSlowCommand(CChildView& view, std::int32_t type) {
 void RunOceansCommand(CChildView& view, std::int32_t type, std::int32_t background) {
     if (DeferSlowCommand(view, type)) return;
     SetOneCharacterText(g_statusText, ' ');
+    view.MinimiseChatWindow();
     g_oceansBackground = background;
     render::LoadOceansPictures(view.Platform().files, background);
     settings_menu::ShowBoardChange(view);
@@ -158,6 +159,7 @@ void CChildView::OnSmilies() {
     }
     if (DeferSlowCommand(*this, message_type::kSmilies)) return;
     SetOneCharacterText(g_statusText, ' ');
+    MinimiseChatWindow();
     g_isSmiliesOn = !g_isSmiliesOn;
     map_selection::RedrawWholeBoard(*this);
     settings_menu::ShowBoardChange(*this);

@@ -24,6 +24,7 @@ const std::array<bool*, 9> kSoundFlags{
 }  // namespace
 
 void CChildView::OnColors() {
+    MinimiseChatWindow();
     CSpkleurenDlg dialog(platform_.dialogs, platform_.window);
     dialog.fillChoice = g_isGradientFill ? CSpkleurenDlg::kGradedFill : CSpkleurenDlg::kSolidFill;
     // Anything but OK: the dialog has put the colours back.
@@ -43,6 +44,7 @@ void CChildView::OnSafeMode() {
                              platform::MessageIcon::Information) != platform::MessageAnswer::Ok) {
         return;
     }
+    MinimiseChatWindow();
     g_isSafeMode = !g_isSafeMode;
     if (g_isSafeMode) g_isSmiliesOn = false;
     map_selection::RedrawWholeBoard(*this);

@@ -134,6 +134,11 @@ void ScriptedDialogHost::DestroyModeless(CDialog& dialog) {
     modeless_.push_back({ModelessEvent::Kind::Destroyed, dialog.Template().id});
 }
 
+void ScriptedDialogHost::MinimiseModeless(CDialog& dialog) {
+    if (views_.find(&dialog) == views_.end()) return;
+    modeless_.push_back({ModelessEvent::Kind::Minimised, dialog.Template().id});
+}
+
 std::optional<raster::Colour> ScriptedDialogHost::ChooseColour(raster::Colour initial) {
     colourStarts_.push_back(initial);
     if (colourAnswers_.empty()) return std::nullopt;

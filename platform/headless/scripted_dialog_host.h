@@ -46,7 +46,7 @@ struct ShownDialog {
 };
 
 struct ModelessEvent {
-    enum class Kind { Created, Destroyed };
+    enum class Kind { Created, Destroyed, Minimised };
     Kind kind = Kind::Created;
     int templateId = 0;
     bool operator==(const ModelessEvent&) const = default;
@@ -66,6 +66,7 @@ class ScriptedDialogHost : public platform::DialogHost {
     int RunModal(CDialog& dialog) override;
     bool CreateModeless(CDialog& dialog) override;
     void DestroyModeless(CDialog& dialog) override;
+    void MinimiseModeless(CDialog& dialog) override;
     // Answers with the next scripted colour; without one the user cancels the picker.
     std::optional<raster::Colour> ChooseColour(raster::Colour initial) override;
     void ScriptColour(std::optional<raster::Colour> answer) { colourAnswers_.push_back(answer); }

@@ -464,6 +464,11 @@ void QtDialogHost::DestroyModeless(CDialog& dialog) {
     windows_.erase(it);
 }
 
+void QtDialogHost::MinimiseModeless(CDialog& dialog) {
+    const auto it = windows_.find(&dialog);
+    if (it != windows_.end() && it->second) it->second->showMinimized();
+}
+
 std::optional<raster::Colour> QtDialogHost::ChooseColour(raster::Colour initial) {
     const QColor start(raster::RedOf(initial), raster::GreenOf(initial), raster::BlueOf(initial));
     const QColor chosen = QColorDialog::getColor(start, parent_.data());

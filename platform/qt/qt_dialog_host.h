@@ -30,6 +30,7 @@ class QtDialogHost : public platform::DialogHost {
     int RunModal(CDialog& dialog) override;
     bool CreateModeless(CDialog& dialog) override;
     void DestroyModeless(CDialog& dialog) override;
+    void MinimiseModeless(CDialog& dialog) override;
     std::optional<raster::Colour> ChooseColour(raster::Colour initial) override;
 
     // The window of a shown dialog (nullptr when not shown). Each control is a child widget

@@ -274,6 +274,36 @@ TEST_F(SettingsMenu, SafeModeAsksOnlyToTurnOnAndTurnsSmiliesOff) {
 }
 
 // Without a map picture the board is its oceans: what each background shows is the board.
+// A shown chat window goes out of the board's way for the changes that redraw the board; with
+// none shown there is nothing to minimise.
+TEST_F(SettingsMenu, BoardChangesMinimiseAShownChatWindow) {
+    using Event = headless::ModelessEvent;
+    CChildView& view = Start();
+    const auto minimised = [this] {
+        int count = 0;
+        for (const Event& event : platform_->dialogs.ModelessEvents())
+            count += event.kind == Event::Kind::Minimised ? 1 : 0;
+        return count;
+    };
+    view.OnCommand(cmd::kColors);
+    Window().ScriptAnswer(MessageAnswer::Ok);
+    view.OnCommand(cmd::kSafeMode);
+    EXPECT_EQ(minimised(), 0);
+
+    view.ShowChatWindow();
+    view.OnCommand(cmd::kColors);
+    EXPECT_EQ(minimised(), 1);
+    view.OnCommand(cmd::kSafeMode);  // turning it off asks nothing
+    EXPECT_EQ(minimised(), 2);
+    view.OnCommand(cmd::kBackground2);
+    EXPECT_EQ(minimised(), 2) << "only the clock's step makes the change";
+    PlayQueues();
+    EXPECT_EQ(minimised(), 3);
+    view.OnCommand(cmd::kSmilies);
+    PlayQueues();
+    EXPECT_EQ(minimised(), 4);
+}
+
 TEST_F(SettingsMenu, TheBoardShowsTheOwnColourAndTheDesktopBehindTheWindow) {
     raster::Surface desktop(1200, 1000, 0);
     desktop.SetPixel(110, 220, 0x123456);
