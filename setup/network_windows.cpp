@@ -118,7 +118,9 @@ NetworkWindows& CChildView::NetWindows() {
 
 void CChildView::ShowChatWindow() {
     CChatterDlg& chat = NetWindows().chat;
-    if (!chat.IsOpen()) platform_.dialogs.CreateModeless(chat);
+    // It opens as an icon, out of the board's way; the player brings it up to chat.
+    if (!chat.IsOpen() && platform_.dialogs.CreateModeless(chat))
+        platform_.dialogs.MinimiseModeless(chat);
     g_isChatWindowShown = true;
 }
 
