@@ -44,7 +44,8 @@ int TerritoryAt(const Row& row, double ramp, double u, double v) {
     return row.territories[static_cast<std::size_t>(row.SegmentAt(u))];
 }
 
-// The 4-connected pieces of each territory's white; keeps the largest, returns the rest.
+}  // namespace
+
 std::vector<int> MainPieces(const std::vector<int>& white, int width, int height, int territories) {
     std::vector<int> piece(white.size(), -1), sizes, ownerOf;
     std::vector<int> stack;
@@ -80,8 +81,6 @@ std::vector<int> MainPieces(const std::vector<int>& white, int width, int height
             main[p] = white[p];
     return main;
 }
-
-}  // namespace
 
 std::vector<int> Owners(const Layout& layout, int size) {
     const PictureSize board = BoardSize(size);

@@ -17,6 +17,8 @@ struct Drawing {
     int At(int x, int y) const { return y * picture.Width() + x; }
 };
 
+// Each territory's largest 4-connected piece of white (the territory's number there, else 0).
+std::vector<int> MainPieces(const std::vector<int>& white, int width, int height, int territories);
 // The territory under every pixel (0 for sea), from the strips and their closed stretches.
 std::vector<int> Owners(const Layout& layout, int size);
 // Land white inside grey borders and coasts, black sea; a territory's white pieces beyond its

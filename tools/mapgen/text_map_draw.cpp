@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "tools/mapgen/board_rules.h"
+#include "tools/mapgen/drawing.h"
 #include "tools/mapgen/strip_map.h"
 
 namespace mapgen {
@@ -26,36 +27,10 @@ int Under(const OwnerGrid& g, int size, int x, int y) {
 
 // Keeps the largest 4-connected white piece of each territory; the rest turns grey.
 void KeepMainPieces(TextDrawing& d, int territories) {
-    const int w = d.picture.Width(), h = d.picture.Height();
-    std::vector<int> piece(d.white.size(), -1), sizes, ownerOf, stack;
-    for (int start = 0; start < w * h; ++start) {
-        if (d.white[start] == 0 || piece[start] >= 0) continue;
-        const int id = static_cast<int>(sizes.size());
-        sizes.push_back(0);
-        ownerOf.push_back(d.white[start]);
-        piece[start] = id;
-        stack.push_back(start);
-        while (!stack.empty()) {
-            const int p = stack.back();
-            stack.pop_back();
-            ++sizes[id];
-            const int x = p % w, y = p / w;
-            const std::array<std::array<int, 2>, 4> next{
-                {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}};
-            for (const auto& n : next) {
-                if (n[0] < 0 || n[1] < 0 || n[0] >= w || n[1] >= h) continue;
-                const int q = n[1] * w + n[0];
-                if (d.white[q] == d.white[start] && piece[q] < 0) piece[q] = id, stack.push_back(q);
-            }
-        }
-    }
-    std::vector<int> best(static_cast<std::size_t>(territories) + 1, -1);
-    for (int id = 0; id < static_cast<int>(sizes.size()); ++id) {
-        int& b = best[static_cast<std::size_t>(ownerOf[id])];
-        if (b < 0 || sizes[id] > sizes[b]) b = id;
-    }
+    const std::vector<int> main =
+        MainPieces(d.white, d.picture.Width(), d.picture.Height(), territories);
     for (std::size_t p = 0; p < d.white.size(); ++p)
-        if (d.white[p] != 0 && piece[p] != best[static_cast<std::size_t>(d.white[p])]) {
+        if (d.white[p] != 0 && main[p] == 0) {
             d.white[p] = 0;
             d.picture.Pixels()[p] = kBorderGrey;
         }
