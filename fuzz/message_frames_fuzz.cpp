@@ -3,21 +3,21 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/qt/message_frames.h"
+#include "platform/message_frames.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     // The first byte sets the size of the pieces the stream arrives in.
     const std::size_t piece = data[0] % 16 + 1;
     const std::string_view stream = fuzz::Text(data + 1, size - 1);
-    qtplatform::FrameReader reader;
+    platform::FrameReader reader;
     bool broken = false;
     for (std::size_t at = 0; at < stream.size() && !broken; at += piece)
         broken = reader.Feed(stream.substr(at, piece)) < 0;
     while (reader.HasMessage()) {
         const std::string message = reader.Take();
-        qtplatform::FrameReader alone;
-        fuzz::Require(alone.Feed(qtplatform::EncodeFrame(message)) == 1 && alone.Take() == message,
+        platform::FrameReader alone;
+        fuzz::Require(alone.Feed(platform::EncodeFrame(message)) == 1 && alone.Take() == message,
                       "a message framed again reads back");
     }
     return 0;
