@@ -2,6 +2,7 @@
 // another player's are refused.
 #include "render/player_colour_rules.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -86,6 +87,27 @@ std::optional<raster::Colour> Nudge(const PlayerColourTable& table, std::size_t 
     return std::nullopt;
 }
 
+// One pass over the slots; answers whether it changed any.
+bool MendPass(PlayerColourTable& table) {
+    bool changed = false;
+    // From the last slot back: of two colours alike, the later slot's gives way.
+    for (std::size_t slot = kPlayerColourSlots; slot >= 1; --slot) {
+        const ColourCheck check = CheckPlayerColour(table, slot, table[slot]);
+        if (check.verdict == ColourVerdict::kTaken) continue;
+        const ColourCheck fallback =
+            CheckPlayerColour(table, slot, kDefaultPlayerColours[slot - 1]);
+        if (fallback.verdict != ColourVerdict::kRefused) {
+            table[slot] = fallback.colour;
+        } else if (check.verdict == ColourVerdict::kNudged) {
+            table[slot] = check.colour;
+        } else {
+            continue;
+        }
+        changed = true;
+    }
+    return changed;
+}
+
 }  // namespace
 
 std::string PlayerNumeral(int player) {
@@ -113,23 +135,15 @@ ColourCheck CheckPlayerColour(const PlayerColourTable& table, std::size_t slot,
 }
 
 bool MendPlayerColours(PlayerColourTable& table) {
-    bool changed = false;
-    // From the last slot back: of two colours alike, the later slot's gives way.
-    for (std::size_t slot = kPlayerColourSlots; slot >= 1; --slot) {
-        const ColourCheck check = CheckPlayerColour(table, slot, table[slot]);
-        if (check.verdict == ColourVerdict::kTaken) continue;
-        const ColourCheck fallback =
-            CheckPlayerColour(table, slot, kDefaultPlayerColours[slot - 1]);
-        if (fallback.verdict != ColourVerdict::kRefused) {
-            table[slot] = fallback.colour;
-        } else if (check.verdict == ColourVerdict::kNudged) {
-            table[slot] = check.colour;
-        } else {
-            continue;
-        }
-        changed = true;
+    const PlayerColourTable before = table;
+    // One pass can leave a slot in breach that a later change of another slot frees: passes
+    // repeat until the table is settled, so that mending a mended table changes nothing.
+    for (std::size_t pass = 0; pass <= kPlayerColourSlots; ++pass) {
+        if (!MendPass(table)) return table != before;
     }
-    return changed;
+    // A table that will not settle: the defaults, which keep every rule.
+    std::copy(kDefaultPlayerColours.begin(), kDefaultPlayerColours.end(), table.begin() + 1);
+    return table != before;
 }
 
 }  // namespace render

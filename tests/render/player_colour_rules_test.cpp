@@ -105,4 +105,24 @@ TEST(PlayerColourRules, ATableFromADamagedFileIsMended) {
     EXPECT_EQ(defaults, Defaults());
 }
 
+// A table where one pass frees a slot for the next: mending settles, so that a settings file
+// saved from a mended table loads to the same colours.
+TEST(PlayerColourRules, AMendedTableStaysAsItIs) {
+    const std::array<raster::Colour, kPlayerColourSlots> read{
+        0x010101, 0x010101, 0x010101, 0x010101, 0x010101, 0x010101, 0x010101,
+        0x010101, 0x010101, 0x6A6A01, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A,
+        0x6A6A6A, 0x2A6A6A, 0x2A2A2A, 0x2A2A2A, 0x2A2A2A, 0x2A2A2A};
+    render::PlayerColourTable table{};
+    std::copy(read.begin(), read.end(), table.begin() + 1);
+    EXPECT_TRUE(render::MendPlayerColours(table));
+    const render::PlayerColourTable mended = table;
+    EXPECT_FALSE(render::MendPlayerColours(table));
+    EXPECT_EQ(table, mended);
+    for (std::size_t slot = 1; slot <= kPlayerColourSlots; ++slot) {
+        EXPECT_EQ(render::CheckPlayerColour(table, slot, table[slot]).verdict,
+                  ColourVerdict::kTaken)
+            << slot;
+    }
+}
+
 }  // namespace
