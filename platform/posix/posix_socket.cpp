@@ -1,6 +1,8 @@
 // POSIX TCP sockets with the game's message frames, served by a poll loop.
 #include "platform/posix/posix_socket.h"
 
+#include "platform/posix/host_name.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <ifaddrs.h>
@@ -272,9 +274,7 @@ std::unique_ptr<platform::Socket> PosixSocketFactory::CreateSocket(platform::Soc
 }
 
 std::string PosixSocketFactory::LocalHostName() const {
-    char name[256] = {};
-    if (gethostname(name, sizeof name - 1) != 0) return {};
-    return name;
+    return ComputerName().value_or(std::string());
 }
 
 std::string PosixSocketFactory::LocalAddress() const {
