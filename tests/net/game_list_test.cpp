@@ -16,8 +16,8 @@ namespace {
 constexpr std::int64_t kDec9 = 1796804497;
 
 TEST(GameListEntry, HasEveryColumnInItsPlace) {
-    const std::string entry = game_list::ComposeEntry(
-        "203.0.113.5", false, "World         ", {false, true, false}, "Friday game", kDec9);
+    const std::string entry = game_list::ComposeEntry("203.0.113.5", false, "World         ",
+                                                      {false, true, false}, "Friday game", kDec9);
     const std::string expected = std::string("203.0.113.5") + std::string(14, ' ') + " " +
                                  "World         " + " 5.3 " + " Dice" + "  St" + "    " + "  " +
                                  "Dec 09 2026 0821" + "  " + "Friday game         " +
@@ -34,8 +34,8 @@ TEST(GameListEntry, ClosingLongHostsAndBlankNames) {
         game_list::ComposeEntry("203.0.113.5", true, "Europe        ", oneForOneTe, "x", kDec9);
     EXPECT_EQ(closed.substr(0, 25), "Closed" + std::string(19, ' '));
     EXPECT_EQ(closed.substr(46, 12), "1on1      TE");
-    const std::string longHost = game_list::ComposeEntry(std::string(30, '7'), false,
-                                                         "World         ", {}, "  name", kDec9);
+    const std::string longHost =
+        game_list::ComposeEntry(std::string(30, '7'), false, "World         ", {}, "  name", kDec9);
     EXPECT_EQ(longHost.substr(0, 26), std::string(25, '7') + " ");
     EXPECT_EQ(longHost.substr(78, 20), "noname" + std::string(14, ' '));
     // A damaged name in the settings puts no control character into the list.
@@ -60,8 +60,8 @@ TEST(GameListEntry, SlotFilesAndLogin) {
 }
 
 TEST(GameListLines, ShortEmptyBinaryAndOversizedFilesAreSkipped) {
-    const std::string entry = game_list::ComposeEntry("198.51.100.2", false, "World         ",
-                                                      {}, "game", kDec9);
+    const std::string entry =
+        game_list::ComposeEntry("198.51.100.2", false, "World         ", {}, "game", kDec9);
     struct Case {
         std::string bytes;
         bool kept;
@@ -112,8 +112,10 @@ TEST(GameListSlots, TheFirstRuleThatAppliesChoosesAndSlotNumbersSurviveGaps) {
         {"own host", {Line("1.1.1.1", "a", 5), Line("9.9.9.9", "b", 9)}, {0, 3}, 3},
         {"own name", {Line("1.1.1.1", "mine", 9), Line("2.2.2.2", "b", 5)}, {1, 2}, 1},
         {"blank host field", {Line("1.1.1.1", "a", 9), blank, blank}, {0, 2, 4}, 4},
-        {"oldest", {Line("1.1.1.1", "a", 9), Line("2.2.2.2", "b", 3), Line("3.3.3.3", "c", 3)},
-         {0, 1, 4}, 1},
+        {"oldest",
+         {Line("1.1.1.1", "a", 9), Line("2.2.2.2", "b", 3), Line("3.3.3.3", "c", 3)},
+         {0, 1, 4},
+         1},
         {"last of several matches", {Line("9.9.9.9", "a", 9), Line("9.9.9.9", "b", 8)}, {1, 3}, 3},
     };
     platform::Random random;
@@ -143,11 +145,14 @@ TEST(HostAddress, TheCheckRefusesSignsLettersAndMissingPoints) {
 
 TEST(HostAddress, PrivateRangesAreExactlyTheReservedOnes) {
     const std::vector<std::pair<std::string, bool>> cases{
-        {"10.0.0.1", true},      {"10.255.1.1", true},   {"172.16.0.1", true},
-        {"172.31.255.1", true},  {"172.15.0.1", false},  {"172.32.0.1", false},
-        {"192.168.1.10", true},  {"192.169.1.1", false}, {"127.0.0.1", true},
-        {"127.0.1.1", true},     {"217.12.3.4", false},  {"100.1.2.3", false},
-        {"1720.16.0.1", false},  {"", false},            {"abc", false},
+        {"10.0.0.1", true},     {"10.255.1.1", true},
+        {"172.16.0.1", true},   {"172.31.255.1", true},
+        {"172.15.0.1", false},  {"172.32.0.1", false},
+        {"192.168.1.10", true}, {"192.169.1.1", false},
+        {"127.0.0.1", true},    {"127.0.1.1", true},
+        {"217.12.3.4", false},  {"100.1.2.3", false},
+        {"1720.16.0.1", false}, {"", false},
+        {"abc", false},
     };
     for (const auto& [text, isPrivate] : cases)
         EXPECT_EQ(host_address::IsPrivate(text), isPrivate) << text;
