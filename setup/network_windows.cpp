@@ -130,6 +130,8 @@ void CChildView::MinimiseChatWindow() {
 }
 
 void CChildView::CloseNetworkWindows() {
+    // The Internet Game window may still be open when the view goes.
+    DestroyDirectIpWindow();
     if (!networkWindows_) return;
     platform_.dialogs.DestroyModeless(networkWindows_->chat);
     platform_.dialogs.DestroyModeless(networkWindows_->usersJoined);

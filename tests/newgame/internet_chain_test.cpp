@@ -161,6 +161,11 @@ TEST_F(InternetChain, APrivateAddressAsksForTheExternalOneAndKeepsOnlyAnAccepted
     EXPECT_FALSE(window.IsVisible(CDirectipinfoDlg::kIdChatRoom));
     EXPECT_EQ(g_publishedGameSlot, 99);
     EXPECT_TRUE(Transfer().Calls().empty());
+    // Still open when the program ends: it leaves the dialog host with the view.
+    view_.reset();
+    EXPECT_EQ(Dialogs().ModelessEvents().back(),
+              (headless::ModelessEvent{headless::ModelessEvent::Kind::Destroyed,
+                                       CDirectipinfoDlg::kIdd}));
 }
 
 TEST_F(InternetChain, TheInternetGameWindowMailsTheAddressAndChangesItOnlyWhenAccepted) {
