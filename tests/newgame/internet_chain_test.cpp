@@ -10,6 +10,8 @@
 #include "newgame_fixture.h"
 #include "setup/internet_dialogs.h"
 #include "setup/new_game.h"
+#include "shell/frame_layout.h"
+#include "shell/quit.h"
 
 namespace newgame_test {
 namespace {
@@ -115,6 +117,24 @@ TEST_F(InternetChain, HostPublishesInTheOldestSlotAndF2ClosesTheEntryBeforePlace
     EXPECT_EQ(closed.substr(0, 25), "Closed" + std::string(19, ' '));
     EXPECT_EQ(closed.substr(25, 35), open.substr(25, 35));
     EXPECT_EQ(closed.substr(60, 16), "Dec 09 2026 0822");
+}
+
+TEST_F(InternetChain, AListedHostThatQuitsBeforeTheStartClosesItsEntry) {
+    StoreHostSettings(kPublic, "Ann's game");
+    Transfer().SetFtpFile("game3.txt", std::string(126, ' '));
+    Transfer().SetPage(Url(3), std::string(126, ' '));
+    ScriptHost(1000);
+    View().OnNewGame();
+    ASSERT_EQ(g_publishedGameSlot, 3);
+    ASSERT_EQ(Transfer().FtpFiles()[0].second.substr(0, 11), kPublic);
+
+    ASSERT_TRUE(ConfirmQuit(Window()));
+    EXPECT_EQ(g_exitReason, 3);
+    platform_->clock.Set(kDec9 + 120);
+    view_.reset();
+    const std::string closed = Transfer().FtpFiles()[0].second;
+    EXPECT_EQ(closed.substr(0, 25), "Closed" + std::string(19, ' '));
+    EXPECT_EQ(closed.substr(60, 16), "Dec 09 2026 0823");
 }
 
 TEST_F(InternetChain, APrivateAddressAsksForTheExternalOneAndKeepsOnlyAnAcceptedOne) {
