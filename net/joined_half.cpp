@@ -192,7 +192,17 @@ void DrawPlacedTerritories(CChildView& view, char mark) {
 // The host's mirrored events: shown only while this seat is not playing its own part.
 bool Mirror(CChildView& view, int code, std::string_view payload) {
     if (!g_hasNetworkGameStarted) return false;
-    if (g_isOwnTurnOpen) return true;  // the host's echo of a turn this seat is playing
+    if (g_isOwnTurnOpen) {
+        // The host's echo of a turn this seat is playing leaves its board alone. Only the host
+        // naming this seat as the next player is shown, so that its player sees whose turn it
+        // is rather than the name of the one before.
+        if (code == kNextPlayer && PeekCurrentPlayer(payload) == g_networkSeat) {
+            view.DrawPlayersPanel();
+            view.ShowStatus(NameOf(g_networkSeat) + " to play..");
+            Invalidate(view);
+        }
+        return true;
+    }
     const std::int32_t remembered = g_currentPlayer;
     if (!Read(payload)) return false;
     switch (code) {
