@@ -1,17 +1,24 @@
-// A joined machine on the in-memory network, with the test standing in for its host: what its
-// player is shown in its own turn, and how its game ends.
+// A joined machine on the in-memory network, with the test standing in for its host: the map
+// of a started game, what its player is shown in its own turn, and how its game ends.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/model/files.h"
 #include "core/model/game_state.h"
+#include "core/model/map_loader.h"
+#include "core/model/options.h"
+#include "core/model/screen.h"
 #include "core/model/session_state.h"
 #include "core/services/network.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
 #include "net/net_links.h"
+#include "platform/raster/bmp.h"
 #include "tests/support/view_fixture.h"
 
 namespace {
@@ -97,6 +104,67 @@ TEST_F(JoinedMachine, ItsPlayerIsToldItIsHisTurnWhenTheHostNamesHimInHisOwnTurn)
     EXPECT_EQ(g_statusText, "Bob to play..");
     EXPECT_EQ(g_territories[3].armies, 7);
     EXPECT_EQ(g_currentPlayer, 2);
+}
+
+// Two continents on three territories, as a map file of the user's.
+constexpr char kIslesText[] =
+    "[map]\nIsles\n[player names]\n400 12\n[smilies and codes]\nY\n[continents]\n2 North 1 2\n"
+    "1 South 3\n[territories]\n1 NOR 100 50 2 3\n2 NEA 150 60 1\n3 SOU 120 200 1\n";
+
+class JoinedMachineFileMap : public JoinedMachine {
+  protected:
+    // The host's board on Isles, sent as the start of the game to a machine that shows World.
+    void StartOnIsles() {
+        g_mapName = "Isles         ";
+        for (int t = 4; t <= 6; ++t) g_territories[t] = {};
+        g_hasNetworkGameStarted = false;
+        g_isMapCustom = g_isMapFileLoaded = false;
+        FromHost(1002, 1);
+    }
+    void WriteIsles(bool withPicture) {
+        const std::filesystem::path folder = g_userFilesFolder;
+        std::filesystem::create_directories(folder);
+        std::ofstream(folder / "Isles.txt", std::ios::binary) << kIslesText;
+        if (!withPicture) return;
+        const std::vector<std::uint8_t> bmp = raster::WriteBmp(raster::Surface(4, 3));
+        std::ofstream(folder / "Isles.bmp", std::ios::binary)
+            .write(reinterpret_cast<const char*>(bmp.data()),
+                   static_cast<std::streamsize>(bmp.size()));
+    }
+    void SetUp() override {
+        JoinedMachine::SetUp();
+        g_screenWidth = 1024;
+        g_screenSize = 2;
+        g_hideCreatingMapsNotice = true;
+    }
+};
+
+// The host plays a map file: this machine loads its own file of that name and plays on.
+TEST_F(JoinedMachineFileMap, TheStartLoadsTheMapFileTheHostNamed) {
+    WriteIsles(true);
+    StartOnIsles();
+    EXPECT_TRUE(platform_->window.messageBoxes.empty());
+    EXPECT_FALSE(platform_->window.hasQuit);
+    EXPECT_TRUE(g_hasNetworkGameStarted);
+    EXPECT_TRUE(g_isMapCustom && g_isMapFileLoaded);
+    EXPECT_EQ(g_territoryCount, 3);
+    EXPECT_EQ(g_territories[3].owner, 2);
+}
+
+// Without that file (or without its picture) there is no game to join.
+TEST_F(JoinedMachineFileMap, WithoutTheMapFileTheGameEndsHere) {
+    for (const bool hasText : {false, true}) {
+        if (hasText) WriteIsles(false);
+        platform_->window.messageBoxes.clear();
+        platform_->window.hasQuit = false;
+        g_isGameOver = false;
+        StartOnIsles();
+        ASSERT_FALSE(platform_->window.messageBoxes.empty()) << hasText;
+        EXPECT_EQ(platform_->window.messageBoxes.back().text, "Invalid Map, End of Game.");
+        EXPECT_TRUE(platform_->window.hasQuit);
+        EXPECT_TRUE(g_isGameOver);
+        EXPECT_FALSE(g_hasNetworkGameStarted);
+    }
 }
 
 }  // namespace
