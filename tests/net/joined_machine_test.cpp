@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/commands/command_ids.h"
+#include "core/commands/command_ui.h"
 #include "core/model/files.h"
 #include "core/model/game_state.h"
 #include "core/model/map_loader.h"
@@ -57,6 +59,7 @@ class JoinedMachine : public test_support::ViewFixture {
         g_networkSeat = 2;
         g_joinedSeatCount = 2;
         g_hasNetworkGameStarted = true;
+        g_isDemoRunning = false;  // New Game ended the start-up demo
     }
     void TearDown() override {
         view_.reset();
@@ -104,6 +107,41 @@ TEST_F(JoinedMachine, ItsPlayerIsToldItIsHisTurnWhenTheHostNamesHimInHisOwnTurn)
     EXPECT_EQ(g_statusText, "Bob to play..");
     EXPECT_EQ(g_territories[3].armies, 7);
     EXPECT_EQ(g_currentPlayer, 2);
+}
+
+// A network game ends on a joined machine as on its host: play stops, the winner is named, and
+// the game is not followed by another from here: New Game, Quick Launch and Open stay off, so
+// that the player leaves with Exit.
+void ExpectOnlyQuittingLeft(CChildView& view) {
+    EXPECT_TRUE(g_isGameOver);
+    for (const int command : {cmd::kNewGame, cmd::kQuickLaunch, cmd::kOpen}) {
+        CmdUI ui;
+        ASSERT_TRUE(view.OnUpdateCommand(command, ui));
+        EXPECT_FALSE(ui.enabled) << command;
+    }
+}
+
+TEST_F(JoinedMachine, TheHostsWinnerEndsTheGameHere) {
+    for (int t = 1; t <= 6; ++t) g_territories[t].owner = 3;
+    g_players[1][player_field::kTerritories] = g_players[2][player_field::kTerritories] = 0;
+    g_players[3][player_field::kTerritories] = 6;
+    g_players[3][player_field::kLosses] = 5;
+    FromHost(1027, 3);
+    EXPECT_EQ(g_statusText, "pc III has won the game ! , 5 losses. ");
+    ExpectOnlyQuittingLeft(View());
+    // Nothing the host sends afterwards changes the end.
+    FromHost(1012, 1);
+    EXPECT_EQ(g_statusText, "pc III has won the game ! , 5 losses. ");
+}
+
+TEST_F(JoinedMachine, ItsOwnWinIsToldToTheHostAndEndsTheGameHere) {
+    g_currentPlayer = 2;
+    g_isGameOver = true;  // as the last conquest leaves it
+    AppendMessage(message_type::kLocalGameEnd);
+    View().RunClockTick();
+    Net().Pump();
+    EXPECT_EQ(ToHost(), std::vector<std::string>{"1028"});
+    ExpectOnlyQuittingLeft(View());
 }
 
 // Two continents on three territories, as a map file of the user's.
