@@ -142,20 +142,6 @@ BlobField MakeBlobs(const TextMapRecipe& recipe, const OwnerGrid& g, const raste
     return field;
 }
 
-// Sinks land pieces too small for a territory and fills small lakes.
-void TidyLand(std::vector<int>& land, int w, int h, int smallestLand) {
-    std::vector<int> sizes;
-    std::vector<int> piece = Pieces(land, w, h, &sizes);
-    for (std::size_t p = 0; p < land.size(); ++p)
-        if (land[p] != 0 && sizes[piece[p]] < smallestLand) land[p] = 0;
-    piece = Pieces(land, w, h, &sizes);
-    std::vector<bool> open(sizes.size(), false);
-    for (int x = 0; x < w; ++x) open[piece[x]] = open[piece[(h - 1) * w + x]] = true;
-    for (int y = 0; y < h; ++y) open[piece[y * w]] = open[piece[y * w + w - 1]] = true;
-    for (std::size_t p = 0; p < land.size(); ++p)
-        if (land[p] == 0 && !open[piece[p]] && sizes[piece[p]] < 900) land[p] = 1;
-}
-
 // Territories cut from the land by seeds spread evenly, relaxed, and borders warped by noise.
 std::optional<OwnerGrid> CutLand(const TextMapRecipe& recipe, std::vector<int> land, int n,
                                  Rng& rng, std::string* error) {
@@ -459,6 +445,19 @@ std::optional<OwnerGrid> Lines(const TextMapRecipe& recipe, int n, const raster:
 
 }  // namespace
 
+void TidyLand(std::vector<int>& land, int w, int h, int smallestLand) {
+    std::vector<int> sizes;
+    std::vector<int> piece = Pieces(land, w, h, &sizes);
+    for (std::size_t p = 0; p < land.size(); ++p)
+        if (land[p] != 0 && sizes[piece[p]] < smallestLand) land[p] = 0;
+    piece = Pieces(land, w, h, &sizes);
+    std::vector<bool> open(sizes.size(), false);
+    for (int x = 0; x < w; ++x) open[piece[x]] = open[piece[(h - 1) * w + x]] = true;
+    for (int y = 0; y < h; ++y) open[piece[y * w]] = open[piece[y * w + w - 1]] = true;
+    for (std::size_t p = 0; p < land.size(); ++p)
+        if (land[p] == 0 && !open[piece[p]] && sizes[piece[p]] < 900) land[p] = 1;
+}
+
 bool MergeStrayPieces(OwnerGrid& grid, int territories) {
     const int w = grid.width, h = grid.height;
     for (int round = 0; round < 6; ++round) {
@@ -523,6 +522,9 @@ std::optional<OwnerGrid> MakeOwners(const TextMapRecipe& recipe, int territories
             return Rings(recipe, territories, clear, error);
         case TextMapStyle::kLines:
             return Lines(recipe, territories, clear, error);
+        case TextMapStyle::kFitted:
+            *error = "a fitted map's land is drawn around its given lines";
+            return std::nullopt;
     }
     return std::nullopt;
 }

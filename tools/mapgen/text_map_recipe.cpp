@@ -38,6 +38,7 @@ N kCoconutz[] = {"Palm_Key",   "Husk_Isle", "Shell_Cay",  "Milk_Atoll", "Frond_R
                  "Copra_Bank", "Crab_Rock", "Lagoon_Cay", "Drupe_Isle", "Sand_Spit"};
 N kJustNeedTwo[] = {"North_Heart", "North_Crown", "North_Shore", "North_Wilds", "Middle_Sea",
                     "South_Heart", "South_Crown", "South_Shore", "South_Wilds"};
+N kParisByNight[] = {"La_Rive_Droite", "La_Defense", "La_Rive_Gauche"};
 N k107[] = {"Ardent",  "Boreal",    "Crestmoor", "Dunholm",  "Eastmark", "Fallow",
             "Glenfar", "Highcliff", "Ironvale",  "Jadeport", "Kestrel",  "Lowmere",
             "Marrow",  "Northwold", "Oldhaven",  "Pinefold", "Redstone", "Saltmarsh"};
@@ -58,6 +59,7 @@ const TextMapRecipe kRecipes[] = {
     {"Rings", 41, S::kRings, 6, 0.0, 6, C::kDots, kRings},
     {"coconutz", 404, S::kOrganic, 10, 0.48, 6, C::kDots, kCoconutz},
     {"JustNeedTwo", 401, S::kOrganic, 2, 0.52, 2, C::kDots, kJustNeedTwo},
+    {"ParisByNight", 75, S::kFitted, 0, 0.0, 0, C::kXxx, kParisByNight},
     {"107", 404, S::kOrganic, 5, 0.55, 3, C::kXxx, k107},
 };
 // clang-format on
