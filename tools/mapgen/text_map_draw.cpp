@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdlib>
 #include <deque>
 #include <iterator>
 
@@ -143,6 +145,28 @@ std::vector<int> FindLane(const OwnerGrid& g, const LaneSea& sea, From from, To 
             }
     }
     return {};
+}
+
+// The straight line between a lane's two ends when the open sea allows it (a searched lane
+// wanders in steps of 45 degrees); otherwise the lane as it was found.
+std::vector<int> Straightened(const OwnerGrid& g, const LaneSea& sea,
+                              const std::vector<int>& lane) {
+    if (lane.size() < 3) return lane;
+    const int w = g.width;
+    const int x0 = lane.front() % w, y0 = lane.front() / w;
+    const int x1 = lane.back() % w, y1 = lane.back() / w;
+    const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    std::vector<int> line;
+    for (int k = 0; k <= steps; ++k) {
+        const int x =
+            x0 + static_cast<int>(std::lround((x1 - x0) * static_cast<double>(k) / steps));
+        const int y =
+            y0 + static_cast<int>(std::lround((y1 - y0) * static_cast<double>(k) / steps));
+        const int p = g.At(x, y);
+        if (k > 0 && k < steps && !sea.open[static_cast<std::size_t>(p)]) return lane;
+        line.push_back(p);
+    }
+    return line;
 }
 
 int Find(std::vector<int>& parent, int i) {
@@ -291,7 +315,7 @@ bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int e
             [&](int t) { return Find(parent, t) != smallest && degree[t] < maxNeighbours; },
             grid.width + grid.height);
         if (lane.empty()) return false;
-        draw(lane);
+        draw(Straightened(grid, sea, lane));
     }
     Rng rng(seed ^ 0x1A4Eu);
     // The sea changes only where a lane is drawn: read again after each.
@@ -307,7 +331,7 @@ bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int e
             },
             kLongestExtraLane);
         if (lane.size() < 6) continue;  // so short a lane would look like a drawing fault
-        draw(lane);
+        draw(Straightened(grid, sea, lane));
         ++added;
         sea = ReadSea(grid, keepClear, territories);
     }

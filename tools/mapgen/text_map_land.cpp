@@ -118,27 +118,56 @@ struct BlobField {
         for (std::size_t i = 0; i < centres.size(); ++i)
             best = std::max(best, 1 - Dist({x, y}, centres[i]) / radii[i]);
         // Coasts bend away from the picture's edge and the players panel instead of being cut.
-        const double edge = std::min({x, y, width - x, height - y});
-        const double near = std::max(0.0, 1 - edge / 140.0);
+        // The distances to the edge and the panel are read at a point moved by noise, so that
+        // coasts held off them curve instead of running along them.
+        const double wx = x + (art::FractalNoise(x / 110.0, y / 110.0, seed + 21, 3) - 0.5) * 80;
+        const double wy = y + (art::FractalNoise(x / 110.0, y / 110.0, seed + 22, 3) - 0.5) * 80;
+        const double edge = std::min({wx, wy, width - wx, height - wy}) - 30;
+        const double near = std::clamp(1 - edge / 60.0, 0.0, 1.5);
         const double fade =
-            near * near * 2.5 + std::max(0.0, 1 - DistToRect(clear, {x, y}) / 40.0) * 2.2;
+            near * near * 2.5 + std::max(0.0, 1 - (DistToRect(clear, {wx, wy}) - 30) / 50.0) * 2.2;
         return best - fade + (art::FractalNoise(x / 95.0, y / 95.0, seed, 4) - 0.5) * 0.95;
     }
 };
 
+// Each land mass is a cluster of overlapping discs around its centre, every disc inside the
+// picture, so that coasts are lobed and bent by noise rather than cut along the picture's edge.
 BlobField MakeBlobs(const TextMapRecipe& recipe, const OwnerGrid& g, const raster::Rect& clear,
                     Rng& rng) {
+    constexpr int kLobes = 7;
     BlobField field;
     field.seed = recipe.seed * 7u + 3u;
     field.width = g.width;
     field.height = g.height;
     field.clear = clear;
     const double area = recipe.landShare * g.width * g.height;
-    std::vector<double> weights;
+    std::vector<double> weights, radii;
     for (int i = 0; i < recipe.masses; ++i) weights.push_back(0.6 + rng.Unit() * 0.8);
     const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
-    for (double w : weights) field.radii.push_back(std::sqrt(area * w / total / kPi) * 0.95);
-    field.centres = PlaceDiscs(g, clear, field.radii, rng);
+    for (double w : weights) radii.push_back(std::sqrt(area * w / total / kPi) * 0.95);
+    std::vector<P> centres = PlaceDiscs(g, clear, radii, rng);
+    if (recipe.masses == 1) {
+        // One land fills the board: it stands in the middle, only a little away from the panel.
+        const P mid{g.width / 2.0, g.height / 2.0};
+        const P panel{(clear.left + clear.right) / 2.0, (clear.top + clear.bottom) / 2.0};
+        const double away = std::max(1.0, Dist(mid, panel));
+        centres[0] =
+            P{mid.x + (mid.x - panel.x) / away * 70, mid.y + (mid.y - panel.y) / away * 40};
+    }
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        const double lobe = radii[i] * 0.56;
+        for (int k = 0; k < kLobes; ++k) {
+            const double angle = rng.Unit() * 2 * kPi, reach = k == 0 ? 0 : 0.3 + rng.Unit() * 0.45;
+            P c{centres[i].x + std::cos(angle) * radii[i] * reach,
+                centres[i].y + std::sin(angle) * radii[i] * reach};
+            const double keepX = std::min(lobe + kMargin, g.width / 2.0);
+            const double keepY = std::min(lobe + kMargin, g.height / 2.0);
+            c.x = std::clamp(c.x, keepX, g.width - keepX);
+            c.y = std::clamp(c.y, keepY, g.height - keepY);
+            field.centres.push_back(c);
+            field.radii.push_back(lobe);
+        }
+    }
     return field;
 }
 
