@@ -149,8 +149,9 @@ std::vector<int> FindLane(const OwnerGrid& g, const LaneSea& sea, From from, To 
 
 // The straight line between a lane's two ends when the open sea allows it (a searched lane
 // wanders in steps of 45 degrees); otherwise the lane as it was found.
-std::vector<int> Straightened(const OwnerGrid& g, const LaneSea& sea,
-                              const std::vector<int>& lane) {
+std::vector<int> Straightened(const OwnerGrid& g, const LaneSea& sea, const std::vector<int>& lane,
+                              bool* straight = nullptr) {
+    if (straight != nullptr) *straight = false;
     if (lane.size() < 3) return lane;
     const int w = g.width;
     const int x0 = lane.front() % w, y0 = lane.front() / w;
@@ -166,6 +167,7 @@ std::vector<int> Straightened(const OwnerGrid& g, const LaneSea& sea,
         if (k > 0 && k < steps && !sea.open[static_cast<std::size_t>(p)]) return lane;
         line.push_back(p);
     }
+    if (straight != nullptr) *straight = true;
     return line;
 }
 
@@ -331,7 +333,11 @@ bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int e
             },
             kLongestExtraLane);
         if (lane.size() < 6) continue;  // so short a lane would look like a drawing fault
-        draw(Straightened(grid, sea, lane));
+        // A lane that no land needs is drawn only where it can run straight.
+        bool straight = false;
+        const std::vector<int> line = Straightened(grid, sea, lane, &straight);
+        if (!straight) continue;
+        draw(line);
         ++added;
         sea = ReadSea(grid, keepClear, territories);
     }
