@@ -115,18 +115,30 @@ struct BlobField {
     raster::Rect clear{};
     double At(double x, double y) const {
         double best = -1;
-        for (std::size_t i = 0; i < centres.size(); ++i)
-            best = std::max(best, 1 - Dist({x, y}, centres[i]) / radii[i]);
-        // Coasts bend away from the picture's edge and the players panel instead of being cut.
-        // The distances to the edge and the panel are read at a point moved by noise, so that
-        // coasts held off them curve instead of running along them.
-        const double wx = x + (art::FractalNoise(x / 110.0, y / 110.0, seed + 21, 3) - 0.5) * 80;
-        const double wy = y + (art::FractalNoise(x / 110.0, y / 110.0, seed + 22, 3) - 0.5) * 80;
+        for (std::size_t i = 0; i < centres.size(); ++i) {
+            // A disc more than twice its radius away cannot raise the score above -1.
+            const double dx = x - centres[i].x, dy = y - centres[i].y;
+            if (dx * dx + dy * dy >= 4 * radii[i] * radii[i]) continue;
+            best = std::max(best, 1 - std::sqrt(dx * dx + dy * dy) / radii[i]);
+        }
+        return best - Fade(x, y) + (art::FractalNoise(x / 95.0, y / 95.0, seed, 4) - 0.5) * 0.95;
+    }
+    // Coasts bend away from the picture's edge and the players panel instead of being cut. The
+    // distances to the edge and the panel are read at a point moved by noise (at most 40 pixels
+    // each way), so that coasts held off them curve instead of running along them.
+    double Fade(double x, double y) const {
+        constexpr double kShift = 40, kEdgeReach = 90, kPanelReach = 80;
+        if (std::min({x, y, width - x, height - y}) >= kEdgeReach + kShift &&
+            DistToRect(clear, {x, y}) >= kPanelReach + kShift * 1.5)
+            return 0;  // too far from both for the moved point to reach them
+        const double wx =
+            x + (art::FractalNoise(x / 110.0, y / 110.0, seed + 21, 3) - 0.5) * 2 * kShift;
+        const double wy =
+            y + (art::FractalNoise(x / 110.0, y / 110.0, seed + 22, 3) - 0.5) * 2 * kShift;
         const double edge = std::min({wx, wy, width - wx, height - wy}) - 30;
         const double near = std::clamp(1 - edge / 60.0, 0.0, 1.5);
-        const double fade =
-            near * near * 2.5 + std::max(0.0, 1 - (DistToRect(clear, {wx, wy}) - 30) / 50.0) * 2.2;
-        return best - fade + (art::FractalNoise(x / 95.0, y / 95.0, seed, 4) - 0.5) * 0.95;
+        return near * near * 2.5 +
+               std::max(0.0, 1 - (DistToRect(clear, {wx, wy}) - 30) / 50.0) * 2.2;
     }
 };
 
