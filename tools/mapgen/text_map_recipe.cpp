@@ -58,7 +58,7 @@ const TextMapRecipe kRecipes[] = {
     {"OK83", 4, S::kOrganic, 3, 0.50, 3, C::kOwn3, kOK83},
     {"Rings", 41, S::kRings, 6, 0.0, 6, C::kDots, kRings},
     {"coconutz", 2, S::kOrganic, 10, 0.48, 6, C::kDots, kCoconutz},
-    {"JustNeedTwo", 401, S::kOrganic, 2, 0.52, 2, C::kDots, kJustNeedTwo},
+    {"JustNeedTwo", 6, S::kOrganic, 2, 0.52, 2, C::kDots, kJustNeedTwo},
     {"ParisByNight", 75, S::kFitted, 0, 0.0, 0, C::kXxx, kParisByNight},
     {"107", 18, S::kOrganic, 5, 0.55, 3, C::kXxx, k107},
 };
