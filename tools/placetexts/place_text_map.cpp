@@ -259,7 +259,8 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
                 ok = ok && static_cast<bool>(words >> t.at.x >> t.at.y);
             else
                 for (std::string name; words >> name;) t.outlines.push_back(name);
-            ok = ok && (kind == "cell" || !t.outlines.empty()) && t.code.size() == 3;
+            ok = ok && (kind == "cell" || !t.outlines.empty()) &&
+                 (t.code.size() == 2 || t.code.size() == 3);
             in.territories.push_back(t);
         } else if (kind == "lane") {
             std::pair<std::string, std::string> lane;
