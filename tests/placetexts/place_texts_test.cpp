@@ -34,7 +34,8 @@ namespace {
 
 struct PlaceCase {
     const char* name;
-    bool ownCodes;                        // else every code is "xxx"
+    bool ownCodes;  // else every code is "xxx"
+    std::size_t codeLength;
     std::vector<std::string> continents;  // in order
     std::vector<std::string> someCodes;   // real places that must be there (own codes)
 };
