@@ -46,6 +46,12 @@ const PlaceCase kPlaces[] = {
      3,
      {"Northern_Ireland", "Ulster", "Connacht", "Leinster", "Munster"},
      {"Dub", "Cor", "Gal", "Ant", "Don", "Ker", "Wex"}},
+    {"USA",
+     false,
+     3,
+     {"Northeast", "Great_Lakes", "Plains", "South_Atlantic", "East_South_Central",
+      "West_South_Central", "Mountain", "Pacific"},
+     {}},
 };
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
@@ -117,8 +118,8 @@ std::vector<int> Pieces(const mapgen::OwnerGrid& g, std::vector<int>* sizes) {
 }
 
 // Joins each island of a territory to its main land by the shortest way over open sea (a strip
-// three pixels wide), when that is no longer than `longest`; other islands stay as they are
-// (the stray pieces are merged or sunk afterwards).
+// five pixels wide, so that white runs along it between its coasts), when that is no longer than
+// `longest`; other islands stay as they are (the stray pieces are merged or sunk afterwards).
 void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
     if (longest <= 0) return;
     for (int t = 1; t <= territories; ++t) {
@@ -135,10 +136,10 @@ void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
                     (island < 0 || sizes[piece[p]] > sizes[island]))
                     island = piece[p];
             if (island < 0) break;
-            // Breadth-first over sea pixels whose 3x3 square is all sea or this territory.
+            // Breadth-first over sea pixels whose 5x5 square is all sea or this territory.
             auto open = [&](int x, int y) {
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
                         if (!g.Inside(x + dx, y + dy)) return false;
                         const int o = g.owner[g.At(x + dx, y + dy)];
                         if (o != 0 && o != t) return false;
@@ -174,8 +175,9 @@ void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
             }
             for (int p = from[reached]; p >= 0; p = from[p]) {
                 const int x = p % g.width, y = p / g.width;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        if (!g.Inside(x + dx, y + dy)) continue;
                         int& o = g.owner[g.At(x + dx, y + dy)];
                         if (o == 0) o = t;
                     }
@@ -184,6 +186,63 @@ void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
     }
     for (int& o : g.owner)
         if (o <= -100) o = -100 - o;
+}
+
+// Smooths coasts and borders: a pixel takes the value that holds most of its 3x3 square when
+// that is five or more, so that one-pixel spurs, inlets and stairs go (the board's tracer walks
+// every step of a coast).
+void Smooth(mapgen::OwnerGrid& g, int passes) {
+    for (int pass = 0; pass < passes; ++pass) {
+        std::vector<int> next = g.owner;
+        for (int y = 1; y + 1 < g.height; ++y)
+            for (int x = 1; x + 1 < g.width; ++x) {
+                std::array<int, 9> values{};
+                int k = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) values[k++] = g.owner[g.At(x + dx, y + dy)];
+                for (int v : values)
+                    if (v != g.owner[g.At(x, y)] &&
+                        std::count(values.begin(), values.end(), v) >= 5) {
+                        next[g.At(x, y)] = v;
+                        break;
+                    }
+            }
+        g.owner = std::move(next);
+    }
+}
+
+// A territory with no room for a label (a rectangle of kRoomW x kRoomH of its own) gets that
+// rectangle around its middle, taken from the land and sea around; a small state or country then
+// stays readable at the cost of a little of its neighbours' land.
+constexpr int kRoomW = 26, kRoomH = 34;
+
+void MakeRoom(mapgen::OwnerGrid& g, int territories) {
+    std::vector<bool> stamped(g.owner.size(), false);
+    const int w = g.width, h = g.height;
+    std::vector<int> sum(static_cast<std::size_t>((w + 1) * (h + 1)));
+    for (int t = 1; t <= territories; ++t) {
+        double mx = 0, my = 0, count = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const bool own = g.owner[g.At(x, y)] == t;
+                sum[(y + 1) * (w + 1) + x + 1] = own + sum[y * (w + 1) + x + 1] +
+                                                 sum[(y + 1) * (w + 1) + x] - sum[y * (w + 1) + x];
+                if (own) mx += x, my += y, count += 1;
+            }
+        if (count == 0) continue;
+        bool room = false;
+        for (int y = 0; y + kRoomH <= h && !room; ++y)
+            for (int x = 0; x + kRoomW <= w && !room; ++x)
+                room = sum[(y + kRoomH) * (w + 1) + x + kRoomW] - sum[y * (w + 1) + x + kRoomW] -
+                           sum[(y + kRoomH) * (w + 1) + x] + sum[y * (w + 1) + x] ==
+                       kRoomW * kRoomH;
+        if (room) continue;
+        const int left = std::clamp(static_cast<int>(mx / count) - kRoomW / 2, 0, w - kRoomW);
+        const int top = std::clamp(static_cast<int>(my / count) - kRoomH / 2, 0, h - kRoomH);
+        for (int y = top; y < top + kRoomH; ++y)
+            for (int x = left; x < left + kRoomW; ++x)
+                if (!stamped[g.At(x, y)]) g.owner[g.At(x, y)] = t, stamped[g.At(x, y)] = true;
+    }
 }
 
 std::string Join(const std::vector<int>& numbers) {
@@ -244,6 +303,11 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             in.codes = style == "own" ? mapgen::CodeStyle::kOwn3 : mapgen::CodeStyle::kXxx;
         } else if (kind == "bridge") {
             ok = static_cast<bool>(words >> in.bridge);
+        } else if (kind == "magnify") {
+            PlaceInputs::Magnify g;
+            ok = static_cast<bool>(words >> g.at.x >> g.at.y >> g.radius >> g.factor) &&
+                 g.radius > 0 && g.factor >= 1 && g.factor <= 2.5;
+            in.magnify.push_back(g);
         } else if (kind == "land") {
             for (std::string name; words >> name;) in.land.push_back(name);
         } else if (kind == "continent") {
@@ -326,7 +390,22 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
                                   (in.boxBottom - in.boxTop) / (high.y - low.y));
     const Vec2 offset{(in.boxLeft + in.boxRight - (high.x - low.x) * scale) / 2 - low.x * scale,
                       (in.boxTop + in.boxBottom - (high.y - low.y) * scale) / 2 - low.y * scale};
-    auto toBoard = [&](Vec2 p) { return Vec2{p.x * scale + offset.x, p.y * scale + offset.y}; };
+    auto fitted = [&](Vec2 p) { return Vec2{p.x * scale + offset.x, p.y * scale + offset.y}; };
+    std::vector<Vec2> lenses;
+    for (const PlaceInputs::Magnify& lens : in.magnify)
+        lenses.push_back(fitted(Project(in, lens.at)));
+    // Each lens pushes points away from its middle, most near it, none far off (the growth
+    // r * (1 + (k - 1) exp(-(r / R)^2)) keeps the order of distances for k up to 2.5).
+    auto toBoard = [&](Vec2 p) {
+        p = fitted(p);
+        for (std::size_t k = 0; k < lenses.size(); ++k) {
+            const double dx = p.x - lenses[k].x, dy = p.y - lenses[k].y;
+            const double q = (dx * dx + dy * dy) / (in.magnify[k].radius * in.magnify[k].radius);
+            const double grow = 1 + (in.magnify[k].factor - 1) * std::exp(-q);
+            p = Vec2{lenses[k].x + dx * grow, lenses[k].y + dy * grow};
+        }
+        return p;
+    };
 
     const mapgen::PictureSize size = mapgen::BoardSize(2);
     mapgen::OwnerGrid g{size.width, size.height,
@@ -356,10 +435,15 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
     const raster::Rect panel = mapgen::TextPanelArea(*m.text, 2);
     for (int y = panel.top - kPanelMargin; y < panel.bottom + kPanelMargin; ++y)
         for (int x = panel.left - kPanelMargin; x < panel.right + kPanelMargin; ++x)
-            if (g.Inside(x, y) && g.owner[g.At(x, y)] != 0)
-                return fail("land lies under the players panel at (" + std::to_string(x) + ", " +
-                            std::to_string(y) + ")");
+            if (g.Inside(x, y) && g.owner[g.At(x, y)] != 0) {
+                if (!in.draft)
+                    return fail("land lies under the players panel at (" + std::to_string(x) +
+                                ", " + std::to_string(y) + ")");
+                g.owner[g.At(x, y)] = 0;
+            }
 
+    Smooth(g, 2);
+    MakeRoom(g, n);
     BridgeIslands(g, n, in.bridge);
     if (!mapgen::MergeStrayPieces(g, n)) return fail("a territory has no land left");
     mapgen::PairSet pairs;
@@ -389,7 +473,10 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
     }
     if (!mapgen::PlaceTextLabels(m, n, error)) {
         const int t = std::atoi(error->c_str() + std::string("territory ").size());
-        return fail(*error + (t >= 1 && t <= n ? " (" + in.territories[t - 1].code + ")" : ""));
+        const std::string why =
+            *error + (t >= 1 && t <= n ? " (" + in.territories[t - 1].code + ")" : "");
+        if (!in.draft) return fail(why);
+        std::fprintf(stderr, "%s: %s\n", in.name.c_str(), why.c_str());
     }
     for (int k = 1; k <= c; ++k) {
         std::vector<int> members;

@@ -32,12 +32,21 @@ struct PlaceInputs {
     bool conic = false;             // Albers equal-area; else plate carree
     double lon0 = 0, lat1 = 0, lat2 = 0;
     double boxLeft = 0, boxTop = 0, boxRight = 954, boxBottom = 632;  // medium units
+    // Crowded parts drawn larger: around a point (degrees), within about `radius` medium units,
+    // distances grow by up to `factor`.
+    struct Magnify {
+        places::Vec2 at;
+        double radius = 0;
+        double factor = 1;
+    };
+    std::vector<Magnify> magnify;
     std::vector<std::string> land;                                    // outlines cut into cells
     std::vector<std::string> continents;
     std::vector<PlaceTerritory> territories;
     std::vector<std::pair<std::string, std::string>> lanes;  // by code: short sea crossings
     mapgen::CodeStyle codes = mapgen::CodeStyle::kXxx;
-    int bridge = 0;  // an island of a territory joins its main land over sea up to this far
+    int bridge = 0;
+    bool draft = false;  // land under the players panel is sunk instead of refused (to look)  // an island of a territory joins its main land over sea up to this far
 };
 
 std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::string* error);
