@@ -101,7 +101,8 @@ int Write(const fs::path& inputs, const fs::path& res, std::string_view name, bo
         WriteFile(folder / (base + "_2.bmp"), raster::WriteBmp(map->drawings[1].picture));
     if (!draft) written = written && WriteFile(folder / (base + ".txt"), MapFileBytes(*map->text));
     if (draft)
-        for (const std::string& line : map->territoryLines) std::printf("%s\n", line.c_str());
+        for (const auto* lines : {&map->continentLines, &map->territoryLines})
+            for (const std::string& line : *lines) std::printf("%s\n", line.c_str());
     return written ? 0 : Fail("cannot write into " + folder.string());
 }
 

@@ -52,6 +52,12 @@ const PlaceCase kPlaces[] = {
      {"Northeast", "Great_Lakes", "Plains", "South_Atlantic", "East_South_Central",
       "West_South_Central", "Mountain", "Pacific"},
      {}},
+    {"Europe2",
+     true,
+     3,
+     {"Nordic", "British_Isles", "Western_Europe", "Central_Europe", "Balkans", "Eastern_Europe",
+      "Russia", "Anatolia_Caucasus"},
+     {"Fra", "Ger", "Ita", "Spa", "Pol", "Ukr", "Gre", "Tur", "Ice", "Ire"}},
 };
 
 std::string ReadFile(const std::filesystem::path& path) {

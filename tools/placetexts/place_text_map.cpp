@@ -41,6 +41,32 @@ Vec2 Project(const PlaceInputs& in, Vec2 lonLat) {
     return Vec2{rho * std::sin(theta) / r, rho * std::cos(theta) / r};
 }
 
+// True when p lies inside the convex polygon (either orientation) or no polygon is given.
+bool InsideConvex(const Ring& polygon, Vec2 p) {
+    int sign = 0;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Vec2 a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+        const int s = cross > 0 ? 1 : cross < 0 ? -1 : 0;
+        if (s != 0 && sign != 0 && s != sign) return false;
+        if (s != 0) sign = s;
+    }
+    return true;
+}
+
+// The polygon with a point every quarter degree along its edges, so that it bends as the
+// projection bends the lines of latitude.
+Ring Densified(const Ring& polygon) {
+    Ring out;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Vec2 a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        const int steps = std::max(1, static_cast<int>(std::hypot(b.x - a.x, b.y - a.y) * 4));
+        for (int k = 0; k < steps; ++k)
+            out.push_back(Vec2{a.x + (b.x - a.x) * k / steps, a.y + (b.y - a.y) * k / steps});
+    }
+    return out;
+}
+
 Vec2 Middle(const Ring& ring) {
     Vec2 m;
     for (const Vec2& p : ring) m.x += p.x, m.y += p.y;
@@ -211,37 +237,65 @@ void Smooth(mapgen::OwnerGrid& g, int passes) {
     }
 }
 
-// A territory with no room for a label (a rectangle of kRoomW x kRoomH of its own) gets that
-// rectangle around its middle, taken from the land and sea around; a small state or country then
-// stays readable at the cost of a little of its neighbours' land.
-constexpr int kRoomW = 26, kRoomH = 34;
+// A territory with no room for a label (a rectangle of kRoomW x kRoomH of its own) grows by a
+// pixel all round, over land and sea, until it has that room: a small country then stays
+// readable, its shape kept, at the cost of a little of the sea's or a large neighbour's land.
+// Territories that have grown are not taken from again.
+constexpr int kRoomW = 21, kRoomH = 28, kMostGrowth = 30;
 
-void MakeRoom(mapgen::OwnerGrid& g, int territories) {
-    std::vector<bool> stamped(g.owner.size(), false);
+bool HasRoom(const mapgen::OwnerGrid& g, int t, std::vector<int>& sum) {
     const int w = g.width, h = g.height;
-    std::vector<int> sum(static_cast<std::size_t>((w + 1) * (h + 1)));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            sum[(y + 1) * (w + 1) + x + 1] = (g.owner[g.At(x, y)] == t) + sum[y * (w + 1) + x + 1] +
+                                             sum[(y + 1) * (w + 1) + x] - sum[y * (w + 1) + x];
+    for (int y = 0; y + kRoomH <= h; ++y)
+        for (int x = 0; x + kRoomW <= w; ++x)
+            if (sum[(y + kRoomH) * (w + 1) + x + kRoomW] - sum[y * (w + 1) + x + kRoomW] -
+                    sum[(y + kRoomH) * (w + 1) + x] + sum[y * (w + 1) + x] ==
+                kRoomW * kRoomH)
+                return true;
+    return false;
+}
+
+void MakeRoom(mapgen::OwnerGrid& g, int territories, const raster::Rect& keepClear) {
+    std::vector<bool> grown(static_cast<std::size_t>(territories) + 1, false);
+    std::vector<int> sum(static_cast<std::size_t>((g.width + 1) * (g.height + 1)), 0);
+    // Only the sea and large territories give land.
+    constexpr int kLargeArea = 6 * kRoomW * kRoomH;
+    std::vector<int> area(static_cast<std::size_t>(territories) + 1, 0);
+    for (int o : g.owner)
+        if (o > 0) ++area[o];
     for (int t = 1; t <= territories; ++t) {
-        double mx = 0, my = 0, count = 0;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const bool own = g.owner[g.At(x, y)] == t;
-                sum[(y + 1) * (w + 1) + x + 1] = own + sum[y * (w + 1) + x + 1] +
-                                                 sum[(y + 1) * (w + 1) + x] - sum[y * (w + 1) + x];
-                if (own) mx += x, my += y, count += 1;
-            }
-        if (count == 0) continue;
-        bool room = false;
-        for (int y = 0; y + kRoomH <= h && !room; ++y)
-            for (int x = 0; x + kRoomW <= w && !room; ++x)
-                room = sum[(y + kRoomH) * (w + 1) + x + kRoomW] - sum[y * (w + 1) + x + kRoomW] -
-                           sum[(y + kRoomH) * (w + 1) + x] + sum[y * (w + 1) + x] ==
-                       kRoomW * kRoomH;
-        if (room) continue;
-        const int left = std::clamp(static_cast<int>(mx / count) - kRoomW / 2, 0, w - kRoomW);
-        const int top = std::clamp(static_cast<int>(my / count) - kRoomH / 2, 0, h - kRoomH);
-        for (int y = top; y < top + kRoomH; ++y)
-            for (int x = left; x < left + kRoomW; ++x)
-                if (!stamped[g.At(x, y)]) g.owner[g.At(x, y)] = t, stamped[g.At(x, y)] = true;
+        for (int step = 0; step < kMostGrowth && !HasRoom(g, t, sum); ++step) {
+            grown[t] = true;
+            std::vector<int> next = g.owner;
+            for (int y = 0; y < g.height; ++y)
+                for (int x = 0; x < g.width; ++x) {
+                    const int o = g.owner[g.At(x, y)];
+                    if (o == t || (o > 0 && (grown[o] || area[o] < kLargeArea))) continue;
+                    if (x >= keepClear.left && x < keepClear.right && y >= keepClear.top &&
+                        y < keepClear.bottom)
+                        continue;
+                    // Square and diamond steps in turn, so that it grows round.
+                    const int reach = step % 2 == 0 ? 4 : 8;
+                    const std::array<std::array<int, 2>, 8> near{{{x - 1, y},
+                                                                  {x + 1, y},
+                                                                  {x, y - 1},
+                                                                  {x, y + 1},
+                                                                  {x - 1, y - 1},
+                                                                  {x + 1, y - 1},
+                                                                  {x - 1, y + 1},
+                                                                  {x + 1, y + 1}}};
+                    for (int k = 0; k < reach; ++k)
+                        if (g.Inside(near[k][0], near[k][1]) &&
+                            g.owner[g.At(near[k][0], near[k][1])] == t) {
+                            next[g.At(x, y)] = t;
+                            break;
+                        }
+                }
+            g.owner = std::move(next);
+        }
     }
 }
 
@@ -288,6 +342,9 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             ok = static_cast<bool>(words >> in.keepFrom.x >> in.keepFrom.y >> in.keepTo.x >>
                                    in.keepTo.y);
             in.hasKeep = true;
+        } else if (kind == "clip") {
+            for (Vec2 p; words >> p.x >> p.y;) in.clip.push_back(p);
+            ok = in.clip.size() >= 3;
         } else if (kind == "wrap") {
             ok = static_cast<bool>(words >> in.wrapBelow);
         } else if (kind == "conic") {
@@ -301,6 +358,8 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             std::string style;
             ok = static_cast<bool>(words >> style) && (style == "own" || style == "xxx");
             in.codes = style == "own" ? mapgen::CodeStyle::kOwn3 : mapgen::CodeStyle::kXxx;
+        } else if (kind == "smooth") {
+            ok = static_cast<bool>(words >> in.smooth) && in.smooth >= 0 && in.smooth <= 10;
         } else if (kind == "bridge") {
             ok = static_cast<bool>(words >> in.bridge);
         } else if (kind == "magnify") {
@@ -312,7 +371,8 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             for (std::string name; words >> name;) in.land.push_back(name);
         } else if (kind == "continent") {
             std::string name;
-            ok = static_cast<bool>(words >> name);
+            // The game reads a continent's name as one word of at most 20 characters.
+            ok = static_cast<bool>(words >> name) && name.size() <= 20;
             in.continents.push_back(name);
         } else if (kind == "cell" || kind == "area") {
             if (in.continents.empty()) return fail("a territory before any continent");
@@ -366,12 +426,21 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
     // Every ring the map draws, projected, with the territory it fills (0: land for cells).
     const auto kept = KeptRings(in, outlines);
     std::vector<std::pair<int, Ring>> rings;
+    // The frame is fitted to the land inside the clip polygon.
+    Vec2 low{1e18, 1e18}, high{-1e18, -1e18};
+    std::vector<Vec2> framePoints;
     auto add = [&](const std::string& name, int territory) {
         const auto found = kept.find(Underscored(name));
         if (found == kept.end()) return false;
         for (const Ring& ring : found->second) {
             Ring projected;
-            for (const Vec2& p : ring) projected.push_back(Project(in, p));
+            for (const Vec2& p : ring) {
+                projected.push_back(Project(in, p));
+                if (!InsideConvex(in.clip, p)) continue;
+                low = {std::min(low.x, projected.back().x), std::min(low.y, projected.back().y)};
+                high = {std::max(high.x, projected.back().x), std::max(high.y, projected.back().y)};
+                framePoints.push_back(projected.back());
+            }
             rings.emplace_back(territory, std::move(projected));
         }
         return true;
@@ -381,11 +450,7 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
     for (int t = 1; t <= n; ++t)
         for (const std::string& name : in.territories[t - 1].outlines)
             if (!add(name, t)) return fail("no outline " + name);
-    Vec2 low{1e18, 1e18}, high{-1e18, -1e18};
-    for (const auto& [t, ring] : rings)
-        for (const Vec2& p : ring)
-            low = {std::min(low.x, p.x), std::min(low.y, p.y)},
-            high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+
     const double scale = std::min((in.boxRight - in.boxLeft) / (high.x - low.x),
                                   (in.boxBottom - in.boxTop) / (high.y - low.y));
     const Vec2 offset{(in.boxLeft + in.boxRight - (high.x - low.x) * scale) / 2 - low.x * scale,
@@ -396,7 +461,7 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
         lenses.push_back(fitted(Project(in, lens.at)));
     // Each lens pushes points away from its middle, most near it, none far off (the growth
     // r * (1 + (k - 1) exp(-(r / R)^2)) keeps the order of distances for k up to 2.5).
-    auto toBoard = [&](Vec2 p) {
+    auto lensed = [&](Vec2 p) {
         p = fitted(p);
         for (std::size_t k = 0; k < lenses.size(); ++k) {
             const double dx = p.x - lenses[k].x, dy = p.y - lenses[k].y;
@@ -405,6 +470,22 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
             p = Vec2{lenses[k].x + dx * grow, lenses[k].y + dy * grow};
         }
         return p;
+    };
+    // Fitted again, so that the lenses push nothing out of the box.
+    Vec2 lensLow{1e18, 1e18}, lensHigh{-1e18, -1e18};
+    for (const Vec2& p : framePoints) {
+        const Vec2 q = lensed(p);
+        lensLow = {std::min(lensLow.x, q.x), std::min(lensLow.y, q.y)};
+        lensHigh = {std::max(lensHigh.x, q.x), std::max(lensHigh.y, q.y)};
+    }
+    const double refit = std::min((in.boxRight - in.boxLeft) / (lensHigh.x - lensLow.x),
+                                  (in.boxBottom - in.boxTop) / (lensHigh.y - lensLow.y));
+    const Vec2 reshift{
+        (in.boxLeft + in.boxRight - (lensHigh.x - lensLow.x) * refit) / 2 - lensLow.x * refit,
+        (in.boxTop + in.boxBottom - (lensHigh.y - lensLow.y) * refit) / 2 - lensLow.y * refit};
+    auto toBoard = [&](Vec2 p) {
+        p = lensed(p);
+        return Vec2{p.x * refit + reshift.x, p.y * refit + reshift.y};
     };
 
     const mapgen::PictureSize size = mapgen::BoardSize(2);
@@ -417,6 +498,14 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
     }
     for (const auto& [t, ring] : rings)
         if (t == 0) FillRing(g, ring, kCellLand, 0);
+    if (!in.clip.empty()) {
+        mapgen::OwnerGrid inside{g.width, g.height, std::vector<int>(g.owner.size(), 0)};
+        Ring frame;
+        for (const Vec2& p : Densified(in.clip)) frame.push_back(toBoard(Project(in, p)));
+        FillRing(inside, frame, 1, -1);
+        for (std::size_t p = 0; p < g.owner.size(); ++p)
+            if (inside.owner[p] == 0) g.owner[p] = 0;
+    }
     // Cells: each pixel of the shared land goes to the nearest point.
     std::vector<std::pair<int, Vec2>> sites;
     for (int t = 1; t <= n; ++t)
@@ -442,8 +531,13 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
                 g.owner[g.At(x, y)] = 0;
             }
 
-    Smooth(g, 2);
-    MakeRoom(g, n);
+    Smooth(g, in.smooth);
+    {
+        raster::Rect clear = panel;
+        clear.left -= kPanelMargin, clear.top -= kPanelMargin;
+        clear.right += kPanelMargin, clear.bottom += kPanelMargin;
+        MakeRoom(g, n, clear);
+    }
     BridgeIslands(g, n, in.bridge);
     if (!mapgen::MergeStrayPieces(g, n)) return fail("a territory has no land left");
     mapgen::PairSet pairs;

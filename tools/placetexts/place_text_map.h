@@ -28,6 +28,7 @@ struct PlaceInputs {
     std::string outlines = "outlines.txt";
     bool hasKeep = false;
     places::Vec2 keepFrom, keepTo;  // rings whose middle is outside are dropped
+    places::Ring clip;  // when given, every ring is cut to this convex polygon (degrees)
     double wrapBelow = -1000;       // longitudes below move east by 360
     bool conic = false;             // Albers equal-area; else plate carree
     double lon0 = 0, lat1 = 0, lat2 = 0;
@@ -46,6 +47,7 @@ struct PlaceInputs {
     std::vector<std::pair<std::string, std::string>> lanes;  // by code: short sea crossings
     mapgen::CodeStyle codes = mapgen::CodeStyle::kXxx;
     int bridge = 0;
+    int smooth = 2;  // passes of the 3x3 majority over coasts and borders
     bool draft = false;  // land under the players panel is sunk instead of refused (to look)  // an island of a territory joins its main land over sea up to this far
 };
 
