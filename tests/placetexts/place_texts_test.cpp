@@ -58,6 +58,12 @@ const PlaceCase kPlaces[] = {
      {"Nordic", "British_Isles", "Western_Europe", "Central_Europe", "Balkans", "Eastern_Europe",
       "Russia", "Anatolia_Caucasus"},
      {"Fra", "Ger", "Ita", "Spa", "Pol", "Ukr", "Gre", "Tur", "Ice", "Ire"}},
+    {"WorldII",
+     false,
+     3,
+     {"North_America", "Central_America", "South_America", "Europe", "Africa", "Middle_East",
+      "Asia", "Oceania"},
+     {}},
 };
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -32,7 +32,12 @@ std::string Underscored(std::string s) {
 
 // Albers equal-area conic, or plate carree; y grows to the south.
 Vec2 Project(const PlaceInputs& in, Vec2 lonLat) {
-    if (!in.conic) return Vec2{lonLat.x, -lonLat.y};
+    if (in.miller) {
+        const double r = kPi / 180;
+        const double y = 1.25 * std::log(std::tan(kPi / 4 + 0.4 * lonLat.y * r)) / r;
+        return Vec2{lonLat.x, -y * in.stretch};
+    }
+    if (!in.conic) return Vec2{lonLat.x, -lonLat.y * in.stretch};
     const double r = kPi / 180, p1 = in.lat1 * r, p2 = in.lat2 * r;
     const double n = (std::sin(p1) + std::sin(p2)) / 2;
     const double c = std::cos(p1) * std::cos(p1) + 2 * n * std::sin(p1);
@@ -80,8 +85,16 @@ std::map<std::string, std::vector<Ring>> KeptRings(const PlaceInputs& in,
     std::map<std::string, std::vector<Ring>> out;
     for (const places::Country& country : all)
         for (Ring ring : country.rings) {
-            for (Vec2& p : ring)
-                if (p.x < in.wrapBelow) p.x += 360;
+            // A ring west of the seam moves east whole, so that none is torn across the map; one
+            // that crosses the date line has its western half moved east.
+            double west = 1e18, east = -1e18;
+            for (const Vec2& p : ring) west = std::min(west, p.x), east = std::max(east, p.x);
+            if (east - west > 180) {
+                for (Vec2& p : ring)
+                    if (p.x < 0) p.x += 360;
+            } else if (Middle(ring).x < in.wrapBelow) {
+                for (Vec2& p : ring) p.x += 360;
+            }
             const Vec2 m = Middle(ring);
             if (in.hasKeep && (m.x < in.keepFrom.x || m.x > in.keepTo.x || m.y < in.keepFrom.y ||
                                m.y > in.keepTo.y))
@@ -352,6 +365,11 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             in.conic = true;
         } else if (kind == "plate") {
             in.conic = false;
+        } else if (kind == "miller") {
+            in.conic = false;
+            in.miller = true;
+        } else if (kind == "stretch") {
+            ok = static_cast<bool>(words >> in.stretch) && in.stretch > 0.5 && in.stretch < 2;
         } else if (kind == "box") {
             ok = static_cast<bool>(words >> in.boxLeft >> in.boxTop >> in.boxRight >> in.boxBottom);
         } else if (kind == "codes") {
@@ -380,7 +398,7 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             t.continent = static_cast<int>(in.continents.size());
             ok = static_cast<bool>(words >> t.code >> t.name);
             if (kind == "cell")
-                ok = ok && static_cast<bool>(words >> t.at.x >> t.at.y);
+                ok = ok && static_cast<bool>(words >> t.at.x >> t.at.y), words >> t.within;
             else
                 for (std::string name; words >> name;) t.outlines.push_back(name);
             ok = ok && (kind == "cell" || !t.outlines.empty()) &&
@@ -425,11 +443,16 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
 
     // Every ring the map draws, projected, with the territory it fills (0: land for cells).
     const auto kept = KeptRings(in, outlines);
-    std::vector<std::pair<int, Ring>> rings;
+    struct Drawn {
+        int territory;  // 0: land cut into cells
+        int land;       // which `land` outline
+        Ring ring;
+    };
+    std::vector<Drawn> rings;
     // The frame is fitted to the land inside the clip polygon.
     Vec2 low{1e18, 1e18}, high{-1e18, -1e18};
     std::vector<Vec2> framePoints;
-    auto add = [&](const std::string& name, int territory) {
+    auto add = [&](const std::string& name, int territory, int land) {
         const auto found = kept.find(Underscored(name));
         if (found == kept.end()) return false;
         for (const Ring& ring : found->second) {
@@ -441,15 +464,15 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
                 high = {std::max(high.x, projected.back().x), std::max(high.y, projected.back().y)};
                 framePoints.push_back(projected.back());
             }
-            rings.emplace_back(territory, std::move(projected));
+            rings.push_back(Drawn{territory, land, std::move(projected)});
         }
         return true;
     };
-    for (const std::string& name : in.land)
-        if (!add(name, 0)) return fail("no outline " + name);
+    for (std::size_t k = 0; k < in.land.size(); ++k)
+        if (!add(in.land[k], 0, static_cast<int>(k))) return fail("no outline " + in.land[k]);
     for (int t = 1; t <= n; ++t)
         for (const std::string& name : in.territories[t - 1].outlines)
-            if (!add(name, t)) return fail("no outline " + name);
+            if (!add(name, t, 0)) return fail("no outline " + name);
 
     const double scale = std::min((in.boxRight - in.boxLeft) / (high.x - low.x),
                                   (in.boxBottom - in.boxTop) / (high.y - low.y));
@@ -491,13 +514,14 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
     const mapgen::PictureSize size = mapgen::BoardSize(2);
     mapgen::OwnerGrid g{size.width, size.height,
                         std::vector<int>(static_cast<std::size_t>(size.width * size.height), 0)};
-    constexpr int kCellLand = -1;
-    for (auto& [t, ring] : rings) {
-        for (Vec2& p : ring) p = toBoard(p);
-        if (t != 0) FillRing(g, ring, t, -1);
+    // Land to be cut into cells is first drawn as kCellLand - its outline's index.
+    constexpr int kCellLand = -10;
+    for (Drawn& d : rings) {
+        for (Vec2& p : d.ring) p = toBoard(p);
+        if (d.territory != 0) FillRing(g, d.ring, d.territory, -1);
     }
-    for (const auto& [t, ring] : rings)
-        if (t == 0) FillRing(g, ring, kCellLand, 0);
+    for (const Drawn& d : rings)
+        if (d.territory == 0) FillRing(g, d.ring, kCellLand - d.land, 0);
     if (!in.clip.empty()) {
         mapgen::OwnerGrid inside{g.width, g.height, std::vector<int>(g.owner.size(), 0)};
         Ring frame;
@@ -506,20 +530,36 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
         for (std::size_t p = 0; p < g.owner.size(); ++p)
             if (inside.owner[p] == 0) g.owner[p] = 0;
     }
-    // Cells: each pixel of the shared land goes to the nearest point.
-    std::vector<std::pair<int, Vec2>> sites;
-    for (int t = 1; t <= n; ++t)
-        if (in.territories[t - 1].outlines.empty())
-            sites.emplace_back(t, toBoard(Project(in, in.territories[t - 1].at)));
+    // Cells: each pixel of the land goes to the nearest point of a cell of its outline (or of a
+    // cell that names none).
+    struct Site {
+        int territory;
+        int land;  // -1: any
+        Vec2 at;
+    };
+    std::vector<Site> sites;
+    for (int t = 1; t <= n; ++t) {
+        const PlaceTerritory& pt = in.territories[t - 1];
+        if (!pt.outlines.empty()) continue;
+        const auto named = std::find(in.land.begin(), in.land.end(), pt.within);
+        if (!pt.within.empty() && named == in.land.end())
+            return fail(pt.code + " is cut from " + pt.within + ", which no land line names");
+        Vec2 at = pt.at;
+        if (at.x < in.wrapBelow) at.x += 360;
+        sites.push_back(Site{t, pt.within.empty() ? -1 : static_cast<int>(named - in.land.begin()),
+                             toBoard(Project(in, at))});
+    }
     for (int y = 0; y < g.height; ++y)
         for (int x = 0; x < g.width; ++x) {
             int& o = g.owner[g.At(x, y)];
-            if (o != kCellLand) continue;
+            if (o > kCellLand) continue;
+            const int land = kCellLand - o;
             double best = 1e18;
             o = 0;
-            for (const auto& [t, at] : sites)
-                if (const double d = std::hypot(at.x - x - 0.5, at.y - y - 0.5); d < best)
-                    best = d, o = t;
+            for (const Site& site : sites)
+                if (const double d = std::hypot(site.at.x - x - 0.5, site.at.y - y - 0.5);
+                    (site.land < 0 || site.land == land) && d < best)
+                    best = d, o = site.territory;
         }
     const raster::Rect panel = mapgen::TextPanelArea(*m.text, 2);
     for (int y = panel.top - kPanelMargin; y < panel.bottom + kPanelMargin; ++y)
