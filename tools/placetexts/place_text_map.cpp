@@ -389,8 +389,9 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             for (std::string name; words >> name;) in.land.push_back(name);
         } else if (kind == "continent") {
             std::string name;
+            ok = static_cast<bool>(words >> name);
             // The game reads a continent's name as one word of at most 20 characters.
-            ok = static_cast<bool>(words >> name) && name.size() <= 20;
+            if (ok && name.size() > 20) return fail("the continent name " + name + " is over 20");
             in.continents.push_back(name);
         } else if (kind == "cell" || kind == "area") {
             if (in.continents.empty()) return fail("a territory before any continent");
