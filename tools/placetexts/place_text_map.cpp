@@ -161,8 +161,25 @@ std::vector<int> Pieces(const mapgen::OwnerGrid& g, std::vector<int>* sizes) {
 // `longest`; other islands stay as they are (the stray pieces are merged or sunk afterwards).
 void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
     if (longest <= 0) return;
+    // Bridges only ever join pieces of their own territory: those with an island are found once.
+    std::vector<bool> hasIsland(static_cast<std::size_t>(territories) + 1, false);
+    {
+        std::vector<int> sizes;
+        const std::vector<int> piece = Pieces(g, &sizes);
+        std::vector<int> largest(hasIsland.size(), -1);
+        for (std::size_t p = 0; p < piece.size(); ++p) {
+            const int o = g.owner[p];
+            if (o > 0 && (largest[o] < 0 || sizes[piece[p]] > sizes[largest[o]]))
+                largest[o] = piece[p];
+        }
+        for (std::size_t p = 0; p < piece.size(); ++p) {
+            const int o = g.owner[p];
+            if (o > 0 && piece[p] != largest[o] && sizes[piece[p]] >= kSmallestIsland)
+                hasIsland[o] = true;
+        }
+    }
     for (int t = 1; t <= territories; ++t) {
-        for (int round = 0; round < 40; ++round) {
+        for (int round = 0; round < 40 && hasIsland[t]; ++round) {
             std::vector<int> sizes;
             const std::vector<int> piece = Pieces(g, &sizes);
             int main = -1;
@@ -256,12 +273,26 @@ void Smooth(mapgen::OwnerGrid& g, int passes) {
 // Territories that have grown are not taken from again.
 constexpr int kRoomW = 21, kRoomH = 28, kMostGrowth = 30;
 
-bool HasRoom(const mapgen::OwnerGrid& g, int t, std::vector<int>& sum) {
-    const int w = g.width, h = g.height;
+// The rectangle holding every pixel of territory t (empty when it has none).
+raster::Rect BoxOf(const mapgen::OwnerGrid& g, int t) {
+    raster::Rect box{g.width, g.height, 0, 0};
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x)
+            if (g.owner[g.At(x, y)] == t)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
+    return box;
+}
+
+// Whether a kRoomW x kRoomH rectangle inside `box` is all territory t.
+bool HasRoom(const mapgen::OwnerGrid& g, int t, const raster::Rect& box, std::vector<int>& sum) {
+    const int w = box.right - box.left, h = box.bottom - box.top;
+    if (w < kRoomW || h < kRoomH) return false;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            sum[(y + 1) * (w + 1) + x + 1] = (g.owner[g.At(x, y)] == t) + sum[y * (w + 1) + x + 1] +
-                                             sum[(y + 1) * (w + 1) + x] - sum[y * (w + 1) + x];
+            sum[(y + 1) * (w + 1) + x + 1] = (g.owner[g.At(box.left + x, box.top + y)] == t) +
+                                             sum[y * (w + 1) + x + 1] + sum[(y + 1) * (w + 1) + x] -
+                                             sum[y * (w + 1) + x];
     for (int y = 0; y + kRoomH <= h; ++y)
         for (int x = 0; x + kRoomW <= w; ++x)
             if (sum[(y + kRoomH) * (w + 1) + x + kRoomW] - sum[y * (w + 1) + x + kRoomW] -
@@ -280,11 +311,15 @@ void MakeRoom(mapgen::OwnerGrid& g, int territories, const raster::Rect& keepCle
     for (int o : g.owner)
         if (o > 0) ++area[o];
     for (int t = 1; t <= territories; ++t) {
-        for (int step = 0; step < kMostGrowth && !HasRoom(g, t, sum); ++step) {
+        raster::Rect box = BoxOf(g, t);
+        for (int step = 0; step < kMostGrowth && !HasRoom(g, t, box, sum); ++step) {
             grown[t] = true;
+            // Only pixels beside the territory change: those within its box grown by one.
+            box = {std::max(0, box.left - 1), std::max(0, box.top - 1),
+                   std::min(g.width, box.right + 1), std::min(g.height, box.bottom + 1)};
             std::vector<int> next = g.owner;
-            for (int y = 0; y < g.height; ++y)
-                for (int x = 0; x < g.width; ++x) {
+            for (int y = box.top; y < box.bottom; ++y)
+                for (int x = box.left; x < box.right; ++x) {
                     const int o = g.owner[g.At(x, y)];
                     if (o == t || (o > 0 && (grown[o] || area[o] < kLargeArea))) continue;
                     if (x >= keepClear.left && x < keepClear.right && y >= keepClear.top &&
