@@ -2,11 +2,21 @@
 #include "platform/raster/surface.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace raster {
 
 Surface::Surface(int width, int height, Colour fill) {
     Resize(width, height, fill);
+}
+
+Surface::Surface(int width, int height, std::vector<Colour>&& pixels) {
+    if (width <= 0 || height <= 0 ||
+        pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+        return;
+    width_ = width;
+    height_ = height;
+    pixels_ = std::move(pixels);
 }
 
 void Surface::Resize(int width, int height, Colour fill) {
