@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "platform/qt/qt_images.h"
 #include "platform/raster/surface.h"
 
 class CChildView;
@@ -15,8 +16,9 @@ class ChildViewWidget : public QWidget {
   public:
     ChildViewWidget(CChildView& view, QWidget* parent);
 
-    // The surface as last painted, for tests.
+    // The surface as last painted, and the image handed to Qt, for tests.
     const raster::Surface& Surface() const { return surface_; }
+    const QImage& PaintedImage() const { return image_.Image(); }
 
     // The system's virtual-key code of a Qt key; 0 for a key the game never asks about.
     static int VirtualKey(int qtKey);
@@ -33,6 +35,7 @@ class ChildViewWidget : public QWidget {
   private:
     CChildView& view_;
     raster::Surface surface_;
+    qtplatform::SurfaceImage image_;
 };
 
 }  // namespace app

@@ -162,6 +162,42 @@ TEST(Pictures, SurfaceColoursBecomeTheSameQtColours) {
     EXPECT_EQ(image.pixel(2, 1), qRgb(0xFF, 0x00, 0x80));
 }
 
+// A paint converts only its own area into the image kept from the paint before.
+TEST(Pictures, KeptImageTakesOnlyThePaintedAreaAndIsRemadeOnlyForANewSize) {
+    raster::Surface surface(5, 4, raster::Rgb(1, 2, 3));
+    qtplatform::SurfaceImage kept;
+    const QImage& first = kept.Update(surface, QRect(0, 0, 5, 4));
+    ASSERT_EQ(first.size(), QSize(5, 4));
+    const uchar* bits = first.constBits();
+    surface.Fill(raster::Rgb(0xFF, 0x00, 0x80));
+    const QImage& second = kept.Update(surface, QRect(1, 2, 3, 5));  // runs off the bottom
+    EXPECT_EQ(second.constBits(), bits);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            const bool painted = x >= 1 && x <= 3 && y >= 2;
+            EXPECT_EQ(second.pixel(x, y), painted ? qRgb(0xFF, 0x00, 0x80) : qRgb(1, 2, 3))
+                << x << "," << y;
+        }
+    }
+    surface.Resize(2, 3, raster::Rgb(9, 8, 7));
+    const QImage& resized = kept.Update(surface, QRect(0, 0, 2, 3));
+    ASSERT_EQ(resized.size(), QSize(2, 3));
+    EXPECT_EQ(resized.pixel(1, 2), qRgb(9, 8, 7));
+    EXPECT_TRUE(kept.Update(raster::Surface(), QRect(0, 0, 9, 9)).isNull());
+}
+
+TEST(Pictures, QtImagesBecomeSurfacesOfTheirSizeAndColours) {
+    QImage image(3, 2, QImage::Format_ARGB32);
+    image.fill(qRgba(10, 20, 30, 0xFF));
+    image.setPixel(2, 1, qRgba(0xFF, 0x00, 0x80, 0xFF));
+    const raster::Surface surface = qtplatform::FromQImage(image);
+    ASSERT_EQ(surface.Width(), 3);
+    ASSERT_EQ(surface.Height(), 2);
+    EXPECT_EQ(surface.Pixel(2, 1), raster::Rgb(0xFF, 0x00, 0x80));
+    EXPECT_EQ(surface.Pixel(0, 0), raster::Rgb(10, 20, 30));
+    EXPECT_TRUE(qtplatform::FromQImage(QImage()).Empty());
+}
+
 }  // namespace
 
 #include "services_test.moc"
