@@ -206,12 +206,21 @@ void PrintStalls(const BuiltinMap& map, int games) {
             int turns = 0, attacked = 0, conquests = 0;
         };
         std::array<Late, kMaxPlayers + 1> late{};
-        int turn = 0, lastConquest = 0;
+        int turn = 0, lastConquest = 0, ledTurns = 0, peak = 0, peakTurn = 0, peakPlayer = 0;
         sim.beforeTurn = [&](std::int32_t) { snapshot(); };
         sim.afterTurn = [&](std::int32_t p) {
             ++turn;
             const int conquests = snapshot();
             if (conquests > 0) lastConquest = turn;
+            // The leader the acting player's last evaluation named: every other player's plans
+            // then count only against it.
+            ledTurns += g_aiLeader != 0 && g_aiLeader != p ? 1 : 0;
+            for (int q = 1; q <= setup.players; ++q) {
+                if (ai::TerritoriesOf(q) <= peak) continue;
+                peak = ai::TerritoriesOf(q);
+                peakTurn = turn;
+                peakPlayer = q;
+            }
             if (turn <= kTurnCap - 1000 || !IsPlayer(p)) return;
             Late& l = late[static_cast<std::size_t>(p)];
             ++l.turns;
@@ -222,8 +231,10 @@ void PrintStalls(const BuiltinMap& map, int games) {
         sim.beforeTurn = nullptr;
         sim.afterTurn = nullptr;
         if (r.winner != 0) continue;
-        std::printf("%s seed %u: capped, last conquest at turn %d\n", map.name.data(), setup.seed,
-                    lastConquest);
+        std::printf(
+            "%s seed %u: capped, last conquest at turn %d; %d of %d turns played against a "
+            "named leader; most territories held: %d by player %d at turn %d\n",
+            map.name.data(), setup.seed, lastConquest, ledTurns, turn, peak, peakPlayer, peakTurn);
         for (int p = 1; p <= setup.players; ++p) {
             if (ai::TerritoriesOf(p) == 0) continue;
             std::int32_t largest = 0;
