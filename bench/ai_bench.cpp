@@ -185,13 +185,13 @@ void PrintResults(const BuiltinMap& map, int games) {
 // Why a game stops at the turn cap: for each capped game, the turn of its last conquest and the
 // board at the cap, player by player, with how often each attacked and conquered in the last
 // thousand turns.
-void PrintStalls(const BuiltinMap& map, int games) {
+void PrintStalls(const BuiltinMap& map, int games, int turnCap) {
     Simulation sim;
     for (int g = 0; g < games; ++g) {
         GameSetup setup;
         setup.map = map.flag;
         setup.seed = 9000u + static_cast<std::uint32_t>(g);
-        setup.turnCap = kTurnCap;
+        setup.turnCap = turnCap;
         if (!sim.Start(setup)) return;
         std::array<std::int32_t, kMaxTerritories + 1> owners{};
         auto snapshot = [&] {
@@ -221,7 +221,7 @@ void PrintStalls(const BuiltinMap& map, int games) {
                 peakTurn = turn;
                 peakPlayer = q;
             }
-            if (turn <= kTurnCap - 1000 || !IsPlayer(p)) return;
+            if (turn <= turnCap - 1000 || !IsPlayer(p)) return;
             Late& l = late[static_cast<std::size_t>(p)];
             ++l.turns;
             l.attacked += g_hasAttackedThisTurn ? 1 : 0;
@@ -230,7 +230,12 @@ void PrintStalls(const BuiltinMap& map, int games) {
         const GameResult r = sim.Run();
         sim.beforeTurn = nullptr;
         sim.afterTurn = nullptr;
-        if (r.winner != 0) continue;
+        if (r.winner != 0) {
+            if (turnCap > kTurnCap && r.turns > kTurnCap)
+                std::printf("%s seed %u: won by player %d at turn %d\n", map.name.data(),
+                            setup.seed, r.winner, r.turns);
+            continue;
+        }
         std::printf(
             "%s seed %u: capped, last conquest at turn %d; %d of %d turns played against a "
             "named leader; most territories held: %d by player %d at turn %d\n",
@@ -302,9 +307,9 @@ BENCHMARK(BM_WorldGameSixComputers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// "--results" prints each seeded game's outcome; "--turns" the turn and game times on Swamp II and
-// the default map; "--figures [games]" prints the strength table and
-// the turn times; otherwise the benchmarks.
+// "--results" prints each seeded game's outcome; "--stalls [cap]" the capped Swamp II games;
+// "--turns" the turn and game times on Swamp II and the default map; "--figures [games]" prints the
+// strength table and the turn times; otherwise the benchmarks.
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--results") == 0) {
         const BuiltinMap* swamp = MapNamed("Swamp II");
@@ -314,7 +319,8 @@ int main(int argc, char** argv) {
     }
     if (argc >= 2 && std::strcmp(argv[1], "--stalls") == 0) {
         const BuiltinMap* swamp = MapNamed("Swamp II");
-        if (swamp != nullptr) PrintStalls(*swamp, 20);
+        if (swamp != nullptr)
+            PrintStalls(*swamp, 20, argc >= 3 ? std::max(std::atoi(argv[2]), 1000) : kTurnCap);
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--turns") == 0) {
