@@ -20,7 +20,7 @@ ChildViewWidget::ChildViewWidget(CChildView& view, QWidget* parent) : QWidget(pa
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// Only the part the paint shows is converted for Qt, into the image kept from the last paint.
+// Qt reads the surface's own pixels: no image is made or converted for a paint.
 void ChildViewWidget::paintEvent(QPaintEvent* event) {
     if (surface_.Width() != width() || surface_.Height() != height()) {
         surface_.Resize(width(), height());
@@ -28,7 +28,7 @@ void ChildViewWidget::paintEvent(QPaintEvent* event) {
     view_.OnPaint(surface_);
     const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(area.topLeft(), image_.Update(surface_, area), area);
+    painter.drawImage(area.topLeft(), qtplatform::SurfaceView(surface_), area);
 }
 
 void ChildViewWidget::mousePressEvent(QMouseEvent* event) {

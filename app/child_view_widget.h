@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include "platform/qt/qt_images.h"
 #include "platform/raster/surface.h"
 
 class CChildView;
@@ -16,9 +15,8 @@ class ChildViewWidget : public QWidget {
   public:
     ChildViewWidget(CChildView& view, QWidget* parent);
 
-    // The surface as last painted, and the image handed to Qt, for tests.
+    // The surface as last painted, for tests.
     const raster::Surface& Surface() const { return surface_; }
-    const QImage& PaintedImage() const { return image_.Image(); }
 
     // The system's virtual-key code of a Qt key; 0 for a key the game never asks about.
     static int VirtualKey(int qtKey);
@@ -35,7 +33,6 @@ class ChildViewWidget : public QWidget {
   private:
     CChildView& view_;
     raster::Surface surface_;
-    qtplatform::SurfaceImage image_;
 };
 
 }  // namespace app

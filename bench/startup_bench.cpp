@@ -24,13 +24,23 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// VmRSS of this process in MB; 0 when it cannot be read.
-double ResidentMegabytes() {
+// A field of this process's status in MB (VmRSS, RssAnon, RssFile); 0 when it cannot be read.
+double StatusMegabytes(const std::string& field) {
     std::ifstream status("/proc/self/status");
     std::string line;
+    const std::string key = field + ":";
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+        if (line.rfind(key, 0) == 0) return std::stod(line.substr(key.size())) / 1024.0;
     return 0.0;
+}
+
+// The resident memory, and how much of it is the process's own (heap and stacks) and how much
+// mapped files (the program and its libraries).
+std::string Resident() {
+    char text[96];
+    std::snprintf(text, sizeof text, "resident %.1f MB (own %.1f, files %.1f)",
+                  StatusMegabytes("VmRSS"), StatusMegabytes("RssAnon"), StatusMegabytes("RssFile"));
+    return text;
 }
 
 // Paints the board widget itself on its first paint event, then notes the time and ends the loop.
@@ -44,8 +54,8 @@ class FirstPaint : public QObject {
         done_ = true;
         static_cast<QObject*>(widget)->event(event);  // the widget's own paint, done now
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
-        std::printf("first painted board after %.1f ms, screen size %d, resident %.1f MB\n", ms,
-                    g_screenSize, ResidentMegabytes());
+        std::printf("first painted board after %.1f ms, screen size %d, %s\n", ms, g_screenSize,
+                    Resident().c_str());
         if (map_ != nullptr) PlayOn(*widget);
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return true;
@@ -62,9 +72,9 @@ class FirstPaint : public QObject {
         g_playerCount = 6;
         view.DealTerritories();
         widget.repaint();
-        std::printf("%s game of %d players painted, dealt %s, screen size %d, resident %.1f MB\n",
+        std::printf("%s game of %d players painted, dealt %s, screen size %d, %s\n",
                     std::string(map_->name).c_str(), g_playerCount,
-                    g_areTerritoriesDealt ? "yes" : "no", g_screenSize, ResidentMegabytes());
+                    g_areTerritoriesDealt ? "yes" : "no", g_screenSize, Resident().c_str());
     }
 
     Clock::time_point start_;

@@ -124,7 +124,6 @@ class QtDialogWindow : public QDialog, public platform::DialogView {
     std::vector<QWidget*> widgets_;  // parallel to the template's controls
     bool modal_ = false;
     raster::Surface surface_;
-    SurfaceImage image_;
 };
 
 QtDialogWindow::QtDialogWindow(CDialog& model, QWidget* parent) : QDialog(parent), model_(model) {
@@ -347,8 +346,7 @@ void QtDialogWindow::Closed(int result) {
     }
 }
 
-// The surface and the image handed to Qt are kept between paints; only the part the paint
-// shows is converted.
+// The surface is kept between paints, and Qt reads its pixels as they stand.
 void QtDialogWindow::paintEvent(QPaintEvent* event) {
     if (surface_.Width() != width() || surface_.Height() != height())
         surface_.Resize(width(), height(), kDialogFace);
@@ -357,7 +355,7 @@ void QtDialogWindow::paintEvent(QPaintEvent* event) {
     model_.OnPaint(surface_);
     const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(area.topLeft(), image_.Update(surface_, area), area);
+    painter.drawImage(area.topLeft(), SurfaceView(surface_), area);
 }
 
 QtDialogHost::QtDialogHost(QWidget* parent) : parent_(parent) {}

@@ -1,6 +1,7 @@
 // Converting between raster surfaces and Qt images, a scan line at a time.
 #include "platform/qt/qt_images.h"
 
+#include <bit>
 #include <utility>
 #include <vector>
 
@@ -44,16 +45,13 @@ raster::Surface FromQImage(const QImage& image) {
     return raster::Surface(rgb.width(), rgb.height(), std::move(pixels));
 }
 
-const QImage& SurfaceImage::Update(const raster::Surface& surface, const QRect& area) {
-    if (image_.width() != surface.Width() || image_.height() != surface.Height()) {
-        image_ = surface.Empty() ? QImage()
-                                 : QImage(surface.Width(), surface.Height(), QImage::Format_RGB32);
-    }
-    const QRect clipped = area.intersected(QRect(0, 0, surface.Width(), surface.Height()));
-    if (!clipped.isEmpty())
-        Convert(surface, image_, clipped.left(), clipped.top(), clipped.right() + 1,
-                clipped.bottom() + 1);
-    return image_;
+QImage SurfaceView(const raster::Surface& surface) {
+    static_assert(std::endian::native == std::endian::little,
+                  "a 0x00BBGGRR pixel is read as RGBX bytes only on a little-endian machine");
+    if (surface.Empty()) return QImage();
+    return QImage(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
+                  surface.Height(), surface.Width() * static_cast<int>(sizeof(raster::Colour)),
+                  QImage::Format_RGBX8888);
 }
 
 }  // namespace qtplatform

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QImage>
-#include <QRect>
 
 #include "platform/raster/surface.h"
 
@@ -14,17 +13,9 @@ QImage ToQImage(const raster::Surface& surface);
 // The image's colours as a surface of its size; any alpha is dropped.
 raster::Surface FromQImage(const QImage& image);
 
-// The image a window paints from, kept between its paints: each paint converts only the part of
-// the surface it shows into the same image, which is made again only when the surface changes
-// size. The pixels outside the converted part are left as the last paint that showed them.
-class SurfaceImage {
-  public:
-    // Converts `area` (clipped to the surface) and returns the image.
-    const QImage& Update(const raster::Surface& surface, const QRect& area);
-    const QImage& Image() const { return image_; }
-
-  private:
-    QImage image_;
-};
+// The surface's own pixels seen as a Qt image, without a copy or a conversion: 0x00BBGGRR in
+// memory is red, green, blue and an unused byte, which Qt reads as RGBX8888. A window paints
+// from it directly; the view is valid while the surface lives and keeps its size.
+QImage SurfaceView(const raster::Surface& surface);
 
 }  // namespace qtplatform

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainter>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -162,28 +163,20 @@ TEST(Pictures, SurfaceColoursBecomeTheSameQtColours) {
     EXPECT_EQ(image.pixel(2, 1), qRgb(0xFF, 0x00, 0x80));
 }
 
-// A paint converts only its own area into the image kept from the paint before.
-TEST(Pictures, KeptImageTakesOnlyThePaintedAreaAndIsRemadeOnlyForANewSize) {
-    raster::Surface surface(5, 4, raster::Rgb(1, 2, 3));
-    qtplatform::SurfaceImage kept;
-    const QImage& first = kept.Update(surface, QRect(0, 0, 5, 4));
-    ASSERT_EQ(first.size(), QSize(5, 4));
-    const uchar* bits = first.constBits();
-    surface.Fill(raster::Rgb(0xFF, 0x00, 0x80));
-    const QImage& second = kept.Update(surface, QRect(1, 2, 3, 5));  // runs off the bottom
-    EXPECT_EQ(second.constBits(), bits);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            const bool painted = x >= 1 && x <= 3 && y >= 2;
-            EXPECT_EQ(second.pixel(x, y), painted ? qRgb(0xFF, 0x00, 0x80) : qRgb(1, 2, 3))
-                << x << "," << y;
-        }
-    }
-    surface.Resize(2, 3, raster::Rgb(9, 8, 7));
-    const QImage& resized = kept.Update(surface, QRect(0, 0, 2, 3));
-    ASSERT_EQ(resized.size(), QSize(2, 3));
-    EXPECT_EQ(resized.pixel(1, 2), qRgb(9, 8, 7));
-    EXPECT_TRUE(kept.Update(raster::Surface(), QRect(0, 0, 9, 9)).isNull());
+// A window paints from the surface's own pixels, read by Qt as the same colours.
+TEST(Pictures, SurfaceViewReadsTheSurfacesOwnPixelsAsTheirColours) {
+    raster::Surface surface(19, 3, raster::Rgb(1, 2, 3));
+    surface.SetPixel(17, 2, raster::Rgb(0xFF, 0x00, 0x80));
+    const QImage view = qtplatform::SurfaceView(surface);
+    ASSERT_EQ(view.size(), QSize(19, 3));
+    EXPECT_EQ(view.constBits(), reinterpret_cast<const uchar*>(surface.Pixels().data()));
+    // Painted onto an ordinary opaque image, as onto a window: the unused byte is no alpha.
+    QImage window(19, 3, QImage::Format_RGB32);
+    window.fill(Qt::black);
+    QPainter(&window).drawImage(0, 0, view);
+    EXPECT_EQ(window.pixel(17, 2), qRgb(0xFF, 0x00, 0x80));
+    EXPECT_EQ(window.pixel(5, 1), qRgb(1, 2, 3));
+    EXPECT_TRUE(qtplatform::SurfaceView(raster::Surface()).isNull());
 }
 
 TEST(Pictures, QtImagesBecomeSurfacesOfTheirSizeAndColours) {
