@@ -46,22 +46,6 @@ TEST_F(PlacementMoves, PoolPlacementAndTheStepWithoutNeed) {
     EXPECT_TRUE(g_aiPlacementDone);
 }
 
-// The territory quota and attacking exclude each other in a turn, as for a human player.
-TEST_F(PlacementMoves, AnAttackingTurnForgoesTheTerritoryQuota) {
-    SetBoard({{1, 3}, {1, 3}, {1, 3}, {2, 1}, {2, 2}, {3, 1}});
-    g_aiPlayerEstimates[1][2] = 3;
-    g_aiTerritoryRanking[1] = {4, 5};
-    View().ComputerAttackTarget(1);
-    ASSERT_EQ(ai::Owner(4), 1);
-    EXPECT_EQ(ai::TotalArmies(1), 9 - 1) << "only the defender's army is lost, nothing added";
-    g_aiTargetTerritory = 4;
-    View().ComputerPlaceTerritoryArmies();
-    EXPECT_EQ(ai::TotalArmies(1), 8);
-    EXPECT_TRUE(g_aiPlacementDone);
-    for (const std::string& text : EventTexts())
-        EXPECT_EQ(text.find("based on territories"), std::string::npos) << text;
-}
-
 TEST_F(PlacementMoves, MovesIntoConqueredTerritories) {
     g_playersLeft = 3;
     SetBoard({{1, 1}, {1, 1}, {1, 200}, {1, 1}, {2, 2}, {3, 1}});
