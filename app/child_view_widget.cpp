@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "core/child_view.h"
@@ -19,13 +20,15 @@ ChildViewWidget::ChildViewWidget(CChildView& view, QWidget* parent) : QWidget(pa
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ChildViewWidget::paintEvent(QPaintEvent* /*event*/) {
+// Qt reads the surface's own pixels: no image is made or converted for a paint.
+void ChildViewWidget::paintEvent(QPaintEvent* event) {
     if (surface_.Width() != width() || surface_.Height() != height()) {
         surface_.Resize(width(), height());
     }
     view_.OnPaint(surface_);
+    const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(0, 0, qtplatform::ToQImage(surface_));
+    painter.drawImage(area.topLeft(), qtplatform::SurfaceView(surface_), area);
 }
 
 void ChildViewWidget::mousePressEvent(QMouseEvent* event) {

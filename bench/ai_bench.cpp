@@ -182,6 +182,81 @@ void PrintResults(const BuiltinMap& map, int games) {
                 static_cast<unsigned long long>(all));
 }
 
+// Why a game stops at the turn cap: for each capped game, the turn of its last conquest and the
+// board at the cap, player by player, with how often each attacked and conquered in the last
+// thousand turns.
+void PrintStalls(const BuiltinMap& map, int games, int turnCap) {
+    Simulation sim;
+    for (int g = 0; g < games; ++g) {
+        GameSetup setup;
+        setup.map = map.flag;
+        setup.seed = 9000u + static_cast<std::uint32_t>(g);
+        setup.turnCap = turnCap;
+        if (!sim.Start(setup)) return;
+        std::array<std::int32_t, kMaxTerritories + 1> owners{};
+        auto snapshot = [&] {
+            int changed = 0;
+            for (int t = 1; t <= ai::Territories(); ++t) {
+                changed += owners[static_cast<std::size_t>(t)] != ai::Owner(t) ? 1 : 0;
+                owners[static_cast<std::size_t>(t)] = ai::Owner(t);
+            }
+            return changed;
+        };
+        struct Late {
+            int turns = 0, attacked = 0, conquests = 0;
+        };
+        std::array<Late, kMaxPlayers + 1> late{};
+        int turn = 0, lastConquest = 0, ledTurns = 0, peak = 0, peakTurn = 0, peakPlayer = 0;
+        sim.beforeTurn = [&](std::int32_t) { snapshot(); };
+        sim.afterTurn = [&](std::int32_t p) {
+            ++turn;
+            const int conquests = snapshot();
+            if (conquests > 0) lastConquest = turn;
+            // The leader the acting player's last evaluation named: every other player's plans
+            // then count only against it.
+            ledTurns += g_aiLeader != 0 && g_aiLeader != p ? 1 : 0;
+            for (int q = 1; q <= setup.players; ++q) {
+                if (ai::TerritoriesOf(q) <= peak) continue;
+                peak = ai::TerritoriesOf(q);
+                peakTurn = turn;
+                peakPlayer = q;
+            }
+            if (turn <= turnCap - 1000 || !IsPlayer(p)) return;
+            Late& l = late[static_cast<std::size_t>(p)];
+            ++l.turns;
+            l.attacked += g_hasAttackedThisTurn ? 1 : 0;
+            l.conquests += conquests;
+        };
+        const GameResult r = sim.Run();
+        sim.beforeTurn = nullptr;
+        sim.afterTurn = nullptr;
+        if (r.winner != 0) {
+            if (turnCap > kTurnCap && r.turns > kTurnCap)
+                std::printf("%s seed %u: won by player %d at turn %d\n", map.name.data(),
+                            setup.seed, r.winner, r.turns);
+            continue;
+        }
+        std::printf(
+            "%s seed %u: capped, last conquest at turn %d; %d of %d turns played against a "
+            "named leader; most territories held: %d by player %d at turn %d\n",
+            map.name.data(), setup.seed, lastConquest, ledTurns, turn, peak, peakPlayer, peakTurn);
+        for (int p = 1; p <= setup.players; ++p) {
+            if (ai::TerritoriesOf(p) == 0) continue;
+            std::int32_t largest = 0;
+            for (int t = 1; t <= ai::Territories(); ++t)
+                if (ai::Owner(t) == p) largest = std::max(largest, ai::Armies(t));
+            const Late& l = late[static_cast<std::size_t>(p)];
+            std::printf(
+                "  player %d: %3d territories %6d armies (largest %5d) bonus %3d  "
+                "last 1000 turns: %d turns, %d with attacks, %d conquests\n",
+                p, ai::TerritoriesOf(p), ai::TotalArmies(p), largest,
+                g_players[static_cast<std::size_t>(p)][player_field::kContinentBonus], l.turns,
+                l.attacked, l.conquests);
+        }
+        std::fflush(stdout);
+    }
+}
+
 int RunFigures(int games) {
     std::printf("strength over %d seeded games per case (%s, Conquer All, 1-for-1 rule)\n", games,
                 DefaultMapName());
@@ -232,14 +307,20 @@ BENCHMARK(BM_WorldGameSixComputers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// "--results" prints each seeded game's outcome; "--turns" the turn and game times on Swamp II and
-// the default map; "--figures [games]" prints the strength table and
-// the turn times; otherwise the benchmarks.
+// "--results" prints each seeded game's outcome; "--stalls [cap]" the capped Swamp II games;
+// "--turns" the turn and game times on Swamp II and the default map; "--figures [games]" prints the
+// strength table and the turn times; otherwise the benchmarks.
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--results") == 0) {
         const BuiltinMap* swamp = MapNamed("Swamp II");
         if (swamp != nullptr) PrintResults(*swamp, 20);
         PrintResults(DefaultMap(), 50);
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--stalls") == 0) {
+        const BuiltinMap* swamp = MapNamed("Swamp II");
+        if (swamp != nullptr)
+            PrintStalls(*swamp, 20, argc >= 3 ? std::max(std::atoi(argv[2]), 1000) : kTurnCap);
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--turns") == 0) {

@@ -173,8 +173,9 @@ void CChildView::PaintBoard(raster::Surface& target) {
 void CChildView::RebuildBoard() {
     platform_.window.SetTimer(kClockTimer, g_isVeryFastSpeed || g_isFastestSpeed ? 384 : 768);
     g_isPainting = true;
-    // Composed into the storage of the board before the last: no allocation per rebuild.
-    raster::Surface board = std::move(g_spareBoard);
+    // Composed into the storage of the board it replaces: no allocation per rebuild, and no
+    // second board held. Nothing reads the board while it is composed.
+    raster::Surface board = std::move(g_mapDC);
     board.Resize(kBoardWidth, kBoardHeight, 0);
     DrawDesktop(board, platform_.window);
     DrawOceans(board, platform_.files, platform_.window);
@@ -187,7 +188,6 @@ void CChildView::RebuildBoard() {
     }
     g_isBoardRebuildPending = false;
     if (hasMap) raster::BlitKeyed(board, 0, 0, g_mapBitmap, render::kSeeThroughColour);
-    g_spareBoard = std::move(g_mapDC);
     g_mapDC = std::move(board);
     // Without a map picture there is nothing to fill: the board shows its background only.
     for (std::int32_t t = 1; hasMap && t <= g_territoryCount && t <= kMaxTerritories; ++t) {

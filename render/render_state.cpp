@@ -12,7 +12,6 @@ std::array<OutlineRow, kMaxTerritories + 1> g_outlineY{};
 std::array<PolygonRow, kMaxTerritories + 1> g_outlinePolygons{};
 std::string g_outlinesMadeFor;
 std::string g_mapBitmapReadFrom;
-raster::Surface g_spareBoard;
 
 std::array<std::int16_t, kTraceTableSize> g_traceX{};
 std::array<std::int16_t, kTraceTableSize> g_traceY{};
@@ -30,7 +29,6 @@ void ResetRenderState() {
     g_outlinePolygons.fill({});
     g_outlinesMadeFor.clear();
     g_mapBitmapReadFrom.clear();
-    g_spareBoard = raster::Surface{};
     g_traceX.fill(0);
     g_traceY.fill(0);
     g_traceOuterX.fill(0);

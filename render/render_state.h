@@ -36,8 +36,6 @@ extern std::array<PolygonRow, kMaxTerritories + 1> g_outlinePolygons;
 extern std::string g_outlinesMadeFor;
 // Which file g_mapBitmap was read from ("" none): a rebuild from the same file reuses it.
 extern std::string g_mapBitmapReadFrom;
-// The board composed before the last, whose storage the next rebuild composes into.
-extern raster::Surface g_spareBoard;
 
 // The outline being traced: its points and, per point, the light pixel on the territory's side.
 extern std::array<std::int16_t, kTraceTableSize> g_traceX;

@@ -210,10 +210,27 @@ std::optional<platform::Bytes> PosixFiles::Read(const std::string& path,
         ::close(fd);
         return std::nullopt;
     }
-    platform::Bytes content;
-    std::uint8_t chunk[4096];
+    // One read of the size the file says it has, straight into the result.
+    const auto sized = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    platform::Bytes content(std::min(sized, maxBytes));
+    std::size_t filled = 0;
     bool ok = true;
-    while (content.size() < maxBytes) {
+    bool ended = false;
+    while (filled < content.size()) {
+        const ssize_t got = ::read(fd, content.data() + filled, content.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) ok = false;
+        if (got <= 0) {
+            ended = true;
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    content.resize(filled);
+    // A file that reports no size (the kernel's own files) is read in pieces to its end, still
+    // up to maxBytes; bytes a writer adds after the size was taken are not read.
+    std::uint8_t chunk[4096];
+    while (ok && !ended && sized == 0 && content.size() < maxBytes) {
         const std::size_t want = std::min(sizeof chunk, maxBytes - content.size());
         const ssize_t got = ::read(fd, chunk, want);
         if (got < 0 && errno == EINTR) continue;

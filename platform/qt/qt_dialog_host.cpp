@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -122,6 +123,7 @@ class QtDialogWindow : public QDialog, public platform::DialogView {
     QSize base_;
     std::vector<QWidget*> widgets_;  // parallel to the template's controls
     bool modal_ = false;
+    raster::Surface surface_;
 };
 
 QtDialogWindow::QtDialogWindow(CDialog& model, QWidget* parent) : QDialog(parent), model_(model) {
@@ -344,11 +346,16 @@ void QtDialogWindow::Closed(int result) {
     }
 }
 
-void QtDialogWindow::paintEvent(QPaintEvent*) {
-    raster::Surface surface(width(), height(), kDialogFace);
-    model_.OnPaint(surface);
+// The surface is kept between paints, and Qt reads its pixels as they stand.
+void QtDialogWindow::paintEvent(QPaintEvent* event) {
+    if (surface_.Width() != width() || surface_.Height() != height())
+        surface_.Resize(width(), height(), kDialogFace);
+    else
+        surface_.Fill(kDialogFace);
+    model_.OnPaint(surface_);
+    const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(0, 0, ToQImage(surface));
+    painter.drawImage(area.topLeft(), SurfaceView(surface_), area);
 }
 
 QtDialogHost::QtDialogHost(QWidget* parent) : parent_(parent) {}

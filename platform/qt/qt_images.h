@@ -13,4 +13,9 @@ QImage ToQImage(const raster::Surface& surface);
 // The image's colours as a surface of its size; any alpha is dropped.
 raster::Surface FromQImage(const QImage& image);
 
+// The surface's own pixels seen as a Qt image, without a copy or a conversion: 0x00BBGGRR in
+// memory is red, green, blue and an unused byte, which Qt reads as RGBX8888. A window paints
+// from it directly; the view is valid while the surface lives and keeps its size.
+QImage SurfaceView(const raster::Surface& surface);
+
 }  // namespace qtplatform

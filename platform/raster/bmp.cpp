@@ -2,6 +2,7 @@
 #include "platform/raster/bmp.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace raster {
 namespace {
@@ -99,10 +100,12 @@ std::optional<Surface> ReadBmp(const std::vector<std::uint8_t>& bytes, std::stri
         if (error != nullptr) *error = why;
         return std::nullopt;
     }
-    Surface surface(static_cast<int>(l->width), static_cast<int>(l->height));
+    // The rows are decoded in the surface's order straight into its pixels.
+    std::vector<Colour> pixels;
+    pixels.reserve(static_cast<std::size_t>(l->width * l->height));
     const std::int64_t bytesPerPixel = l->bitsPerPixel / 8;
-    for (std::int64_t row = 0; row < l->height; ++row) {
-        const std::int64_t y = l->topDown ? row : l->height - 1 - row;
+    for (std::int64_t y = 0; y < l->height; ++y) {
+        const std::int64_t row = l->topDown ? y : l->height - 1 - y;
         const std::int64_t rowStart = l->pixelOffset + row * l->stride;
         for (std::int64_t x = 0; x < l->width; ++x) {
             const auto c =
@@ -111,10 +114,10 @@ std::optional<Surface> ReadBmp(const std::vector<std::uint8_t>& bytes, std::stri
                 if (error != nullptr) *error = "BMP pixel outside its palette";
                 return std::nullopt;
             }
-            surface.SetPixel(static_cast<int>(x), static_cast<int>(y), *c);
+            pixels.push_back(*c);
         }
     }
-    return surface;
+    return Surface(static_cast<int>(l->width), static_cast<int>(l->height), std::move(pixels));
 }
 
 std::vector<std::uint8_t> WriteBmp(const Surface& surface) {

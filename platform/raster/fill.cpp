@@ -10,10 +10,9 @@ void FillRect(Surface& surface, const Rect& rect, Colour colour) {
     const Rect r = Intersect(rect, surface.Bounds());
     if (r.Empty()) return;
     auto& pixels = surface.Pixels();
-    for (int y = r.top; y < r.bottom; ++y) {
-        const auto row = pixels.begin() + static_cast<std::ptrdiff_t>(y) * surface.Width();
-        std::fill(row + r.left, row + r.right, colour);
-    }
+    for (int y = r.top; y < r.bottom; ++y)
+        FillPixels(pixels.data() + static_cast<std::ptrdiff_t>(y) * surface.Width() + r.left,
+                   static_cast<std::size_t>(r.Width()), colour);
 }
 
 void DrawRectangle(Surface& surface, const Rect& rect, Colour pen, Colour brush) {

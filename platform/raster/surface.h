@@ -54,6 +54,10 @@ class Surface {
   public:
     Surface() = default;
     Surface(int width, int height, Colour fill = 0);
+    // Takes decoded pixels as they stand, row-major without padding, so a decoder need not fill
+    // the surface before writing it. Pixels that do not make exactly width x height give an
+    // empty surface.
+    Surface(int width, int height, std::vector<Colour>&& pixels);
 
     int Width() const { return width_; }
     int Height() const { return height_; }

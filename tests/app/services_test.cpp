@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainter>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -160,6 +161,34 @@ TEST(Pictures, SurfaceColoursBecomeTheSameQtColours) {
     ASSERT_EQ(image.size(), QSize(3, 2));
     EXPECT_EQ(image.pixel(0, 0), qRgb(1, 2, 3));
     EXPECT_EQ(image.pixel(2, 1), qRgb(0xFF, 0x00, 0x80));
+}
+
+// A window paints from the surface's own pixels, read by Qt as the same colours.
+TEST(Pictures, SurfaceViewReadsTheSurfacesOwnPixelsAsTheirColours) {
+    raster::Surface surface(19, 3, raster::Rgb(1, 2, 3));
+    surface.SetPixel(17, 2, raster::Rgb(0xFF, 0x00, 0x80));
+    const QImage view = qtplatform::SurfaceView(surface);
+    ASSERT_EQ(view.size(), QSize(19, 3));
+    EXPECT_EQ(view.constBits(), reinterpret_cast<const uchar*>(surface.Pixels().data()));
+    // Painted onto an ordinary opaque image, as onto a window: the unused byte is no alpha.
+    QImage window(19, 3, QImage::Format_RGB32);
+    window.fill(Qt::black);
+    QPainter(&window).drawImage(0, 0, view);
+    EXPECT_EQ(window.pixel(17, 2), qRgb(0xFF, 0x00, 0x80));
+    EXPECT_EQ(window.pixel(5, 1), qRgb(1, 2, 3));
+    EXPECT_TRUE(qtplatform::SurfaceView(raster::Surface()).isNull());
+}
+
+TEST(Pictures, QtImagesBecomeSurfacesOfTheirSizeAndColours) {
+    QImage image(3, 2, QImage::Format_ARGB32);
+    image.fill(qRgba(10, 20, 30, 0xFF));
+    image.setPixel(2, 1, qRgba(0xFF, 0x00, 0x80, 0xFF));
+    const raster::Surface surface = qtplatform::FromQImage(image);
+    ASSERT_EQ(surface.Width(), 3);
+    ASSERT_EQ(surface.Height(), 2);
+    EXPECT_EQ(surface.Pixel(2, 1), raster::Rgb(0xFF, 0x00, 0x80));
+    EXPECT_EQ(surface.Pixel(0, 0), raster::Rgb(10, 20, 30));
+    EXPECT_TRUE(qtplatform::FromQImage(QImage()).Empty());
 }
 
 }  // namespace

@@ -141,6 +141,31 @@ TEST(KeyedBlit, StretchedWithAKey) {
     EXPECT_EQ(ToRows(dest), (Rows{"bb##", "bb##"}));
 }
 
+// Rows long enough for the copy's blocks, with key pixels at block edges and in the tail, and
+// shifted against the destination: every pixel lands where a pixel-by-pixel copy puts it.
+TEST(KeyedBlit, WideRowsKeepTheKeyInEveryBlockAndTheTail) {
+    constexpr raster::Colour kKey = 0x00123456u;
+    for (const int width : {1, 15, 16, 17, 53}) {
+        raster::Surface src(width, 2);
+        for (int x = 0; x < width; ++x)
+            for (int y = 0; y < 2; ++y)
+                src.SetPixel(x, y,
+                             x % 5 == 0 || x == 15 || x == width - 1
+                                 ? kKey
+                                 : static_cast<raster::Colour>(x + 100 * y));
+        raster::Surface dest(width + 3, 3, 0x00ABCDEFu);
+        raster::BlitKeyed(dest, 2, 1, src, kKey);
+        for (int x = 0; x < width + 3; ++x) {
+            for (int y = 0; y < 3; ++y) {
+                const raster::Colour from = src.Pixel(x - 2, y - 1);
+                const bool copied = from != raster::kInvalidColour && from != kKey;
+                EXPECT_EQ(dest.Pixel(x, y), copied ? from : 0x00ABCDEFu)
+                    << "width " << width << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(PixelRead, OutsideTheSurfaceIsInvalid) {
     const raster::Surface s = FromRows({"r."});
     EXPECT_EQ(s.Pixel(0, 0), rastertest::kRed);

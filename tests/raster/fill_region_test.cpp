@@ -23,6 +23,25 @@ TEST(FillRect, ClippedAtEveryEdge) {
     EXPECT_EQ(ToRows(s), (Rows{"r#.", ".#.", ".#b"}));
 }
 
+// Black and other colours, over widths below, at and beyond the fill's blocks: exactly the
+// rectangle changes, also when a surface is filled again at the same size.
+TEST(FillRect, WideAndNarrowRowsFillExactlyTheRectangle) {
+    for (const raster::Colour colour : {raster::Colour{0}, raster::Colour{0x00FF8040u}}) {
+        for (const int width : {1, 16, 17, 40}) {
+            raster::Surface s(width + 4, 3, 0x00010203u);
+            raster::FillRect(s, raster::Rect{2, 1, 2 + width, 2}, colour);
+            for (int x = 0; x < width + 4; ++x)
+                for (int y = 0; y < 3; ++y)
+                    EXPECT_EQ(s.Pixel(x, y),
+                              y == 1 && x >= 2 && x < 2 + width ? colour : 0x00010203u)
+                        << "width " << width << " at " << x << "," << y;
+            s.Resize(width + 4, 3, colour);
+            EXPECT_EQ(std::count(s.Pixels().begin(), s.Pixels().end(), colour),
+                      static_cast<std::ptrdiff_t>(s.Pixels().size()));
+        }
+    }
+}
+
 TEST(FillRect, RectangleHasAPenFrameInsideItsEdges) {
     raster::Surface s = FromRows({".....", ".....", ".....", "....."});
     raster::DrawRectangle(s, raster::Rect{0, 0, 4, 4}, rastertest::kBlack, rastertest::kRed);

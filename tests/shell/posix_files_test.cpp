@@ -129,6 +129,24 @@ TEST_F(PosixFilesTest, ReadStopsAtItsLimitAndFailsOnFoldersAndMissingFiles) {
     EXPECT_EQ(files.Read(root_ + "/none", 10), std::nullopt);
 }
 
+// The read is sized from the file; an empty file and a kernel file that reports no size are
+// still read whole.
+TEST_F(PosixFilesTest, ReadGivesTheWholeContentWhateverSizeTheFileReports) {
+    posix::PosixFiles files = Files({});
+    Bytes content(70001);
+    for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<std::uint8_t>(i * 7);
+    WriteBytes(root_ + "/big", content);
+    EXPECT_EQ(files.Read(root_ + "/big", 1 << 20), content);
+    WriteBytes(root_ + "/empty", Bytes{});
+    EXPECT_EQ(files.Read(root_ + "/empty", 100), Bytes{});
+    const std::optional<Bytes> status = files.Read("/proc/self/status", 1 << 20);
+    ASSERT_TRUE(status);
+    EXPECT_EQ(
+        std::string(status->begin(), status->begin() + std::min<std::size_t>(5, status->size())),
+        "Name:");
+    EXPECT_EQ(files.Read("/proc/self/status", 3)->size(), 3u);
+}
+
 // A FIFO would block an ordinary open until a writer came; a device never ends.
 TEST_F(PosixFilesTest, ReadRefusesAnythingButARegularFileWithoutWaiting) {
     posix::PosixFiles files = Files({});
