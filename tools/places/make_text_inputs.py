@@ -1,0 +1,92 @@
+#!/usr/bin/env python3
+# Writes the inputs of a map text of a real place (<out>/map.txt and <out>/outlines.txt) from
+# what extract_regions.py made of its real regions (<map>/territories.txt, towns.txt,
+# countries.txt) and a few lines of its own (<map>/drawing.txt: projection, box, codes, lanes,
+# bridge). A territory cut from a shared outline is the land nearest to its seat and its towns
+# ("cell" and "towns" lines), so that its borders follow the real region's; a territory made of
+# whole countries names them ("area").
+# Usage: make_text_inputs.py <map dir> <out dir>
+import os
+import sys
+
+
+def read(path):
+    return [line.split() for line in open(path, encoding="utf-8")
+            if line.strip() and not line.startswith("#")]
+
+
+def main():
+    folder, out = sys.argv[1:3]
+    head = [line.rstrip("\n") for line in open(os.path.join(folder, "drawing.txt"),
+                                                  encoding="utf-8")]
+    spacing = 0.0
+    for line in head:
+        words = line.split()
+        if words and words[0] == "spacing":
+            spacing = float(words[1])
+    head = [line for line in head if not line.startswith("spacing")]
+    kind, continents, territories = None, {}, []
+    for words in read(os.path.join(folder, "territories.txt")):
+        if words[0] == "country":
+            kind = words[1]
+        elif words[0] == "continent":
+            continents[int(words[1])] = words[2]
+        elif words[0] == "t":
+            territories.append({"code": words[1], "continent": int(words[2]),
+                                "seat": words[3].split("/")[0], "land": words[4].split(","),
+                                "towns": []})
+    current = None
+    for words in read(os.path.join(folder, "towns.txt")):
+        if words[0] == "territory":
+            current = territories[int(words[1]) - 1]
+            current["at"] = (int(words[4]) / 100, int(words[5]) / 100)
+        elif words[0] == "towns":
+            v = [int(w) / 100 for w in words[1:]]
+            current["towns"] += list(zip(v[0::2], v[1::2]))
+    whole = kind == "Africa"
+    # Codes of three characters for the inputs: names shortened (the first letter and two
+    # more of the name, the first such pair not yet taken), numbers led by "D"; codes of
+    # two letters (Romania's counties) stay as they are.
+    taken = set()
+    for t in territories:
+        code = t["code"]
+        if code.isdigit() or (len(code) == 2 and code[0].isdigit()):
+            code = "D" + code
+        elif len(code) > 3:
+            name = code.upper()
+            code = next(name[0] + name[i] + name[j] for i in range(1, len(name))
+                        for j in range(i + 1, len(name))
+                        if name[0] + name[i] + name[j] not in taken)
+        taken.add(code)
+        t["short"] = code
+
+    os.makedirs(out, exist_ok=True)
+    with open(os.path.join(folder, "countries.txt"), encoding="utf-8") as f:
+        outlines = f.read()
+    with open(os.path.join(out, "outlines.txt"), "w", encoding="utf-8") as f:
+        f.write(outlines)
+    lines = list(head)
+    for k in sorted(continents):
+        lines += ["", "continent %s" % continents[k]]
+        for t in territories:
+            if t["continent"] != k:
+                continue
+            code = t["short"]
+            if whole:
+                lines.append("area %s %s %s" % (code, t["seat"], " ".join(t["land"])))
+                continue
+            name = t["code"] if len(t["code"]) > 3 else t["seat"]
+            lines.append("cell %s %s %.2f %.2f" % (code, name, t["at"][0], t["at"][1]))
+            # The towns, thinned: none nearer than `spacing` to one already kept (or the seat).
+            kept = [t["at"]]
+            for p in t["towns"]:
+                if all((p[0] - q[0]) ** 2 + (p[1] - q[1]) ** 2 >= spacing ** 2 for q in kept):
+                    kept.append(p)
+            for i in range(1, len(kept), 10):
+                lines.append("towns %s %s" % (code, " ".join("%.2f %.2f" % p
+                                                             for p in kept[i:i + 10])))
+    with open(os.path.join(out, "map.txt"), "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+main()
