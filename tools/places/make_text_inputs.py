@@ -15,6 +15,24 @@ def read(path):
             if line.strip() and not line.startswith("#")]
 
 
+def short_codes(codes):
+    # Codes of three characters for the inputs: names shortened (the first letter and two
+    # more of the name, the first such pair not yet taken), numbers led by "D"; codes of
+    # two or three letters (Romania's counties, Africa's countries) stay as they are.
+    taken, out = set(), []
+    for code in codes:
+        if code.isdigit() or (len(code) == 2 and code[0].isdigit()):
+            code = "D" + code
+        elif len(code) > 3:
+            name = code.upper()
+            code = next(name[0] + name[i] + name[j] for i in range(1, len(name))
+                        for j in range(i + 1, len(name))
+                        if name[0] + name[i] + name[j] not in taken)
+        taken.add(code)
+        out.append(code)
+    return out
+
+
 def main():
     folder, out = sys.argv[1:3]
     head = [line.rstrip("\n") for line in open(os.path.join(folder, "drawing.txt"),
@@ -44,21 +62,8 @@ def main():
             v = [int(w) / 100 for w in words[1:]]
             current["towns"] += list(zip(v[0::2], v[1::2]))
     whole = kind == "Africa"
-    # Codes of three characters for the inputs: names shortened (the first letter and two
-    # more of the name, the first such pair not yet taken), numbers led by "D"; codes of
-    # two letters (Romania's counties) stay as they are.
-    taken = set()
-    for t in territories:
-        code = t["code"]
-        if code.isdigit() or (len(code) == 2 and code[0].isdigit()):
-            code = "D" + code
-        elif len(code) > 3:
-            name = code.upper()
-            code = next(name[0] + name[i] + name[j] for i in range(1, len(name))
-                        for j in range(i + 1, len(name))
-                        if name[0] + name[i] + name[j] not in taken)
-        taken.add(code)
-        t["short"] = code
+    for t, short in zip(territories, short_codes([t["code"] for t in territories])):
+        t["short"] = short
 
     os.makedirs(out, exist_ok=True)
     with open(os.path.join(folder, "countries.txt"), encoding="utf-8") as f:
@@ -89,4 +94,5 @@ def main():
         f.write("\n".join(lines) + "\n")
 
 
-main()
+if __name__ == "__main__":
+    main()
