@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "maps/map_texts.h"
+#include "maps/place_texts.h"
 #include "sim/simulation.h"
 
 namespace {
@@ -113,6 +115,35 @@ TEST(ComputerGames, EveryImaginedMapTextKeepsTheInvariantsAfterEveryTurn) {
             EXPECT_NE(result.winner, 0) << name;
         }
     }
+}
+
+// The map texts drawn from real places: the same on each of them that has its lines.
+TEST(ComputerGames, EveryPlaceMapTextKeepsTheInvariantsAfterEveryTurn) {
+    Simulation sim;
+    int played = 0;
+    for (const BuiltinMapText& text : BuiltinMapTexts()) {
+        if (PlaceTextContent(text.name) == nullptr) continue;
+        const std::string name(text.name);
+        GameSetup setup;
+        setup.mapText = name;
+        setup.players = 5;
+        setup.seed = 11;
+        setup.turnCap = 240;
+        ASSERT_TRUE(sim.Start(setup)) << name;
+        ASSERT_EQ(ai::Territories(), text.territories) << name;
+        int turn = 0;
+        sim.afterTurn = [&](std::int32_t player) {
+            ExpectInvariants(player, ++turn);
+            ASSERT_FALSE(::testing::Test::HasFatalFailure()) << name;
+        };
+        const GameResult result = sim.Run();
+        EXPECT_GE(result.turns, 1) << name;
+        if (result.ended) {
+            EXPECT_NE(result.winner, 0) << name;
+        }
+        ++played;
+    }
+    EXPECT_GE(played, 1);
 }
 
 TEST(ComputerGames, StrongholdsAndTroopExperienceGamesKeepTheInvariants) {

@@ -192,8 +192,8 @@ bool FootprintFits(const maps::MapArt& art, const TextDrawing& d, int t) {
     return true;
 }
 
-// Each label where its whole footprint stands on its territory at both sizes, as deep inside
-// the medium white as it can be.
+}  // namespace
+
 bool PlaceTextLabels(TextMap& m, int n, std::string* error) {
     std::vector<maps::ArtLabel> rows(static_cast<std::size_t>(n));
     maps::MapArt art;
@@ -230,6 +230,8 @@ bool PlaceTextLabels(TextMap& m, int n, std::string* error) {
     return true;
 }
 
+namespace {
+
 std::string Join(const std::vector<int>& numbers) {
     std::string out;
     for (int v : numbers) out += " " + std::to_string(v);
@@ -249,6 +251,8 @@ std::optional<TextMap> MakeTextMap(const TextMapRecipe& recipe, std::string* err
     TextMap m;
     m.recipe = &recipe;
     m.text = BuiltinMapTextByName(recipe.name);
+    m.name = std::string(recipe.name);
+    m.codeStyle = recipe.codes;
     const std::string name(recipe.name);
     if (m.text == nullptr) {
         *error = name + ": no such map text in the game";
@@ -349,7 +353,7 @@ std::optional<TextMap> MakeTextMap(const TextMapRecipe& recipe, std::string* err
 
 std::vector<std::string> CheckTextMap(const TextMap& m) {
     std::vector<std::string> errors;
-    const std::string name(m.recipe->name);
+    const std::string& name = m.name;
     const int n = m.text->territories;
     const CodeMapContent content{m.territories, {}, {}};
     const LabelArt art(content);
@@ -403,9 +407,9 @@ std::vector<std::string> CheckTextMap(const TextMap& m) {
     for (int t = 1; t <= n; ++t) ++uses[m.codes[t]];
     const bool repeats =
         std::any_of(uses.begin(), uses.end(), [](auto& e) { return e.second > 1; });
-    if (m.recipe->codes == CodeStyle::kOwn3 && repeats)
+    if (m.codeStyle == CodeStyle::kOwn3 && repeats)
         errors.push_back(name + ": codes repeat where each should be its own");
-    if (m.recipe->codes == CodeStyle::kOwn3Repeating && !repeats)
+    if (m.codeStyle == CodeStyle::kOwn3Repeating && !repeats)
         errors.push_back(name + ": no code repeats");
     return errors;
 }

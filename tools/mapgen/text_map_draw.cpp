@@ -314,4 +314,16 @@ bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int e
     return true;
 }
 
+bool LaySeaLaneBetween(OwnerGrid& grid, int territories, raster::Rect keepClear, int a, int b,
+                       PairSet& neighbours) {
+    const LaneSea sea = ReadSea(grid, keepClear, territories);
+    const std::vector<int> lane = FindLane(
+        grid, sea, [&](int t) { return t == a; }, [&](int t) { return t == b; },
+        grid.width + grid.height);
+    if (lane.empty()) return false;
+    for (int p : lane) grid.owner[static_cast<std::size_t>(p)] = kLanePixel;
+    neighbours.insert({std::min(a, b), std::max(a, b)});
+    return true;
+}
+
 }  // namespace mapgen
