@@ -46,6 +46,11 @@ const PlaceCase kPlaces[] = {
      3,
      {"Northern_Ireland", "Ulster", "Connacht", "Leinster", "Munster"},
      {"Dub", "Cor", "Gal", "Ant", "Don", "Ker", "Wex"}},
+    {"Romania",
+     true,
+     2,
+     {"Nord-Vest", "Centru", "Nord-Est", "Sud-Est", "Sud-Muntenia", "Sud-Vest_Oltenia", "Vest"},
+     {"CJ", "TM", "IS", "CT", "IF", "BV", "SB", "MM"}},
 };
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -262,6 +262,16 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             ok = ok && (kind == "cell" || !t.outlines.empty()) &&
                  (t.code.size() == 2 || t.code.size() == 3);
             in.territories.push_back(t);
+        } else if (kind == "towns") {
+            // More points of a cell's region: the cell is the land nearest to any of them, so
+            // that its borders follow the real region's.
+            std::string code;
+            ok = static_cast<bool>(words >> code);
+            const int t = ok ? TerritoryByCode(in, code) : 0;
+            if (t == 0 || !in.territories[t - 1].outlines.empty())
+                return fail("towns of a code that is no cell");
+            for (Vec2 p; words >> p.x >> p.y;) in.territories[t - 1].towns.push_back(p);
+            ok = words.eof();
         } else if (kind == "lane") {
             std::pair<std::string, std::string> lane;
             ok = static_cast<bool>(words >> lane.first >> lane.second);
@@ -340,9 +350,12 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
         if (t == 0) FillRing(g, ring, kCellLand, 0);
     // Cells: each pixel of the shared land goes to the nearest point.
     std::vector<std::pair<int, Vec2>> sites;
-    for (int t = 1; t <= n; ++t)
-        if (in.territories[t - 1].outlines.empty())
-            sites.emplace_back(t, toBoard(Project(in, in.territories[t - 1].at)));
+    for (int t = 1; t <= n; ++t) {
+        const PlaceTerritory& cell = in.territories[t - 1];
+        if (!cell.outlines.empty()) continue;
+        sites.emplace_back(t, toBoard(Project(in, cell.at)));
+        for (const Vec2& p : cell.towns) sites.emplace_back(t, toBoard(Project(in, p)));
+    }
     for (int y = 0; y < g.height; ++y)
         for (int x = 0; x < g.width; ++x) {
             int& o = g.owner[g.At(x, y)];

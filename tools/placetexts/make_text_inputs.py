@@ -1,11 +1,10 @@
 #!/usr/bin/env python3
-# Writes the inputs of a map text of a real place (<out>/map.txt and <out>/outlines.txt) from
-# what extract_regions.py made of its real regions (<map>/territories.txt, towns.txt,
-# countries.txt) and a few lines of its own (<map>/drawing.txt: projection, box, codes, lanes,
-# bridge). A territory cut from a shared outline is the land nearest to its seat and its towns
+# Writes the inputs of a map text of a real place (<map>/map.txt) from what extract_regions.py
+# made of its real regions (<map>/territories.txt, towns.txt) and a few lines of its own
+# (<map>/drawing.txt: projection, box, codes, lanes, bridge, the spacing of towns kept). A territory cut from a shared outline is the land nearest to its seat and its towns
 # ("cell" and "towns" lines), so that its borders follow the real region's; a territory made of
 # whole countries names them ("area").
-# Usage: make_text_inputs.py <map dir> <out dir>
+# Usage: make_text_inputs.py <map dir>
 import os
 import sys
 
@@ -34,7 +33,7 @@ def short_codes(codes):
 
 
 def main():
-    folder, out = sys.argv[1:3]
+    folder = sys.argv[1]
     head = [line.rstrip("\n") for line in open(os.path.join(folder, "drawing.txt"),
                                                   encoding="utf-8")]
     spacing = 0.0
@@ -65,11 +64,6 @@ def main():
     for t, short in zip(territories, short_codes([t["code"] for t in territories])):
         t["short"] = short
 
-    os.makedirs(out, exist_ok=True)
-    with open(os.path.join(folder, "countries.txt"), encoding="utf-8") as f:
-        outlines = f.read()
-    with open(os.path.join(out, "outlines.txt"), "w", encoding="utf-8") as f:
-        f.write(outlines)
     lines = list(head)
     for k in sorted(continents):
         lines += ["", "continent %s" % continents[k]]
@@ -90,7 +84,7 @@ def main():
             for i in range(1, len(kept), 10):
                 lines.append("towns %s %s" % (code, " ".join("%.2f %.2f" % p
                                                              for p in kept[i:i + 10])))
-    with open(os.path.join(out, "map.txt"), "w", encoding="utf-8") as f:
+    with open(os.path.join(folder, "map.txt"), "w", encoding="utf-8") as f:
         f.write("\n".join(lines) + "\n")
 
 

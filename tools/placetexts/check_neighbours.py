@@ -3,7 +3,7 @@
 # of neighbours in the text must be regions whose land meets (<map>/neighbours.txt, from
 # extract_regions.py) or a sea lane of its drawing.txt; prints the pairs that are neither, and
 # the real contacts of some length that the drawing lost.
-# Usage: check_neighbours.py <map dir> <map file.txt>
+# Usage: check_neighbours.py <map dir> <map file.txt, or the territory lines a draft prints>
 import os
 import sys
 
@@ -37,7 +37,7 @@ def main():
         if line.startswith("["):
             section = line
             continue
-        if section == "[territories]" and line:
+        if section in ("[territories]", None) and line[:1].isdigit():
             words = line.split()
             me = codes[int(words[0]) - 1]
             for other in words[4:]:
