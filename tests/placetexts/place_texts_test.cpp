@@ -51,6 +51,11 @@ const PlaceCase kPlaces[] = {
      2,
      {"Nord-Vest", "Centru", "Nord-Est", "Sud-Est", "Sud-Muntenia", "Sud-Vest_Oltenia", "Vest"},
      {"CJ", "TM", "IS", "CT", "IF", "BV", "SB", "MM"}},
+    {"africa",
+     true,
+     3,
+     {"North_Africa", "West_Africa", "Central_Africa", "East_Africa", "Southern_Africa"},
+     {"EGY", "NGA", "ZAF", "COD", "KEN", "MDG", "MAR", "TUN"}},
 };
 
 std::string ReadFile(const std::filesystem::path& path) {

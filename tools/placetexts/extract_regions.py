@@ -24,21 +24,28 @@ from topojson import decode_arcs, ring_points  # noqa: E402
 # latitude, and the thinning step of towns.
 # Russia is drawn on an Albers conic whose middle (the Volga) is magnified and whose far parts
 # are drawn smaller, the distance d from the middle becoming R ln(1 + d / R): its many small
-# western regions then get room for their labels. Its outputs are in these units (degrees of
+# western regions then get room for their labels. Africa is drawn on an Albers conic widened by
+# a quarter (its height sets its size on the board, and its narrow countries need the room);
+# France on a conic a little magnified around Paris and Provence, for the small departments
+# there (each lens in turn). Its outputs are in these units (degrees of
 # arc on the conic, north up), to be drawn as they are.
-WARPS = {"Russia": (100.0, 50.0, 70.0, (42.0, 53.0), 22.0)}
-# Land moved on the warped drawing, as an inset is: (lon0, lat0, lon1, lat1) of the land, and
-# the shift. Kaliningrad would stand where the players panel is; it goes south, beside the
-# rest of the west.
-# Corsica comes nearer to the mainland of France, so that France is drawn larger.
-MOVES = {"Russia": [((19.0, 54.0, 23.0, 56.0), (-3.6, -4.8))],
-         "France": [((8.0, 41.0, 10.0, 43.5), (-0.5, 0.9))]}
+WARPS = {"Russia": (100.0, 50.0, 70.0, [((42.0, 53.0), 11.0)], 1.0),
+         "Africa": (20.0, -10.0, 20.0, [], 1.25),
+         "France": (2.5, 44.0, 49.0, [((2.5, 48.7), 13.0)], 1.0)}
+# Land moved on the (warped) drawing, as an inset is: (lon0, lat0, lon1, lat1) of the land, the
+# shift, and an enlargement about the drawn point of (lon, lat). Kaliningrad would stand where
+# the players panel is; it goes south, beside the rest of the west. Corsica comes nearer to the
+# mainland of France, so that France is drawn larger, and is enlarged for its two departments.
+MOVES = {"Russia": [((19.0, 54.0, 23.0, 56.0), (-3.6, -4.8), 1.0, (21.0, 55.0))],
+         "France": [((8.0, 41.0, 10.0, 43.5), (-0.5, 0.9), 1.35, (9.1, 42.2))]}
 
 
 def moved(lon, lat, point, kind):
-    for (x0, y0, x1, y1), (dx, dy) in MOVES.get(kind, []):
+    for (x0, y0, x1, y1), (dx, dy), big, (cx, cy) in MOVES.get(kind, []):
         if x0 <= lon <= x1 and y0 <= lat <= y1:
-            return point[0] + dx, point[1] + dy
+            warp = WARPS.get(kind)
+            mx, my = warped(cx, cy, warp) if warp else (cx, cy)
+            return mx + (point[0] - mx) * big + dx, my + (point[1] - my) * big + dy
     return point
 
 
@@ -51,12 +58,14 @@ def albers(lon, lat, lon0, lat1, lat2):
 
 
 def warped(lon, lat, warp):
-    lon0, lat1, lat2, middle, big = warp
+    lon0, lat1, lat2, lenses, wide = warp
     x, y = albers(lon, lat, lon0, lat1, lat2)
-    mx, my = albers(middle[0], middle[1], lon0, lat1, lat2)
-    d = math.hypot(x - mx, y - my)
-    f = big * math.log(1 + d / big) / d if d > 0 else 1
-    return mx + (x - mx) * f, my + (y - my) * f
+    for middle, big in lenses:
+        mx, my = albers(middle[0], middle[1], lon0, lat1, lat2)
+        d = math.hypot(x - mx, y - my)
+        f = big * math.log(1 + d / big) / d if d > 0 else 1
+        x, y = mx + (x - mx) * f, my + (y - my) * f
+    return x * wide, y
 
 
 BOXES = {
@@ -193,6 +202,7 @@ def main():
             lat = sum(p[1] for p in ring) / len(ring)
             return [moved(lon, lat, p, kind) for p in ring]
         shapes = {n: [moved_ring(r) for r in rs] for n, rs in shapes.items()}
+    if warp:
         xs = [p[0] for rs in shapes.values() for r in rs for p in r]
         ys = [p[1] for rs in shapes.values() for r in rs for p in r]
         box = (min(xs) - 1, min(ys) - 1, max(xs) + 1, max(ys) + 1)

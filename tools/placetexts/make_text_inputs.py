@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # Writes the inputs of a map text of a real place (<map>/map.txt) from what extract_regions.py
 # made of its real regions (<map>/territories.txt, towns.txt) and a few lines of its own
-# (<map>/drawing.txt: projection, box, codes, lanes, bridge, the spacing of towns kept). A territory cut from a shared outline is the land nearest to its seat and its towns
+# (<map>/drawing.txt: projection, box, codes, lanes, bridge, the spacing of towns kept, and
+# `outvote` to drop the towns that stand among another region's). A territory cut from a shared outline is the land nearest to its seat and its towns
 # ("cell" and "towns" lines), so that its borders follow the real region's; a territory made of
 # whole countries names them ("area").
 # Usage: make_text_inputs.py <map dir>
@@ -32,16 +33,35 @@ def short_codes(codes):
     return out
 
 
+def outvoted(territories):
+    # Drops the towns that stand among another region's (fewer than three of their eight
+    # nearest towns are their own): they would cut small enclaves out of their neighbours.
+    points = [(p, k) for k, t in enumerate(territories) for p in t["towns"]]
+    cells = {}
+    for p, k in points:
+        cells.setdefault((int(p[0] * 2), int(p[1] * 2)), []).append((p, k))
+    keep = [[] for _ in territories]
+    for p, k in points:
+        cx, cy = int(p[0] * 2), int(p[1] * 2)
+        near = [q for dx in (-1, 0, 1) for dy in (-1, 0, 1) for q in cells.get((cx + dx, cy + dy), ())]
+        near.sort(key=lambda q: (q[0][0] - p[0]) ** 2 + (q[0][1] - p[1]) ** 2)
+        if sum(1 for q in near[1:9] if q[1] == k) >= 3 or len(near) < 9:
+            keep[k].append(p)
+    for t, mine in zip(territories, keep):
+        t["towns"] = mine
+
+
 def main():
     folder = sys.argv[1]
     head = [line.rstrip("\n") for line in open(os.path.join(folder, "drawing.txt"),
                                                   encoding="utf-8")]
-    spacing = 0.0
+    spacing, outvote = 0.0, False
     for line in head:
         words = line.split()
         if words and words[0] == "spacing":
             spacing = float(words[1])
-    head = [line for line in head if not line.startswith("spacing")]
+        outvote = outvote or words == ["outvote"]
+    head = [line for line in head if not line.startswith("spacing") and line != "outvote"]
     kind, continents, territories = None, {}, []
     for words in read(os.path.join(folder, "territories.txt")):
         if words[0] == "country":
@@ -61,6 +81,8 @@ def main():
             v = [int(w) / 100 for w in words[1:]]
             current["towns"] += list(zip(v[0::2], v[1::2]))
     whole = kind == "Africa"
+    if outvote:
+        outvoted(territories)
     for t, short in zip(territories, short_codes([t["code"] for t in territories])):
         t["short"] = short
 
