@@ -56,6 +56,11 @@ const PlaceCase kPlaces[] = {
      3,
      {"North_Africa", "West_Africa", "Central_Africa", "East_Africa", "Southern_Africa"},
      {"EGY", "NGA", "ZAF", "COD", "KEN", "MDG", "MAR", "TUN"}},
+    {"Russia",
+     false,
+     3,
+     {"Central", "Northwest", "South", "Volga", "Ural", "Siberia", "Far_East"},
+     {}},
 };
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -29,15 +29,16 @@ from topojson import decode_arcs, ring_points  # noqa: E402
 # France on a conic a little magnified around Paris and Provence, for the small departments
 # there (each lens in turn). Its outputs are in these units (degrees of
 # arc on the conic, north up), to be drawn as they are.
-WARPS = {"Russia": (100.0, 50.0, 70.0, [((42.0, 53.0), 11.0)], 1.0),
+WARPS = {"Russia": (100.0, 50.0, 70.0, [((38.0, 54.0), 11.0)], 1.0),
          "Africa": (20.0, -10.0, 20.0, [], 1.25),
          "France": (2.5, 44.0, 49.0, [((2.5, 48.7), 13.0)], 1.0)}
 # Land moved on the (warped) drawing, as an inset is: (lon0, lat0, lon1, lat1) of the land, the
-# shift, and an enlargement about the drawn point of (lon, lat). Kaliningrad would stand where
+# shift, and an enlargement (across, up) about the drawn point of (lon, lat). Kaliningrad would stand where
 # the players panel is; it goes south, beside the rest of the west. Corsica comes nearer to the
-# mainland of France, so that France is drawn larger, and is enlarged for its two departments.
-MOVES = {"Russia": [((19.0, 54.0, 23.0, 56.0), (-3.6, -4.8), 1.0, (21.0, 55.0))],
-         "France": [((8.0, 41.0, 10.0, 43.5), (-0.5, 0.9), 1.35, (9.1, 42.2))]}
+# mainland of France, so that France is drawn larger, and is enlarged for its two departments;
+# Kaliningrad is enlarged for its label.
+MOVES = {"Russia": [((19.0, 54.0, 23.0, 56.0), (-3.6, -4.8), (2.5, 2.5), (21.0, 55.0))],
+         "France": [((8.0, 41.0, 10.0, 43.5), (-0.5, 0.9), (1.35, 1.35), (9.1, 42.2))]}
 
 
 def moved(lon, lat, point, kind):
@@ -45,7 +46,7 @@ def moved(lon, lat, point, kind):
         if x0 <= lon <= x1 and y0 <= lat <= y1:
             warp = WARPS.get(kind)
             mx, my = warped(cx, cy, warp) if warp else (cx, cy)
-            return mx + (point[0] - mx) * big + dx, my + (point[1] - my) * big + dy
+            return mx + (point[0] - mx) * big[0] + dx, my + (point[1] - my) * big[1] + dy
     return point
 
 
@@ -67,6 +68,9 @@ def warped(lon, lat, warp):
         x, y = mx + (x - mx) * f, my + (y - my) * f
     return x * wide, y
 
+
+# Rings left out, by their middle: Crimea, which the outlines draw as Russia's and the map does not.
+LEFT_OUT = {"Russia": [(32.0, 44.0, 36.8, 46.3)]}
 
 BOXES = {
     "Romania": ((20.0, 43.5, 30.0, 48.5), 0.02, 0.08),
@@ -141,6 +145,9 @@ def outlines(topo, names, box):
                 points = [(lon + 360 if lon < 0 else lon, lat) for lon, lat in points]
             lon = sum(p[0] for p in points) / len(points)
             lat = sum(p[1] for p in points) / len(points)
+            if any(x0 <= lon <= x1 and y0 <= lat <= y1
+                   for x0, y0, x1, y1 in LEFT_OUT.get(name, [])):
+                continue
             if box[0] <= lon <= box[2] and box[1] <= lat <= box[3]:
                 out.setdefault(name, []).append(points)
     return out
