@@ -31,7 +31,7 @@ from topojson import decode_arcs, ring_points  # noqa: E402
 # arc on the conic, north up), to be drawn as they are.
 WARPS = {"Russia": (100.0, 50.0, 70.0, [((38.0, 54.0), 11.0)], 1.0),
          "Africa": (20.0, -10.0, 20.0, [], 1.25),
-         "France": (2.5, 44.0, 49.0, [((2.5, 48.7), 13.0)], 1.0)}
+         "France": (2.5, 44.0, 49.0, [((3.2, 47.6), 12.0)], 1.0)}
 # Land moved on the (warped) drawing, as an inset is: (lon0, lat0, lon1, lat1) of the land, the
 # shift, and an enlargement (across, up) about the drawn point of (lon, lat). Kaliningrad would stand where
 # the players panel is; it goes south, beside the rest of the west. Corsica comes nearer to the
