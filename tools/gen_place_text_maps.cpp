@@ -55,14 +55,16 @@ std::vector<std::uint8_t> MapFileBytes(const BuiltinMapText& text) {
     return {out.begin(), out.end()};
 }
 
-std::optional<mapgen::TextMap> Make(const fs::path& inputs, std::string_view name) {
+std::optional<mapgen::TextMap> Make(const fs::path& inputs, std::string_view name,
+                                    bool draft = false) {
     std::string error;
     const fs::path folder = inputs / std::string(name);
-    const auto in = placetexts::LoadPlaceInputs(folder.string(), &error);
+    auto in = placetexts::LoadPlaceInputs(folder.string(), &error);
     if (!in) {
         Fail(error);
         return std::nullopt;
     }
+    in->draft = draft;
     const auto outlines = places::LoadCountries((folder / in->outlines).string(), &error);
     if (!outlines) {
         Fail(error);
@@ -83,7 +85,7 @@ bool MatchesCompiled(const mapgen::TextMap& m) {
 }
 
 int Write(const fs::path& inputs, const fs::path& res, std::string_view name, bool draft) {
-    const auto map = Make(inputs, name);
+    const auto map = Make(inputs, name, draft);
     if (!map) return 1;
     if (!draft && !MatchesCompiled(*map))
         return Fail(std::string(name) +
@@ -99,7 +101,8 @@ int Write(const fs::path& inputs, const fs::path& res, std::string_view name, bo
         WriteFile(folder / (base + "_2.bmp"), raster::WriteBmp(map->drawings[1].picture));
     if (!draft) written = written && WriteFile(folder / (base + ".txt"), MapFileBytes(*map->text));
     if (draft)
-        for (const std::string& line : map->territoryLines) std::printf("%s\n", line.c_str());
+        for (const auto* lines : {&map->continentLines, &map->territoryLines})
+            for (const std::string& line : *lines) std::printf("%s\n", line.c_str());
     return written ? 0 : Fail("cannot write into " + folder.string());
 }
 

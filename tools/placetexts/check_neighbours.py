@@ -37,8 +37,10 @@ def main():
         if line.startswith("["):
             section = line
             continue
-        if section in ("[territories]", None) and line[:1].isdigit():
-            words = line.split()
+        words = line.split()
+        # A draft prints its continent lines too ("bonus name members"): their names are longer
+        # than any code.
+        if section in ("[territories]", None) and line[:1].isdigit() and len(words[1]) <= 3:
             me = codes[int(words[0]) - 1]
             for other in words[4:]:
                 pairs.add(frozenset((me, codes[int(other) - 1])))

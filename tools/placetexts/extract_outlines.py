@@ -3,8 +3,11 @@
 # out of a TopoJSON file of world-atlas or us-atlas, in the format of tools/places/
 # countries-50m.txt: one "country" line per outline, one "ring" line per outer ring in whole
 # hundredths of a degree, repeated points left out. Only the outlines named are kept (all with
-# "--all"), and with --box only the rings whose middle lies inside it.
-# Usage: extract_outlines.py <file.json> <object> [--box lon0 lat0 lon1 lat1] --all | <name>...
+# "--all"), and with --box only the rings whose middle lies inside it; --name-box gives the rings
+# whose middle lies in its box an outline name of their own (Northern Ireland out of the United
+# Kingdom's, say).
+# Usage: extract_outlines.py <file.json> <object> [--box lon0 lat0 lon1 lat1]
+#            [--name-box lon0 lat0 lon1 lat1 name] --all | <name>...
 import json
 import os
 import sys
@@ -23,6 +26,10 @@ def main():
     if rest and rest[0] == "--box":
         box = [float(v) for v in rest[1:5]]
         rest = rest[5:]
+    name_box = None
+    if rest and rest[0] == "--name-box":
+        name_box = [float(v) for v in rest[1:5]] + [rest[5]]
+        rest = rest[6:]
     wanted = None if rest == ["--all"] else set(rest)
     arcs = decode_arcs(topo)
     out = {}
@@ -39,6 +46,10 @@ def main():
             mid_lat = sum(p[1] for p in points) / len(points)
             if box and not (box[0] <= mid_lon <= box[2] and box[1] <= mid_lat <= box[3]):
                 continue
+            named = name
+            if name_box and name_box[0] <= mid_lon <= name_box[2] and \
+                    name_box[1] <= mid_lat <= name_box[3]:
+                named = name_box[4]
             coords = []
             for lon, lat in points:
                 point = (round(lon * 100), round(lat * 100))
@@ -47,7 +58,7 @@ def main():
             if len(coords) < 3:
                 continue
             flat = " ".join("%d %d" % p for p in coords)
-            out.setdefault(name, []).append("ring %d %s" % (len(coords), flat))
+            out.setdefault(named, []).append("ring %d %s" % (len(coords), flat))
     for name in sorted(out):
         print("country 0 %s" % name.replace(" ", "_"))
         for line in out[name]:

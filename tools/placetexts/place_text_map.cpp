@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
@@ -31,13 +32,44 @@ std::string Underscored(std::string s) {
 
 // Albers equal-area conic, or plate carree; y grows to the south.
 Vec2 Project(const PlaceInputs& in, Vec2 lonLat) {
-    if (!in.conic) return Vec2{lonLat.x, -lonLat.y};
+    if (in.miller) {
+        const double r = kPi / 180;
+        const double y = 1.25 * std::log(std::tan(kPi / 4 + 0.4 * lonLat.y * r)) / r;
+        return Vec2{lonLat.x, -y * in.stretch};
+    }
+    if (!in.conic) return Vec2{lonLat.x, -lonLat.y * in.stretch};
     const double r = kPi / 180, p1 = in.lat1 * r, p2 = in.lat2 * r;
     const double n = (std::sin(p1) + std::sin(p2)) / 2;
     const double c = std::cos(p1) * std::cos(p1) + 2 * n * std::sin(p1);
     const double rho = std::sqrt(std::max(0.0, c - 2 * n * std::sin(lonLat.y * r))) / n;
     const double theta = n * (lonLat.x - in.lon0) * r;
     return Vec2{rho * std::sin(theta) / r, rho * std::cos(theta) / r};
+}
+
+// True when p lies inside the convex polygon (either orientation) or no polygon is given.
+bool InsideConvex(const Ring& polygon, Vec2 p) {
+    int sign = 0;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Vec2 a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+        const int s = cross > 0 ? 1 : cross < 0 ? -1 : 0;
+        if (s != 0 && sign != 0 && s != sign) return false;
+        if (s != 0) sign = s;
+    }
+    return true;
+}
+
+// The polygon with a point every quarter degree along its edges, so that it bends as the
+// projection bends the lines of latitude.
+Ring Densified(const Ring& polygon) {
+    Ring out;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Vec2 a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        const int steps = std::max(1, static_cast<int>(std::hypot(b.x - a.x, b.y - a.y) * 4));
+        for (int k = 0; k < steps; ++k)
+            out.push_back(Vec2{a.x + (b.x - a.x) * k / steps, a.y + (b.y - a.y) * k / steps});
+    }
+    return out;
 }
 
 Vec2 Middle(const Ring& ring) {
@@ -53,8 +85,16 @@ std::map<std::string, std::vector<Ring>> KeptRings(const PlaceInputs& in,
     std::map<std::string, std::vector<Ring>> out;
     for (const places::Country& country : all)
         for (Ring ring : country.rings) {
-            for (Vec2& p : ring)
-                if (p.x < in.wrapBelow) p.x += 360;
+            // A ring west of the seam moves east whole, so that none is torn across the map; one
+            // that crosses the date line has its western half moved east.
+            double west = 1e18, east = -1e18;
+            for (const Vec2& p : ring) west = std::min(west, p.x), east = std::max(east, p.x);
+            if (east - west > 180) {
+                for (Vec2& p : ring)
+                    if (p.x < 0) p.x += 360;
+            } else if (Middle(ring).x < in.wrapBelow) {
+                for (Vec2& p : ring) p.x += 360;
+            }
             const Vec2 m = Middle(ring);
             if (in.hasKeep && (m.x < in.keepFrom.x || m.x > in.keepTo.x || m.y < in.keepFrom.y ||
                                m.y > in.keepTo.y))
@@ -117,12 +157,29 @@ std::vector<int> Pieces(const mapgen::OwnerGrid& g, std::vector<int>* sizes) {
 }
 
 // Joins each island of a territory to its main land by the shortest way over open sea (a strip
-// three pixels wide), when that is no longer than `longest`; other islands stay as they are
-// (the stray pieces are merged or sunk afterwards).
+// five pixels wide, so that white runs along it between its coasts), when that is no longer than
+// `longest`; other islands stay as they are (the stray pieces are merged or sunk afterwards).
 void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
     if (longest <= 0) return;
+    // Bridges only ever join pieces of their own territory: those with an island are found once.
+    std::vector<bool> hasIsland(static_cast<std::size_t>(territories) + 1, false);
+    {
+        std::vector<int> sizes;
+        const std::vector<int> piece = Pieces(g, &sizes);
+        std::vector<int> largest(hasIsland.size(), -1);
+        for (std::size_t p = 0; p < piece.size(); ++p) {
+            const int o = g.owner[p];
+            if (o > 0 && (largest[o] < 0 || sizes[piece[p]] > sizes[largest[o]]))
+                largest[o] = piece[p];
+        }
+        for (std::size_t p = 0; p < piece.size(); ++p) {
+            const int o = g.owner[p];
+            if (o > 0 && piece[p] != largest[o] && sizes[piece[p]] >= kSmallestIsland)
+                hasIsland[o] = true;
+        }
+    }
     for (int t = 1; t <= territories; ++t) {
-        for (int round = 0; round < 40; ++round) {
+        for (int round = 0; round < 40 && hasIsland[t]; ++round) {
             std::vector<int> sizes;
             const std::vector<int> piece = Pieces(g, &sizes);
             int main = -1;
@@ -135,10 +192,10 @@ void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
                     (island < 0 || sizes[piece[p]] > sizes[island]))
                     island = piece[p];
             if (island < 0) break;
-            // Breadth-first over sea pixels whose 3x3 square is all sea or this territory.
+            // Breadth-first over sea pixels whose 5x5 square is all sea or this territory.
             auto open = [&](int x, int y) {
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
                         if (!g.Inside(x + dx, y + dy)) return false;
                         const int o = g.owner[g.At(x + dx, y + dy)];
                         if (o != 0 && o != t) return false;
@@ -174,8 +231,9 @@ void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
             }
             for (int p = from[reached]; p >= 0; p = from[p]) {
                 const int x = p % g.width, y = p / g.width;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        if (!g.Inside(x + dx, y + dy)) continue;
                         int& o = g.owner[g.At(x + dx, y + dy)];
                         if (o == 0) o = t;
                     }
@@ -184,6 +242,109 @@ void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
     }
     for (int& o : g.owner)
         if (o <= -100) o = -100 - o;
+}
+
+// Smooths coasts and borders: a pixel takes the value that holds most of its 3x3 square when
+// that is five or more, so that one-pixel spurs, inlets and stairs go (the board's tracer walks
+// every step of a coast).
+void Smooth(mapgen::OwnerGrid& g, int passes) {
+    for (int pass = 0; pass < passes; ++pass) {
+        std::vector<int> next = g.owner;
+        for (int y = 1; y + 1 < g.height; ++y)
+            for (int x = 1; x + 1 < g.width; ++x) {
+                std::array<int, 9> values{};
+                int k = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) values[k++] = g.owner[g.At(x + dx, y + dy)];
+                for (int v : values)
+                    if (v != g.owner[g.At(x, y)] &&
+                        std::count(values.begin(), values.end(), v) >= 5) {
+                        next[g.At(x, y)] = v;
+                        break;
+                    }
+            }
+        g.owner = std::move(next);
+    }
+}
+
+// A territory with no room for a label (a rectangle of kRoomW x kRoomH of its own) grows by a
+// pixel all round, over land and sea, until it has that room: a small country then stays
+// readable, its shape kept, at the cost of a little of the sea's or a large neighbour's land.
+// Territories that have grown are not taken from again.
+constexpr int kRoomW = 21, kRoomH = 28, kMostGrowth = 30;
+
+// The rectangle holding every pixel of territory t (empty when it has none).
+raster::Rect BoxOf(const mapgen::OwnerGrid& g, int t) {
+    raster::Rect box{g.width, g.height, 0, 0};
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x)
+            if (g.owner[g.At(x, y)] == t)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
+    return box;
+}
+
+// Whether a kRoomW x kRoomH rectangle inside `box` is all territory t.
+bool HasRoom(const mapgen::OwnerGrid& g, int t, const raster::Rect& box, std::vector<int>& sum) {
+    const int w = box.right - box.left, h = box.bottom - box.top;
+    if (w < kRoomW || h < kRoomH) return false;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            sum[(y + 1) * (w + 1) + x + 1] = (g.owner[g.At(box.left + x, box.top + y)] == t) +
+                                             sum[y * (w + 1) + x + 1] + sum[(y + 1) * (w + 1) + x] -
+                                             sum[y * (w + 1) + x];
+    for (int y = 0; y + kRoomH <= h; ++y)
+        for (int x = 0; x + kRoomW <= w; ++x)
+            if (sum[(y + kRoomH) * (w + 1) + x + kRoomW] - sum[y * (w + 1) + x + kRoomW] -
+                    sum[(y + kRoomH) * (w + 1) + x] + sum[y * (w + 1) + x] ==
+                kRoomW * kRoomH)
+                return true;
+    return false;
+}
+
+void MakeRoom(mapgen::OwnerGrid& g, int territories, const raster::Rect& keepClear) {
+    std::vector<bool> grown(static_cast<std::size_t>(territories) + 1, false);
+    std::vector<int> sum(static_cast<std::size_t>((g.width + 1) * (g.height + 1)), 0);
+    // Only the sea and large territories give land.
+    constexpr int kLargeArea = 6 * kRoomW * kRoomH;
+    std::vector<int> area(static_cast<std::size_t>(territories) + 1, 0);
+    for (int o : g.owner)
+        if (o > 0) ++area[o];
+    for (int t = 1; t <= territories; ++t) {
+        raster::Rect box = BoxOf(g, t);
+        for (int step = 0; step < kMostGrowth && !HasRoom(g, t, box, sum); ++step) {
+            grown[t] = true;
+            // Only pixels beside the territory change: those within its box grown by one.
+            box = {std::max(0, box.left - 1), std::max(0, box.top - 1),
+                   std::min(g.width, box.right + 1), std::min(g.height, box.bottom + 1)};
+            std::vector<int> next = g.owner;
+            for (int y = box.top; y < box.bottom; ++y)
+                for (int x = box.left; x < box.right; ++x) {
+                    const int o = g.owner[g.At(x, y)];
+                    if (o == t || (o > 0 && (grown[o] || area[o] < kLargeArea))) continue;
+                    if (x >= keepClear.left && x < keepClear.right && y >= keepClear.top &&
+                        y < keepClear.bottom)
+                        continue;
+                    // Square and diamond steps in turn, so that it grows round.
+                    const int reach = step % 2 == 0 ? 4 : 8;
+                    const std::array<std::array<int, 2>, 8> near{{{x - 1, y},
+                                                                  {x + 1, y},
+                                                                  {x, y - 1},
+                                                                  {x, y + 1},
+                                                                  {x - 1, y - 1},
+                                                                  {x + 1, y - 1},
+                                                                  {x - 1, y + 1},
+                                                                  {x + 1, y + 1}}};
+                    for (int k = 0; k < reach; ++k)
+                        if (g.Inside(near[k][0], near[k][1]) &&
+                            g.owner[g.At(near[k][0], near[k][1])] == t) {
+                            next[g.At(x, y)] = t;
+                            break;
+                        }
+                }
+            g.owner = std::move(next);
+        }
+    }
 }
 
 std::string Join(const std::vector<int>& numbers) {
@@ -229,6 +390,9 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             ok = static_cast<bool>(words >> in.keepFrom.x >> in.keepFrom.y >> in.keepTo.x >>
                                    in.keepTo.y);
             in.hasKeep = true;
+        } else if (kind == "clip") {
+            for (Vec2 p; words >> p.x >> p.y;) in.clip.push_back(p);
+            ok = in.clip.size() >= 3;
         } else if (kind == "wrap") {
             ok = static_cast<bool>(words >> in.wrapBelow);
         } else if (kind == "conic") {
@@ -236,19 +400,33 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             in.conic = true;
         } else if (kind == "plate") {
             in.conic = false;
+        } else if (kind == "miller") {
+            in.conic = false;
+            in.miller = true;
+        } else if (kind == "stretch") {
+            ok = static_cast<bool>(words >> in.stretch) && in.stretch > 0.5 && in.stretch < 2;
         } else if (kind == "box") {
             ok = static_cast<bool>(words >> in.boxLeft >> in.boxTop >> in.boxRight >> in.boxBottom);
         } else if (kind == "codes") {
             std::string style;
             ok = static_cast<bool>(words >> style) && (style == "own" || style == "xxx");
             in.codes = style == "own" ? mapgen::CodeStyle::kOwn3 : mapgen::CodeStyle::kXxx;
+        } else if (kind == "smooth") {
+            ok = static_cast<bool>(words >> in.smooth) && in.smooth >= 0 && in.smooth <= 10;
         } else if (kind == "bridge") {
             ok = static_cast<bool>(words >> in.bridge);
+        } else if (kind == "magnify") {
+            PlaceInputs::Magnify g;
+            ok = static_cast<bool>(words >> g.at.x >> g.at.y >> g.radius >> g.factor) &&
+                 g.radius > 0 && g.factor >= 1 && g.factor <= 2.5;
+            in.magnify.push_back(g);
         } else if (kind == "land") {
             for (std::string name; words >> name;) in.land.push_back(name);
         } else if (kind == "continent") {
             std::string name;
             ok = static_cast<bool>(words >> name);
+            // The game reads a continent's name as one word of at most 20 characters.
+            if (ok && name.size() > 20) return fail("the continent name " + name + " is over 20");
             in.continents.push_back(name);
         } else if (kind == "cell" || kind == "area") {
             if (in.continents.empty()) return fail("a territory before any continent");
@@ -256,7 +434,7 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             t.continent = static_cast<int>(in.continents.size());
             ok = static_cast<bool>(words >> t.code >> t.name);
             if (kind == "cell")
-                ok = ok && static_cast<bool>(words >> t.at.x >> t.at.y);
+                ok = ok && static_cast<bool>(words >> t.at.x >> t.at.y), words >> t.within;
             else
                 for (std::string name; words >> name;) t.outlines.push_back(name);
             ok = ok && (kind == "cell" || !t.outlines.empty()) &&
@@ -270,8 +448,11 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             const int t = ok ? TerritoryByCode(in, code) : 0;
             if (t == 0 || !in.territories[t - 1].outlines.empty())
                 return fail("towns of a code that is no cell");
-            for (Vec2 p; words >> p.x >> p.y;) in.territories[t - 1].towns.push_back(p);
-            ok = words.eof();
+            std::vector<double> v;
+            for (double d; words >> d;) v.push_back(d);
+            ok = words.eof() && !v.empty() && v.size() % 2 == 0;
+            for (std::size_t k = 0; ok && k < v.size(); k += 2)
+                in.territories[t - 1].towns.push_back(Vec2{v[k], v[k + 1]});
         } else if (kind == "lane") {
             std::pair<std::string, std::string> lane;
             ok = static_cast<bool>(words >> lane.first >> lane.second);
@@ -311,68 +492,145 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
 
     // Every ring the map draws, projected, with the territory it fills (0: land for cells).
     const auto kept = KeptRings(in, outlines);
-    std::vector<std::pair<int, Ring>> rings;
-    auto add = [&](const std::string& name, int territory) {
+    struct Drawn {
+        int territory;  // 0: land cut into cells
+        int land;       // which `land` outline
+        Ring ring;
+    };
+    std::vector<Drawn> rings;
+    // The frame is fitted to the land inside the clip polygon.
+    Vec2 low{1e18, 1e18}, high{-1e18, -1e18};
+    std::vector<Vec2> framePoints;
+    auto add = [&](const std::string& name, int territory, int land) {
         const auto found = kept.find(Underscored(name));
         if (found == kept.end()) return false;
         for (const Ring& ring : found->second) {
             Ring projected;
-            for (const Vec2& p : ring) projected.push_back(Project(in, p));
-            rings.emplace_back(territory, std::move(projected));
+            for (const Vec2& p : ring) {
+                projected.push_back(Project(in, p));
+                if (!InsideConvex(in.clip, p)) continue;
+                low = {std::min(low.x, projected.back().x), std::min(low.y, projected.back().y)};
+                high = {std::max(high.x, projected.back().x), std::max(high.y, projected.back().y)};
+                framePoints.push_back(projected.back());
+            }
+            rings.push_back(Drawn{territory, land, std::move(projected)});
         }
         return true;
     };
-    for (const std::string& name : in.land)
-        if (!add(name, 0)) return fail("no outline " + name);
+    for (std::size_t k = 0; k < in.land.size(); ++k)
+        if (!add(in.land[k], 0, static_cast<int>(k))) return fail("no outline " + in.land[k]);
     for (int t = 1; t <= n; ++t)
         for (const std::string& name : in.territories[t - 1].outlines)
-            if (!add(name, t)) return fail("no outline " + name);
-    Vec2 low{1e18, 1e18}, high{-1e18, -1e18};
-    for (const auto& [t, ring] : rings)
-        for (const Vec2& p : ring)
-            low = {std::min(low.x, p.x), std::min(low.y, p.y)},
-            high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+            if (!add(name, t, 0)) return fail("no outline " + name);
+
     const double scale = std::min((in.boxRight - in.boxLeft) / (high.x - low.x),
                                   (in.boxBottom - in.boxTop) / (high.y - low.y));
     const Vec2 offset{(in.boxLeft + in.boxRight - (high.x - low.x) * scale) / 2 - low.x * scale,
                       (in.boxTop + in.boxBottom - (high.y - low.y) * scale) / 2 - low.y * scale};
-    auto toBoard = [&](Vec2 p) { return Vec2{p.x * scale + offset.x, p.y * scale + offset.y}; };
+    auto fitted = [&](Vec2 p) { return Vec2{p.x * scale + offset.x, p.y * scale + offset.y}; };
+    std::vector<Vec2> lenses;
+    for (const PlaceInputs::Magnify& lens : in.magnify)
+        lenses.push_back(fitted(Project(in, lens.at)));
+    // Each lens pushes points away from its middle, most near it, none far off (the growth
+    // r * (1 + (k - 1) exp(-(r / R)^2)) keeps the order of distances for k up to 2.5).
+    auto lensed = [&](Vec2 p) {
+        p = fitted(p);
+        for (std::size_t k = 0; k < lenses.size(); ++k) {
+            const double dx = p.x - lenses[k].x, dy = p.y - lenses[k].y;
+            const double q = (dx * dx + dy * dy) / (in.magnify[k].radius * in.magnify[k].radius);
+            const double grow = 1 + (in.magnify[k].factor - 1) * std::exp(-q);
+            p = Vec2{lenses[k].x + dx * grow, lenses[k].y + dy * grow};
+        }
+        return p;
+    };
+    // Fitted again, so that the lenses push nothing out of the box.
+    Vec2 lensLow{1e18, 1e18}, lensHigh{-1e18, -1e18};
+    for (const Vec2& p : framePoints) {
+        const Vec2 q = lensed(p);
+        lensLow = {std::min(lensLow.x, q.x), std::min(lensLow.y, q.y)};
+        lensHigh = {std::max(lensHigh.x, q.x), std::max(lensHigh.y, q.y)};
+    }
+    const double refit = std::min((in.boxRight - in.boxLeft) / (lensHigh.x - lensLow.x),
+                                  (in.boxBottom - in.boxTop) / (lensHigh.y - lensLow.y));
+    const Vec2 reshift{
+        (in.boxLeft + in.boxRight - (lensHigh.x - lensLow.x) * refit) / 2 - lensLow.x * refit,
+        (in.boxTop + in.boxBottom - (lensHigh.y - lensLow.y) * refit) / 2 - lensLow.y * refit};
+    auto toBoard = [&](Vec2 p) {
+        p = lensed(p);
+        return Vec2{p.x * refit + reshift.x, p.y * refit + reshift.y};
+    };
 
     const mapgen::PictureSize size = mapgen::BoardSize(2);
     mapgen::OwnerGrid g{size.width, size.height,
                         std::vector<int>(static_cast<std::size_t>(size.width * size.height), 0)};
-    constexpr int kCellLand = -1;
-    for (auto& [t, ring] : rings) {
-        for (Vec2& p : ring) p = toBoard(p);
-        if (t != 0) FillRing(g, ring, t, -1);
+    // Land to be cut into cells is first drawn as kCellLand - its outline's index.
+    constexpr int kCellLand = -10;
+    for (Drawn& d : rings) {
+        for (Vec2& p : d.ring) p = toBoard(p);
+        if (d.territory != 0) FillRing(g, d.ring, d.territory, -1);
     }
-    for (const auto& [t, ring] : rings)
-        if (t == 0) FillRing(g, ring, kCellLand, 0);
-    // Cells: each pixel of the shared land goes to the nearest point.
-    std::vector<std::pair<int, Vec2>> sites;
+    for (const Drawn& d : rings)
+        if (d.territory == 0) FillRing(g, d.ring, kCellLand - d.land, 0);
+    if (!in.clip.empty()) {
+        mapgen::OwnerGrid inside{g.width, g.height, std::vector<int>(g.owner.size(), 0)};
+        Ring frame;
+        for (const Vec2& p : Densified(in.clip)) frame.push_back(toBoard(Project(in, p)));
+        FillRing(inside, frame, 1, -1);
+        for (std::size_t p = 0; p < g.owner.size(); ++p)
+            if (inside.owner[p] == 0) g.owner[p] = 0;
+    }
+    // Cells: each pixel of the land goes to the nearest point of a cell of its outline (or of a
+    // cell that names none).
+    struct Site {
+        int territory;
+        int land;  // -1: any
+        Vec2 at;
+    };
+    std::vector<Site> sites;
     for (int t = 1; t <= n; ++t) {
-        const PlaceTerritory& cell = in.territories[t - 1];
-        if (!cell.outlines.empty()) continue;
-        sites.emplace_back(t, toBoard(Project(in, cell.at)));
-        for (const Vec2& p : cell.towns) sites.emplace_back(t, toBoard(Project(in, p)));
+        const PlaceTerritory& pt = in.territories[t - 1];
+        if (!pt.outlines.empty()) continue;
+        const auto named = std::find(in.land.begin(), in.land.end(), pt.within);
+        if (!pt.within.empty() && named == in.land.end())
+            return fail(pt.code + " is cut from " + pt.within + ", which no land line names");
+        const int land = pt.within.empty() ? -1 : static_cast<int>(named - in.land.begin());
+        // The seat, and the towns of the real region when the inputs give them, so that the
+        // cell's borders follow the region's.
+        for (std::size_t k = 0; k <= pt.towns.size(); ++k) {
+            Vec2 at = k == 0 ? pt.at : pt.towns[k - 1];
+            if (at.x < in.wrapBelow) at.x += 360;
+            sites.push_back(Site{t, land, toBoard(Project(in, at))});
+        }
     }
     for (int y = 0; y < g.height; ++y)
         for (int x = 0; x < g.width; ++x) {
             int& o = g.owner[g.At(x, y)];
-            if (o != kCellLand) continue;
+            if (o > kCellLand) continue;
+            const int land = kCellLand - o;
             double best = 1e18;
             o = 0;
-            for (const auto& [t, at] : sites)
-                if (const double d = std::hypot(at.x - x - 0.5, at.y - y - 0.5); d < best)
-                    best = d, o = t;
+            for (const Site& site : sites)
+                if (const double d = std::hypot(site.at.x - x - 0.5, site.at.y - y - 0.5);
+                    (site.land < 0 || site.land == land) && d < best)
+                    best = d, o = site.territory;
         }
     const raster::Rect panel = mapgen::TextPanelArea(*m.text, 2);
     for (int y = panel.top - kPanelMargin; y < panel.bottom + kPanelMargin; ++y)
         for (int x = panel.left - kPanelMargin; x < panel.right + kPanelMargin; ++x)
-            if (g.Inside(x, y) && g.owner[g.At(x, y)] != 0)
-                return fail("land lies under the players panel at (" + std::to_string(x) + ", " +
-                            std::to_string(y) + ")");
+            if (g.Inside(x, y) && g.owner[g.At(x, y)] != 0) {
+                if (!in.draft)
+                    return fail("land lies under the players panel at (" + std::to_string(x) +
+                                ", " + std::to_string(y) + ")");
+                g.owner[g.At(x, y)] = 0;
+            }
 
+    Smooth(g, in.smooth);
+    {
+        raster::Rect clear = panel;
+        clear.left -= kPanelMargin, clear.top -= kPanelMargin;
+        clear.right += kPanelMargin, clear.bottom += kPanelMargin;
+        MakeRoom(g, n, clear);
+    }
     BridgeIslands(g, n, in.bridge);
     if (!mapgen::MergeStrayPieces(g, n)) return fail("a territory has no land left");
     mapgen::PairSet pairs;
@@ -402,7 +660,10 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
     }
     if (!mapgen::PlaceTextLabels(m, n, error)) {
         const int t = std::atoi(error->c_str() + std::string("territory ").size());
-        return fail(*error + (t >= 1 && t <= n ? " (" + in.territories[t - 1].code + ")" : ""));
+        const std::string why =
+            *error + (t >= 1 && t <= n ? " (" + in.territories[t - 1].code + ")" : "");
+        if (!in.draft) return fail(why);
+        std::fprintf(stderr, "%s: %s\n", in.name.c_str(), why.c_str());
     }
     for (int k = 1; k <= c; ++k) {
         std::vector<int> members;

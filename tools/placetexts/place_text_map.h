@@ -22,6 +22,7 @@ struct PlaceTerritory {
     std::vector<std::string> outlines;  // whole outlines; empty: a cell around `at`
     places::Vec2 at;                    // degrees
     std::vector<places::Vec2> towns;    // more points of a cell's real region, degrees
+    std::string within;                 // a cell of this `land` outline only; empty: any
 };
 
 struct PlaceInputs {
@@ -29,16 +30,30 @@ struct PlaceInputs {
     std::string outlines = "outlines.txt";
     bool hasKeep = false;
     places::Vec2 keepFrom, keepTo;  // rings whose middle is outside are dropped
-    double wrapBelow = -1000;       // longitudes below move east by 360
-    bool conic = false;             // Albers equal-area; else plate carree
+    places::Ring clip;         // when given, every ring is cut to this convex polygon (degrees)
+    double wrapBelow = -1000;  // longitudes below move east by 360
+    bool conic = false;        // Albers equal-area; else plate carree or Miller
+    bool miller = false;       // Miller cylindrical
+    double stretch = 1;        // north-south scale of the cylindrical projections
     double lon0 = 0, lat1 = 0, lat2 = 0;
     double boxLeft = 0, boxTop = 0, boxRight = 954, boxBottom = 632;  // medium units
-    std::vector<std::string> land;                                    // outlines cut into cells
+    // Crowded parts drawn larger: around a point (degrees), within about `radius` medium units,
+    // distances grow by up to `factor`.
+    struct Magnify {
+        places::Vec2 at;
+        double radius = 0;
+        double factor = 1;
+    };
+    std::vector<Magnify> magnify;
+    std::vector<std::string> land;  // outlines cut into cells
     std::vector<std::string> continents;
     std::vector<PlaceTerritory> territories;
     std::vector<std::pair<std::string, std::string>> lanes;  // by code: short sea crossings
     mapgen::CodeStyle codes = mapgen::CodeStyle::kXxx;
-    int bridge = 0;  // an island of a territory joins its main land over sea up to this far
+    int bridge = 0;
+    int smooth = 2;      // passes of the 3x3 majority over coasts and borders
+    bool draft = false;  // land under the players panel is sunk instead of refused (to look)  // an
+                         // island of a territory joins its main land over sea up to this far
 };
 
 std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::string* error);
