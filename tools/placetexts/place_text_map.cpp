@@ -302,11 +302,10 @@ bool HasRoom(const mapgen::OwnerGrid& g, int t, const raster::Rect& box, std::ve
     return false;
 }
 
-void MakeRoom(mapgen::OwnerGrid& g, int territories, const raster::Rect& keepClear) {
+void MakeRoom(mapgen::OwnerGrid& g, int territories, const raster::Rect& keepClear, int largeArea) {
     std::vector<bool> grown(static_cast<std::size_t>(territories) + 1, false);
     std::vector<int> sum(static_cast<std::size_t>((g.width + 1) * (g.height + 1)), 0);
     // Only the sea and large territories give land.
-    constexpr int kLargeArea = 6 * kRoomW * kRoomH;
     std::vector<int> area(static_cast<std::size_t>(territories) + 1, 0);
     for (int o : g.owner)
         if (o > 0) ++area[o];
@@ -321,7 +320,7 @@ void MakeRoom(mapgen::OwnerGrid& g, int territories, const raster::Rect& keepCle
             for (int y = box.top; y < box.bottom; ++y)
                 for (int x = box.left; x < box.right; ++x) {
                     const int o = g.owner[g.At(x, y)];
-                    if (o == t || (o > 0 && (grown[o] || area[o] < kLargeArea))) continue;
+                    if (o == t || (o > 0 && (grown[o] || area[o] < largeArea))) continue;
                     if (x >= keepClear.left && x < keepClear.right && y >= keepClear.top &&
                         y < keepClear.bottom)
                         continue;
@@ -411,6 +410,8 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             std::string style;
             ok = static_cast<bool>(words >> style) && (style == "own" || style == "xxx");
             in.codes = style == "own" ? mapgen::CodeStyle::kOwn3 : mapgen::CodeStyle::kXxx;
+        } else if (kind == "donor") {
+            ok = static_cast<bool>(words >> in.donorArea) && in.donorArea > 0;
         } else if (kind == "smooth") {
             ok = static_cast<bool>(words >> in.smooth) && in.smooth >= 0 && in.smooth <= 10;
         } else if (kind == "bridge") {
@@ -629,7 +630,7 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
         raster::Rect clear = panel;
         clear.left -= kPanelMargin, clear.top -= kPanelMargin;
         clear.right += kPanelMargin, clear.bottom += kPanelMargin;
-        MakeRoom(g, n, clear);
+        MakeRoom(g, n, clear, in.donorArea);
     }
     BridgeIslands(g, n, in.bridge);
     if (!mapgen::MergeStrayPieces(g, n)) return fail("a territory has no land left");

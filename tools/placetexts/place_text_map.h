@@ -51,7 +51,10 @@ struct PlaceInputs {
     std::vector<std::pair<std::string, std::string>> lanes;  // by code: short sea crossings
     mapgen::CodeStyle codes = mapgen::CodeStyle::kXxx;
     int bridge = 0;
-    int smooth = 2;      // passes of the 3x3 majority over coasts and borders
+    int smooth = 2;  // passes of the 3x3 majority over coasts and borders
+    // A territory short of room for its label grows over the sea and over territories of at
+    // least this many medium pixels.
+    int donorArea = 3528;
     bool draft = false;  // land under the players panel is sunk instead of refused (to look)  // an
                          // island of a territory joins its main land over sea up to this far
 };
