@@ -44,6 +44,8 @@ constexpr const char* kSound =
     "continent Ulster\n"
     "area Don Donegal Ireland\n"
     "cell Ant Antrim -6.2 54.85\n"
+    "towns Ant -6.1 54.9 -6.0 55.05\n"
+    "towns Ant -6.3 54.7\n"
     "lane Dub Ant\n";
 
 TEST_F(PlaceInputs, ASoundFileGivesEveryValue) {
@@ -67,6 +69,10 @@ TEST_F(PlaceInputs, ASoundFileGivesEveryValue) {
     EXPECT_EQ(in->territories[1].continent, 2);
     EXPECT_EQ(in->territories[1].outlines, std::vector<std::string>{"Ireland"});
     EXPECT_TRUE(in->territories[2].within.empty());
+    ASSERT_EQ(in->territories[2].towns.size(), 3u);
+    EXPECT_DOUBLE_EQ(in->territories[2].towns[1].y, 55.05);
+    EXPECT_DOUBLE_EQ(in->territories[2].towns[2].x, -6.3);
+    EXPECT_TRUE(in->territories[0].towns.empty());
     ASSERT_EQ(in->lanes.size(), 1u);
     EXPECT_EQ(in->lanes[0].second, "Ant");
 }
@@ -86,6 +92,12 @@ TEST_F(PlaceInputs, RefusesEachFaultWithItsLine) {
         {"name X\ncontinent A\narea Dub D Ireland\narea Dub E Ireland\n", "the code Dub repeats"},
         {"name X\ncontinent A\narea Dub D Ireland\nlane Dub Cor\n", "a lane names an unknown code"},
         {"name X\nmagnify 1 2 30 4\n", ":2: cannot read this 'magnify'"},
+        {"name X\ncontinent A\ncell Dub D -6 53\ntowns Dub -6.1 53 -6.2\n",
+         ":4: cannot read this 'towns'"},
+        {"name X\ncontinent A\ncell Dub D -6 53\ntowns Dub\n", ":4: cannot read this 'towns'"},
+        {"name X\ncontinent A\ncell Dub D -6 53\ntowns Dub -6 x\n", ":4: cannot read this 'towns'"},
+        {"name X\ncontinent A\narea Dub D Ireland\ntowns Dub -6 53\n", ":4: towns of a code"},
+        {"name X\ncontinent A\ncell Dub D -6 53\ntowns Cor -6 53\n", ":4: towns of a code"},
         {"name X\nclip 1 2 3 4\n", ":2: cannot read this 'clip'"},
         {"name X\ncodes fancy\n", ":2: cannot read this 'codes'"},
         {"conic 1 2 3\n", "no name line"},

@@ -441,6 +441,19 @@ std::optional<PlaceInputs> LoadPlaceInputs(const std::string& folder, std::strin
             ok = ok && (kind == "cell" || !t.outlines.empty()) &&
                  (t.code.size() == 2 || t.code.size() == 3);
             in.territories.push_back(t);
+        } else if (kind == "towns") {
+            // More points of a cell's region: the cell is the land nearest to any of them, so
+            // that its borders follow the real region's.
+            std::string code;
+            ok = static_cast<bool>(words >> code);
+            const int t = ok ? TerritoryByCode(in, code) : 0;
+            if (t == 0 || !in.territories[t - 1].outlines.empty())
+                return fail("towns of a code that is no cell");
+            std::vector<double> v;
+            for (double d; words >> d;) v.push_back(d);
+            ok = words.eof() && !v.empty() && v.size() % 2 == 0;
+            for (std::size_t k = 0; ok && k < v.size(); k += 2)
+                in.territories[t - 1].towns.push_back(Vec2{v[k], v[k + 1]});
         } else if (kind == "lane") {
             std::pair<std::string, std::string> lane;
             ok = static_cast<bool>(words >> lane.first >> lane.second);
@@ -581,10 +594,14 @@ std::optional<mapgen::TextMap> MakePlaceTextMap(const PlaceInputs& in,
         const auto named = std::find(in.land.begin(), in.land.end(), pt.within);
         if (!pt.within.empty() && named == in.land.end())
             return fail(pt.code + " is cut from " + pt.within + ", which no land line names");
-        Vec2 at = pt.at;
-        if (at.x < in.wrapBelow) at.x += 360;
-        sites.push_back(Site{t, pt.within.empty() ? -1 : static_cast<int>(named - in.land.begin()),
-                             toBoard(Project(in, at))});
+        const int land = pt.within.empty() ? -1 : static_cast<int>(named - in.land.begin());
+        // The seat, and the towns of the real region when the inputs give them, so that the
+        // cell's borders follow the region's.
+        for (std::size_t k = 0; k <= pt.towns.size(); ++k) {
+            Vec2 at = k == 0 ? pt.at : pt.towns[k - 1];
+            if (at.x < in.wrapBelow) at.x += 360;
+            sites.push_back(Site{t, land, toBoard(Project(in, at))});
+        }
     }
     for (int y = 0; y < g.height; ++y)
         for (int x = 0; x < g.width; ++x) {

@@ -21,6 +21,7 @@ struct PlaceTerritory {
     int continent = 0;                  // 1.. in the inputs' order
     std::vector<std::string> outlines;  // whole outlines; empty: a cell around `at`
     places::Vec2 at;                    // degrees
+    std::vector<places::Vec2> towns;    // more points of a cell's real region, degrees
     std::string within;                 // a cell of this `land` outline only; empty: any
 };
 
