@@ -39,6 +39,7 @@ class Sequence {
     // The network steps (setup/new_game_network.cpp).
     Next HostOptions();
     Next NetworkSteps();
+    Next Connect(std::string& remembered, const std::string& host);
     // The Internet road (setup/new_game_internet.cpp).
     bool HostAddress();
     Next HostInternet();

@@ -18,8 +18,6 @@ namespace new_game {
 
 namespace {
 
-constexpr std::int32_t kStartSound = 0;
-
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
@@ -131,13 +129,7 @@ Next Sequence::JoinInternet() {
         view_.ShowStatus(" ");
         return Reenable(Next::kRestart);
     }
-    g_settingsString196 = host;
-    g_isSavingHostAddress = true;
-    view_.SaveSettings();
-    g_isSavingHostAddress = false;
-    view_.PlayGameSound(kStartSound);
-    if (!view_.JoinNetworkGame(host)) return Reenable(Next::kRestart);
-    return Next::kLeave;
+    return Connect(g_settingsString196, host);
 }
 
 }  // namespace new_game

@@ -73,7 +73,12 @@ Next Sequence::NetworkSteps() {
     }
     const std::string host =
         dialog.host.substr(first, dialog.host.find_last_not_of(' ') - first + 1);
-    g_settingsString176 = host;
+    return Connect(g_settingsString176, host);
+}
+
+// Remembers the host in its settings field and connects to it.
+Next Sequence::Connect(std::string& remembered, const std::string& host) {
+    remembered = host;
     g_isSavingHostAddress = true;
     view_.SaveSettings();
     g_isSavingHostAddress = false;

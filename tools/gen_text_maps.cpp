@@ -13,7 +13,6 @@
 //          prints maps/text_maps.cpp.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +20,8 @@
 #include "core/model/game_state.h"
 #include "core/model/map_text.h"
 #include "maps/map_texts.h"
-#include "platform/raster/bmp.h"
 #include "tools/mapgen/text_map.h"
+#include "tools/mapgen/text_map_files.h"
 #include "tools/run_each.h"
 
 namespace {
@@ -32,24 +31,6 @@ namespace fs = std::filesystem;
 int Fail(const std::string& why) {
     std::fprintf(stderr, "gen_text_maps: %s\n", why.c_str());
     return 1;
-}
-
-bool WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
-// The map file holds exactly the lines the game serves for the text.
-std::vector<std::uint8_t> MapFileBytes(const BuiltinMapText& text) {
-    g_mapTextBuffer.clear();
-    maps::AppendBuiltinMapText(text);
-    std::string out;
-    for (const std::string& line : g_mapTextBuffer) out += line + "\n";
-    g_mapTextBuffer.clear();
-    return {out.begin(), out.end()};
 }
 
 int Write(const fs::path& res, std::string_view name, bool draft, const char* seed = nullptr) {
@@ -68,11 +49,7 @@ int Write(const fs::path& res, std::string_view name, bool draft, const char* se
     for (const std::string& e : errors) std::fprintf(stderr, "gen_text_maps: %s\n", e.c_str());
     if (!errors.empty() && !draft) return 1;
     const fs::path folder = res / "mapfiles";
-    const std::string base(name);
-    bool written =
-        WriteFile(folder / (base + ".bmp"), raster::WriteBmp(map->drawings[0].picture)) &&
-        WriteFile(folder / (base + "_2.bmp"), raster::WriteBmp(map->drawings[1].picture));
-    if (!draft) written = written && WriteFile(folder / (base + ".txt"), MapFileBytes(*map->text));
+    const bool written = mapgen::WriteTextMapFiles(*map, folder, !draft);
     return written ? 0 : Fail("cannot write into " + folder.string());
 }
 
