@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -36,16 +37,22 @@ class ClientPage : public QWebEnginePage {
         : QWebEnginePage(parent), client_(&client) {
         timer_.setSingleShot(true);
         QObject::connect(&timer_, &QTimer::timeout, this, [this] { GiveUp(); });
+        // Every page the user goes to in it has the same time; our own notice has none.
         QObject::connect(this, &QWebEnginePage::loadStarted, this, [this] {
-            if (timeoutMs_ > 0) timer_.start(timeoutMs_);
+            if (timeoutMs_ > 0 && !showingNotice_) timer_.start(timeoutMs_);
         });
-        QObject::connect(this, &QWebEnginePage::loadFinished, this, [this] { timer_.stop(); });
+        QObject::connect(this, &QWebEnginePage::loadFinished, this, [this] {
+            timer_.stop();
+            showingNotice_ = false;
+        });
     }
 
     void Forget() { client_ = nullptr; }
     void Go(const QUrl& url, int timeoutMs) {
         timeoutMs_ = timeoutMs;
+        showingNotice_ = false;
         load(url);
+        if (timeoutMs_ > 0) timer_.start(timeoutMs_);
     }
 
   protected:
@@ -60,12 +67,14 @@ class ClientPage : public QWebEnginePage {
     void GiveUp() {
         const QUrl late = requestedUrl();
         triggerAction(QWebEnginePage::Stop);
+        showingNotice_ = true;
         setHtml(TimedOutPage(late, timeoutMs_));
     }
 
     platform::WebViewClient* client_;
     QTimer timer_;
     int timeoutMs_ = 0;
+    bool showingNotice_ = false;
 };
 
 class QtWebView : public platform::WebView {
@@ -115,6 +124,10 @@ std::unique_ptr<platform::WebView> QtWebViews::CreateFromStatic(CDialog& parent,
     auto* page = new ClientPage(client, view);
     view->setPage(page);
     view->setGeometry(place);
+    // The page keeps the keys it is given: Escape still closes the dialog, as it does elsewhere.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), view);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(escape, &QShortcut::activated, window, &QDialog::reject);
     view->show();
     return std::make_unique<QtWebView>(view, page);
 }

@@ -20,6 +20,7 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_web_view.h"
 #include "platform/qt/qt_window_services.h"
+#include "setup/network_windows.h"
 #include "tests/platform_net/local_servers.h"
 
 namespace {
@@ -72,13 +73,18 @@ class ChatWebTest : public ::testing::Test {
 
     std::string Host() const { return "127.0.0.1:" + std::to_string(port_); }
 
-    // Opens the window on `window` and waits for the chat page; the browser, or null.
-    QWebEngineView* OpenChat(platform::WindowServices& window) {
+    // The test's platform with the Qt dialogs and browsers, and `window` as its main window.
+    platform::Platform& MakePlatform(platform::WindowServices& window) {
         platform_ = std::make_unique<platform::Platform>(
             platform::Platform{window, dialogs_, test_.sound, test_.files, test_.shell, test_.clock,
                                test_.random, test_.sockets, test_.transfer, test_.fileDialogs,
                                test_.glyphs, test_.imageDecoder, &webViews_});
-        chat_ = std::make_unique<CChatDlg>(*platform_);
+        return *platform_;
+    }
+
+    // Opens the window on `window` and waits for the chat page; the browser, or null.
+    QWebEngineView* OpenChat(platform::WindowServices& window) {
+        chat_ = std::make_unique<CChatDlg>(MakePlatform(window));
         if (!dialogs_.CreateModeless(*chat_)) return nullptr;
         auto* view = dialogs_.WindowOf(*chat_)->findChild<QWebEngineView*>(
             QStringLiteral("browser%1").arg(CChatDlg::kIdBrowser));
@@ -191,6 +197,58 @@ TEST_F(ChatWebTest, MinimiseTakesDownTheMainWindowAndAnUnknownWordAsksOnTheRealD
     window.Detach();
 }
 
+TEST_F(ChatWebTest, TheHostAddressDialogOpensTheChatRoomsModallyAndTheCloseBoxClosesThem) {
+    CHostipDlg hostIp(MakePlatform(test_.window));
+    // The player's hand, polling: opens the chat rooms, waits for the page, closes both windows.
+    int step = 0;
+    QString title;
+    QTimer hand;
+    QObject::connect(&hand, &QTimer::timeout, [&] {
+        QDialog* chat = dialogs_.WindowOf(hostIp.chatRooms);
+        if (step == 0 && dialogs_.WindowOf(hostIp) != nullptr) {
+            step = 1;
+            auto* button = dialogs_.WindowOf(hostIp)->findChild<QAbstractButton*>(
+                QStringLiteral("control%1").arg(CHostipDlg::kIdChatRooms));
+            // After this tick: the click runs the chat rooms' own loop, and a timer does not
+            // tick again inside its own tick.
+            QTimer::singleShot(0, button, &QAbstractButton::click);
+        } else if (step == 1 && chat != nullptr) {
+            auto* view = chat->findChild<QWebEngineView*>();
+            if (view == nullptr || view->title() != QStringLiteral("Chat rooms")) return;
+            title = view->title();
+            step = 2;
+            chat->close();  // the close box
+        } else if (step == 2 && chat == nullptr) {
+            step = 3;
+            dialogs_.WindowOf(hostIp)->close();
+        }
+    });
+    hand.start(20);
+    QTimer::singleShot(kLoadWaitMs, [&] {
+        // Whatever happened, nobody waits forever.
+        if (QDialog* chat = dialogs_.WindowOf(hostIp.chatRooms)) chat->close();
+        if (QDialog* window = dialogs_.WindowOf(hostIp)) window->close();
+    });
+    EXPECT_EQ(dialogs_.RunModal(hostIp), kIdCancel);
+    EXPECT_EQ(step, 3);
+    EXPECT_EQ(title, QStringLiteral("Chat rooms"));
+    EXPECT_FALSE(hostIp.chatRooms.IsOpen());
+    EXPECT_FALSE(hostIp.chatRooms.Browser().HasBrowser());  // gone with its window
+    EXPECT_NE(site_.Read("server.log").find("GET //chat2j.htm"), std::string::npos);
+}
+
+TEST_F(ChatWebTest, EscapeInThePageClosesTheWindow) {
+    QWebEngineView* view = OpenChat(test_.window);
+    ASSERT_NE(view, nullptr) << "the chat page did not load";
+    dialogs_.WindowOf(*chat_)->activateWindow();
+    view->setFocus();
+    QWidget* target = view->focusProxy() != nullptr ? view->focusProxy() : view;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return target->hasFocus(); }, 5000));
+    QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chat_->Ended(); }, 5000));
+    EXPECT_EQ(chat_->Result(), kIdCancel);
+}
+
 // A browser on its own, for the pages that never come.
 class Recorder : public platform::WebViewClient {
   public:
@@ -231,6 +289,13 @@ TEST_F(ChatWebTest, APageThatNeverAnswersIsGivenUpAndOneThatCannotLoadIsShownAsS
         QTest::qWaitFor([&] { return view->title() == QStringLiteral("No answer"); }, kLoadWaitMs));
     EXPECT_GE(clock.elapsed(), 1400);
     EXPECT_LT(clock.elapsed(), 15000);
+    // The notice itself has loaded, and nothing is given up after it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty() && loaded.last().at(0).toBool(); },
+                                kLoadWaitMs));
+    const std::size_t asked = client.urls.size();
+    QTest::qWait(2000);
+    EXPECT_EQ(client.urls.size(), asked);
+    EXPECT_EQ(view->title(), QStringLiteral("No answer"));
 
     // Nothing listens here: the browser's own error page, and the program is not asked more.
     const std::uint16_t closed = nettest::FreeLoopbackPort();
