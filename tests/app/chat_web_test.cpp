@@ -67,8 +67,9 @@ class ChatWebTest : public ::testing::Test {
 
     void TearDown() override {
         if (chat_ && chat_->IsOpen()) dialogs_.DestroyModeless(*chat_);
-        chat_.reset();
+        // The window goes later and speaks to its dialog as it goes: the dialog must still be.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        chat_.reset();
     }
 
     std::string Host() const { return "127.0.0.1:" + std::to_string(port_); }
@@ -307,6 +308,7 @@ TEST_F(ChatWebTest, APageThatNeverAnswersIsGivenUpAndOneThatCannotLoadIsShownAsS
 
     browser.reset();
     dialogs_.DestroyModeless(dialog);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace
