@@ -98,6 +98,8 @@ TEST(ChatRoomsTest, AnOverlongCommandIsShownCutShort) {
 
 // The window opened on its own (modeless, so that the test can follow links while it is open).
 struct OpenChatWindow : ::testing::Test {
+    // The window goes before its dialog.
+    ~OpenChatWindow() override { test.dialogs.DestroyModeless(chat); }
     headless::TestPlatform test;
     CChatDlg chat{test.platform};
 };
