@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "net/game_list.h"
 #include "platform/curl/curl_transfer.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_files.h"
@@ -37,7 +38,7 @@ struct AppPlatform {
     posix::SystemClock clock;
     platform::Random random;
     qtplatform::QtSocketFactory sockets;
-    curl::CurlTransfer transfer;
+    curl::CurlTransfer transfer{game_list::kTimeouts};
     qtplatform::QtFileDialogs fileDialogs;
     qtplatform::QtGlyphSource glyphs;
     qtplatform::QtImageDecoder imageDecoder;

@@ -48,6 +48,10 @@ void DestroySetupDialogs(SetupDialogs* dialogs);
 struct ScoresWindows;
 void DestroyScoresWindows(ScoresWindows* windows);
 
+// The internet game's dialogs the view holds (setup/internet_dialogs.h), made on first use.
+struct InternetWindows;
+void DestroyInternetWindows(InternetWindows* windows);
+
 // Deletes a socket where its class is known (net/net_state.cpp), so that this header needs only
 // its name.
 struct SocketDeleter {
@@ -377,10 +381,14 @@ class CChildView {
     void ShowStatsDialog();
     ScoresWindows& ScoresAndStatistics();
 
-    // Windows still to come: the internet game list and the internet windows
-    // (core/turn/pending_operations.cpp); until they exist there is nothing to show.
+    // The internet game list and the internet windows (setup/game_list_ops.cpp,
+    // setup/internet_commands.cpp).
+    // False when the web server did not answer (told to the player once).
+    bool FetchInternetGameList(std::string& status);
     void PublishGameListEntry(std::int32_t slot, std::string hostText, std::int32_t close);
     void DestroyDirectIpWindow();
+    void OnHostingInternetGames();
+    InternetWindows& Internet();
     // The network windows (setup/network_windows.cpp).
     void ShowUsersJoinedWindow();
     // Out of the way of a settings change that redraws the board.
@@ -404,4 +412,6 @@ class CChildView {
                                                                          &DestroySetupDialogs};
     std::unique_ptr<ScoresWindows, void (*)(ScoresWindows*)> scoresWindows_{nullptr,
                                                                             &DestroyScoresWindows};
+    std::unique_ptr<InternetWindows, void (*)(InternetWindows*)> internetWindows_{
+        nullptr, &DestroyInternetWindows};
 };

@@ -4,6 +4,7 @@
 
 #include "core/child_view.h"
 #include "core/model/map_text.h"
+#include "maps/place_texts.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ constexpr int kFixedLines = 12;
 const MapTextContent& ContentOf(const BuiltinMapText& text) {
     if (text.name == "ParisByNight") return ParisByNightContent();
     if (const MapTextContent* drawn = TextMapContent(text.name)) return *drawn;
+    if (const MapTextContent* place = PlaceTextContent(text.name)) return *place;
     return GeneratedMapTextContent(text);
 }
 

@@ -7,6 +7,7 @@
 #include "core/mapsel/map_selection.h"
 #include "core/model/game_state.h"
 #include "core/model/map_catalogue.h"
+#include "core/model/map_loader.h"
 #include "core/model/options.h"
 #include "core/model/session_state.h"
 #include "core/rules/turn_order.h"
@@ -86,10 +87,20 @@ const BuiltinMap* MapOfBoard() {
     return &DefaultMap();
 }
 
-bool SelectBoardMap(CChildView& view) {
+std::string WithoutTrailingBlanks(const std::string& text) {
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+// A map from a file is not carried by the network: this machine plays the map file of that name
+// from its own map folder, loaded now unless it is the one loaded already. `shownMap` is the
+// name of the map this machine had before the board named its map.
+bool SelectBoardMap(CChildView& view, const std::string& shownMap) {
     const bool fromFile = g_mapName.find_first_not_of(' ') != std::string::npos;
-    if (fromFile && !g_isMapCustom) {
-        // A map from a file is not carried by the network: only one already loaded can play.
+    if (fromFile) {
+        const bool loaded = g_isMapCustom && g_isMapFileLoaded &&
+                            WithoutTrailingBlanks(shownMap) == WithoutTrailingBlanks(g_mapName);
+        if (!loaded) view.OnLoadMap();
+        if (g_isMapCustom && g_isMapFileLoaded) return true;
         view.Platform().window.MessageBox("Invalid Map, End of Game.", "Error",
                                           platform::MessageButtons::Ok,
                                           platform::MessageIcon::Error);
@@ -97,7 +108,6 @@ bool SelectBoardMap(CChildView& view) {
         view.Platform().window.Quit();
         return false;
     }
-    if (fromFile) return true;
     const BuiltinMap* map = MapOfBoard();
     if (map == nullptr) return false;
     const PreviousMapFlags previous = CurrentMapFlags();
@@ -111,14 +121,16 @@ bool SelectBoardMap(CChildView& view) {
 bool GameStart(CChildView& view, std::string_view payload) {
     if (g_hasNetworkGameStarted || !PeekCurrentPlayer(payload)) return false;
     // The map first: its set-up fixes the territory count the board is checked against.
+    std::string shownMap;
     {
         const std::optional<BoardState> state = DecodeBoardState(payload, nullptr);
         if (!state) return false;
+        shownMap = g_mapName;
         g_mapName = state->mapName;
         for (int t = 1; t <= kBoardTerritories; ++t)
             g_territories[At(t)].owner = state->territories[At(t)].owner;
     }
-    if (!SelectBoardMap(view)) return true;
+    if (!SelectBoardMap(view, shownMap)) return true;
     if (!Read(payload)) return false;
     g_hasNetworkGameStarted = true;
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
@@ -192,7 +204,17 @@ void DrawPlacedTerritories(CChildView& view, char mark) {
 // The host's mirrored events: shown only while this seat is not playing its own part.
 bool Mirror(CChildView& view, int code, std::string_view payload) {
     if (!g_hasNetworkGameStarted) return false;
-    if (g_isOwnTurnOpen) return true;  // the host's echo of a turn this seat is playing
+    if (g_isOwnTurnOpen) {
+        // The host's echo of a turn this seat is playing leaves its board alone. Only the host
+        // naming this seat as the next player is shown, so that its player sees whose turn it
+        // is rather than the name of the one before.
+        if (code == kNextPlayer && PeekCurrentPlayer(payload) == g_networkSeat) {
+            view.DrawPlayersPanel();
+            view.ShowStatus(NameOf(g_networkSeat) + " to play..");
+            Invalidate(view);
+        }
+        return true;
+    }
     const std::int32_t remembered = g_currentPlayer;
     if (!Read(payload)) return false;
     switch (code) {

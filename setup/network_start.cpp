@@ -12,7 +12,9 @@
 #include "core/rules/turn_order.h"
 #include "core/services/network.h"
 #include "core/turn/game_clock.h"
+#include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
+#include "net/game_list.h"
 #include "net/net_links.h"
 #include "platform/clock.h"
 #include "platform/dialog_host.h"
@@ -93,6 +95,13 @@ bool ChooseComputerPlayers(CChildView& view) {
 }
 
 void OpenFirstPhase(CChildView& view) {
+    if (g_isInternetGame && g_publishedGameSlot != game_list::kNoSlot) {
+        // The clock closes the list entry first and then opens the placement.
+        view.QueueMessage("Wait a moment for the game to start...");
+        for (int pause = 0; pause < 3; ++pause) view.QueuePauseMessage();
+        AppendMessage(message_type::kHostedGameStart);
+        return;
+    }
     g_isStrongholdChoice = g_areStrongholdsOn;
     g_isInitialPlacement = !g_areStrongholdsOn;
     if (g_areStrongholdsOn) {

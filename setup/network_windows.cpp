@@ -5,7 +5,6 @@
 #include "core/model/game_state.h"
 #include "core/model/session_state.h"
 #include "platform/dialog_host.h"
-#include "platform/platform.h"
 #include "setup/setup_dialogs.h"
 #include "setup/setup_dialogs_layout.h"
 
@@ -27,19 +26,6 @@ const DialogTemplate& HostNameTemplate() {
             .Text(kIdStatic, "Firewalls can block traffic !  Allow access to port 5466",
                   {10, 74, 220, 9})
             .OkCancel(96)
-            .Build();
-    return t;
-}
-
-const DialogTemplate& HostIpTemplate() {
-    static const DialogTemplate t =
-        TemplateBuilder(CHostipDlg::kIdd, "Marovek", 200, 92)
-            .Text(kIdStatic, "Type your friend's IP ", {10, 8, 180, 9})
-            .Text(kIdStatic, "Host's IP :", {10, 24, 44, 9})
-            .Edit(CHostipDlg::kIdHost, {56, 22, 100, 13})
-            .Text(kIdStatic, " ex:   92.275.8.193 ", {56, 38, 120, 9})
-            .Button(CHostipDlg::kIdChatRooms, "Go to the Chat room", {10, 52, 90, 14})
-            .OkCancel(72)
             .Build();
     return t;
 }
@@ -91,27 +77,6 @@ bool CHostnaamDlg::DoDataExchange(bool save) {
     return true;
 }
 
-CHostipDlg::CHostipDlg(platform::Platform& platform)
-    : CDialog(HostIpTemplate()), chatRooms(platform), dialogs_(platform.dialogs) {}
-
-bool CHostipDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    ApplyDialogTransparency(*this);
-    return true;
-}
-
-bool CHostipDlg::DoDataExchange(bool save) {
-    if (save)
-        host = GetText(kIdHost);
-    else
-        SetText(kIdHost, host);
-    return true;
-}
-
-void CHostipDlg::OnCommand(int controlId, Notification code) {
-    if (controlId == kIdChatRooms && code == Notification::Clicked) dialogs_.RunModal(chatRooms);
-}
-
 CChatterDlg::CChatterDlg() : CDialog(ChatTemplate()) {}
 
 bool CChatterDlg::DoDataExchange(bool save) {
@@ -147,7 +112,7 @@ void DestroyNetworkWindows(NetworkWindows* windows) {
 }
 
 NetworkWindows& CChildView::NetWindows() {
-    if (!networkWindows_) networkWindows_.reset(new NetworkWindows(platform_));
+    if (!networkWindows_) networkWindows_.reset(new NetworkWindows);
     return *networkWindows_;
 }
 
@@ -165,6 +130,8 @@ void CChildView::MinimiseChatWindow() {
 }
 
 void CChildView::CloseNetworkWindows() {
+    // The Internet Game window may still be open when the view goes.
+    DestroyDirectIpWindow();
     if (!networkWindows_) return;
     platform_.dialogs.DestroyModeless(networkWindows_->chat);
     platform_.dialogs.DestroyModeless(networkWindows_->usersJoined);

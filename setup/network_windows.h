@@ -1,17 +1,11 @@
-// The network windows: the LAN host dialog, the Internet host's address, the in-game chat window
-// and the joined players' window, held by the view for its lifetime.
+// The network windows: the LAN host dialog, the in-game chat window and the joined players'
+// window, held by the view for its lifetime.
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "net/chat_rooms.h"
 #include "platform/dialog.h"
-
-namespace platform {
-class DialogHost;
-struct Platform;
-}  // namespace platform
 
 // The host's computer name or address of a LAN game; empty searches the LAN.
 class CHostnaamDlg : public CDialog {
@@ -22,24 +16,6 @@ class CHostnaamDlg : public CDialog {
     bool OnInitDialog() override;
     bool DoDataExchange(bool save) override;
     std::string host;
-};
-
-// The host's address of an Internet game, typed by the joining player, who may meet the others in
-// the chat rooms first.
-class CHostipDlg : public CDialog {
-  public:
-    static constexpr int kIdd = 244;
-    static constexpr int kIdHost = 1006;
-    static constexpr int kIdChatRooms = 1013;
-    explicit CHostipDlg(platform::Platform& platform);
-    bool OnInitDialog() override;
-    bool DoDataExchange(bool save) override;
-    void OnCommand(int controlId, Notification code) override;
-    std::string host;
-    CChatDlg chatRooms;
-
-  private:
-    platform::DialogHost& dialogs_;
 };
 
 // The chat window: "Send" hands the typed line to the clock; the window never closes.
@@ -67,9 +43,7 @@ class CUsersjoinedDlg : public CDialog {
 };
 
 struct NetworkWindows {
-    explicit NetworkWindows(platform::Platform& platform) : hostIp(platform) {}
     CHostnaamDlg hostName;
-    CHostipDlg hostIp;
     CChatterDlg chat;
     CUsersjoinedDlg usersJoined;
 };

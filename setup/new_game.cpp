@@ -195,13 +195,9 @@ Next Sequence::MainMenu() {
             break;
         case 3:
             if (platform.dialogs.RunModal(dialogs_.multiplayer) != kIdOk) return Next::kRestart;
-            if (dialogs_.multiplayer.choice == 2) {
-                platform.window.MessageBox(kNetworkNotReadyText, "Marovek", MessageButtons::Ok,
-                                           MessageIcon::Information);
-                return Reenable(Next::kRestart);
-            }
-            if (dialogs_.multiplayer.choice == 1) {
-                dialogs_.startJoin.note = " ";
+            if (dialogs_.multiplayer.choice == 1 || dialogs_.multiplayer.choice == 2) {
+                g_isInternetGame = dialogs_.multiplayer.choice == 2;
+                dialogs_.startJoin.note = g_isInternetGame ? "(not for 56k modems)" : " ";
                 if (platform.dialogs.RunModal(dialogs_.startJoin) != kIdOk) return Next::kRestart;
                 g_gameKind = dialogs_.startJoin.choice == 1 ? game_kind::kNetworkJoined
                                                             : game_kind::kNetworkHost;

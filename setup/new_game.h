@@ -14,9 +14,6 @@ namespace new_game {
 // What a step asks of the chain: go on, start again at the main menu, or end the command.
 enum class Next { kGo, kRestart, kLeave };
 
-// The message of the Internet choice while Internet games are not built.
-inline constexpr char kNetworkNotReadyText[] =
-    "Internet games are not available in this version of Marovek.";
 inline constexpr char kNeutralArmyText[] = "A non-attacking neutral army is assigned.";
 inline constexpr char kStartQuestion[] = "Start a new game ? (and quit current game)";
 inline constexpr char kNamePrompt[] = "Your name ?";
@@ -42,6 +39,11 @@ class Sequence {
     // The network steps (setup/new_game_network.cpp).
     Next HostOptions();
     Next NetworkSteps();
+    // The Internet road (setup/new_game_internet.cpp).
+    bool HostAddress();
+    Next HostInternet();
+    std::string InternetHost();
+    Next JoinInternet();
     Next ComputerPlayers();
     Next HighScoreGame();
     Next Demo();

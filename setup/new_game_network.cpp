@@ -1,5 +1,5 @@
-// New Game's network steps on the LAN: the host's options and its listening, the joining
-// machine's host name and its connection. The Internet road is not built.
+// New Game's network steps: the host's options, and on the LAN its listening and the joining
+// machine's host name and connection (the Internet road is in new_game_internet.cpp).
 #include <string>
 
 #include "core/child_view.h"
@@ -52,6 +52,8 @@ Next Sequence::NetworkSteps() {
     g_isFastSpeed = true;
     g_isVeryFastSpeed = g_isFastestSpeed = false;
     view_.PlayGameSound(kConnectSound);
+    if (g_isInternetGame)
+        return g_gameKind == game_kind::kNetworkHost ? HostInternet() : JoinInternet();
     if (g_gameKind == game_kind::kNetworkHost) {
         if (!view_.HostNetworkGame()) return Reenable(Next::kRestart);
         view_.ShowStatus("Waiting for others to join...   Hostname:  " +

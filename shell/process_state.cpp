@@ -16,6 +16,7 @@
 #include "core/services/network.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
+#include "net/game_list.h"
 #include "render/pictures.h"
 #include "render/render_state.h"
 #include "shell/frame_layout.h"
@@ -50,6 +51,7 @@ void ResetProcessState() {
     ResetAiState();
     ai::ResetRouteIndex();
     ResetNetState();
+    ResetGameListState();
     ResetNewGameState();
     ResetScoresState();
     // The shell.

@@ -79,6 +79,7 @@ int Write(const fs::path& res, std::string_view name, bool draft, const char* se
 int PrintTexts() {
     std::vector<mapgen::TextMap> maps;
     for (const mapgen::TextMapRecipe& recipe : mapgen::TextMapRecipes()) {
+        if (recipe.style == mapgen::TextMapStyle::kFitted) continue;  // its lines are given
         std::string error;
         auto map = mapgen::MakeTextMap(recipe, &error);
         if (!map) return Fail(error);

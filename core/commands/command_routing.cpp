@@ -139,7 +139,7 @@ const std::array kCommands = std::to_array<CommandRow>({
     {cmd::kSound, &CChildView::OnSound, Always},
     {cmd::kPersonalities, &CChildView::OnPersonalities, state::UpdatePersonalities},
     {cmd::kSafeMode, &CChildView::OnSafeMode, UpdateSafeMode},
-    {cmd::kHostingInternetGames, nullptr, Always},
+    {cmd::kHostingInternetGames, &CChildView::OnHostingInternetGames, Always},
     // Map menu (the built-in maps' commands are their catalogue rows').
     {cmd::kLoadMap, &CChildView::OnLoadMap, UpdateLoadMap},
     {cmd::kTestCustomMap, &CChildView::OnTestCustomMap, UpdateChangeMap},

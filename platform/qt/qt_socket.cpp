@@ -122,6 +122,10 @@ int QtSocket::Send(std::string_view message) {
         if (lastError_ == SocketError::None) lastError_ = SocketError::Other;
         return platform::kSocketFailed;
     }
+    // Handed to the system at once, not when the event loop next runs: a sender may go on with
+    // long work (a host playing its computer players' turns) after an acknowledgement that the
+    // other machine's watchdog is waiting for.
+    socket_->flush();
     return static_cast<int>(message.size());
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "maps/map_texts.h"
+#include "maps/place_texts.h"
 #include "sim/simulation.h"
 
 namespace {
@@ -84,14 +86,14 @@ TEST(ComputerGames, EveryBuiltinMapKeepsTheInvariantsAfterEveryTurn) {
     EXPECT_GE(played, 1);
 }
 
-// The imagined map texts shipped as map files: a seeded game of computers keeps the invariants
-// after every turn on each (whole games to the end take a minute for the fifteen; the bench's
-// business, not the tests').
+// The imagined map texts and ParisByNight, shipped as map files: a seeded game of computers keeps
+// the invariants after every turn on each (whole games to the end take a minute for them all;
+// the bench's business, not the tests').
 TEST(ComputerGames, EveryImaginedMapTextKeepsTheInvariantsAfterEveryTurn) {
-    const char* const kTexts[] = {"MiddleEarth", "AloneInACrowd", "Atlantis2", "Atlantis",
-                                  "Doom",        "DragonWarrior", "e2",        "Hex_gone_crazy",
-                                  "Lines",       "Neighbourhood", "OK83",      "Rings",
-                                  "coconutz",    "JustNeedTwo",   "107"};
+    const char* const kTexts[] = {"MiddleEarth", "AloneInACrowd", "Atlantis2",    "Atlantis",
+                                  "Doom",        "DragonWarrior", "e2",           "Hex_gone_crazy",
+                                  "Lines",       "Neighbourhood", "OK83",         "Rings",
+                                  "coconutz",    "JustNeedTwo",   "ParisByNight", "107"};
     Simulation sim;
     for (const char* name : kTexts) {
         GameSetup setup;
@@ -113,6 +115,34 @@ TEST(ComputerGames, EveryImaginedMapTextKeepsTheInvariantsAfterEveryTurn) {
             EXPECT_NE(result.winner, 0) << name;
         }
     }
+}
+
+// The map texts drawn from real places: a seeded game of computers on each of them that has its
+// lines keeps the invariants after every turn and ends with one owner of the whole board.
+TEST(ComputerGames, EveryPlaceMapTextIsPlayedToTheEndKeepingTheInvariants) {
+    Simulation sim;
+    int played = 0;
+    for (const BuiltinMapText& text : BuiltinMapTexts()) {
+        if (PlaceTextContent(text.name) == nullptr) continue;
+        const std::string name(text.name);
+        GameSetup setup;
+        setup.mapText = name;
+        setup.players = 5;
+        setup.seed = 11;
+        setup.turnCap = kTurnCap;
+        ASSERT_TRUE(sim.Start(setup)) << name;
+        ASSERT_EQ(ai::Territories(), text.territories) << name;
+        int turn = 0;
+        sim.afterTurn = [&](std::int32_t player) {
+            ExpectInvariants(player, ++turn);
+            ASSERT_FALSE(::testing::Test::HasFatalFailure()) << name;
+        };
+        const GameResult result = sim.Run();
+        EXPECT_TRUE(result.ended) << name;
+        EXPECT_NE(result.winner, 0) << name;
+        ++played;
+    }
+    EXPECT_GE(played, 1);
 }
 
 TEST(ComputerGames, StrongholdsAndTroopExperienceGamesKeepTheInvariants) {

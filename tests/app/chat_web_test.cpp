@@ -20,7 +20,7 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_web_view.h"
 #include "platform/qt/qt_window_services.h"
-#include "setup/network_windows.h"
+#include "setup/internet_dialogs.h"
 #include "tests/platform_net/local_servers.h"
 
 namespace {
@@ -209,7 +209,7 @@ TEST_F(ChatWebTest, TheHostAddressDialogOpensTheChatRoomsModallyAndTheCloseBoxCl
         if (step == 0 && dialogs_.WindowOf(hostIp) != nullptr) {
             step = 1;
             auto* button = dialogs_.WindowOf(hostIp)->findChild<QAbstractButton*>(
-                QStringLiteral("control%1").arg(CHostipDlg::kIdChatRooms));
+                QStringLiteral("control%1").arg(CHostipDlg::kIdChatRoom));
             // After this tick: the click runs the chat rooms' own loop, and a timer does not
             // tick again inside its own tick.
             QTimer::singleShot(0, button, &QAbstractButton::click);

@@ -28,10 +28,11 @@
 
 namespace {
 
-const char* const kTexts[] = {"MiddleEarth", "AloneInACrowd", "Atlantis2", "Atlantis",
-                              "Doom",        "DragonWarrior", "e2",        "Hex_gone_crazy",
-                              "Lines",       "Neighbourhood", "OK83",      "Rings",
-                              "coconutz",    "JustNeedTwo",   "107"};
+// The imagined texts and ParisByNight, whose picture is drawn around its given lines.
+const char* const kTexts[] = {"MiddleEarth", "AloneInACrowd", "Atlantis2",    "Atlantis",
+                              "Doom",        "DragonWarrior", "e2",           "Hex_gone_crazy",
+                              "Lines",       "Neighbourhood", "OK83",         "Rings",
+                              "coconutz",    "JustNeedTwo",   "ParisByNight", "107"};
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -152,6 +152,7 @@ TEST_F(ShippedMaps, EveryImaginedMapTextIsShipped) {
     const std::vector<std::string_view> names = maps::ShippedMapNames();
     for (const TextCase& c : kTexts)
         EXPECT_NE(std::find(names.begin(), names.end(), c.name), names.end()) << c.name;
+    EXPECT_NE(std::find(names.begin(), names.end(), "ParisByNight"), names.end());
     EXPECT_EQ(std::find(names.begin(), names.end(), "SwampII"), names.end());
 }
 

@@ -8,7 +8,7 @@
 #include "core/model/session_state.h"
 #include "net/chat_rooms.h"
 #include "platform/headless/test_platform.h"
-#include "setup/network_windows.h"
+#include "setup/internet_dialogs.h"
 
 namespace {
 
@@ -152,7 +152,7 @@ TEST(ChatRoomsTest, HostAddressDialogOpensTheChatRoomsAfreshEachTime) {
     using headless::ScriptStep;
     test.dialogs.Script(
         CHostipDlg::kIdd,
-        {ScriptStep::Click(CHostipDlg::kIdChatRooms), ScriptStep::Click(CHostipDlg::kIdChatRooms),
+        {ScriptStep::Click(CHostipDlg::kIdChatRoom), ScriptStep::Click(CHostipDlg::kIdChatRoom),
          ScriptStep::Edit(CHostipDlg::kIdHost, "92.75.8.193"), ScriptStep::Click(kIdOk)});
     EXPECT_EQ(test.dialogs.RunModal(hostIp), kIdOk);
     EXPECT_EQ(hostIp.host, "92.75.8.193");
@@ -164,7 +164,7 @@ TEST(ChatRoomsTest, HostAddressDialogOpensTheChatRoomsAfreshEachTime) {
     EXPECT_EQ(shown[0].caption, "Chat rooms");
     EXPECT_EQ(shown[1].templateId, CChatDlg::kIdd);
     EXPECT_EQ(shown[2].templateId, CHostipDlg::kIdd);
-    EXPECT_EQ(shown[2].texts.at(CHostipDlg::kIdChatRooms), "Go to the Chat room");
+    EXPECT_EQ(shown[2].texts.at(CHostipDlg::kIdChatRoom), "Go to the Chat room");
 
     // One browser per opening, each loading the page, each gone with its window.
     ASSERT_EQ(test.webViews.browsers.size(), 2u);

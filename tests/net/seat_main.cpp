@@ -19,12 +19,17 @@
 #include "core/model/session_state.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
+#include "net/game_list.h"
 #include "net/net_links.h"
+#include "platform/curl/curl_transfer.h"
 #include "platform/headless/test_platform.h"
 #include "platform/posix/posix_socket.h"
+#include "setup/internet_dialogs.h"
 #include "setup/network_windows.h"
 #include "setup/setup_dialogs.h"
 #include "shell/process_state.h"
+#include "shell/settings.h"
+#include "tests/net/routed_sockets.h"
 
 namespace {
 
@@ -41,6 +46,10 @@ struct Options {
     std::string log;
     unsigned seed = 1;
     int seconds = 150;  // the longest a game may take
+    int turns = 0;      // ends well after this many turns played when not 0
+    // An internet game: the host's public address, which the host lists and the joining seat
+    // finds in the Games window and reaches through loopback.
+    std::string internet;
 };
 
 bool Parse(int argc, char** argv, Options& options) {
@@ -66,6 +75,10 @@ bool Parse(int argc, char** argv, Options& options) {
             options.log = value();
         } else if (arg == "--seed") {
             options.seed = static_cast<unsigned>(std::atoi(value().c_str()));
+        } else if (arg == "--turns") {
+            options.turns = std::atoi(value().c_str());
+        } else if (arg == "--internet") {
+            options.internet = value();
         } else if (arg == "--seconds") {
             options.seconds = std::atoi(value().c_str());
         } else {
@@ -95,10 +108,11 @@ class Seat {
   public:
     Seat(const Options& options, const std::string& home)
         : options_(options),
+          routed_(sockets_),
           test_({{"HOME", home}}, home),
-          platform_{test_.window,   test_.dialogs,     test_.sound,  test_.files,
-                    test_.shell,    test_.clock,       test_.random, sockets_,
-                    test_.transfer, test_.fileDialogs, test_.glyphs, test_.imageDecoder},
+          platform_{test_.window, test_.dialogs,     test_.sound,  test_.files,
+                    test_.shell,  test_.clock,       test_.random, routed_,
+                    transfer_,    test_.fileDialogs, test_.glyphs, test_.imageDecoder},
           log_(options.log) {
         ResetProcessState();
         view_ = std::make_unique<CChildView>(platform_);
@@ -114,7 +128,9 @@ class Seat {
     }
 
     int Run() {
-        if (options_.host) {
+        if (!options_.internet.empty()) {
+            if (!StartInternetGame()) return Fail("internet set-up: " + g_statusText);
+        } else if (options_.host) {
             g_gameKind = game_kind::kNetworkHost;
             g_playerCount = 1;
             if (!view_->HostNetworkGame()) return Fail("cannot listen");
@@ -125,9 +141,14 @@ class Seat {
         const Clock::time_point end = Clock::now() + std::chrono::seconds(options_.seconds);
         Clock::time_point lastTick = Clock::now();
         Clock::time_point gameOverAt{};
+        Clock::time_point stopAt{};
         while (Clock::now() < end) {
             sockets_.Pump(g_ackPendingCode != 0 ? 20 : 2);
-            if (test_.window.hasQuit) return Fail("the program ended: " + g_statusText);
+            if (test_.window.hasQuit) {
+                // A machine that ends after the turns asked for ends the game for the others.
+                if (stopAt != Clock::time_point{}) return Finish();
+                return Fail("the program ended: " + g_statusText);
+            }
             // The board as received, before this seat plays on it.
             Snapshot();
             StartWhenJoined();
@@ -146,6 +167,11 @@ class Seat {
                 test_.clock.Advance(100);
                 view_->RunClockTick();
             }
+            if (options_.turns > 0 && TurnsPlayed() >= options_.turns) {
+                // A short while for the other machines to get as far.
+                if (stopAt == Clock::time_point{}) stopAt = Clock::now();
+                if (Clock::now() - stopAt > std::chrono::milliseconds(1500)) return Finish();
+            }
             if (g_isGameOver) {
                 if (gameOverAt == Clock::time_point{}) gameOverAt = Clock::now();
                 // A short while for the last messages and chat lines to arrive everywhere.
@@ -156,7 +182,49 @@ class Seat {
     }
 
   private:
+    // New Game's own dialogs, answered as a player would: the host lists its game under its
+    // public address; the joining seat picks that line in the Games window.
+    bool StartInternetGame() {
+        using headless::ScriptStep;
+        auto choose = [&](int dialog, int id) {
+            test_.dialogs.Script(dialog, {ScriptStep::Click(id), ScriptStep::Click(kIdOk)});
+        };
+        choose(CSpelersDlg::kIdd, 1003);
+        choose(CMultiplayerDlg::kIdd, 1002);
+        choose(CStartjoinDlg::kIdd, options_.host ? 1000 : 1001);
+        test_.dialogs.Script(CNaamDlg::kIdd, {ScriptStep::Edit(CNaamDlg::kIdName, options_.name),
+                                              ScriptStep::Click(kIdOk)});
+        if (options_.host) {
+            g_settingsString216 = options_.internet;
+            g_settingsString236 = options_.name + "'s game";
+            g_isSavingHostAddress = true;
+            view_->SaveSettings();
+            g_isSavingHostAddress = false;
+            test_.dialogs.Script(COpties1Dlg::kIdd, {ScriptStep::Click(kIdOk)});
+            choose(CAskftpDlg::kIdd, 1000);
+            view_->OnNewGame();
+            log_ << "listed " << g_publishedGameSlot << std::endl;
+            return g_isHostWaiting && g_publishedGameSlot != 99;
+        }
+        routed_.AddRoute(options_.internet, "127.0.0.1");
+        // Where the host's line stands in the list the Games window will show.
+        std::string status;
+        view_->FetchInternetGameList(status);
+        int line = -1;
+        for (std::size_t i = 0; i < g_gameListLines.size(); ++i)
+            if (game_list::HostField(g_gameListLines[i]) == options_.internet)
+                line = static_cast<int>(i);
+        if (line < 0) return false;
+        choose(CJoinftpDlg::kIdd, 1000);
+        test_.dialogs.Script(CIplistDlg::kIdd, {ScriptStep::Select(CIplistDlg::kIdList, line),
+                                                ScriptStep::Click(kIdOk)});
+        view_->OnNewGame();
+        log_ << "joined " << g_settingsString196 << std::endl;
+        return g_networkSeat == 2;
+    }
+
     int Fail(const std::string& why) {
+        for (const auto& box : test_.window.messageBoxes) log_ << "box " << box.text << "\n";
         log_ << "fail " << why << "\n";
         log_.flush();
         return 1;
@@ -166,6 +234,7 @@ class Seat {
         const CChatterDlg& chat = view_->NetWindows().chat;
         for (int i = 0; i < chat.ItemCount(CChatterDlg::kIdLines); ++i)
             log_ << "chat " << chat.ItemText(CChatterDlg::kIdLines, i) << "\n";
+        for (const auto& box : test_.window.messageBoxes) log_ << "box " << box.text << "\n";
         log_ << "end " << g_currentPlayer << " " << BoardText() << "\n";
         log_.flush();
         return 0;
@@ -184,10 +253,18 @@ class Seat {
         view_->OnKeyDown(113);
     }
 
+    // A listed host's game begins when the clock has played the start that closes its entry.
+    static bool IsHostedStartWaiting() {
+        for (std::int32_t i = g_messageReadIndex + 1; i <= g_messageCount; ++i)
+            if (g_messageQueue[static_cast<std::size_t>(i)].type == message_type::kHostedGameStart)
+                return true;
+        return false;
+    }
+
     // This seat's placement or turn, once nothing of an earlier play waits on the clock.
     bool IsOwnPartDue() const {
         if (!Started() || g_isGameOver || g_currentPlayer != g_networkSeat) return false;
-        if (g_eventReadIndex < g_eventCount) return false;
+        if (g_eventReadIndex < g_eventCount || IsHostedStartWaiting()) return false;
         if (options_.host) return g_ackPendingCode == 0;
         return g_isOwnTurnOpen && g_ackPendingCode == 0;
     }
@@ -226,6 +303,8 @@ class Seat {
 
     Options options_;
     posix::PosixSocketFactory sockets_;
+    seat_test::RoutedSocketFactory routed_;
+    curl::CurlTransfer transfer_{game_list::kTimeouts};
     headless::TestPlatform test_;
     platform::Platform platform_;
     std::unique_ptr<CChildView> view_;
@@ -244,7 +323,8 @@ int main(int argc, char** argv) {
     if (!Parse(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: marovek_seat (--host PORT [--joins N] [--computers N] | --join PORT "
-                     "[--address HOST]) --log FILE [--name NAME] [--chat LINE] [--seed N]\n");
+                     "[--address HOST]) --log FILE [--name NAME] [--chat LINE] [--seed N] "
+                     "[--internet ADDRESS] [--turns N]\n");
         return 2;
     }
     std::string home = (std::filesystem::temp_directory_path() / "marovek-seat-XXXXXX").string();

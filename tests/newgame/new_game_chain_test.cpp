@@ -94,16 +94,6 @@ TEST_F(NewGameChain, EveryCancelReturnsToTheMainMenuWhoseCancelEndsTheCommand) {
     EXPECT_FALSE(g_repaintOnFocus);
 }
 
-TEST_F(NewGameChain, InternetChoiceSaysSoAndRestarts) {
-    Choose(CSpelersDlg::kIdd, 1003);
-    Choose(CMultiplayerDlg::kIdd, 1002);
-    Cancel(CSpelersDlg::kIdd);
-    View().OnNewGame();
-    EXPECT_EQ(ShownIds(), (std::vector<int>{163, 241, 163}));
-    EXPECT_EQ(MessageBoxTexts(), (std::vector<std::string>{new_game::kNetworkNotReadyText}));
-    EXPECT_EQ(g_gameKind, 1);
-}
-
 TEST_F(NewGameChain, LanHostListensOnTheGamePortAndWaits) {
     Choose(CSpelersDlg::kIdd, 1003);
     Choose(CMultiplayerDlg::kIdd, 1001);

@@ -3,18 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
+
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/headless/loopback_sockets.h"
+#include "platform/message_frames.h"
 #include "tests/platform_net/qt_peer.h"
 
 namespace {
@@ -136,6 +143,47 @@ TEST_F(QtSocketTest, BytesThatAreNotMessagesCloseTheConnection) {
     ASSERT_TRUE(RunUntil([&] { return !serverLog_.events.empty(); }));
     EXPECT_EQ(serverLog_.events, Events{"close malformed data from the peer"});
     EXPECT_TRUE(Drain(*server_).empty());
+}
+
+// A plain blocking client of the listener, read without Qt's event loop.
+int ConnectPlainClient(std::uint16_t port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// What arrives on `fd` within two seconds, up to `size` bytes.
+std::string ReadPlain(int fd, std::size_t size) {
+    std::string got;
+    char chunk[2048];
+    for (int waited = 0; got.size() < size && waited < 20; ++waited) {
+        pollfd polled{fd, POLLIN, 0};
+        if (::poll(&polled, 1, 100) <= 0) continue;
+        const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
+        if (n <= 0) break;
+        got.append(chunk, static_cast<std::size_t>(n));
+    }
+    return got;
+}
+
+// A sender that goes on working without returning to the event loop (a host playing computer
+// turns after acknowledging a seat) has its message on the wire already.
+TEST_F(QtSocketTest, ASentMessageLeavesBeforeTheEventLoopRunsAgain) {
+    const int fd = ConnectPlainClient(listener_->LocalPort());
+    ASSERT_GE(fd, 0);
+    AcceptWhenAsked();
+    const std::string ack = "2011" + nettest::BoardSizedMessage().substr(4);
+    ASSERT_EQ(server_->Send(ack), static_cast<int>(ack.size()));
+    const std::string frame = platform::EncodeFrame(ack);
+    EXPECT_EQ(ReadPlain(fd, frame.size()), frame);
+    ::close(fd);
 }
 
 TEST_F(QtSocketTest, ConnectionRefusalIsReportedFromTheEventLoop) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <sstream>
 #include <tuple>
 
 #include "core/model/game_state.h"
@@ -15,6 +16,7 @@
 #include "maps/validate_picture.h"
 #include "tools/mapgen/board_rules.h"
 #include "tools/mapgen/strip_map.h"
+#include "tools/mapgen/text_map_fitted.h"
 #include "tools/mapgen/trace_check.h"
 
 namespace mapgen {
@@ -192,8 +194,8 @@ bool FootprintFits(const maps::MapArt& art, const TextDrawing& d, int t) {
     return true;
 }
 
-// Each label where its whole footprint stands on its territory at both sizes, as deep inside
-// the medium white as it can be.
+}  // namespace
+
 bool PlaceTextLabels(TextMap& m, int n, std::string* error) {
     std::vector<maps::ArtLabel> rows(static_cast<std::size_t>(n));
     maps::MapArt art;
@@ -230,10 +232,56 @@ bool PlaceTextLabels(TextMap& m, int n, std::string* error) {
     return true;
 }
 
+namespace {
+
 std::string Join(const std::vector<int>& numbers) {
     std::string out;
     for (int v : numbers) out += " " + std::to_string(v);
     return out;
+}
+
+// A text whose lines are fixed: the land is drawn around them, and the lines stay as they are.
+std::optional<TextMap> MakeFittedTextMap(TextMap m, std::string* error) {
+    const std::string name(m.recipe->name);
+    if (name != "ParisByNight") {
+        *error = name + ": no land is drawn to fit this text";
+        return std::nullopt;
+    }
+    const MapTextContent& content = ParisByNightContent();
+    const std::vector<std::string> lines(content.territoryLines.begin(),
+                                         content.territoryLines.end());
+    const auto given = ReadTerritoryLines(lines, error);
+    if (!given) {
+        *error = name + ": " + *error;
+        return std::nullopt;
+    }
+    const int n = m.text->territories;
+    auto grid = FittedOwners(ParisLand(), *given, TextPanelArea(*m.text, 2), error);
+    if (!grid) {
+        *error = name + ": " + *error;
+        return std::nullopt;
+    }
+    PairSet pairs;
+    if (!AgreeOnContacts(*grid, n, &pairs)) {
+        *error = name + ": the two pictures disagree on which territories touch";
+        return std::nullopt;
+    }
+    m.grid = std::move(*grid);
+    m.drawings = {DrawTextMap(m.grid, 2, n), DrawTextMap(m.grid, 3, n)};
+    m.codes.assign(static_cast<std::size_t>(n) + 1, "");
+    for (int t = 1; t <= n; ++t) {
+        std::istringstream in(lines[static_cast<std::size_t>(t - 1)]);
+        int id = 0;
+        TerritoryContent tc{"", 0, 0, {}};
+        in >> id >> m.codes[t] >> tc.x >> tc.y;
+        tc.code = m.codes[t];
+        for (std::size_t k = 0; k < tc.neighbours.size() && in >> tc.neighbours[k]; ++k) {
+        }
+        m.territories.push_back(tc);
+    }
+    m.continentLines.assign(content.continentLines.begin(), content.continentLines.end());
+    m.territoryLines = lines;
+    return m;
 }
 
 }  // namespace
@@ -249,6 +297,8 @@ std::optional<TextMap> MakeTextMap(const TextMapRecipe& recipe, std::string* err
     TextMap m;
     m.recipe = &recipe;
     m.text = BuiltinMapTextByName(recipe.name);
+    m.name = std::string(recipe.name);
+    m.codeStyle = recipe.codes;
     const std::string name(recipe.name);
     if (m.text == nullptr) {
         *error = name + ": no such map text in the game";
@@ -260,6 +310,7 @@ std::optional<TextMap> MakeTextMap(const TextMapRecipe& recipe, std::string* err
                  " continents";
         return std::nullopt;
     }
+    if (recipe.style == TextMapStyle::kFitted) return MakeFittedTextMap(std::move(m), error);
     const raster::Rect panel = TextPanelArea(*m.text, 2);
     auto grid = MakeOwners(recipe, n, panel, error);
     if (!grid) {
@@ -349,7 +400,7 @@ std::optional<TextMap> MakeTextMap(const TextMapRecipe& recipe, std::string* err
 
 std::vector<std::string> CheckTextMap(const TextMap& m) {
     std::vector<std::string> errors;
-    const std::string name(m.recipe->name);
+    const std::string& name = m.name;
     const int n = m.text->territories;
     const CodeMapContent content{m.territories, {}, {}};
     const LabelArt art(content);
@@ -403,15 +454,17 @@ std::vector<std::string> CheckTextMap(const TextMap& m) {
     for (int t = 1; t <= n; ++t) ++uses[m.codes[t]];
     const bool repeats =
         std::any_of(uses.begin(), uses.end(), [](auto& e) { return e.second > 1; });
-    if (m.recipe->codes == CodeStyle::kOwn3 && repeats)
+    if (m.codeStyle == CodeStyle::kOwn3 && repeats)
         errors.push_back(name + ": codes repeat where each should be its own");
-    if (m.recipe->codes == CodeStyle::kOwn3Repeating && !repeats)
+    if (m.codeStyle == CodeStyle::kOwn3Repeating && !repeats)
         errors.push_back(name + ": no code repeats");
     return errors;
 }
 
 bool MatchesCompiledText(const TextMap& m) {
-    const MapTextContent* compiled = TextMapContent(m.recipe->name);
+    const MapTextContent* compiled = m.recipe->style == TextMapStyle::kFitted
+                                         ? &ParisByNightContent()
+                                         : TextMapContent(m.recipe->name);
     if (compiled == nullptr || compiled->continentLines.size() != m.continentLines.size() ||
         compiled->territoryLines.size() != m.territoryLines.size())
         return false;

@@ -16,8 +16,10 @@ struct BuiltinMapText;
 namespace mapgen {
 
 struct TextMap {
-    const TextMapRecipe* recipe = nullptr;
+    const TextMapRecipe* recipe = nullptr;  // nullptr for a text drawn from real outlines
     const BuiltinMapText* text = nullptr;
+    std::string name;  // the text's "[map]" line
+    CodeStyle codeStyle = CodeStyle::kXxx;
     OwnerGrid grid;                       // territories numbered as in the text
     std::array<TextDrawing, 2> drawings;  // "<name>.bmp" (medium) and "<name>_2.bmp" (large)
     std::vector<std::string> codes;       // territories 1..n (element 0 unused)
@@ -27,6 +29,10 @@ struct TextMap {
 };
 
 std::optional<TextMap> MakeTextMap(const TextMapRecipe& recipe, std::string* error);
+
+// Each label where its whole footprint stands on its territory at both sizes, as deep inside
+// the medium white as it can be; the drawings, codes and neighbours must be there already.
+bool PlaceTextLabels(TextMap& map, int territories, std::string* error);
 
 // The players panel's area on the picture of size 2 or 3, from the text's panel line.
 raster::Rect TextPanelArea(const BuiltinMapText& text, int size);

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <iterator>
 
@@ -108,16 +111,38 @@ LaneSea ReadSea(const OwnerGrid& g, raster::Rect keepClear, int territories) {
     return sea;
 }
 
+// What a lane search marks per pixel, kept between searches: a pixel's marks count only when
+// stamped with the search's own round, so that no search has to clear the picture first.
+struct LaneScratch {
+    std::vector<int> parent;
+    std::vector<int> depth;
+    std::vector<std::uint32_t> stamp;
+    std::uint32_t round = 0;
+};
+
 // The shortest lane from a territory `from` accepts to one `to` accepts, at most `longest`
 // pixels; empty when there is none. The first and last pixels lie beside the two coasts.
 template <typename From, typename To>
-std::vector<int> FindLane(const OwnerGrid& g, const LaneSea& sea, From from, To to, int longest) {
+std::vector<int> FindLane(const OwnerGrid& g, const LaneSea& sea, From from, To to, int longest,
+                          LaneScratch& scratch) {
     const int w = g.width;
-    std::vector<int> parent(g.owner.size(), -2), depth(g.owner.size(), 0);
+    if (scratch.stamp.size() != g.owner.size()) {
+        scratch.parent.assign(g.owner.size(), 0);
+        scratch.depth.assign(g.owner.size(), 0);
+        scratch.stamp.assign(g.owner.size(), 0);
+    }
+    const std::uint32_t round = ++scratch.round;
+    std::vector<int>& parent = scratch.parent;
+    std::vector<int>& depth = scratch.depth;
+    auto reach = [&](int q, int by, int d) {
+        scratch.stamp[static_cast<std::size_t>(q)] = round;
+        parent[static_cast<std::size_t>(q)] = by;
+        depth[static_cast<std::size_t>(q)] = d;
+    };
     std::deque<int> queue;
     for (std::size_t p = 0; p < g.owner.size(); ++p)
         if (sea.endOf[p] > 0 && from(sea.endOf[p])) {
-            parent[p] = -1;
+            reach(static_cast<int>(p), -1, 0);
             queue.push_back(static_cast<int>(p));
         }
     while (!queue.empty()) {
@@ -129,11 +154,10 @@ std::vector<int> FindLane(const OwnerGrid& g, const LaneSea& sea, From from, To 
             for (int dx = -1; dx <= 1; ++dx) {
                 if ((dx == 0 && dy == 0) || !g.Inside(x + dx, y + dy)) continue;
                 const int q = g.At(x + dx, y + dy);
-                if (parent[q] != -2) continue;
+                if (scratch.stamp[static_cast<std::size_t>(q)] == round) continue;
                 const bool end = sea.endOf[q] > 0 && to(sea.endOf[q]) && parent[p] != -1;
                 if (!end && !sea.open[q]) continue;
-                parent[q] = p;
-                depth[q] = depth[p] + 1;
+                reach(q, p, depth[p] + 1);
                 if (end) {
                     std::vector<int> path;
                     for (int at = q; at >= 0; at = parent[at]) path.push_back(at);
@@ -143,6 +167,30 @@ std::vector<int> FindLane(const OwnerGrid& g, const LaneSea& sea, From from, To 
             }
     }
     return {};
+}
+
+// The straight line between a lane's two ends when the open sea allows it (a searched lane
+// wanders in steps of 45 degrees); otherwise the lane as it was found.
+std::vector<int> Straightened(const OwnerGrid& g, const LaneSea& sea, const std::vector<int>& lane,
+                              bool* straight = nullptr) {
+    if (straight != nullptr) *straight = false;
+    if (lane.size() < 3) return lane;
+    const int w = g.width;
+    const int x0 = lane.front() % w, y0 = lane.front() / w;
+    const int x1 = lane.back() % w, y1 = lane.back() / w;
+    const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    std::vector<int> line;
+    for (int k = 0; k <= steps; ++k) {
+        const int x =
+            x0 + static_cast<int>(std::lround((x1 - x0) * static_cast<double>(k) / steps));
+        const int y =
+            y0 + static_cast<int>(std::lround((y1 - y0) * static_cast<double>(k) / steps));
+        const int p = g.At(x, y);
+        if (k > 0 && k < steps && !sea.open[static_cast<std::size_t>(p)]) return lane;
+        line.push_back(p);
+    }
+    if (straight != nullptr) *straight = true;
+    return line;
 }
 
 int Find(std::vector<int>& parent, int i) {
@@ -265,6 +313,7 @@ bool AgreeOnContacts(OwnerGrid& grid, int territories, PairSet* pairs) {
 bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int extra,
                  std::uint32_t seed, int maxNeighbours, PairSet& neighbours) {
     std::vector<int> degree(static_cast<std::size_t>(territories) + 1, 0);
+    LaneScratch scratch;
     for (const auto& [a, b] : neighbours) ++degree[a], ++degree[b];
     auto draw = [&](const std::vector<int>& path) {
         const int a = SoleLandNear(grid, path.back() % grid.width, path.back() / grid.width);
@@ -289,9 +338,9 @@ bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int e
             grid, sea,
             [&](int t) { return Find(parent, t) == smallest && degree[t] < maxNeighbours; },
             [&](int t) { return Find(parent, t) != smallest && degree[t] < maxNeighbours; },
-            grid.width + grid.height);
+            grid.width + grid.height, scratch);
         if (lane.empty()) return false;
-        draw(lane);
+        draw(Straightened(grid, sea, lane));
     }
     Rng rng(seed ^ 0x1A4Eu);
     // The sea changes only where a lane is drawn: read again after each.
@@ -305,12 +354,30 @@ bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int e
                 return t != from && degree[t] < maxNeighbours - 2 &&
                        !neighbours.contains({std::min(t, from), std::max(t, from)});
             },
-            kLongestExtraLane);
+            kLongestExtraLane, scratch);
         if (lane.size() < 6) continue;  // so short a lane would look like a drawing fault
-        draw(lane);
+        // A lane that no land needs is drawn only where it can run straight.
+        bool straight = false;
+        const std::vector<int> line = Straightened(grid, sea, lane, &straight);
+        if (!straight) continue;
+        draw(line);
         ++added;
         sea = ReadSea(grid, keepClear, territories);
     }
+    return true;
+}
+
+bool LaySeaLaneBetween(OwnerGrid& grid, int territories, raster::Rect keepClear, int a, int b,
+                       PairSet& neighbours) {
+    const LaneSea sea = ReadSea(grid, keepClear, territories);
+    LaneScratch scratch;
+    const std::vector<int> lane = FindLane(
+        grid, sea, [&](int t) { return t == a; }, [&](int t) { return t == b; },
+        grid.width + grid.height, scratch);
+    if (lane.empty()) return false;
+    for (int p : Straightened(grid, sea, lane))
+        grid.owner[static_cast<std::size_t>(p)] = kLanePixel;
+    neighbours.insert({std::min(a, b), std::max(a, b)});
     return true;
 }
 

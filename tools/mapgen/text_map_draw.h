@@ -40,4 +40,9 @@ bool AgreeOnContacts(OwnerGrid& grid, int territories, PairSet* pairs);
 bool LaySeaLanes(OwnerGrid& grid, int territories, raster::Rect keepClear, int extra,
                  std::uint32_t seed, int maxNeighbours, PairSet& neighbours);
 
+// Lays the shortest lane the sea allows between territories a and b (a short sea crossing of a
+// real place), written into the grid and its pair added to `neighbours`; false when none fits.
+bool LaySeaLaneBetween(OwnerGrid& grid, int territories, raster::Rect keepClear, int a, int b,
+                       PairSet& neighbours);
+
 }  // namespace mapgen

@@ -115,45 +115,72 @@ struct BlobField {
     raster::Rect clear{};
     double At(double x, double y) const {
         double best = -1;
-        for (std::size_t i = 0; i < centres.size(); ++i)
-            best = std::max(best, 1 - Dist({x, y}, centres[i]) / radii[i]);
-        // Coasts bend away from the picture's edge and the players panel instead of being cut.
-        const double edge = std::min({x, y, width - x, height - y});
-        const double near = std::max(0.0, 1 - edge / 140.0);
-        const double fade =
-            near * near * 2.5 + std::max(0.0, 1 - DistToRect(clear, {x, y}) / 40.0) * 2.2;
-        return best - fade + (art::FractalNoise(x / 95.0, y / 95.0, seed, 4) - 0.5) * 0.95;
+        for (std::size_t i = 0; i < centres.size(); ++i) {
+            // A disc more than twice its radius away cannot raise the score above -1.
+            const double dx = x - centres[i].x, dy = y - centres[i].y;
+            if (dx * dx + dy * dy >= 4 * radii[i] * radii[i]) continue;
+            best = std::max(best, 1 - std::sqrt(dx * dx + dy * dy) / radii[i]);
+        }
+        return best - Fade(x, y) + (art::FractalNoise(x / 95.0, y / 95.0, seed, 4) - 0.5) * 0.95;
+    }
+    // Coasts bend away from the picture's edge and the players panel instead of being cut. The
+    // distances to the edge and the panel are read at a point moved by noise (at most 40 pixels
+    // each way), so that coasts held off them curve instead of running along them.
+    double Fade(double x, double y) const {
+        constexpr double kShift = 40, kEdgeReach = 90, kPanelReach = 80;
+        if (std::min({x, y, width - x, height - y}) >= kEdgeReach + kShift &&
+            DistToRect(clear, {x, y}) >= kPanelReach + kShift * 1.5)
+            return 0;  // too far from both for the moved point to reach them
+        const double wx =
+            x + (art::FractalNoise(x / 110.0, y / 110.0, seed + 21, 3) - 0.5) * 2 * kShift;
+        const double wy =
+            y + (art::FractalNoise(x / 110.0, y / 110.0, seed + 22, 3) - 0.5) * 2 * kShift;
+        const double edge = std::min({wx, wy, width - wx, height - wy}) - 30;
+        const double near = std::clamp(1 - edge / 60.0, 0.0, 1.5);
+        return near * near * 2.5 +
+               std::max(0.0, 1 - (DistToRect(clear, {wx, wy}) - 30) / 50.0) * 2.2;
     }
 };
 
+// Each land mass is a cluster of overlapping discs around its centre, every disc inside the
+// picture, so that coasts are lobed and bent by noise rather than cut along the picture's edge.
 BlobField MakeBlobs(const TextMapRecipe& recipe, const OwnerGrid& g, const raster::Rect& clear,
                     Rng& rng) {
+    constexpr int kLobes = 7;
     BlobField field;
     field.seed = recipe.seed * 7u + 3u;
     field.width = g.width;
     field.height = g.height;
     field.clear = clear;
     const double area = recipe.landShare * g.width * g.height;
-    std::vector<double> weights;
+    std::vector<double> weights, radii;
     for (int i = 0; i < recipe.masses; ++i) weights.push_back(0.6 + rng.Unit() * 0.8);
     const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
-    for (double w : weights) field.radii.push_back(std::sqrt(area * w / total / kPi) * 0.95);
-    field.centres = PlaceDiscs(g, clear, field.radii, rng);
+    for (double w : weights) radii.push_back(std::sqrt(area * w / total / kPi) * 0.95);
+    std::vector<P> centres = PlaceDiscs(g, clear, radii, rng);
+    if (recipe.masses == 1) {
+        // One land fills the board: it stands in the middle, only a little away from the panel.
+        const P mid{g.width / 2.0, g.height / 2.0};
+        const P panel{(clear.left + clear.right) / 2.0, (clear.top + clear.bottom) / 2.0};
+        const double away = std::max(1.0, Dist(mid, panel));
+        centres[0] =
+            P{mid.x + (mid.x - panel.x) / away * 70, mid.y + (mid.y - panel.y) / away * 40};
+    }
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        const double lobe = radii[i] * 0.56;
+        for (int k = 0; k < kLobes; ++k) {
+            const double angle = rng.Unit() * 2 * kPi, reach = k == 0 ? 0 : 0.3 + rng.Unit() * 0.45;
+            P c{centres[i].x + std::cos(angle) * radii[i] * reach,
+                centres[i].y + std::sin(angle) * radii[i] * reach};
+            const double keepX = std::min(lobe + kMargin, g.width / 2.0);
+            const double keepY = std::min(lobe + kMargin, g.height / 2.0);
+            c.x = std::clamp(c.x, keepX, g.width - keepX);
+            c.y = std::clamp(c.y, keepY, g.height - keepY);
+            field.centres.push_back(c);
+            field.radii.push_back(lobe);
+        }
+    }
     return field;
-}
-
-// Sinks land pieces too small for a territory and fills small lakes.
-void TidyLand(std::vector<int>& land, int w, int h, int smallestLand) {
-    std::vector<int> sizes;
-    std::vector<int> piece = Pieces(land, w, h, &sizes);
-    for (std::size_t p = 0; p < land.size(); ++p)
-        if (land[p] != 0 && sizes[piece[p]] < smallestLand) land[p] = 0;
-    piece = Pieces(land, w, h, &sizes);
-    std::vector<bool> open(sizes.size(), false);
-    for (int x = 0; x < w; ++x) open[piece[x]] = open[piece[(h - 1) * w + x]] = true;
-    for (int y = 0; y < h; ++y) open[piece[y * w]] = open[piece[y * w + w - 1]] = true;
-    for (std::size_t p = 0; p < land.size(); ++p)
-        if (land[p] == 0 && !open[piece[p]] && sizes[piece[p]] < 900) land[p] = 1;
 }
 
 // Territories cut from the land by seeds spread evenly, relaxed, and borders warped by noise.
@@ -459,6 +486,19 @@ std::optional<OwnerGrid> Lines(const TextMapRecipe& recipe, int n, const raster:
 
 }  // namespace
 
+void TidyLand(std::vector<int>& land, int w, int h, int smallestLand) {
+    std::vector<int> sizes;
+    std::vector<int> piece = Pieces(land, w, h, &sizes);
+    for (std::size_t p = 0; p < land.size(); ++p)
+        if (land[p] != 0 && sizes[piece[p]] < smallestLand) land[p] = 0;
+    piece = Pieces(land, w, h, &sizes);
+    std::vector<bool> open(sizes.size(), false);
+    for (int x = 0; x < w; ++x) open[piece[x]] = open[piece[(h - 1) * w + x]] = true;
+    for (int y = 0; y < h; ++y) open[piece[y * w]] = open[piece[y * w + w - 1]] = true;
+    for (std::size_t p = 0; p < land.size(); ++p)
+        if (land[p] == 0 && !open[piece[p]] && sizes[piece[p]] < 900) land[p] = 1;
+}
+
 bool MergeStrayPieces(OwnerGrid& grid, int territories) {
     const int w = grid.width, h = grid.height;
     for (int round = 0; round < 6; ++round) {
@@ -523,6 +563,9 @@ std::optional<OwnerGrid> MakeOwners(const TextMapRecipe& recipe, int territories
             return Rings(recipe, territories, clear, error);
         case TextMapStyle::kLines:
             return Lines(recipe, territories, clear, error);
+        case TextMapStyle::kFitted:
+            *error = "a fitted map's land is drawn around its given lines";
+            return std::nullopt;
     }
     return std::nullopt;
 }

@@ -25,6 +25,9 @@ struct OwnerGrid {
 std::optional<OwnerGrid> MakeOwners(const TextMapRecipe& recipe, int territories,
                                     raster::Rect keepClear, std::string* error);
 
+// Sinks land pieces (non-zero values) smaller than `smallestLand` pixels and fills small lakes.
+void TidyLand(std::vector<int>& land, int width, int height, int smallestLand);
+
 // Gives every piece of a territory but its largest to the territory it touches most (to the
 // sea when it touches none); true when every territory 1..n still has land.
 bool MergeStrayPieces(OwnerGrid& grid, int territories);

@@ -38,27 +38,29 @@ N kCoconutz[] = {"Palm_Key",   "Husk_Isle", "Shell_Cay",  "Milk_Atoll", "Frond_R
                  "Copra_Bank", "Crab_Rock", "Lagoon_Cay", "Drupe_Isle", "Sand_Spit"};
 N kJustNeedTwo[] = {"North_Heart", "North_Crown", "North_Shore", "North_Wilds", "Middle_Sea",
                     "South_Heart", "South_Crown", "South_Shore", "South_Wilds"};
+N kParisByNight[] = {"La_Rive_Droite", "La_Defense", "La_Rive_Gauche"};
 N k107[] = {"Ardent",  "Boreal",    "Crestmoor", "Dunholm",  "Eastmark", "Fallow",
             "Glenfar", "Highcliff", "Ironvale",  "Jadeport", "Kestrel",  "Lowmere",
             "Marrow",  "Northwold", "Oldhaven",  "Pinefold", "Redstone", "Saltmarsh"};
 
 // clang-format off
 const TextMapRecipe kRecipes[] = {
-    {"MiddleEarth", 11, S::kOrganic, 2, 0.50, 2, C::kOwn3Repeating, kMiddleEarth},
-    {"AloneInACrowd", 404, S::kOrganic, 2, 0.62, 0, C::kDots, kAloneInACrowd},
+    {"MiddleEarth", 1, S::kOrganic, 3, 0.56, 2, C::kOwn3Repeating, kMiddleEarth},
+    {"AloneInACrowd", 5, S::kOrganic, 2, 0.62, 0, C::kDots, kAloneInACrowd},
     {"Atlantis2", 5, S::kOrganic, 9, 0.40, 6, C::kOwn3Repeating, kAtlantis2},
-    {"Atlantis", 3, S::kOrganic, 5, 0.45, 4, C::kOwn3Repeating, kAtlantis},
+    {"Atlantis", 14, S::kOrganic, 5, 0.45, 4, C::kOwn3Repeating, kAtlantis},
     {"Doom", 13, S::kOrganic, 2, 0.45, 1, C::kOwn2, kDoom},
     {"DragonWarrior", 404, S::kOrganic, 3, 0.52, 3, C::kOwn3Repeating, kDragonWarrior},
-    {"e2", 412, S::kOrganic, 4, 0.62, 3, C::kDots, kE2},
+    {"e2", 11, S::kOrganic, 4, 0.62, 3, C::kDots, kE2},
     {"Hex_gone_crazy", 23, S::kHexagons, 4, 0.45, 4, C::kDots, kHexGoneCrazy},
     {"Lines", 29, S::kLines, 9, 0.0, 10, C::kXxx, kLines},
-    {"Neighbourhood", 402, S::kOrganic, 1, 0.60, 0, C::kDots, kNeighbourhood},
-    {"OK83", 400, S::kOrganic, 3, 0.50, 3, C::kOwn3, kOK83},
+    {"Neighbourhood", 19, S::kOrganic, 1, 0.60, 0, C::kDots, kNeighbourhood},
+    {"OK83", 4, S::kOrganic, 3, 0.50, 3, C::kOwn3, kOK83},
     {"Rings", 41, S::kRings, 6, 0.0, 6, C::kDots, kRings},
-    {"coconutz", 404, S::kOrganic, 10, 0.48, 6, C::kDots, kCoconutz},
-    {"JustNeedTwo", 401, S::kOrganic, 2, 0.52, 2, C::kDots, kJustNeedTwo},
-    {"107", 404, S::kOrganic, 5, 0.55, 3, C::kXxx, k107},
+    {"coconutz", 2, S::kOrganic, 10, 0.48, 6, C::kDots, kCoconutz},
+    {"JustNeedTwo", 6, S::kOrganic, 2, 0.52, 2, C::kDots, kJustNeedTwo},
+    {"ParisByNight", 75, S::kFitted, 0, 0.0, 0, C::kXxx, kParisByNight},
+    {"107", 18, S::kOrganic, 5, 0.55, 3, C::kXxx, k107},
 };
 // clang-format on
 

@@ -13,6 +13,7 @@ enum class TextMapStyle {
     kHexagons,  // a hexagon lattice, its cells chosen by the same noise
     kRings,     // concentric rings cut into sectors
     kLines,     // wavy lines cut into segments
+    kFitted,    // drawn around a text's fixed lines (label points and neighbours)
 };
 
 enum class CodeStyle {
