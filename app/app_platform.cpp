@@ -9,7 +9,8 @@ AppPlatform::AppPlatform(std::string programFolder, posix::Environment environme
     : files(std::move(programFolder), std::move(environment)),
       // A new seed every run; a replay seeds the source again itself.
       random(static_cast<std::uint32_t>(std::time(nullptr))),
-      platform{window, dialogs, sound,    files,       shell,  clock,
-               random, sockets, transfer, fileDialogs, glyphs, imageDecoder} {}
+      webViews(dialogs),
+      platform{window,  dialogs,  sound,       files,  shell,        clock,    random,
+               sockets, transfer, fileDialogs, glyphs, imageDecoder, &webViews} {}
 
 }  // namespace app

@@ -1,5 +1,6 @@
-// The program's platform: the Qt window, dialogs, sound, shell and sockets, the POSIX files and
-// clock, the curl transfers and the one random source, bundled as the view expects them.
+// The program's platform: the Qt window, dialogs, sound, shell, sockets and embedded browsers,
+// the POSIX files and clock, the curl transfers and the one random source, bundled as the view
+// expects them.
 #pragma once
 
 #include <string>
@@ -16,6 +17,7 @@
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_socket.h"
 #include "platform/qt/qt_sound_player.h"
+#include "platform/qt/qt_web_view.h"
 #include "platform/qt/qt_window_services.h"
 #include "platform/random.h"
 
@@ -40,6 +42,7 @@ struct AppPlatform {
     qtplatform::QtFileDialogs fileDialogs;
     qtplatform::QtGlyphSource glyphs;
     qtplatform::QtImageDecoder imageDecoder;
+    qtplatform::QtWebViews webViews;
     platform::Platform platform;
 };
 

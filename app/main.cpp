@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "app/marovek_app.h"
+#include "platform/qt/qt_web_view.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ int QuitAfterOption(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qtplatform::PrepareWebEngine();
     CMarovekApp app(argc, argv);
     if (!app.InitInstance()) return 1;
     if (const int ms = QuitAfterOption(CMarovekApp::arguments()); ms >= 0) app.QuitAfter(ms);

@@ -27,8 +27,8 @@ CMarovekApp::~CMarovekApp() {
 bool CMarovekApp::InitInstance() {
     // The common controls, the Windows sockets, OLE, the control container and the registry
     // key of the Windows start-up have no counterpart here: Qt's widgets and sockets need no
-    // initialisation, no embedded browser control exists, and the settings live in the
-    // settings file only.
+    // initialisation, the web engine of the embedded browser is prepared before the
+    // application object (main), and the settings live in the settings file only.
     platform_ = std::make_unique<app::AppPlatform>(applicationDirPath().toStdString());
 
     // Constructing the frame's view is the game's own start-up.

@@ -18,6 +18,7 @@ class SocketFactory;
 class Transfer;
 class FileDialogs;
 class ImageDecoder;
+class WebViews;
 
 struct Platform {
     WindowServices& window;
@@ -32,6 +33,8 @@ struct Platform {
     FileDialogs& fileDialogs;
     raster::GlyphSource& glyphs;
     ImageDecoder& imageDecoder;
+    // Embedded web pages; null where the program has no browser to embed.
+    WebViews* webViews = nullptr;
 };
 
 }  // namespace platform

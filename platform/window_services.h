@@ -55,6 +55,9 @@ class WindowServices {
     // command is delivered as a command like a menu choice.
     virtual void TrackPopupMenu(int menuIndex, int x, int y) = 0;
 
+    // Shows the main window as an icon; its dialogs stay as they are.
+    virtual void MinimiseMainWindow() = 0;
+
     // Ends the program's message loop.
     virtual void Quit() = 0;
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
     libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format

@@ -8,6 +8,7 @@
 #include "net/host_address.h"
 #include "platform/clock.h"
 #include "platform/dialog_host.h"
+#include "platform/platform.h"
 #include "platform/shell.h"
 #include "platform/window_services.h"
 #include "setup/new_game.h"
@@ -51,8 +52,7 @@ const DialogTemplate& HostIpTemplate() {
             .Text(kIdStatic, "Host's IP :", {10, 24, 50, 9})
             .Edit(CHostipDlg::kIdHost, {62, 22, 120, 13})
             .Text(kIdStatic, " ex:   92.275.8.193 ", {62, 38, 120, 9})
-            // The chat rooms are a window of their own; this button stays hidden here.
-            .Button(CHostipDlg::kIdChatRoom, "Go to the Chat room", {10, 54, 90, 14}, ctl::kHidden)
+            .Button(CHostipDlg::kIdChatRoom, "Go to the Chat room", {10, 54, 90, 14})
             .OkCancel(78)
             .Build();
     return t;
@@ -196,7 +196,8 @@ CAskftpDlg::CAskftpDlg() : CChoiceDlg(AskFtpTemplate()) {}
 
 CJoinftpDlg::CJoinftpDlg() : CChoiceDlg(JoinFtpTemplate()) {}
 
-CHostipDlg::CHostipDlg() : CDialog(HostIpTemplate()) {}
+CHostipDlg::CHostipDlg(platform::Platform& platform)
+    : CDialog(HostIpTemplate()), chatRooms(platform), dialogs_(platform.dialogs) {}
 
 bool CHostipDlg::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -210,6 +211,10 @@ bool CHostipDlg::DoDataExchange(bool save) {
     else
         SetText(kIdHost, host);
     return true;
+}
+
+void CHostipDlg::OnCommand(int controlId, Notification code) {
+    if (controlId == kIdChatRoom && code == Notification::Clicked) dialogs_.RunModal(chatRooms);
 }
 
 CInfoiplistDlg::CInfoiplistDlg() : CInfoDlg(InfoIpListTemplate(), {15, 15}) {}
@@ -354,7 +359,7 @@ void CDirectipinfoDlg::OnAdvanced() {
 }
 
 InternetWindows::InternetWindows(CChildView& view)
-    : gameList(view), hostip2(view.Platform().shell), directIp(view) {}
+    : hostIp(view.Platform()), gameList(view), hostip2(view.Platform().shell), directIp(view) {}
 
 bool CheckHostAddress(CChildView& view, const std::string& address) {
     if (host_address::IsAcceptable(address)) return true;

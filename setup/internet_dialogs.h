@@ -6,13 +6,16 @@
 #include <string>
 
 #include "core/commands/mail_dlg.h"
+#include "net/chat_rooms.h"
 #include "platform/dialog.h"
 #include "setup/setup_dialogs.h"
 #include "setup/setup_dialogs_info.h"
 
 class CChildView;
 namespace platform {
+class DialogHost;
 class Shell;
+struct Platform;
 }  // namespace platform
 
 // The outside web pages of the router dialog's two buttons.
@@ -33,16 +36,21 @@ class CJoinftpDlg : public CChoiceDlg {
     CJoinftpDlg();
 };
 
-// The host's address typed by a joining player.
+// The host's address typed by a joining player, who may meet the others in the chat rooms first.
 class CHostipDlg : public CDialog {
   public:
     static constexpr int kIdd = 244;
     static constexpr int kIdHost = 1006;
     static constexpr int kIdChatRoom = 1013;
-    CHostipDlg();
+    explicit CHostipDlg(platform::Platform& platform);
     bool OnInitDialog() override;
     bool DoDataExchange(bool save) override;
+    void OnCommand(int controlId, Notification code) override;
     std::string host;
+    CChatDlg chatRooms;
+
+  private:
+    platform::DialogHost& dialogs_;
 };
 
 // Why a listed game may still be out of reach, and how to test hosting.

@@ -57,6 +57,7 @@ class RecordingWindow : public platform::WindowServices {
     void TrackPopupMenu(int menuIndex, int x, int y) override {
         popups.push_back({menuIndex, x, y});
     }
+    void MinimiseMainWindow() override { ++minimisations; }
     void Quit() override { hasQuit = true; }
     std::optional<raster::Surface> CaptureScreen() override { return screenPicture; }
     raster::Point ViewScreenOrigin() const override { return viewOrigin; }
@@ -74,6 +75,7 @@ class RecordingWindow : public platform::WindowServices {
     std::string title;
     bool areToolbarsEnabled = true;
     std::vector<PopupCall> popups;
+    int minimisations = 0;
     bool hasQuit = false;
     // What the screen shows (none: the system lets nobody read it) and where the view is on it.
     std::optional<raster::Surface> screenPicture;

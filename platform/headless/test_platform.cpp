@@ -22,7 +22,7 @@ TestPlatform::TestPlatform(std::map<std::string, std::string> environment,
                            std::string programFolder, platform::ScreenMetrics screen)
     : window(screen),
       files(std::move(programFolder), FixedEnvironment(std::move(environment))),
-      platform{window, dialogs, sound,    files,       shell,  clock,
-               random, sockets, transfer, fileDialogs, glyphs, imageDecoder} {}
+      platform{window,  dialogs,  sound,       files,  shell,        clock,    random,
+               sockets, transfer, fileDialogs, glyphs, imageDecoder, &webViews} {}
 
 }  // namespace headless

@@ -16,6 +16,7 @@
 #include "platform/headless/scripted_dialog_host.h"
 #include "platform/headless/scripted_file_dialogs.h"
 #include "platform/headless/scripted_transfer.h"
+#include "platform/headless/scripted_web_views.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_files.h"
 #include "platform/random.h"
@@ -51,6 +52,7 @@ struct TestPlatform {
     // Empty until a test installs its glyph source with glyphs.Use().
     GlyphSlot glyphs;
     BmpImageDecoder imageDecoder;
+    ScriptedWebViews webViews;
     platform::Platform platform;
 };
 

@@ -237,6 +237,10 @@ void QtWindowServices::TrackPopupMenu(int menuIndex, int x, int y) {
 
 // exit(), not quit(): quit() first asks every window to close, and the main window would ask
 // the player whether to quit; ending the loop here is already the game's decision.
+void QtWindowServices::MinimiseMainWindow() {
+    if (frame_) frame_->showMinimized();
+}
+
 void QtWindowServices::Quit() {
     QCoreApplication::exit(0);
 }

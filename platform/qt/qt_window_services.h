@@ -52,6 +52,7 @@ class QtWindowServices : public platform::WindowServices {
     void SetWindowTitle(const std::string& title) override;
     void EnableToolbars(bool enable) override;
     void TrackPopupMenu(int menuIndex, int x, int y) override;
+    void MinimiseMainWindow() override;
     void Quit() override;
     std::optional<raster::Surface> CaptureScreen() override;
     raster::Point ViewScreenOrigin() const override;
