@@ -88,7 +88,15 @@ QStringList ItemsOf(const QComboBox& combo) {
 class QtDialogWindow : public QDialog, public platform::DialogView {
   public:
     QtDialogWindow(CDialog& model, QWidget* parent);
-    ~QtDialogWindow() override { model_.AttachView(nullptr); }
+    ~QtDialogWindow() override {
+        if (!forgotten_) model_.AttachView(nullptr);
+    }
+    // The dialog has let this window go: it may be shown again in another window, or be gone,
+    // before this one is deleted, so the window neither shows nor speaks to it any more.
+    void Forget() {
+        forgotten_ = true;
+        hide();
+    }
 
     CDialog& Model() { return model_; }
     void SyncAll();
@@ -123,6 +131,7 @@ class QtDialogWindow : public QDialog, public platform::DialogView {
     QSize base_;
     std::vector<QWidget*> widgets_;  // parallel to the template's controls
     bool modal_ = false;
+    bool forgotten_ = false;
     raster::Surface surface_;
 };
 
@@ -466,8 +475,11 @@ void QtDialogHost::DestroyModeless(CDialog& dialog) {
     const auto it = windows_.find(&dialog);
     if (it == windows_.end()) return;
     dialog.AttachView(nullptr);
-    // Later, not now: the call may come from one of the window's own handlers.
-    if (it->second) it->second->deleteLater();
+    // Deleted later, not now: the call may come from one of the window's own handlers.
+    if (it->second) {
+        it->second->Forget();
+        it->second->deleteLater();
+    }
     windows_.erase(it);
 }
 

@@ -67,7 +67,7 @@ class ChatWebTest : public ::testing::Test {
 
     void TearDown() override {
         if (chat_ && chat_->IsOpen()) dialogs_.DestroyModeless(*chat_);
-        // The window goes later and speaks to its dialog as it goes: the dialog must still be.
+        // Let the window go before its dialog.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         chat_.reset();
     }

@@ -258,6 +258,25 @@ TEST_F(QtForm, ADialogEndedInItsInitialisationNeverShows) {
     EXPECT_EQ(host.WindowOf(form), nullptr);
 }
 
+// A window let go is deleted only when the event loop comes round: by then its dialog may be
+// shown again in a new window (the chat window closed and opened at once), or be gone.
+TEST_F(QtForm, AWindowLetGoHidesAndLeavesItsDialogToTheNextWindow) {
+    FormDlg form;
+    ASSERT_TRUE(host.CreateModeless(form));
+    QWidget* first = host.WindowOf(form);
+    ASSERT_NE(first, nullptr);
+    host.DestroyModeless(form);
+    EXPECT_FALSE(first->isVisible());
+    ASSERT_TRUE(host.CreateModeless(form));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.IsOpen()) << "the old window's end detached the new one";
+    ASSERT_NE(host.WindowOf(form), nullptr);
+    form.SetCaption("Again");
+    EXPECT_EQ(host.WindowOf(form)->windowTitle(), QStringLiteral("Again"));
+    host.DestroyModeless(form);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(QtForm, ADialogAlreadyShownCannotBeShownAgain) {
     FormDlg form;
     ASSERT_TRUE(host.CreateModeless(form));
