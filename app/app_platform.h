@@ -17,7 +17,7 @@
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_socket.h"
 #include "platform/qt/qt_sound_player.h"
-#include "platform/qt/qt_web_view.h"
+#include "platform/qt/qt_web_loader.h"
 #include "platform/qt/qt_window_services.h"
 #include "platform/random.h"
 
@@ -42,7 +42,7 @@ struct AppPlatform {
     qtplatform::QtFileDialogs fileDialogs;
     qtplatform::QtGlyphSource glyphs;
     qtplatform::QtImageDecoder imageDecoder;
-    qtplatform::QtWebViews webViews;
+    qtplatform::LoadedWebViews webViews;
     platform::Platform platform;
 };
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "app/marovek_app.h"
-#include "platform/qt/qt_web_view.h"
+#include "platform/qt/qt_web_loader.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 // The Qt WebEngine browsers of the program's dialogs.
 #include "platform/qt/qt_web_view.h"
 
-#include <unistd.h>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPointer>
@@ -100,12 +98,6 @@ class QtWebView : public platform::WebView {
 };
 
 }  // namespace
-
-void PrepareWebEngine() {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-}
 
 std::unique_ptr<platform::WebView> QtWebViews::CreateFromStatic(CDialog& parent, int placeholderId,
                                                                 platform::WebViewClient& client) {

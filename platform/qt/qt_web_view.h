@@ -8,11 +8,6 @@ namespace qtplatform {
 
 class QtDialogHost;
 
-// Prepares the web engine before the application object exists: the engine shares its drawing
-// contexts with the widgets, and a program run as root (where the engine cannot sandbox its page
-// processes) runs them unsandboxed.
-void PrepareWebEngine();
-
 class QtWebViews : public platform::WebViews {
   public:
     explicit QtWebViews(QtDialogHost& dialogs) : dialogs_(dialogs) {}

@@ -18,7 +18,7 @@
 #include "net/chat_rooms.h"
 #include "platform/headless/test_platform.h"
 #include "platform/qt/qt_dialog_host.h"
-#include "platform/qt/qt_web_view.h"
+#include "platform/qt/qt_web_loader.h"
 #include "platform/qt/qt_window_services.h"
 #include "setup/internet_dialogs.h"
 #include "tests/platform_net/local_servers.h"
@@ -121,10 +121,24 @@ class ChatWebTest : public ::testing::Test {
     std::unique_ptr<nettest::ChildProcess> server_;
     headless::TestPlatform test_;
     qtplatform::QtDialogHost dialogs_;
-    qtplatform::QtWebViews webViews_{dialogs_};
+    // Loaded as the program loads it, from the module beside it.
+    qtplatform::LoadedWebViews webViews_{dialogs_, MAROVEK_WEB_MODULE};
     std::unique_ptr<platform::Platform> platform_;
     std::unique_ptr<CChatDlg> chat_;
 };
+
+// Without the browser module the window opens empty, as with no browser at all.
+TEST_F(ChatWebTest, WithoutTheBrowserModuleTheWindowOpensEmpty) {
+    qtplatform::LoadedWebViews missing(dialogs_, site_.Path().string() + "/no_such_module.so");
+    platform::Platform& platform = MakePlatform(test_.window);
+    platform.webViews = &missing;
+    CChatDlg chat(platform);
+    ASSERT_TRUE(dialogs_.CreateModeless(chat));
+    EXPECT_EQ(dialogs_.WindowOf(chat)->findChild<QWebEngineView*>(), nullptr);
+    EXPECT_TRUE(chat.IsVisible(CChatDlg::kIdBrowser)) << "the placeholder stays";
+    dialogs_.DestroyModeless(chat);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 TEST_F(ChatWebTest, ClickedAppLinksRunTheirCommandAndThePageStays) {
     QWebEngineView* view = OpenChat(test_.window);
