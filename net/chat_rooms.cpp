@@ -86,7 +86,7 @@ void CHtmlCtrl::Navigate(const std::string& url) {
     if (browser_) browser_->Navigate(url, chat_rooms::kPageTimeoutMs);
 }
 
-bool CHtmlCtrl::OnBeforeNavigate(const std::string& url) {
+bool CHtmlCtrl::OnBeforeNavigate2(const std::string& url) {
     const std::optional<std::string> command = chat_rooms::AppCommandOf(url);
     if (!command) return true;
     // A page that fires commands while one's message is still open gets nothing more.

@@ -61,7 +61,7 @@ class CHtmlCtrl : public platform::WebViewClient {
 
     // Every address the page goes to passes here first: "app:" addresses are commands and
     // go nowhere.
-    bool OnBeforeNavigate(const std::string& url) override;
+    bool OnBeforeNavigate2(const std::string& url) override;
     virtual void OnAppCommand(const std::string& command);
     // The window went: the browser goes with it.
     void OnDestroy();

@@ -15,7 +15,7 @@ class WebViewClient {
     virtual ~WebViewClient() = default;
     // Called before the browser goes to `url` (a link followed, an address loaded). False keeps
     // the browser where it is.
-    virtual bool OnBeforeNavigate(const std::string& url) = 0;
+    virtual bool OnBeforeNavigate2(const std::string& url) = 0;
 };
 
 // One embedded browser, living as long as the dialog window it was put in.

@@ -16,7 +16,7 @@ class ScriptedWebView : public platform::WebView {
     void Navigate(const std::string& url, int timeoutMs) override {
         browser_->navigations.push_back(url);
         browser_->timeouts.push_back(timeoutMs);
-        if (browser_->client != nullptr && browser_->client->OnBeforeNavigate(url))
+        if (browser_->client != nullptr && browser_->client->OnBeforeNavigate2(url))
             browser_->current = url;
     }
 
@@ -50,7 +50,7 @@ std::unique_ptr<platform::WebView> ScriptedWebViews::CreateFromStatic(
 bool ScriptedWebViews::FollowLink(const std::string& url) {
     if (browsers.empty() || browsers.back()->client == nullptr) return false;
     ScriptedBrowser& browser = *browsers.back();
-    if (browser.client->OnBeforeNavigate(url)) browser.current = url;
+    if (browser.client->OnBeforeNavigate2(url)) browser.current = url;
     return true;
 }
 

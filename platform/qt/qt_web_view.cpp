@@ -58,7 +58,7 @@ class ClientPage : public QWebEnginePage {
         // Frames of the page load as the page wants; the program judges where the page goes.
         if (!isMainFrame || client_ == nullptr) return true;
         const QByteArray address = url.toString().toLatin1();
-        return client_->OnBeforeNavigate(std::string(address.constData(), address.size()));
+        return client_->OnBeforeNavigate2(std::string(address.constData(), address.size()));
     }
 
   private:

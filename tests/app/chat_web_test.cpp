@@ -267,7 +267,7 @@ TEST_F(ChatWebTest, EscapeInThePageClosesTheWindow) {
 // A browser on its own, for the pages that never come.
 class Recorder : public platform::WebViewClient {
   public:
-    bool OnBeforeNavigate(const std::string& url) override {
+    bool OnBeforeNavigate2(const std::string& url) override {
         urls.push_back(url);
         return true;
     }

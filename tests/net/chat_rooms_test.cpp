@@ -75,7 +75,7 @@ TEST(ChatRoomsTest, AppAddressesRunTheirExactCommandAndGoNowhere) {
     for (const auto& c : cases) {
         headless::TestPlatform test;
         CHtmlCtrl browser(test.platform);
-        EXPECT_EQ(browser.OnBeforeNavigate(c.url), c.effect.goes) << c.url;
+        EXPECT_EQ(browser.OnBeforeNavigate2(c.url), c.effect.goes) << c.url;
         EXPECT_EQ(test.window.beeps, c.effect.beeps) << c.url;
         EXPECT_EQ(test.window.minimisations, c.effect.minimisations) << c.url;
         if (c.effect.message == nullptr) {
@@ -91,7 +91,7 @@ TEST(ChatRoomsTest, AppAddressesRunTheirExactCommandAndGoNowhere) {
 TEST(ChatRoomsTest, AnOverlongCommandIsShownCutShort) {
     headless::TestPlatform test;
     CHtmlCtrl browser(test.platform);
-    EXPECT_FALSE(browser.OnBeforeNavigate("app:" + std::string(100000, 'x')));
+    EXPECT_FALSE(browser.OnBeforeNavigate2("app:" + std::string(100000, 'x')));
     ASSERT_EQ(test.window.messageBoxes.size(), 1u);
     EXPECT_EQ(test.window.messageBoxes[0].text, std::string(chat_rooms::kMostCommandChars, 'x'));
 }
