@@ -252,8 +252,9 @@ CChildView::~CChildView() {
         default:
             break;
     }
-    // The network windows leave the dialog host before the view that owns them goes.
+    // The windows left open leave the dialog host before the view that owns them goes.
     CloseNetworkWindows();
+    if (cardWindows_) HideCardsNotice();
     g_isChatWindowShown = false;
     // The blocks, pictures and sockets are released by their owners' destructors.
 }

@@ -143,6 +143,18 @@ TEST_F(CardsCommandTest, TheNoSetNoticeShowsOnlyWhenNothingCanBeTraded) {
     }
 }
 
+// A notice still open when the view goes leaves the dialog host first: the host outlives it.
+TEST_F(CardsCommandTest, ANoticeLeftOpenLeavesTheDialogHostWithTheView) {
+    view_->ShowCardsNotice();
+    ASSERT_TRUE(view_->Cards().notice.IsOpen());
+    const int notice = view_->Cards().notice.Template().id;
+    view_.reset();
+    const auto& events = platform_.dialogs.ModelessEvents();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(),
+              (headless::ModelessEvent{headless::ModelessEvent::Kind::Destroyed, notice}));
+}
+
 TEST_F(CardsCommandTest, ANetworkTurnInIsRecordedAndItsFailedSendShown) {
     struct Seat {
         std::int32_t seat;
