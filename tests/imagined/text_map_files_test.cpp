@@ -24,48 +24,19 @@
 #include "maps/validate_picture.h"
 #include "platform/headless/test_platform.h"
 #include "platform/raster/bmp.h"
+#include "tests/imagined/new_user_fixture.h"
 #include "tools/mapgen/board_rules.h"
 
 namespace {
+
+using map_files_test::ReadFile;
+using NewUser = map_files_test::NewUserFixture;
 
 // The imagined texts and ParisByNight, whose picture is drawn around its given lines.
 const char* const kTexts[] = {"MiddleEarth", "AloneInACrowd", "Atlantis2",    "Atlantis",
                               "Doom",        "DragonWarrior", "e2",           "Hex_gone_crazy",
                               "Lines",       "Neighbourhood", "OK83",         "Rings",
                               "coconutz",    "JustNeedTwo",   "ParisByNight", "107"};
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class NewUser : public testing::Test {
-  protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "marovek-newuser-XXXXXX");
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        home_ = pattern;
-        platform::ScreenMetrics screen;
-        screen.width = 1280;
-        screen.height = 1024;
-        platform_ = std::make_unique<headless::TestPlatform>(
-            std::map<std::string, std::string>{{"HOME", home_.string()}},
-            std::filesystem::path(MAROVEK_RES_DIR).parent_path().string(), screen);
-        view_ = std::make_unique<CChildView>(platform_->platform);
-        g_isJustOpened = 'n';
-        g_gameKind = 1;
-        g_hideCreatingMapsNotice = true;
-    }
-    void TearDown() override {
-        view_.reset();
-        platform_.reset();
-        std::filesystem::remove_all(home_);
-    }
-
-    std::filesystem::path home_;
-    std::unique_ptr<headless::TestPlatform> platform_;
-    std::unique_ptr<CChildView> view_;
-};
 
 // The copies in the user's folder are the shipped files; each text is the one the game serves.
 TEST_F(NewUser, FindsEveryMapFileInTheUsersFolder) {

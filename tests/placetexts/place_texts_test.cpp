@@ -28,9 +28,13 @@
 #include "maps/validate_picture.h"
 #include "platform/headless/test_platform.h"
 #include "platform/raster/bmp.h"
+#include "tests/imagined/new_user_fixture.h"
 #include "tools/mapgen/board_rules.h"
 
 namespace {
+
+using map_files_test::ReadFile;
+using NewUser = map_files_test::NewUserFixture;
 
 struct PlaceCase {
     const char* name;
@@ -106,11 +110,6 @@ const PlaceCase kPlaces[] = {
      {}},
 };
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 bool Parse(const char* name) {
     const BuiltinMapText* text = BuiltinMapTextByName(name);
     g_mapTextBuffer.clear();
@@ -182,34 +181,6 @@ TEST(PlaceMapTexts, EachParsesIntoASoundBoardOfItsRealRegions) {
         for (const std::string& code : c.someCodes) EXPECT_TRUE(codes.contains(code)) << code;
     }
 }
-
-class NewUser : public testing::Test {
-  protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "marovek-places-XXXXXX");
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        home_ = pattern;
-        platform::ScreenMetrics screen;
-        screen.width = 1280;
-        screen.height = 1024;
-        platform_ = std::make_unique<headless::TestPlatform>(
-            std::map<std::string, std::string>{{"HOME", home_.string()}},
-            std::filesystem::path(MAROVEK_RES_DIR).parent_path().string(), screen);
-        view_ = std::make_unique<CChildView>(platform_->platform);
-        g_isJustOpened = 'n';
-        g_gameKind = 1;
-        g_hideCreatingMapsNotice = true;
-    }
-    void TearDown() override {
-        view_.reset();
-        platform_.reset();
-        std::filesystem::remove_all(home_);
-    }
-
-    std::filesystem::path home_;
-    std::unique_ptr<headless::TestPlatform> platform_;
-    std::unique_ptr<CChildView> view_;
-};
 
 // The copies in the user's folder are the shipped files, the text the very lines the game serves
 // in a high-score game; Load a Map opens each, and so does a high-score game, without a word.
