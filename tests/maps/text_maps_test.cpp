@@ -17,6 +17,7 @@
 #include "maps/map_texts.h"
 #include "maps/shipped_maps.h"
 #include "platform/posix/posix_files.h"
+#include "tests/maps/board_checks.h"
 
 namespace {
 
@@ -68,19 +69,7 @@ TEST(ImaginedMapTexts, EachParsesIntoASoundBoard) {
         ASSERT_EQ(g_territoryCount, text->territories);
         ASSERT_EQ(g_continentCount, text->continents);
 
-        std::vector<int> reached{1};
-        std::set<int> seen{1};
-        for (std::size_t k = 0; k < reached.size(); ++k)
-            for (int j = 1; j <= kMaxNeighbours; ++j) {
-                const int u = g_neighbours[reached[k]][j];
-                if (u == 0) continue;
-                ASSERT_TRUE(u >= 1 && u <= g_territoryCount);
-                const auto& back = g_neighbours[u];
-                EXPECT_NE(std::find(back.begin() + 1, back.end(), reached[k]), back.end())
-                    << u << " does not name " << reached[k];
-                if (seen.insert(u).second) reached.push_back(u);
-            }
-        EXPECT_EQ(static_cast<int>(reached.size()), g_territoryCount) << "not all reachable";
+        ASSERT_NO_FATAL_FAILURE(board_checks::ExpectSymmetricConnectedNeighbours());
 
         std::map<std::string, int> uses;
         for (int t = 1; t <= g_territoryCount; ++t) {

@@ -29,6 +29,7 @@
 #include "platform/headless/test_platform.h"
 #include "platform/raster/bmp.h"
 #include "tests/imagined/new_user_fixture.h"
+#include "tests/maps/board_checks.h"
 #include "tools/mapgen/board_rules.h"
 
 namespace {
@@ -141,19 +142,7 @@ TEST(PlaceMapTexts, EachParsesIntoASoundBoardOfItsRealRegions) {
         ASSERT_EQ(g_territoryCount, text->territories);
         ASSERT_EQ(g_continentCount, text->continents);
 
-        std::vector<int> reached{1};
-        std::set<int> seen{1};
-        for (std::size_t k = 0; k < reached.size(); ++k)
-            for (int j = 1; j <= kMaxNeighbours; ++j) {
-                const int u = g_neighbours[reached[k]][j];
-                if (u == 0) continue;
-                ASSERT_TRUE(u >= 1 && u <= g_territoryCount);
-                const auto& back = g_neighbours[u];
-                EXPECT_NE(std::find(back.begin() + 1, back.end(), reached[k]), back.end())
-                    << u << " does not name " << reached[k];
-                if (seen.insert(u).second) reached.push_back(u);
-            }
-        EXPECT_EQ(static_cast<int>(reached.size()), g_territoryCount) << "not all reachable";
+        ASSERT_NO_FATAL_FAILURE(board_checks::ExpectSymmetricConnectedNeighbours());
 
         ASSERT_EQ(c.continents.size(), static_cast<std::size_t>(g_continentCount));
         for (int k = 1; k <= g_continentCount; ++k) {
