@@ -120,6 +120,8 @@ class Seat {
         g_isDemoRunning = false;
         view_->ClearGameState();
         test_.random.Seed(options.seed);
+        // The deal draws from the clock's time: the seed moves the start so that it picks the game.
+        test_.clock.Set(test_.clock.Now() + 1000 * static_cast<std::int64_t>(options.seed));
         g_isSoundOff = true;
         g_isFastSpeed = true;
         g_networkPort = options.port;
