@@ -7,7 +7,6 @@
 #include "ai/attack_steps.h"
 #include "ai/board.h"
 #include "ai/evaluation.h"
-#include "ai/placement_target.h"
 #include "core/child_view.h"
 #include "core/model/game_state.h"
 #include "core/model/map_catalogue.h"
@@ -127,9 +126,6 @@ std::int32_t RouteMoveAmount(RouteMove mode, bool firstConquest, std::int32_t fr
 }  // namespace
 
 bool Attack(CChildView& view, std::int32_t from, std::int32_t to, bool trailingBlank) {
-    // The turn's territory quota is placed before its first attack, or it would be lost.
-    if (!g_hasAttackedThisTurn && !g_aiTerritoryArmiesPlaced)
-        view.ComputerPlaceTerritoryArmiesOn(from, TerritoryQuota());
     view.SetBusy();
     view.QueueTerritoryUpdate(from);
     view.QueueTerritoryUpdate(to);

@@ -164,7 +164,9 @@ void CChildView::ComputerChoosePlacement() {
         if (target == 0) target = FirstOwn(kFullGarrison, false);
     } else {
         ComputerAttackAndAdvance();
-        // Nothing more only when that attack was made: else the armies would stay unplaced.
+        // Nothing more only when that attack was made. Good odds alone would leave the armies and
+        // the quota unplaced whenever the attack is refused for a small army, and small armies
+        // facing each other would then never grow nor attack again.
         if (g_isGameOver || (g_aiBestOddsRatio > 1.5 && g_hasAttackedThisTurn)) return;
         ListAttackCandidates(candidate_search::kIntoTopContinent);
         const std::int32_t c = g_aiContinentRanking[1].id;

@@ -70,7 +70,8 @@ void CChildView::ComputerPlaceArmiesOn(std::int32_t territory, std::int32_t coun
     PlacementDisplay(*this, t, count, Name(*this) + Count(count, " army.", " armies."));
 }
 
-// The quota goes on the board once a turn: here, or onto the first attacking territory.
+// The territory quota goes on the board at most once a turn, and only in a turn without an attack:
+// as for a human, placing it closes the turn's attacks, and attacking forgoes it.
 void CChildView::ComputerPlaceTerritoryArmies() {
     const std::int32_t t = ai::OwnPlacementTarget(g_aiTargetTerritory);
     if (!g_hasAttackedThisTurn && !g_aiTerritoryArmiesPlaced)

@@ -46,6 +46,57 @@ TEST_F(PlacementMoves, PoolPlacementAndTheStepWithoutNeed) {
     EXPECT_TRUE(g_aiPlacementDone);
 }
 
+// The territory quota and attacking exclude each other in a turn, as for a human player.
+TEST_F(PlacementMoves, AnAttackingTurnForgoesTheTerritoryQuota) {
+    SetBoard({{1, 3}, {1, 3}, {1, 3}, {2, 1}, {2, 2}, {3, 1}});
+    g_aiPlayerEstimates[1][2] = 3;
+    g_aiTerritoryRanking[1] = {4, 5};
+    View().ComputerAttackTarget(1);
+    ASSERT_EQ(ai::Owner(4), 1);
+    EXPECT_EQ(ai::TotalArmies(1), 9 - 1) << "only the defender's army is lost, nothing added";
+    g_aiTargetTerritory = 4;
+    View().ComputerPlaceTerritoryArmies();
+    EXPECT_EQ(ai::TotalArmies(1), 8);
+    EXPECT_TRUE(g_aiPlacementDone);
+    for (const std::string& text : EventTexts())
+        EXPECT_EQ(text.find("based on territories"), std::string::npos) << text;
+}
+
+// At the end of a turn without an attack the best single attack comes first; when it is refused
+// because the army is small, the armies to place and the quota still go on the board, or a table
+// of small armies would never grow again.
+TEST_F(PlacementMoves, EndOfTurnPlacementAfterTheBestAttackIsMadeOrRefused) {
+    struct Case {
+        std::int32_t front;  // armies of territory 3, facing two armies on 4
+        bool attacks;
+        std::int32_t total;  // player 1's armies afterwards
+    };
+    // Good odds both times; with 26 armies in all, 24 beside the target's are too few to attack.
+    for (const Case& c : {Case{24, false, 26 + 4 + 3}, Case{30, true, 32 + 4 - 2}}) {
+        SetBoard({{1, 1}, {1, 1}, {1, c.front}, {2, 2}, {2, 3}, {2, 3}});
+        g_eventCount = 0;
+        g_isDemoRunning = false;  // the demo attacks whatever its army
+        g_playersLeft = 2;
+        g_hasAttackedThisTurn = false;
+        g_aiPlacementDone = g_aiTerritoryArmiesPlaced = false;
+        g_aiIsSmallArmy = g_aiIsSmallArmyAlt = kNo;
+        g_aiArmiesToPlace = 4;
+        ai::RatePlayerStrengths(ai::strength::kWithContinents);
+        g_aiPlayerEstimates[1][2] = 3;
+        ai::ListAttackCandidates(ai::candidate_search::kPickOffLeader);
+        ASSERT_GT(g_aiBestOddsRatio, 1.5) << c.front;
+        View().ComputerChoosePlacement();
+        EXPECT_EQ(g_hasAttackedThisTurn, c.attacks) << c.front;
+        EXPECT_EQ(ai::Owner(4), c.attacks ? 1 : 2) << c.front;
+        EXPECT_EQ(ai::TotalArmies(1), c.total) << c.front;
+        EXPECT_EQ(g_aiPlacementDone, !c.attacks) << c.front;
+        bool quota = false;
+        for (const std::string& text : EventTexts())
+            quota = quota || text == "P1 places 3 armies based on territories.";
+        EXPECT_EQ(quota, !c.attacks) << c.front;
+    }
+}
+
 TEST_F(PlacementMoves, MovesIntoConqueredTerritories) {
     g_playersLeft = 3;
     SetBoard({{1, 1}, {1, 1}, {1, 200}, {1, 1}, {2, 2}, {3, 1}});
