@@ -1,6 +1,7 @@
 // The computer player's figures: Google Benchmark timings of a whole computer-only game, and with
 // --figures the strength table over seeded games and the spread of single computer turns.
 #include <benchmark/benchmark.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
@@ -97,11 +98,19 @@ const BuiltinMap& LargestMap() {
         [](const BuiltinMap& a, const BuiltinMap& b) { return a.territories < b.territories; });
 }
 
+// Processor time of this thread: what a turn costs, without the time other programs on a busy
+// machine hold the processor.
+double ThreadMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
 void TurnTimes(const BuiltinMap& map, int games) {
     const std::string label(map.name);
     const char* name = label.c_str();
     Simulation sim;
-    std::vector<double> turns, wholeGames;
+    std::vector<double> turns, turnsCpu, wholeGames;
     for (int g = 0; g < games; ++g) {
         GameSetup setup;
         setup.map = map.flag;
@@ -112,8 +121,13 @@ void TurnTimes(const BuiltinMap& map, int games) {
             return;
         }
         Clock::time_point start;
-        sim.beforeTurn = [&](std::int32_t) { start = Clock::now(); };
+        double startCpu = 0;
+        sim.beforeTurn = [&](std::int32_t) {
+            start = Clock::now();
+            startCpu = ThreadMs();
+        };
         sim.afterTurn = [&](std::int32_t) {
+            turnsCpu.push_back(ThreadMs() - startCpu);
             turns.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         };
@@ -129,6 +143,10 @@ void TurnTimes(const BuiltinMap& map, int games) {
     std::printf("%s, 6 players: %zu turns  median %.3f ms  p90 %.3f ms  p99 %.3f ms  max %.3f ms\n",
                 name, turns.size(), at(turns, 0.5), at(turns, 0.9), at(turns, 0.99),
                 at(turns, 1.0));
+    std::printf(
+        "%s, 6 players: processor time per turn  median %.3f ms  p90 %.3f ms  p99 %.3f ms  "
+        "max %.3f ms\n",
+        name, at(turnsCpu, 0.5), at(turnsCpu, 0.9), at(turnsCpu, 0.99), at(turnsCpu, 1.0));
     std::printf("%s, 6 players: %zu whole games  median %.1f ms  max %.1f ms\n", name,
                 wholeGames.size(), at(wholeGames, 0.5), at(wholeGames, 1.0));
 }
@@ -308,8 +326,8 @@ BENCHMARK(BM_WorldGameSixComputers)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 // "--results" prints each seeded game's outcome; "--stalls [cap]" the capped Swamp II games;
-// "--turns" the turn and game times on Swamp II and the default map; "--figures [games]" prints the
-// strength table and the turn times; otherwise the benchmarks.
+// "--turns [games]" the turn and game times on Swamp II and the default map; "--figures [games]"
+// prints the strength table and the turn times; otherwise the benchmarks.
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--results") == 0) {
         const BuiltinMap* swamp = MapNamed("Swamp II");
@@ -324,9 +342,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--turns") == 0) {
+        // A smaller count plays only the first seeds, short enough for a profiler.
+        const int scale = argc >= 3 ? std::clamp(std::atoi(argv[2]), 1, 20) : 20;
         const BuiltinMap* swamp = MapNamed("Swamp II");
-        if (swamp != nullptr) TurnTimes(*swamp, 20);
-        TurnTimes(DefaultMap(), 50);
+        if (swamp != nullptr) TurnTimes(*swamp, scale);
+        TurnTimes(DefaultMap(), scale * 5 / 2);
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--figures") == 0)
