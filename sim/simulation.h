@@ -253,14 +253,17 @@ class Simulation {
         g_hasAttackedThisTurn = false;
         g_hasEarnedCardThisTurn = 'n';
         view_->ComputerDecideCardTurnIn();  // the continent bonus and any forced turn-in
-        std::int32_t armies = g_aiArmiesToPlace + ai::Reinforcements(ai::TerritoriesOf(p));
+        // As for every player, a turn either takes the territory armies or attacks, never both.
+        const bool adds = Draw(2) == 0;
+        std::int32_t armies =
+            g_aiArmiesToPlace + (adds ? ai::Reinforcements(ai::TerritoriesOf(p)) : 0);
         g_aiArmiesToPlace = g_aiCardArmies = 0;
         while (armies-- > 0) {
             const std::int32_t t =
                 RandomTerritory([&](std::int32_t u) { return ai::Owner(u) == p; });
             rules::PlaceArmies(p, t, 1, rules::Total::kKeep);
         }
-        for (int attack = 0; attack < 30 && !g_isGameOver && Draw(4) != 0; ++attack) {
+        for (int attack = 0; !adds && attack < 30 && !g_isGameOver && Draw(4) != 0; ++attack) {
             const std::int32_t from = RandomTerritory([&](std::int32_t u) {
                 return ai::Owner(u) == p && ai::Armies(u) >= g_aiMinAttackArmies &&
                        ai::HasEnemyNeighbour(u);
