@@ -8,6 +8,7 @@
 #include "maps/validate_picture.h"
 #include "tools/mapgen/board_rules.h"
 #include "tools/mapgen/labels.h"
+#include "tools/mapgen/organic_drawing.h"
 #include "tools/mapgen/routes.h"
 #include "tools/mapgen/trace_check.h"
 
@@ -96,7 +97,6 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string*
         *error = inputs.name + ": " + *error;
         return std::nullopt;
     }
-    for (Drawing& d : m.drawings) DrawLanes(d, m.layout);
     const bool text = IsTextMap(*m.map);
     for (int t = 1; t <= m.layout.territories; ++t) {
         TerritoryContent tc{text ? "xxx" : " ",
@@ -110,6 +110,17 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string*
         }
         std::copy(list.begin(), list.end(), tc.neighbours.begin());
         m.territories.push_back(tc);
+    }
+    if (inputs.organic.on) {
+        // The tables come from the strips; the pictures are drawn again around them.
+        auto organic = DrawOrganic(m.layout, *m.map, m.Content(), error);
+        if (!organic) {
+            *error = inputs.name + ": " + *error;
+            return std::nullopt;
+        }
+        m.drawings = std::move(*organic);
+    } else {
+        for (Drawing& d : m.drawings) DrawLanes(d, m.layout);
     }
     m.borders = BorderRows(m.layout, static_cast<int>(targets.members.size()) - 1);
     const int routeCount = text ? 0 : m.map->routes;

@@ -1,0 +1,27 @@
+// Drawing an imagined map organically around label points and neighbour lists already fixed:
+// each territory is the land nearest to its label (and to a few seeds where it meets its
+// neighbours), under a noise warp; creeks of sea part the territories that are not neighbours,
+// sea lanes join the neighbours that do not touch, and the coast is bent by noise.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/mapgen/drawing.h"
+#include "tools/mapgen/layout.h"
+
+struct BuiltinMap;
+struct CodeMapContent;
+
+namespace mapgen {
+
+// The three pictures (sizes 1, 2, 3, lanes drawn) of `layout`'s map drawn organically around
+// `content`'s label points, with the contacts of the strips and sea lanes for the other
+// neighbours. nullopt with the reason when a territory loses its land.
+std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout, const BuiltinMap& map,
+                                                  const CodeMapContent& content,
+                                                  std::string* error);
+
+}  // namespace mapgen
