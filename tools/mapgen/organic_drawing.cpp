@@ -25,6 +25,8 @@ constexpr double kEdgeFade = 60;      // how far the picture's edge holds the co
 constexpr double kPanelFade = 90;     // and the players panel's corner
 constexpr double kPanelMargin = 10;
 constexpr double kLabelSwell = 14;  // how far from a label its land swells
+constexpr double kCalm = 16;        // how far from a label the warp grows to its full
+constexpr double kCreekCalm = 6;    // and a creek on the label's side to its full width
 
 using Pair = std::pair<int, int>;
 
@@ -152,7 +154,8 @@ struct Box {
 struct Near {
     int territory;
     double distance;
-    int seed;
+    double x;  // the nearest point of its seeds
+    double y;
 };
 
 // The owner of one board point in medium units: its nearest territory under the warp, or the
@@ -170,24 +173,38 @@ class OwnerField {
 
     int At(double x, double y, double width, double height) const {
         const std::uint32_t seed = style_.seed;
-        const double wx =
-            x + (art::FractalNoise(x / 55.0, y / 55.0, seed + 1, 3) - 0.5) * 2 * style_.warp;
-        const double wy =
-            y + (art::FractalNoise(x / 55.0, y / 55.0, seed + 2, 3) - 0.5) * 2 * style_.warp;
+        // The warp calms down near the labels, so that each label's box stays its own.
+        const int territories = static_cast<int>(labels_.size()) - 1;
+        double nearestLabel = kCalm;
+        seeds_.Near(x, y, kCalm + kCell, [&](int i) {
+            if (i < territories)
+                nearestLabel =
+                    std::min(nearestLabel, labels_[static_cast<std::size_t>(i + 1)].Distance(x, y));
+        });
+        const double warp =
+            style_.warp * std::clamp((nearestLabel - kLabelMargin) / kCalm, 0.0, 1.0);
+        const double wx = x + (art::FractalNoise(x / 55.0, y / 55.0, seed + 1, 3) - 0.5) * 2 * warp;
+        const double wy = y + (art::FractalNoise(x / 55.0, y / 55.0, seed + 2, 3) - 0.5) * 2 * warp;
         near_.clear();
         seeds_.Near(wx, wy, style_.reach * 1.3 + 2 * style_.creek * 1.5 + 4, [&](int i) {
             const Seed& s = seeds_[i];
-            const double d = std::hypot(wx - s.x, wy - s.y);
+            double px = s.x, py = s.y;
+            if (i < territories) {  // a label seeds its whole box
+                const Box& b = labels_[static_cast<std::size_t>(i + 1)];
+                px = std::clamp(wx, b.left, b.right), py = std::clamp(wy, b.top, b.bottom);
+            }
+            const double d = std::hypot(wx - px, wy - py);
             for (Near& n : near_)
                 if (n.territory == s.territory) {
-                    if (d < n.distance) n.distance = d, n.seed = i;
+                    if (d < n.distance) n = {s.territory, d, px, py};
                     return;
                 }
-            near_.push_back({s.territory, d, i});
+            near_.push_back({s.territory, d, px, py});
         });
         if (near_.empty()) return 0;
         const Near a = *std::min_element(near_.begin(), near_.end(), [](auto& p, auto& q) {
-            return p.distance < q.distance || (p.distance == q.distance && p.seed < q.seed);
+            return p.distance < q.distance ||
+                   (p.distance == q.distance && p.territory < q.territory);
         });
         // Land: near enough to its seeds, the reach bent by noise and held off the edges; the
         // land round a label swells so that the coast bends round it.
@@ -213,17 +230,16 @@ class OwnerField {
         // Creeks: sea near the middle line between territories that are not neighbours.
         const double half =
             style_.creek * (0.8 + 0.5 * art::FractalNoise(x / 40.0, y / 40.0, seed + 3, 2));
-        // Right by its label a territory keeps its land: the creek then lies on the other side.
-        if (fromLabel < kLabelMargin + 2) return a.territory;
-        const Seed& sa = seeds_[a.seed];
+        // Near its label a territory's side of a creek narrows, so that the coast bends round
+        // the label; the creek's other side keeps its width.
+        const double ownSide = std::clamp((fromLabel - kLabelMargin) / kCreekCalm, 0.0, 1.0);
         for (const Near& t : near_) {
             if (t.territory == a.territory || touching_.contains(Ordered(a.territory, t.territory)))
                 continue;
-            const Seed& st = seeds_[t.seed];
-            const double apart = std::max(1e-9, std::hypot(st.x - sa.x, st.y - sa.y));
+            const double apart = std::max(1e-9, std::hypot(t.x - a.x, t.y - a.y));
             const double fromMiddle =
                 (t.distance * t.distance - a.distance * a.distance) / (2 * apart);
-            if (fromMiddle < half) return 0;
+            if (fromMiddle < half * ownSide) return 0;
         }
         return a.territory;
     }
