@@ -91,7 +91,12 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string*
     auto layout = BuildLayout(inputs, targets, error);
     if (!layout) return std::nullopt;
     m.layout = std::move(*layout);
-    for (int s = 1; s <= 3; ++s) m.drawings[static_cast<std::size_t>(s - 1)] = Draw(m.layout, s);
+    std::vector<int> mediumStrips;
+    for (int s = 1; s <= 3; ++s) {
+        std::vector<int> owner = Owners(m.layout, s);
+        m.drawings[static_cast<std::size_t>(s - 1)] = DrawOwnerGrid(owner, s, m.layout.territories);
+        if (s == 2) mediumStrips = std::move(owner);
+    }
     const auto labels = PlaceLabels(m.drawings, *m.map, m.layout.territories, error);
     if (!labels) {
         *error = inputs.name + ": " + *error;
@@ -113,7 +118,7 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string*
     }
     if (inputs.organic.on) {
         // The tables come from the strips; the pictures are drawn again around them.
-        auto organic = DrawOrganic(m.layout, *m.map, m.Content(), error);
+        auto organic = DrawOrganic(m.layout, mediumStrips, *m.map, m.Content(), error);
         if (!organic) {
             *error = inputs.name + ": " + *error;
             return std::nullopt;

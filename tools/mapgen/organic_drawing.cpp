@@ -24,9 +24,10 @@ constexpr int kLabelMargin = 2;       // pixels round a label that stay on its t
 constexpr double kEdgeFade = 60;      // how far the picture's edge holds the coast back
 constexpr double kPanelFade = 90;     // and the players panel's corner
 constexpr double kPanelMargin = 10;
-constexpr double kLabelSwell = 14;  // how far from a label its land swells
-constexpr double kCalm = 16;        // how far from a label the warp grows to its full
-constexpr double kCreekCalm = 6;    // and a creek on the label's side to its full width
+constexpr double kLabelSwell = 14;       // how far from a label its land swells
+constexpr double kCalm = 16;             // how far from a label the warp grows to its full
+constexpr double kCreekCalm = 6;         // and a creek on the label's side to its full width
+constexpr std::size_t kLaneTries = 400;  // the shortest lanes tried between two territories
 
 using Pair = std::pair<int, int>;
 
@@ -146,8 +147,9 @@ std::set<Pair> StripContacts(const std::vector<int>& owner, std::vector<Seed>& s
 struct Box {
     double left = 0, top = 0, right = 0, bottom = 0;
     double Distance(double x, double y) const {
-        return std::hypot(std::max({left - x, 0.0, x - right}),
-                          std::max({top - y, 0.0, y - bottom}));
+        const double dx = std::max({left - x, 0.0, x - right});
+        const double dy = std::max({top - y, 0.0, y - bottom});
+        return std::sqrt(dx * dx + dy * dy);
     }
 };
 
@@ -193,7 +195,8 @@ class OwnerField {
                 const Box& b = labels_[static_cast<std::size_t>(i + 1)];
                 px = std::clamp(wx, b.left, b.right), py = std::clamp(wy, b.top, b.bottom);
             }
-            const double d = std::hypot(wx - px, wy - py);
+            // Squared until the nearest of each territory is known.
+            const double d = (wx - px) * (wx - px) + (wy - py) * (wy - py);
             for (Near& n : near_)
                 if (n.territory == s.territory) {
                     if (d < n.distance) n = {s.territory, d, px, py};
@@ -202,6 +205,7 @@ class OwnerField {
             near_.push_back({s.territory, d, px, py});
         });
         if (near_.empty()) return 0;
+        for (Near& n : near_) n.distance = std::sqrt(n.distance);
         const Near a = *std::min_element(near_.begin(), near_.end(), [](auto& p, auto& q) {
             return p.distance < q.distance ||
                    (p.distance == q.distance && p.territory < q.territory);
@@ -337,11 +341,15 @@ bool DrawLane(Drawing& d, int a, int b) {
     for (const raster::Point& p : coastA)
         for (const raster::Point& q : coastB)
             options.push_back({(p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y), {p, q}});
-    std::sort(options.begin(), options.end(), [](auto& l, auto& r) {
-        if (l.first != r.first) return l.first < r.first;
-        return std::tie(l.second.first.y, l.second.first.x, l.second.second.y, l.second.second.x) <
-               std::tie(r.second.first.y, r.second.first.x, r.second.second.y, r.second.second.x);
-    });
+    const std::size_t tries = std::min<std::size_t>(options.size(), kLaneTries);
+    std::partial_sort(options.begin(), options.begin() + static_cast<std::ptrdiff_t>(tries),
+                      options.end(), [](auto& l, auto& r) {
+                          if (l.first != r.first) return l.first < r.first;
+                          return std::tie(l.second.first.y, l.second.first.x, l.second.second.y,
+                                          l.second.second.x) <
+                                 std::tie(r.second.first.y, r.second.first.x, r.second.second.y,
+                                          r.second.second.x);
+                      });
     // Which territories' white lies beside a pixel.
     auto besideOnly = [&](int x, int y) {
         for (int dy = -1; dy <= 1; ++dy)
@@ -357,7 +365,6 @@ bool DrawLane(Drawing& d, int a, int b) {
             }
         return true;
     };
-    const std::size_t tries = std::min<std::size_t>(options.size(), 400);
     for (std::size_t i = 0; i < tries; ++i) {
         const auto [p, q] = options[i].second;
         std::vector<raster::Point> line;
@@ -391,7 +398,9 @@ bool DrawLane(Drawing& d, int a, int b) {
 
 }  // namespace
 
-std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout, const BuiltinMap& map,
+std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout,
+                                                  const std::vector<int>& strips,
+                                                  const BuiltinMap& map,
                                                   const CodeMapContent& content,
                                                   std::string* error) {
     const int n = layout.territories;
@@ -413,7 +422,6 @@ std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout, const Bu
         labels[static_cast<std::size_t>(t)] = box;
     }
     const PictureSize medium = BoardSize(2);
-    const std::vector<int> strips = Owners(layout, 2);
     const std::set<Pair> touching = StripContacts(strips, seeds);
     std::set<Pair> lanes;
     for (int t = 1; t <= n; ++t)
@@ -436,14 +444,16 @@ std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout, const Bu
             for (int x = 0; x < board.width; ++x)
                 owner[static_cast<std::size_t>(y * board.width + x)] =
                     field.At((x + 0.5) / scale, (y + 0.5) / scale, medium.width, medium.height);
-        // Every label stands on its own territory, with a little room round it.
-        for (int t = 1; t <= n; ++t)
-            for (const raster::Rect& r :
-                 maps::LabelFootprint(art.Art(), size, t, PaintShift(map, size)))
-                for (int y = r.top - kLabelMargin; y < r.bottom + kLabelMargin; ++y)
-                    for (int x = r.left - kLabelMargin; x < r.right + kLabelMargin; ++x)
-                        if (x >= 0 && y >= 0 && x < board.width && y < board.height)
-                            owner[static_cast<std::size_t>(y * board.width + x)] = t;
+        // Every label stands on its own territory, with a little room round it; the ring of one
+        // pixel that keeps it white comes last, so that no other label's room takes it.
+        for (const int margin : {kLabelMargin, 1})
+            for (int t = 1; t <= n; ++t)
+                for (const raster::Rect& r :
+                     maps::LabelFootprint(art.Art(), size, t, PaintShift(map, size)))
+                    for (int y = r.top - margin; y < r.bottom + margin; ++y)
+                        for (int x = r.left - margin; x < r.right + margin; ++x)
+                            if (x >= 0 && y >= 0 && x < board.width && y < board.height)
+                                owner[static_cast<std::size_t>(y * board.width + x)] = t;
         SinkStrayPieces(owner, board.width, board.height, n);
         FillLakes(owner, board.width, board.height);
         Drawing d = DrawOwnerGrid(owner, size, n);

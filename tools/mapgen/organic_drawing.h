@@ -18,9 +18,12 @@ struct CodeMapContent;
 namespace mapgen {
 
 // The three pictures (sizes 1, 2, 3, lanes drawn) of `layout`'s map drawn organically around
-// `content`'s label points, with the contacts of the strips and sea lanes for the other
-// neighbours. nullopt with the reason when a territory loses its land.
-std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout, const BuiltinMap& map,
+// `content`'s label points, with the contacts of the strips (`strips`: the territory under each
+// pixel of the strips' medium drawing) and sea lanes for the other neighbours. nullopt with the
+// reason when no sea lane fits between two neighbours that do not touch.
+std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout,
+                                                  const std::vector<int>& strips,
+                                                  const BuiltinMap& map,
                                                   const CodeMapContent& content,
                                                   std::string* error);
 
