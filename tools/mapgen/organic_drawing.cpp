@@ -28,6 +28,7 @@ constexpr double kLabelSwell = 14;       // how far from a label its land swells
 constexpr double kCalm = 16;             // how far from a label the warp grows to its full
 constexpr double kCreekCalm = 6;         // and a creek on the label's side to its full width
 constexpr std::size_t kLaneTries = 400;  // the shortest lanes tried between two territories
+constexpr double kNearLook = 40;         // how far the first look for seeds reaches
 
 using Pair = std::pair<int, int>;
 
@@ -164,73 +165,62 @@ struct Near {
 // sea beyond the coast and in the creeks between territories that are not neighbours.
 class OwnerField {
   public:
-    OwnerField(const OrganicInputs& style, const SeedIndex& seeds, const std::set<Pair>& touching,
-               raster::Rect panel, std::vector<Box> labels, std::vector<double> fromStrips)
+    OwnerField(const OrganicInputs& style, const SeedIndex& seeds, const SeedIndex& labelSeeds,
+               const std::set<Pair>& touching, raster::Rect panel, std::vector<Box> labels,
+               std::vector<double> fromStrips)
         : style_(style),
           seeds_(seeds),
-          touching_(touching),
+          labelSeeds_(labelSeeds),
           panel_(panel),
           labels_(std::move(labels)),
-          fromStrips_(std::move(fromStrips)) {}
+          fromStrips_(std::move(fromStrips)),
+          territories_(static_cast<int>(labels_.size()) - 1),
+          touching_(labels_.size() * labels_.size(), 0),
+          stamps_(labels_.size(), 0),
+          slots_(labels_.size(), 0) {
+        for (const auto& [a, b] : touching) touching_[Index(a, b)] = touching_[Index(b, a)] = 1;
+        // A label's box reaches this far beyond the middle that files it in its bucket.
+        for (const Box& b : labels_)
+            boxReach_ = std::max(boxReach_, std::hypot(b.right - b.left, b.bottom - b.top) / 2);
+    }
 
     int At(double x, double y, double width, double height) const {
         const std::uint32_t seed = style_.seed;
         // The warp calms down near the labels, so that each label's box stays its own.
-        const int territories = static_cast<int>(labels_.size()) - 1;
         double nearestLabel = kCalm;
-        seeds_.Near(x, y, kCalm + kCell, [&](int i) {
-            if (i < territories)
-                nearestLabel =
-                    std::min(nearestLabel, labels_[static_cast<std::size_t>(i + 1)].Distance(x, y));
+        labelSeeds_.Near(x, y, kCalm + kCell, [&](int i) {
+            nearestLabel =
+                std::min(nearestLabel, labels_[static_cast<std::size_t>(i + 1)].Distance(x, y));
         });
         const double warp =
             style_.warp * std::clamp((nearestLabel - kLabelMargin) / kCalm, 0.0, 1.0);
         const double wx = x + (art::FractalNoise(x / 55.0, y / 55.0, seed + 1, 3) - 0.5) * 2 * warp;
         const double wy = y + (art::FractalNoise(x / 55.0, y / 55.0, seed + 2, 3) - 0.5) * 2 * warp;
-        near_.clear();
-        seeds_.Near(wx, wy, style_.reach * 1.3 + 2 * style_.creek * 1.5 + 4, [&](int i) {
-            const Seed& s = seeds_[i];
-            double px = s.x, py = s.y;
-            if (i < territories) {  // a label seeds its whole box
-                const Box& b = labels_[static_cast<std::size_t>(i + 1)];
-                px = std::clamp(wx, b.left, b.right), py = std::clamp(wy, b.top, b.bottom);
-            }
-            // Squared until the nearest of each territory is known.
-            const double d = (wx - px) * (wx - px) + (wy - py) * (wy - py);
-            for (Near& n : near_)
-                if (n.territory == s.territory) {
-                    if (d < n.distance) n = {s.territory, d, px, py};
-                    return;
-                }
-            near_.push_back({s.territory, d, px, py});
-        });
+        // Off the picture's edge, in the players panel's corner and (away from the labels) well
+        // off the strips' coast lies sea whatever the seeds say.
+        const double edge = std::min({x, y, width - x, height - y});
+        const double dx = std::max({panel_.left - x, 0.0, x - panel_.right});
+        const double dy = std::max({panel_.top - y, 0.0, y - panel_.bottom});
+        if ((dx == 0 && dy == 0) || edge < 4) return 0;
+        if (nearestLabel >= kCalm && OffShore(x, y, wx, wy)) return 0;
+        // Every territory that may own the point or lie across a creek from its owner: a near
+        // look first, a wider one when the nearest is too far for the near look to hold them.
+        const double widestCreek = 2 * style_.creek * 1.3 + 1;
+        Gather(wx, wy, kNearLook);
+        if (near_.empty() || Nearest().distance + widestCreek > kNearLook)
+            Gather(wx, wy, style_.reach * 1.3 + 2 * style_.creek * 1.5 + 4);
         if (near_.empty()) return 0;
-        for (Near& n : near_) n.distance = std::sqrt(n.distance);
-        const Near a = *std::min_element(near_.begin(), near_.end(), [](auto& p, auto& q) {
-            return p.distance < q.distance ||
-                   (p.distance == q.distance && p.territory < q.territory);
-        });
+        const Near a = Nearest();
         // Land: near enough to its seeds, the reach bent by noise and held off the edges; the
         // land round a label swells so that the coast bends round it.
         const double fromLabel = labels_[static_cast<std::size_t>(a.territory)].Distance(x, y);
         double land = 1 - a.distance / style_.reach +
                       (art::FractalNoise(x / 80.0, y / 80.0, seed, 4) - 0.5) * 0.45 +
                       std::max(0.0, 1 - fromLabel / kLabelSwell) * 1.5;
-        const double edge = std::min({x, y, width - x, height - y});
-        const double dx = std::max({panel_.left - x, 0.0, x - panel_.right});
-        const double dy = std::max({panel_.top - y, 0.0, y - panel_.bottom});
         land -= std::max(0.0, 1 - edge / kEdgeFade) * 0.8 +
                 std::max(0.0, 1 - std::hypot(dx, dy) / kPanelFade) * 1.2;
-        if (land <= 0 || (dx == 0 && dy == 0) || edge < 4) return 0;
-        // The coast keeps near the strips' own, bent by noise both ways.
-        if (style_.shore > 0 && fromLabel > kLabelSwell) {
-            const PictureSize medium = BoardSize(2);
-            const int sx = std::clamp(static_cast<int>(wx), 0, medium.width - 1);
-            const int sy = std::clamp(static_cast<int>(wy), 0, medium.height - 1);
-            const double shore =
-                style_.shore * 2 * art::FractalNoise(x / 70.0, y / 70.0, seed + 5, 2);
-            if (fromStrips_[static_cast<std::size_t>(sy * medium.width + sx)] > shore) return 0;
-        }
+        if (land <= 0) return 0;
+        if (fromLabel > kLabelSwell && OffShore(x, y, wx, wy)) return 0;
         // Creeks: sea near the middle line between territories that are not neighbours.
         const double half =
             style_.creek * (0.8 + 0.5 * art::FractalNoise(x / 40.0, y / 40.0, seed + 3, 2));
@@ -238,7 +228,7 @@ class OwnerField {
         // the label; the creek's other side keeps its width.
         const double ownSide = std::clamp((fromLabel - kLabelMargin) / kCreekCalm, 0.0, 1.0);
         for (const Near& t : near_) {
-            if (t.territory == a.territory || touching_.contains(Ordered(a.territory, t.territory)))
+            if (t.territory == a.territory || touching_[Index(a.territory, t.territory)] != 0)
                 continue;
             const double apart = std::max(1e-9, std::hypot(t.x - a.x, t.y - a.y));
             const double fromMiddle =
@@ -249,13 +239,70 @@ class OwnerField {
     }
 
   private:
+    // The coast keeps near the strips' own, bent by noise both ways: true where (x, y), seen
+    // at its warped place (wx, wy), lies beyond it.
+    bool OffShore(double x, double y, double wx, double wy) const {
+        if (style_.shore <= 0) return false;
+        const PictureSize medium = BoardSize(2);
+        const int sx = std::clamp(static_cast<int>(wx), 0, medium.width - 1);
+        const int sy = std::clamp(static_cast<int>(wy), 0, medium.height - 1);
+        const double shore =
+            style_.shore * 2 * art::FractalNoise(x / 70.0, y / 70.0, style_.seed + 5, 2);
+        return fromStrips_[static_cast<std::size_t>(sy * medium.width + sx)] > shore;
+    }
+
+    std::size_t Index(int a, int b) const {
+        return static_cast<std::size_t>(a) * labels_.size() + static_cast<std::size_t>(b);
+    }
+
+    // The nearest point of every territory with a seed within `radius` of (wx, wy) into near_.
+    void Gather(double wx, double wy, double radius) const {
+        near_.clear();
+        ++stamp_;
+        seeds_.Near(wx, wy, radius + boxReach_, [&](int i) {
+            const Seed& s = seeds_[i];
+            double px = s.x, py = s.y;
+            if (i < territories_) {  // a label seeds its whole box
+                const Box& b = labels_[static_cast<std::size_t>(i + 1)];
+                px = std::clamp(wx, b.left, b.right), py = std::clamp(wy, b.top, b.bottom);
+            }
+            // Squared until the nearest of each territory is known.
+            const double d = (wx - px) * (wx - px) + (wy - py) * (wy - py);
+            const auto t = static_cast<std::size_t>(s.territory);
+            if (stamps_[t] != stamp_) {
+                stamps_[t] = stamp_;
+                slots_[t] = near_.size();
+                near_.push_back({s.territory, d, px, py});
+            } else if (Near& n = near_[slots_[t]]; d < n.distance) {
+                n = {s.territory, d, px, py};
+            }
+        });
+        for (Near& n : near_) n.distance = std::sqrt(n.distance);
+    }
+
+    const Near& Nearest() const {
+        std::size_t best = 0;
+        for (std::size_t k = 1; k < near_.size(); ++k) {
+            const Near &p = near_[k], &q = near_[best];
+            if (p.distance < q.distance || (p.distance == q.distance && p.territory < q.territory))
+                best = k;
+        }
+        return near_[best];
+    }
+
     const OrganicInputs& style_;
     const SeedIndex& seeds_;
-    const std::set<Pair>& touching_;
+    const SeedIndex& labelSeeds_;
     raster::Rect panel_;
     std::vector<Box> labels_;
     std::vector<double> fromStrips_;
+    int territories_;
+    std::vector<char> touching_;  // per pair of territories
+    double boxReach_ = 0;
     mutable std::vector<Near> near_;
+    mutable std::vector<unsigned> stamps_;  // per territory: the gathering that last saw it
+    mutable std::vector<std::size_t> slots_;
+    mutable unsigned stamp_ = 0;
 };
 
 // Sinks every piece of a territory but its largest (4-connected), so each is one piece.
@@ -428,12 +475,15 @@ std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout,
         for (int u : layout.neighbours[static_cast<std::size_t>(t)])
             if (t < u && !touching.contains({t, u})) lanes.insert({t, u});
     const SeedIndex index(seeds, medium.width, medium.height);
+    const SeedIndex labelIndex(std::vector<Seed>(seeds.begin(), seeds.begin() + n), medium.width,
+                               medium.height);
     const raster::Rect panel = PanelArea(map, 2);
     const raster::Rect clear{static_cast<int>(panel.left - kPanelMargin),
                              static_cast<int>(panel.top - kPanelMargin),
                              static_cast<int>(panel.right + kPanelMargin),
                              static_cast<int>(panel.bottom + kPanelMargin)};
-    const OwnerField field(layout.inputs.organic, index, touching, clear, std::move(labels),
+    const OwnerField field(layout.inputs.organic, index, labelIndex, touching, clear,
+                           std::move(labels),
                            DistanceFromStrips(strips, medium.width, medium.height));
     std::array<Drawing, 3> drawings;
     for (int size = 1; size <= 3; ++size) {
