@@ -89,7 +89,7 @@ bool ReadLine(const std::string& key, std::istringstream& in, MapInputs& inputs)
     } else if (key == "organic") {
         OrganicInputs& o = inputs.organic;
         in >> o.seed >> o.reach >> o.creek >> o.warp >> o.shore;
-        o.on = o.reach > 0 && o.creek > 0 && o.warp >= 0;
+        o.on = o.reach > 0 && o.creek > 0 && o.warp >= 0 && o.shore >= 0;
         if (!o.on) return false;
     } else if (key == "continent") {
         ContinentInputs c;
