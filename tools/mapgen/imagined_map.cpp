@@ -118,12 +118,7 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string*
     }
     if (inputs.organic.on) {
         // The tables come from the strips; the pictures are drawn again around them.
-        auto organic = DrawOrganic(m.layout, mediumStrips, *m.map, m.Content(), error);
-        if (!organic) {
-            *error = inputs.name + ": " + *error;
-            return std::nullopt;
-        }
-        m.drawings = std::move(*organic);
+        m.drawings = DrawOrganic(m.layout, mediumStrips, *m.map, m.Content());
     } else {
         for (Drawing& d : m.drawings) DrawLanes(d, m.layout);
     }

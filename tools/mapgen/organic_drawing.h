@@ -5,8 +5,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "tools/mapgen/drawing.h"
@@ -19,12 +17,9 @@ namespace mapgen {
 
 // The three pictures (sizes 1, 2, 3, lanes drawn) of `layout`'s map drawn organically around
 // `content`'s label points, with the contacts of the strips (`strips`: the territory under each
-// pixel of the strips' medium drawing) and sea lanes for the other neighbours. nullopt with the
-// reason when no sea lane fits between two neighbours that do not touch.
-std::optional<std::array<Drawing, 3>> DrawOrganic(const Layout& layout,
-                                                  const std::vector<int>& strips,
-                                                  const BuiltinMap& map,
-                                                  const CodeMapContent& content,
-                                                  std::string* error);
+// pixel of the strips' medium drawing) and sea lanes for the other neighbours; a pair no lane
+// fits between is left without one, for the picture checks to name.
+std::array<Drawing, 3> DrawOrganic(const Layout& layout, const std::vector<int>& strips,
+                                   const BuiltinMap& map, const CodeMapContent& content);
 
 }  // namespace mapgen
