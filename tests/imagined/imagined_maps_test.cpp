@@ -1,8 +1,10 @@
 // The imagined maps as the game meets them: tables that keep the map checker's rules, Swamp II's
 // text accepted by the parser, pictures that keep the drawing rules at every screen size with
 // the players panel's corner left as sea, outline files that load and fit their territories, and
-// Three Nations B traced by the board's own tracer.
+// Three Nations B traced by the board's own tracer; and the inputs' line that draws a map
+// organically.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -22,6 +24,7 @@
 #include "platform/raster/bmp.h"
 #include "render/outline_file.h"
 #include "tools/mapgen/board_rules.h"
+#include "tools/mapgen/strip_map.h"
 #include "tools/mapgen/trace_check.h"
 
 namespace {
@@ -156,6 +159,42 @@ TEST(ImaginedMaps, ThreeNationsBTracesToAHundredPointsOrMoreEverywhere) {
         ASSERT_EQ(lengths.size(), 102u);
         for (int t = 1; t <= 101; ++t) EXPECT_GE(lengths[static_cast<std::size_t>(t)], 100) << t;
     }
+}
+
+// The line that has a map drawn organically: read whole, and refused with its line number when
+// a value is missing or out of range.
+TEST(ImaginedMaps, OrganicLineIsReadOrRefusedWithItsLine) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("organic_inputs_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string head = "map Swamp\ngroup shift 0 0\nrow 0 1 2 10 100 10 50\n";
+    struct Case {
+        std::string line;
+        bool read;
+    };
+    const Case cases[] = {{"organic 8 60 7 20 6", true},  {"organic 8 60 7 20", false},
+                          {"organic 8 0 7 20 6", false},  {"organic 8 60 0 20 6", false},
+                          {"organic 8 60 7 -1 6", false}, {"organic 8 60 7 20 -2", false},
+                          {"organic 8 60 7 20 x", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::string path = (dir / "map.txt").string();
+        std::ofstream(path) << head << c.line << "\n";
+        std::string error;
+        const auto inputs = mapgen::LoadMapInputs(path, &error);
+        ASSERT_EQ(inputs.has_value(), c.read) << error;
+        if (!c.read) {
+            EXPECT_NE(error.find(":4:"), std::string::npos) << error;
+            continue;
+        }
+        EXPECT_TRUE(inputs->organic.on);
+        EXPECT_EQ(inputs->organic.seed, 8u);
+        EXPECT_EQ(inputs->organic.reach, 60);
+        EXPECT_EQ(inputs->organic.creek, 7);
+        EXPECT_EQ(inputs->organic.warp, 20);
+        EXPECT_EQ(inputs->organic.shore, 6);
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -106,7 +106,10 @@ std::vector<int> Owners(const Layout& layout, int size) {
 }
 
 Drawing Draw(const Layout& layout, int size) {
-    const std::vector<int> owner = Owners(layout, size);
+    return DrawOwnerGrid(Owners(layout, size), size, layout.territories);
+}
+
+Drawing DrawOwnerGrid(const std::vector<int>& owner, int size, int territories) {
     const PictureSize board = BoardSize(size);
     const int w = board.width, h = board.height;
     Drawing d;
@@ -127,7 +130,7 @@ Drawing Draw(const Layout& layout, int size) {
             d.picture.SetPixel(x, y, edge ? kBorderGrey : kWhite);
             if (!edge) white[static_cast<std::size_t>(y * w + x)] = o;
         }
-    d.white = MainPieces(white, w, h, layout.territories);
+    d.white = MainPieces(white, w, h, territories);
     for (std::size_t p = 0; p < white.size(); ++p)
         if (white[p] != 0 && d.white[p] == 0)
             d.picture.Pixels()[p] = kBorderGrey;  // a crumb cut off from its territory

@@ -24,6 +24,8 @@ std::vector<int> Owners(const Layout& layout, int size);
 // Land white inside grey borders and coasts, black sea; a territory's white pieces beyond its
 // largest are greyed, so that each territory is one piece.
 Drawing Draw(const Layout& layout, int size);
+// The same drawing of any owner grid of screen size `size` (0 for sea, else the territory).
+Drawing DrawOwnerGrid(const std::vector<int>& owner, int size, int territories);
 // The layout's sea lanes over the sea, in the lane grey.
 void DrawLanes(Drawing& drawing, const Layout& layout);
 // Every territory's main piece traced along its pixel edges.

@@ -8,6 +8,7 @@
 #include "maps/validate_picture.h"
 #include "tools/mapgen/board_rules.h"
 #include "tools/mapgen/labels.h"
+#include "tools/mapgen/organic_drawing.h"
 #include "tools/mapgen/routes.h"
 #include "tools/mapgen/trace_check.h"
 
@@ -90,13 +91,17 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string*
     auto layout = BuildLayout(inputs, targets, error);
     if (!layout) return std::nullopt;
     m.layout = std::move(*layout);
-    for (int s = 1; s <= 3; ++s) m.drawings[static_cast<std::size_t>(s - 1)] = Draw(m.layout, s);
+    std::vector<int> mediumStrips;
+    for (int s = 1; s <= 3; ++s) {
+        std::vector<int> owner = Owners(m.layout, s);
+        m.drawings[static_cast<std::size_t>(s - 1)] = DrawOwnerGrid(owner, s, m.layout.territories);
+        if (s == 2) mediumStrips = std::move(owner);
+    }
     const auto labels = PlaceLabels(m.drawings, *m.map, m.layout.territories, error);
     if (!labels) {
         *error = inputs.name + ": " + *error;
         return std::nullopt;
     }
-    for (Drawing& d : m.drawings) DrawLanes(d, m.layout);
     const bool text = IsTextMap(*m.map);
     for (int t = 1; t <= m.layout.territories; ++t) {
         TerritoryContent tc{text ? "xxx" : " ",
@@ -110,6 +115,12 @@ std::optional<ImaginedMap> MakeImaginedMap(const MapInputs& inputs, std::string*
         }
         std::copy(list.begin(), list.end(), tc.neighbours.begin());
         m.territories.push_back(tc);
+    }
+    if (inputs.organic.on) {
+        // The tables come from the strips; the pictures are drawn again around them.
+        m.drawings = DrawOrganic(m.layout, mediumStrips, *m.map, m.Content());
+    } else {
+        for (Drawing& d : m.drawings) DrawLanes(d, m.layout);
     }
     m.borders = BorderRows(m.layout, static_cast<int>(targets.members.size()) - 1);
     const int routeCount = text ? 0 : m.map->routes;

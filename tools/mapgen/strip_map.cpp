@@ -86,6 +86,11 @@ bool ReadLine(const std::string& key, std::istringstream& in, MapInputs& inputs)
         if (lane.rowA < 1 || lane.rowA > rows || lane.rowB < 1 || lane.rowB > rows) return false;
         --lane.rowA, --lane.rowB;
         inputs.lanes.push_back(lane);
+    } else if (key == "organic") {
+        OrganicInputs& o = inputs.organic;
+        in >> o.seed >> o.reach >> o.creek >> o.warp >> o.shore;
+        o.on = o.reach > 0 && o.creek > 0 && o.warp >= 0 && o.shore >= 0;
+        if (!o.on) return false;
     } else if (key == "continent") {
         ContinentInputs c;
         in >> c.members >> c.bonus >> c.borders >> c.name;

@@ -75,6 +75,19 @@ struct ContinentInputs {
     int borders = 0;
 };
 
+// How a map drawn organically around its strips' label points and contacts looks: the noise's
+// seed, how far land reaches from a territory's seeds, half the width of the creeks between
+// territories that are not neighbours, how far the noise warps the borders, and how far the
+// coast stands out from the strips' own coast on average (medium units).
+struct OrganicInputs {
+    bool on = false;
+    std::uint32_t seed = 1;
+    double reach = 60;
+    double creek = 4;
+    double warp = 12;
+    double shore = 0;
+};
+
 struct MapInputs {
     std::string name;  // the catalogue's name
     std::uint32_t seed = 1;
@@ -91,6 +104,7 @@ struct MapInputs {
     std::vector<Row> rows;
     std::vector<SeaLane> lanes;
     std::vector<ContinentInputs> continents;  // only for maps whose runs are our own
+    OrganicInputs organic;                    // off: drawn as strips
 };
 
 // Reads a map's inputs; the error names the line that is wrong.
