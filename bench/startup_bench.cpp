@@ -57,7 +57,8 @@ class FirstPaint : public QObject {
         std::printf("first painted board after %.1f ms, screen size %d, %s\n", ms, g_screenSize,
                     Resident().c_str());
         if (map_ != nullptr) PlayOn(*widget);
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // Ends the loop without closing the windows, which would ask to quit first.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return true;
     }
 
@@ -104,6 +105,6 @@ int main(int argc, char** argv) {
     FirstPaint watcher(start, map);
     app.installEventFilter(&watcher);
     if (!app.InitInstance()) return 1;
-    QTimer::singleShot(10000, &app, &QCoreApplication::quit);  // never waits for ever
+    QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(1); });  // never waits for ever
     return app.Run();
 }

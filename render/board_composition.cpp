@@ -70,10 +70,12 @@ void DrawDesktop(raster::Surface& board, const platform::WindowServices& window)
     const raster::Point origin = window.ViewScreenOrigin();
     g_desktopOffsetX = origin.x;
     g_desktopOffsetY = origin.y;
-    if (g_desktopDC.Empty()) return;
-    raster::Blit(board, 0, 0, g_desktopDC,
-                 raster::Rect{g_desktopOffsetX, g_desktopOffsetY, g_desktopOffsetX + kBoardWidth,
-                              g_desktopOffsetY + kOceanHeight});
+    const std::optional<platform::ScreenPiece> piece = window.ReadScreenSnapshot(
+        raster::Rect{g_desktopOffsetX, g_desktopOffsetY, g_desktopOffsetX + kBoardWidth,
+                     g_desktopOffsetY + kOceanHeight});
+    if (!piece) return;
+    raster::Blit(board, piece->at.x - g_desktopOffsetX, piece->at.y - g_desktopOffsetY,
+                 piece->picture);
 }
 
 // The oceans by background; some backgrounds move a preset colour scheme to own colours.
