@@ -328,6 +328,8 @@ TEST_F(SettingsMenu, TheBoardShowsTheOwnColourAndTheDesktopBehindTheWindow) {
     EXPECT_EQ(shown.Pixel(11, 20), 0u);
     // Past the screen's right edge there is no desktop: the own colour, never black.
     EXPECT_EQ(shown.Pixel(1150, 20), 0x2040A0u);
+    // The desktop was kept once, when the view was made: painting reads that copy.
+    EXPECT_EQ(Window().screenSnapshots, 1);
 }
 
 // The desktop lies under every background and shows wherever the background leaves the oceans
