@@ -2,12 +2,14 @@
 // application object and window, run on whatever platform Qt is given (offscreen or a virtual X
 // server). Built into the program folder, beside the pictures it reads. With --map NAME the
 // built-in map of that name is then chosen from the Map menu, a six-player game is dealt on it,
-// the board is painted again, and the resident memory is reported once more.
+// the board is painted again, and the resident memory is reported once more. The processor time
+// spent by then is reported beside the time on the clock.
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -43,6 +45,14 @@ std::string Resident() {
     return text;
 }
 
+// The processor time of all the process's threads so far, in ms: on a busy machine it varies
+// less than the time on the clock.
+double ProcessCpuMilliseconds() {
+    timespec used{};
+    if (::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used) != 0) return 0.0;
+    return static_cast<double>(used.tv_sec) * 1000.0 + static_cast<double>(used.tv_nsec) / 1e6;
+}
+
 // Paints the board widget itself on its first paint event, then notes the time and ends the loop.
 class FirstPaint : public QObject {
   public:
@@ -54,10 +64,11 @@ class FirstPaint : public QObject {
         done_ = true;
         static_cast<QObject*>(widget)->event(event);  // the widget's own paint, done now
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
-        std::printf("first painted board after %.1f ms, screen size %d, %s\n", ms, g_screenSize,
-                    Resident().c_str());
+        std::printf("first painted board after %.1f ms, screen size %d, %s, cpu %.1f ms\n", ms,
+                    g_screenSize, Resident().c_str(), ProcessCpuMilliseconds());
         if (map_ != nullptr) PlayOn(*widget);
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // Ends the loop without closing the windows, which would ask to quit first.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return true;
     }
 
@@ -104,6 +115,6 @@ int main(int argc, char** argv) {
     FirstPaint watcher(start, map);
     app.installEventFilter(&watcher);
     if (!app.InitInstance()) return 1;
-    QTimer::singleShot(10000, &app, &QCoreApplication::quit);  // never waits for ever
+    QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(1); });  // never waits for ever
     return app.Run();
 }

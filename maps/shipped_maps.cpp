@@ -44,19 +44,17 @@ int CopyMissingShippedMaps(platform::Files& files, const std::string& programFol
                                            userFolder, std::string(name) + std::string(suffix)));
         if (userHasOne) continue;
         // A map whose files are not all there (not drawn in this build) is not copied in part.
-        std::vector<platform::Bytes> contents;
+        bool shipped = true;
+        for (std::string_view suffix : kSuffixes)
+            shipped = shipped && files.Exists(platform::JoinPath(
+                                     from, std::string(name) + std::string(suffix)));
+        if (!shipped) continue;
         for (std::string_view suffix : kSuffixes) {
-            auto bytes =
-                files.Read(platform::JoinPath(from, std::string(name) + std::string(suffix)),
-                           kLargestShippedFile);
-            if (!bytes) break;
-            contents.push_back(std::move(*bytes));
-        }
-        if (contents.size() != std::size(kSuffixes)) continue;
-        for (std::size_t k = 0; k < contents.size(); ++k) {
-            const std::string file = std::string(name) + std::string(kSuffixes[k]);
+            const std::string file = std::string(name) + std::string(suffix);
             // Made only where no file is, so that one made meanwhile is never replaced.
-            if (files.CreateNew(platform::JoinPath(userFolder, file), contents[k])) ++copied;
+            if (files.CopyNew(platform::JoinPath(from, file), platform::JoinPath(userFolder, file),
+                              kLargestShippedFile))
+                ++copied;
         }
     }
     return copied;

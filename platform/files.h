@@ -37,6 +37,11 @@ class Files {
     // Creates the file only when none exists yet; false when it exists or cannot be made. A
     // symbolic link to a file not there yet makes that file.
     virtual bool CreateNew(const std::string& path, const Bytes& content) = 0;
+    // Copies the regular file `from` to `to` only when no file is at `to` yet, as CreateNew
+    // makes it; false when `to` exists, `from` is larger than maxBytes or the copy cannot be
+    // made, and then no part of a copy is left. This one reads the file and creates the copy;
+    // a file system may copy without bringing the bytes into the program.
+    virtual bool CopyNew(const std::string& from, const std::string& to, std::size_t maxBytes);
     virtual bool Remove(const std::string& path) = 0;
 
     // Names (not paths) of the plain files in a folder whose names end with `suffix`

@@ -23,6 +23,16 @@ struct ScreenMetrics {
     int logicalDpi = 96;
 };
 
+// A piece of the screen snapshot: its pixels and where its top-left pixel lies on the screen.
+struct ScreenPiece {
+    raster::Surface picture;
+    raster::Point at;
+};
+
+// Cuts `area` (screen coordinates) out of a picture of the whole screen, clipped to it; nullopt
+// when nothing of `area` lies on it.
+std::optional<ScreenPiece> CutScreenPiece(const raster::Surface& screen, const raster::Rect& area);
+
 class WindowServices {
   public:
     virtual ~WindowServices() = default;
@@ -61,9 +71,14 @@ class WindowServices {
     // Ends the program's message loop.
     virtual void Quit() = 0;
 
-    // A picture of the whole screen as it shows now; nullopt where the window system does not
-    // let a program read it. Taken before the main window shows, it is the desktop behind it.
-    virtual std::optional<raster::Surface> CaptureScreen() = 0;
+    // Keeps a snapshot of the whole screen as it shows now, replacing one taken before; false
+    // where the window system does not let a program read the screen. Taken before the main
+    // window shows, it is the desktop behind it. The window system holds it where it can, so a
+    // screen-sized picture costs the program neither the time to fetch it nor its memory.
+    virtual bool SnapshotScreen() = 0;
+    // The part of the snapshot inside `area` (screen coordinates), clipped to the screen;
+    // nullopt when no snapshot was taken or `area` lies wholly off the screen.
+    virtual std::optional<ScreenPiece> ReadScreenSnapshot(const raster::Rect& area) const = 0;
     // Where the view's top-left pixel lies on the screen.
     virtual raster::Point ViewScreenOrigin() const = 0;
 };

@@ -45,68 +45,107 @@ raster::Rect BoardRect() {
     return kBoards[SizeIndex()];
 }
 
-void DrawProgramPicture(raster::Surface& board, const platform::Files& files, const int ids[3]) {
-    if (const raster::Surface* picture = render::ProgramPicture(files, ids[SizeIndex()])) {
-        raster::Blit(board, 0, 0, *picture);
-    }
+// The ocean area of the board, which the desktop behind the window fills first.
+constexpr raster::Rect kOceanArea{0, 0, kBoardWidth, kOceanHeight};
+// What an oceans background covers of the board, from its top-left corner.
+using Covered = raster::Rect;
+
+Covered DrawProgramPicture(raster::Surface& board, const platform::Files& files, const int ids[3]) {
+    const raster::Surface* picture = render::ProgramPicture(files, ids[SizeIndex()]);
+    if (picture == nullptr) return {};
+    raster::Blit(board, 0, 0, *picture);
+    return picture->Bounds();
 }
 
-void DrawOceanPicture(raster::Surface& board, const platform::Files& files) {
+Covered DrawOceanPicture(raster::Surface& board, const platform::Files& files) {
     std::optional<raster::Surface> picture =
         render::ReadPictureFile(files, platform::JoinPath(g_userFilesFolder, kOceanPictureName));
-    if (!picture) return;
+    if (!picture) return {};
     g_backgroundPicture = std::move(*picture);
     const raster::Rect target = BoardRect();
     if (g_backgroundPicture.Width() >= target.Width() &&
         g_backgroundPicture.Height() >= target.Height()) {
         raster::Blit(board, 0, 0, g_backgroundPicture);
-    } else {
-        raster::StretchBlit(board, target, g_backgroundPicture, g_backgroundPicture.Bounds());
+        return g_backgroundPicture.Bounds();
     }
+    raster::StretchBlit(board, target, g_backgroundPicture, g_backgroundPicture.Bounds());
+    return target;
 }
 
-// What lay behind the window when the program started, from where the view stands now.
+// What lay behind the window when the program started, from where the view stands now, in
+// `area` of the board.
+void DrawDesktopIn(raster::Surface& board, const platform::WindowServices& window,
+                   const raster::Rect& area) {
+    if (area.Empty()) return;
+    const std::optional<platform::ScreenPiece> piece = window.ReadScreenSnapshot(
+        raster::Rect{g_desktopOffsetX + area.left, g_desktopOffsetY + area.top,
+                     g_desktopOffsetX + area.right, g_desktopOffsetY + area.bottom});
+    if (!piece) return;
+    raster::Blit(board, piece->at.x - g_desktopOffsetX, piece->at.y - g_desktopOffsetY,
+                 piece->picture);
+}
+
 void DrawDesktop(raster::Surface& board, const platform::WindowServices& window) {
     const raster::Point origin = window.ViewScreenOrigin();
     g_desktopOffsetX = origin.x;
     g_desktopOffsetY = origin.y;
-    if (g_desktopDC.Empty()) return;
-    raster::Blit(board, 0, 0, g_desktopDC,
-                 raster::Rect{g_desktopOffsetX, g_desktopOffsetY, g_desktopOffsetX + kBoardWidth,
-                              g_desktopOffsetY + kOceanHeight});
+    DrawDesktopIn(board, window, kOceanArea);
+}
+
+// The desktop under the oceans where they leave the ocean area uncovered: the strip right of
+// what they cover and the strip below it. Drawn after the oceans, it gives the board the
+// desktop was first drawn under them would, reading only what shows of the screen.
+void DrawDesktopBeside(raster::Surface& board, const platform::WindowServices& window,
+                       const Covered& covered) {
+    const raster::Point origin = window.ViewScreenOrigin();
+    g_desktopOffsetX = origin.x;
+    g_desktopOffsetY = origin.y;
+    const raster::Rect inside = raster::Intersect(covered, kOceanArea);
+    if (inside.Empty() || inside.left > 0 || inside.top > 0) {
+        DrawDesktopIn(board, window, kOceanArea);
+        return;
+    }
+    DrawDesktopIn(board, window,
+                  raster::Rect{inside.right, 0, kOceanArea.right, kOceanArea.bottom});
+    DrawDesktopIn(board, window, raster::Rect{0, inside.bottom, inside.right, kOceanArea.bottom});
 }
 
 // The oceans by background; some backgrounds move a preset colour scheme to own colours.
-void DrawOceans(raster::Surface& board, const platform::Files& files,
-                const platform::WindowServices& window) {
+// Answers what of the board they cover.
+Covered DrawOceans(raster::Surface& board, const platform::Files& files,
+                   const platform::WindowServices& window) {
+    Covered covered;
     switch (g_oceansBackground) {
         case 0:
-            DrawProgramPicture(board, files, kBackground1);
+            covered = DrawProgramPicture(board, files, kBackground1);
             if (g_colourScheme == 1) g_colourScheme = 2;
             break;
         case 1:
-            raster::FillRect(board, raster::Rect{0, 0, kBoardWidth, kOceanHeight}, g_oceansColour);
+            raster::FillRect(board, kOceanArea, g_oceansColour);
+            covered = kOceanArea;
             g_colourScheme = 2;
             break;
         case 3:
-            DrawOceanPicture(board, files);
+            covered = DrawOceanPicture(board, files);
             g_colourScheme = 2;
             break;
         case 4:
-            DrawProgramPicture(board, files, kBackground2);
+            covered = DrawProgramPicture(board, files, kBackground2);
             g_colourScheme = 2;
             break;
         case 5:
-            DrawProgramPicture(board, files, kBackground3);
+            covered = DrawProgramPicture(board, files, kBackground3);
             if (g_colourScheme == 0) g_colourScheme = 2;
             break;
         default:
             // 2: the desktop shines through. Where the screen could not be read, or the window
             // stands partly off it, the own oceans colour shows rather than black.
-            raster::FillRect(board, raster::Rect{0, 0, kBoardWidth, kOceanHeight}, g_oceansColour);
+            raster::FillRect(board, kOceanArea, g_oceansColour);
             DrawDesktop(board, window);
+            covered = kOceanArea;
             break;
     }
+    return covered;
 }
 
 // The file of the selected map's picture: a built-in map's bitmap, or a map file's picture
@@ -177,8 +216,10 @@ void CChildView::RebuildBoard() {
     // second board held. Nothing reads the board while it is composed.
     raster::Surface board = std::move(g_mapDC);
     board.Resize(kBoardWidth, kBoardHeight, 0);
-    DrawDesktop(board, platform_.window);
-    DrawOceans(board, platform_.files, platform_.window);
+    // The desktop behind the window, then the oceans over it: drawn the other way round, so that
+    // only what the oceans leave showing is read of the screen.
+    const Covered covered = DrawOceans(board, platform_.files, platform_.window);
+    DrawDesktopBeside(board, platform_.window, covered);
     LoadMapPicture(platform_.files);
     const bool hasMap = !g_mapBitmap.Empty();
     // Outlines belong to one map and size: a change of either makes them again.

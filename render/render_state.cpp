@@ -2,7 +2,6 @@
 #include "render/render_state.h"
 
 raster::Surface g_backgroundPicture;
-raster::Surface g_desktopDC;
 std::int32_t g_desktopOffsetX = 0;
 std::int32_t g_desktopOffsetY = 0;
 
@@ -21,7 +20,7 @@ std::array<std::int32_t, kTraceTableSize> g_traceOuterY{};
 std::string g_actingPlayerName;
 
 void ResetRenderState() {
-    g_backgroundPicture = g_desktopDC = raster::Surface{};
+    g_backgroundPicture = raster::Surface{};
     g_desktopOffsetX = g_desktopOffsetY = 0;
     g_outlineCounts.fill(0);
     g_outlineX.fill({});

@@ -19,9 +19,9 @@ using PolygonRow = std::array<raster::Point, kMaxOutlineIndex + 1>;
 
 // The user's "oceans.bmp" as last loaded for the Picture background.
 extern raster::Surface g_backgroundPicture;
-// The screen as it was before the main window showed, for "Desktop Shining Through"; empty
-// when the system gives none (the own oceans colour shows instead).
-extern raster::Surface g_desktopDC;
+// The screen as it was before the main window showed, for "Desktop Shining Through", is kept by
+// the window services (WindowServices::SnapshotScreen); where the view stood on it at the last
+// rebuild:
 extern std::int32_t g_desktopOffsetX;
 extern std::int32_t g_desktopOffsetY;
 

@@ -231,8 +231,7 @@ CChildView::CChildView(platform::Platform& platform) : platform_(platform) {
     g_networkPort = kNetworkPort;
     SetNetworkAndClockStartValues(platform_.clock);
     // The desktop as it is before the main window covers it, for "Desktop Shining Through".
-    if (std::optional<raster::Surface> screen = platform_.window.CaptureScreen())
-        g_desktopDC = std::move(*screen);
+    platform_.window.SnapshotScreen();
 }
 
 CChildView::~CChildView() {

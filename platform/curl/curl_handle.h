@@ -1,12 +1,11 @@
 // One libcurl easy handle with the options every game-list transfer shares, and its outcome.
 #pragma once
 
-#include <curl/curl.h>
-
 #include <cstddef>
 #include <memory>
 #include <string>
 
+#include "platform/curl/curl_library.h"
 #include "platform/transfer.h"
 
 namespace curl {
@@ -32,6 +31,11 @@ class EasyHandle {
 
     CURL* get() const { return handle_.get(); }
     bool valid() const { return handle_ != nullptr; }
+    // Sets one option of a valid handle.
+    template <typename Value>
+    void Set(CURLoption option, Value value) {
+        curl_->easy_setopt(get(), option, value);
+    }
     // Sends the body to `sink` instead of standard output.
     void CollectBody(BodySink& sink);
     // Uploads the bytes of `source`.
@@ -40,12 +44,17 @@ class EasyHandle {
     platform::TransferResult Perform(const BodySink* sink);
 
   private:
+    // A handle exists only once the library is loaded.
     struct Cleanup {
-        void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+        void operator()(CURL* handle) const { LoadedLibrary()->easy_cleanup(handle); }
     };
+    const Library* curl_ = LoadedLibrary();
     std::unique_ptr<CURL, Cleanup> handle_;
     char errorText_[CURL_ERROR_SIZE] = {};
 };
+
+// Why no handle could be made: libcurl not loaded, or refusing one.
+std::string StartError();
 
 // A failed result carrying `error`.
 platform::TransferResult Failure(std::string error);

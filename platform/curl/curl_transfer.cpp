@@ -22,46 +22,48 @@ bool HasControlCharacter(std::string_view text) {
 // The URL of a file (or, for an empty name, the folder) in the FTP login folder; empty when the
 // host is not a valid host name.
 std::string FtpUrl(const platform::FtpLogin& login, const std::string& fileName) {
+    // Called with a valid handle: the library is loaded.
+    const Library& curl = *LoadedLibrary();
     struct UrlCleanup {
-        void operator()(CURLU* url) const { curl_url_cleanup(url); }
+        void operator()(CURLU* url) const { LoadedLibrary()->url_cleanup(url); }
     };
-    std::unique_ptr<CURLU, UrlCleanup> url(curl_url());
+    std::unique_ptr<CURLU, UrlCleanup> url(curl.url());
     if (!url) return {};
     std::string path = "/";
     if (!fileName.empty()) {
         char* escaped =
-            curl_easy_escape(nullptr, fileName.data(), static_cast<int>(fileName.size()));
+            curl.easy_escape(nullptr, fileName.data(), static_cast<int>(fileName.size()));
         if (escaped == nullptr) return {};
         path += escaped;
-        curl_free(escaped);
+        curl.free(escaped);
     }
     const std::string port = std::to_string(login.port);
-    if (curl_url_set(url.get(), CURLUPART_SCHEME, "ftp", 0) != CURLUE_OK ||
-        curl_url_set(url.get(), CURLUPART_HOST, login.host.c_str(), 0) != CURLUE_OK ||
-        curl_url_set(url.get(), CURLUPART_PORT, port.c_str(), 0) != CURLUE_OK ||
-        curl_url_set(url.get(), CURLUPART_PATH, path.c_str(), 0) != CURLUE_OK) {
+    if (curl.url_set(url.get(), CURLUPART_SCHEME, "ftp", 0) != CURLUE_OK ||
+        curl.url_set(url.get(), CURLUPART_HOST, login.host.c_str(), 0) != CURLUE_OK ||
+        curl.url_set(url.get(), CURLUPART_PORT, port.c_str(), 0) != CURLUE_OK ||
+        curl.url_set(url.get(), CURLUPART_PATH, path.c_str(), 0) != CURLUE_OK) {
         return {};
     }
     char* text = nullptr;
-    if (curl_url_get(url.get(), CURLUPART_URL, &text, 0) != CURLUE_OK) return {};
+    if (curl.url_get(url.get(), CURLUPART_URL, &text, 0) != CURLUE_OK) return {};
     std::string result = text;
-    curl_free(text);
+    curl.free(text);
     return result;
 }
 
 // Prepares an FTP transfer; the error text is empty when the handle is ready.
 std::string PrepareFtp(EasyHandle& handle, const platform::FtpLogin& login,
                        const std::string& fileName) {
-    if (!handle.valid()) return "libcurl could not start a transfer";
+    if (!handle.valid()) return StartError();
     if (login.host.empty() || HasControlCharacter(login.host)) return "invalid FTP server name";
     if (HasControlCharacter(login.user) || HasControlCharacter(login.password)) {
         return "invalid FTP user name or password";
     }
     const std::string url = FtpUrl(login, fileName);
     if (url.empty()) return "invalid FTP server name";
-    curl_easy_setopt(handle.get(), CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle.get(), CURLOPT_USERNAME, login.user.c_str());
-    curl_easy_setopt(handle.get(), CURLOPT_PASSWORD, login.password.c_str());
+    handle.Set(CURLOPT_URL, url.c_str());
+    handle.Set(CURLOPT_USERNAME, login.user.c_str());
+    handle.Set(CURLOPT_PASSWORD, login.password.c_str());
     return {};
 }
 
@@ -85,11 +87,11 @@ CurlTransfer::CurlTransfer(platform::TransferTimeouts timeouts) : timeouts_(time
 
 platform::TransferResult CurlTransfer::HttpGet(const std::string& url, std::size_t maxBytes) {
     EasyHandle handle(timeouts_, "http,https");
-    if (!handle.valid()) return Failure("libcurl could not start a transfer");
+    if (!handle.valid()) return Failure(StartError());
     if (HasControlCharacter(url)) return Failure("invalid URL");
     std::string body;
     BodySink sink{&body, maxBytes};
-    curl_easy_setopt(handle.get(), CURLOPT_URL, url.c_str());
+    handle.Set(CURLOPT_URL, url.c_str());
     handle.CollectBody(sink);
     platform::TransferResult result = handle.Perform(&sink);
     result.body = std::move(body);
@@ -107,7 +109,7 @@ platform::FtpListing CurlTransfer::FtpListNames(const platform::FtpLogin& login)
     if (!listing.error.empty()) return listing;
     std::string body;
     BodySink sink{&body, kMaxListingBytes};
-    curl_easy_setopt(handle.get(), CURLOPT_DIRLISTONLY, 1L);
+    handle.Set(CURLOPT_DIRLISTONLY, 1L);
     handle.CollectBody(sink);
     static_cast<platform::TransferResult&>(listing) = handle.Perform(nullptr);
     if (sink.capped) {

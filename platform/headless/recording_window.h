@@ -59,7 +59,16 @@ class RecordingWindow : public platform::WindowServices {
     }
     void MinimiseMainWindow() override { ++minimisations; }
     void Quit() override { hasQuit = true; }
-    std::optional<raster::Surface> CaptureScreen() override { return screenPicture; }
+    bool SnapshotScreen() override {
+        ++screenSnapshots;
+        snapshot_ = screenPicture;
+        return snapshot_.has_value();
+    }
+    std::optional<platform::ScreenPiece> ReadScreenSnapshot(
+        const raster::Rect& area) const override {
+        if (!snapshot_) return std::nullopt;
+        return platform::CutScreenPiece(*snapshot_, area);
+    }
     raster::Point ViewScreenOrigin() const override { return viewOrigin; }
 
     // What was asked, in the open for tests to read.
@@ -80,9 +89,11 @@ class RecordingWindow : public platform::WindowServices {
     // What the screen shows (none: the system lets nobody read it) and where the view is on it.
     std::optional<raster::Surface> screenPicture;
     raster::Point viewOrigin;
+    int screenSnapshots = 0;  // how often the screen was kept
 
   private:
     platform::ScreenMetrics screen_;
+    std::optional<raster::Surface> snapshot_;  // the screen as it showed when it was kept
     std::deque<platform::MessageAnswer> answers_;
 };
 

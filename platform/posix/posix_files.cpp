@@ -24,15 +24,19 @@ bool IsFolder(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool WriteAll(int fd, const platform::Bytes& content) {
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     std::size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t written = ::write(fd, content.data() + done, content.size() - done);
+    while (done < size) {
+        const ssize_t written = ::write(fd, data + done, size - done);
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) return false;
         done += static_cast<std::size_t>(written);
     }
     return true;
+}
+
+bool WriteAll(int fd, const platform::Bytes& content) {
+    return WriteAll(fd, content.data(), content.size());
 }
 
 // Writes, flushes to disk and closes; the descriptor is closed whatever happens.
@@ -73,6 +77,33 @@ mode_t NewFileMode() {
 }
 
 // Makes the rename itself durable.
+// Copies `size` bytes from `in` to `out` inside the kernel where the file systems allow it, else
+// through a buffer; a source that ends early ends the copy there.
+bool CopyBytes(int in, int out, std::size_t size) {
+    std::size_t left = size;
+    while (left > 0) {
+        const ssize_t moved = ::copy_file_range(in, nullptr, out, nullptr, left, 0);
+        if (moved < 0 && errno == EINTR) continue;
+        // Not between these file systems: the buffer below does it.
+        if (moved < 0 && left == size &&
+            (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP))
+            break;
+        if (moved < 0) return false;
+        if (moved == 0) return true;
+        left -= static_cast<std::size_t>(moved);
+    }
+    std::uint8_t buffer[65536];
+    while (left > 0) {
+        const ssize_t got = ::read(in, buffer, std::min(sizeof buffer, left));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (!WriteAll(out, buffer, static_cast<std::size_t>(got))) return false;
+        left -= static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
@@ -280,6 +311,37 @@ bool PosixFiles::CreateNew(const std::string& linkOrPath, const platform::Bytes&
         return false;
     }
     SyncFolder(FolderOf(path));
+    return true;
+}
+
+bool PosixFiles::CopyNew(const std::string& from, const std::string& linkOrTo,
+                         std::size_t maxBytes) {
+    if (linkOrTo.empty()) return false;
+    // As Read: only a regular file is copied, and opening it never waits.
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (in < 0) return false;
+    struct stat info {};
+    const std::optional<std::string> target = FinalTarget(linkOrTo);
+    if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<std::uintmax_t>(info.st_size) > maxBytes || !target) {
+        ::close(in);
+        return false;
+    }
+    const int out = ::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    const bool copied = CopyBytes(in, out, static_cast<std::size_t>(info.st_size));
+    ::close(in);
+    const bool synced = copied && ::fsync(out) == 0;
+    if (::close(out) != 0 || !synced) {
+        // A half-made copy would later read as a damaged file of the user's.
+        ::unlink(target->c_str());
+        return false;
+    }
+    // The folder is not flushed: a copy whose name a crash loses is simply made again, and its
+    // bytes are on the disk before its name can be.
     return true;
 }
 

@@ -34,6 +34,9 @@ class PosixFiles : public platform::Files {
                                         std::size_t maxBytes) const override;
     bool WriteAtomic(const std::string& path, const platform::Bytes& content) override;
     bool CreateNew(const std::string& path, const platform::Bytes& content) override;
+    // Copied by the kernel, without the bytes passing through the program; the copy is flushed
+    // to the disk, its folder is not.
+    bool CopyNew(const std::string& from, const std::string& to, std::size_t maxBytes) override;
     bool Remove(const std::string& path) override;
     std::vector<std::string> List(const std::string& folder,
                                   const std::string& suffix) const override;

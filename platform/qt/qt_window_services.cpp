@@ -17,6 +17,7 @@
 
 #include "platform/qt/desktop_bell.h"
 #include "platform/qt/qt_images.h"
+#include "platform/qt/x11_screen_snapshot.h"
 
 namespace qtplatform {
 namespace {
@@ -247,17 +248,32 @@ void QtWindowServices::Quit() {
 
 // Only X11 lets a program read what the screen shows; Wayland and the offscreen platform give
 // nothing (or a picture of our own windows only), so they answer none.
-std::optional<raster::Surface> QtWindowServices::CaptureScreen() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return std::nullopt;
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return std::nullopt;
-    const QPixmap shot = screen->grabWindow(0);
-    if (shot.isNull()) return std::nullopt;
-    QImage image = shot.toImage();
+bool QtWindowServices::SnapshotScreen() {
+    snapshot_.reset();
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return false;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return false;
+    snapshotScreen_ = screen->geometry();
+    snapshotScale_ = screen->devicePixelRatio();
+    const QRect device(snapshotScreen_.topLeft() * snapshotScale_,
+                       snapshotScreen_.size() * snapshotScale_);
+    snapshot_ = X11ScreenSnapshot::Take(device);
+    return snapshot_ != nullptr;
+}
+
+std::optional<platform::ScreenPiece> QtWindowServices::ReadScreenSnapshot(
+    const raster::Rect& area) const {
+    if (!snapshot_) return std::nullopt;
+    // Screen coordinates start at the primary screen's top-left, as ViewScreenOrigin's do.
+    const QRect wanted = QRect(area.left, area.top, area.Width(), area.Height())
+                             .intersected(QRect(QPoint(0, 0), snapshotScreen_.size()));
+    if (wanted.isEmpty()) return std::nullopt;
+    QImage image =
+        snapshot_->Read(QRect(wanted.topLeft() * snapshotScale_, wanted.size() * snapshotScale_));
+    if (image.isNull()) return std::nullopt;
     // The board is drawn in logical pixels; a scaled screen gives more device pixels.
-    const QSize logical = screen->geometry().size();
-    if (image.size() != logical) image = image.scaled(logical);
-    return FromQImage(image);
+    if (image.size() != wanted.size()) image = image.scaled(wanted.size());
+    return platform::ScreenPiece{FromQImage(image), {wanted.x(), wanted.y()}};
 }
 
 raster::Point QtWindowServices::ViewScreenOrigin() const {

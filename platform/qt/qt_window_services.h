@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QPointer>
+#include <QRect>
 
 #include "platform/window_services.h"
 
@@ -18,6 +19,8 @@ class QTimer;
 class QWidget;
 
 namespace qtplatform {
+
+class X11ScreenSnapshot;
 
 class QtWindowServices : public platform::WindowServices {
   public:
@@ -54,7 +57,9 @@ class QtWindowServices : public platform::WindowServices {
     void TrackPopupMenu(int menuIndex, int x, int y) override;
     void MinimiseMainWindow() override;
     void Quit() override;
-    std::optional<raster::Surface> CaptureScreen() override;
+    bool SnapshotScreen() override;
+    std::optional<platform::ScreenPiece> ReadScreenSnapshot(
+        const raster::Rect& area) const override;
     raster::Point ViewScreenOrigin() const override;
 
     // For tests: the cursor count and timers as they stand.
@@ -71,6 +76,10 @@ class QtWindowServices : public platform::WindowServices {
     std::vector<QPointer<QMenu>> menus_;
     std::vector<QPointer<QWidget>> toolbars_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
+    // The desktop kept by the X server, with the primary screen's logical place and its scale.
+    std::unique_ptr<X11ScreenSnapshot> snapshot_;
+    QRect snapshotScreen_;
+    qreal snapshotScale_ = 1.0;
     int cursorCount_ = 0;
     bool waitCursor_ = false;
     bool overridePushed_ = false;

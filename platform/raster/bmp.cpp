@@ -83,9 +83,9 @@ std::optional<Layout> ReadLayout(const std::vector<std::uint8_t>& b, std::string
     return l;
 }
 
-std::optional<Colour> ReadPixel(const std::vector<std::uint8_t>& b, const Layout& l,
-                                std::size_t at) {
-    if (l.bitsPerPixel != 8) return Rgb(b[at + 2], b[at + 1], b[at]);
+// An 8-bit pixel's colour from the palette; nullopt for an index past it.
+std::optional<Colour> ReadPalettePixel(const std::vector<std::uint8_t>& b, const Layout& l,
+                                       std::size_t at) {
     if (b[at] >= l.paletteCount) return std::nullopt;
     const auto entry = static_cast<std::size_t>(l.paletteOffset) + 4u * b[at];
     return Rgb(b[entry + 2], b[entry + 1], b[entry]);
@@ -107,9 +107,16 @@ std::optional<Surface> ReadBmp(const std::vector<std::uint8_t>& bytes, std::stri
     for (std::int64_t y = 0; y < l->height; ++y) {
         const std::int64_t row = l->topDown ? y : l->height - 1 - y;
         const std::int64_t rowStart = l->pixelOffset + row * l->stride;
+        if (l->bitsPerPixel != 8) {
+            // Blue, green and red lead every pixel; the layout check keeps the row inside.
+            const std::uint8_t* in = bytes.data() + rowStart;
+            for (std::int64_t x = 0; x < l->width; ++x, in += bytesPerPixel)
+                pixels.push_back(Rgb(in[2], in[1], in[0]));
+            continue;
+        }
         for (std::int64_t x = 0; x < l->width; ++x) {
             const auto c =
-                ReadPixel(bytes, *l, static_cast<std::size_t>(rowStart + x * bytesPerPixel));
+                ReadPalettePixel(bytes, *l, static_cast<std::size_t>(rowStart + x * bytesPerPixel));
             if (!c) {
                 if (error != nullptr) *error = "BMP pixel outside its palette";
                 return std::nullopt;

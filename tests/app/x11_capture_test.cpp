@@ -1,5 +1,5 @@
-// The screen read on a real X11 display: a private Xvfb server started by the test, a window of
-// a known colour on it, and what the window services read back where that window stands.
+// The screen snapshot on a real X11 display: a private Xvfb server started by the test, a window
+// of a known colour on it, and what the window services read back of the screen as it was.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -64,7 +64,7 @@ class PrivateXServer {
     std::string display_;
 };
 
-TEST(X11Screen, TheScreenIsReadWithWhatStandsOnItAndTheViewKnowsWhereItIs) {
+TEST(X11Screen, TheSnapshotKeepsTheScreenAsItWasAndTheViewKnowsWhereItIs) {
     PrivateXServer server;
     if (server.Display().empty()) GTEST_SKIP() << "no Xvfb to start an X server with";
     ::setenv("DISPLAY", server.Display().c_str(), 1);
@@ -87,15 +87,35 @@ TEST(X11Screen, TheScreenIsReadWithWhatStandsOnItAndTheViewKnowsWhereItIs) {
     QTest::qWait(100);
 
     qtplatform::QtWindowServices services;
-    const std::optional<raster::Surface> screen = services.CaptureScreen();
-    ASSERT_TRUE(screen.has_value());
-    EXPECT_EQ(screen->Width(), 640);
-    EXPECT_EQ(screen->Height(), 480);
-    EXPECT_EQ(screen->Pixel(150, 170), raster::Rgb(200, 30, 40));
-    EXPECT_NE(screen->Pixel(50, 50), raster::Rgb(200, 30, 40));
+    ASSERT_TRUE(services.SnapshotScreen());
+    // What shows later does not change the snapshot: it stays the desktop it was.
+    window.move(300, 300);
+    QTest::qWait(100);
+    const std::optional<platform::ScreenPiece> whole =
+        services.ReadScreenSnapshot(raster::Rect{0, 0, 640, 480});
+    ASSERT_TRUE(whole.has_value());
+    EXPECT_EQ(whole->at, (raster::Point{0, 0}));
+    ASSERT_EQ(whole->picture.Width(), 640);
+    ASSERT_EQ(whole->picture.Height(), 480);
+    EXPECT_EQ(whole->picture.Pixel(150, 170), raster::Rgb(200, 30, 40));
+    EXPECT_EQ(whole->picture.Pixel(299, 219), raster::Rgb(200, 30, 40));
+    EXPECT_NE(whole->picture.Pixel(50, 50), raster::Rgb(200, 30, 40));
+    EXPECT_NE(whole->picture.Pixel(350, 350), raster::Rgb(200, 30, 40));
+
+    // A piece past the screen's edges is cut to the screen; one wholly off it is none.
+    const std::optional<platform::ScreenPiece> corner =
+        services.ReadScreenSnapshot(raster::Rect{250, -50, 1000, 121});
+    ASSERT_TRUE(corner.has_value());
+    EXPECT_EQ(corner->at, (raster::Point{250, 0}));
+    EXPECT_EQ(corner->picture.Width(), 390);
+    EXPECT_EQ(corner->picture.Height(), 121);
+    EXPECT_EQ(corner->picture.Pixel(49, 120), raster::Rgb(200, 30, 40));
+    EXPECT_NE(corner->picture.Pixel(50, 120), raster::Rgb(200, 30, 40));
+    EXPECT_NE(corner->picture.Pixel(49, 119), raster::Rgb(200, 30, 40));
+    EXPECT_FALSE(services.ReadScreenSnapshot(raster::Rect{640, 0, 900, 100}).has_value());
 
     services.AttachView(&window, [](int) {});
-    EXPECT_EQ(services.ViewScreenOrigin(), (raster::Point{100, 120}));
+    EXPECT_EQ(services.ViewScreenOrigin(), (raster::Point{300, 300}));
     services.Detach();
 }
 

@@ -2,6 +2,7 @@
 #include "platform/posix/posix_files.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/posix/host_name.h"
 #include "shell_fixture.h"
@@ -118,6 +119,60 @@ TEST_F(PosixFilesTest, CreateNewNeverTouchesAnExistingFile) {
     EXPECT_FALSE(files.CreateNew(path, Bytes{9}));
     EXPECT_EQ(files.Read(path, 100), (Bytes{1, 2, 3}));
     EXPECT_FALSE(files.CreateNew("", Bytes{9}));
+}
+
+// The kernel's copy and the plain one every Files has (read, then CreateNew) behave alike:
+// the bytes whole, never over a file, nothing of a refused or failed copy left behind.
+TEST_F(PosixFilesTest, CopyNewCopiesWholeFilesOnlyWhereNoneIs) {
+    posix::PosixFiles posixFiles = Files({});
+    Bytes content(200003);
+    for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<std::uint8_t>(i * 13);
+    WriteBytes(root_ + "/from", content);
+    WriteBytes(root_ + "/kept", Bytes{7});
+    const std::string fifo = root_ + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directories(root_ + "/into");
+    std::filesystem::create_symlink("into/linked", root_ + "/dangling");
+
+    using Copy = bool (*)(posix::PosixFiles&, const std::string&, const std::string&, std::size_t);
+    const std::pair<const char*, Copy> ways[] = {
+        {"kernel", [](posix::PosixFiles& f, const std::string& from, const std::string& to,
+                      std::size_t max) { return f.CopyNew(from, to, max); }},
+        {"plain", [](posix::PosixFiles& f, const std::string& from, const std::string& to,
+                     std::size_t max) { return f.platform::Files::CopyNew(from, to, max); }},
+    };
+    for (const auto& [way, copy] : ways) {
+        SCOPED_TRACE(way);
+        const std::string to = root_ + "/to-" + way;
+        ASSERT_TRUE(copy(posixFiles, root_ + "/from", to, content.size()));
+        EXPECT_EQ(posixFiles.Read(to, 1 << 20), content);
+        EXPECT_FALSE(copy(posixFiles, root_ + "/kept", to, 100)) << "never over a file";
+        EXPECT_EQ(posixFiles.Read(to, 1 << 20), content);
+        EXPECT_FALSE(copy(posixFiles, root_ + "/kept", root_ + "/kept", 100));
+        EXPECT_EQ(posixFiles.Read(root_ + "/kept", 100), (Bytes{7}));
+
+        // Refused: too large, missing, a folder or a FIFO (without waiting), no target name.
+        const std::string refused = root_ + "/refused-" + way;
+        EXPECT_FALSE(copy(posixFiles, root_ + "/from", refused, content.size() - 1));
+        EXPECT_FALSE(copy(posixFiles, root_ + "/none", refused, 100));
+        EXPECT_FALSE(copy(posixFiles, root_ + "/into", refused, 100));
+        EXPECT_FALSE(copy(posixFiles, fifo, refused, 100));
+        EXPECT_FALSE(copy(posixFiles, root_ + "/from", "", content.size()));
+        EXPECT_FALSE(std::filesystem::exists(refused));
+        EXPECT_FALSE(copy(posixFiles, root_ + "/kept", root_ + "/missing/x", 100));
+    }
+    // A link to a file not there yet makes that file, as CreateNew does.
+    ASSERT_TRUE(posixFiles.CopyNew(root_ + "/kept", root_ + "/dangling", 100));
+    EXPECT_EQ(posixFiles.Read(root_ + "/into/linked", 100), (Bytes{7}));
+    EXPECT_TRUE(std::filesystem::is_symlink(root_ + "/dangling"));
+    // From another file system the copy goes through a buffer.
+    if (std::filesystem::is_directory("/dev/shm")) {
+        const std::string shm = "/dev/shm/marovek_copy_" + std::to_string(::getpid());
+        WriteBytes(shm, content);
+        EXPECT_TRUE(posixFiles.CopyNew(shm, root_ + "/from-shm", content.size()));
+        std::filesystem::remove(shm);
+        EXPECT_EQ(posixFiles.Read(root_ + "/from-shm", 1 << 20), content);
+    }
 }
 
 TEST_F(PosixFilesTest, ReadStopsAtItsLimitAndFailsOnFoldersAndMissingFiles) {

@@ -12,6 +12,7 @@
 #include "core/rules/turn_order.h"
 #include "core/turn/queues.h"
 #include "core/turn/turn_state.h"
+#include "platform/raster/bmp.h"
 #include "shell/process_state.h"
 #include "shell_fixture.h"
 
@@ -327,6 +328,46 @@ TEST_F(SettingsMenu, TheBoardShowsTheOwnColourAndTheDesktopBehindTheWindow) {
     EXPECT_EQ(shown.Pixel(11, 20), 0u);
     // Past the screen's right edge there is no desktop: the own colour, never black.
     EXPECT_EQ(shown.Pixel(1150, 20), 0x2040A0u);
+    // The desktop was kept once, when the view was made: painting reads that copy.
+    EXPECT_EQ(Window().screenSnapshots, 1);
+}
+
+// The desktop lies under every background and shows wherever the background leaves the oceans
+// uncovered: all of them without the program's pictures, beside a picture that is smaller.
+TEST_F(SettingsMenu, TheDesktopShowsWhereTheBackgroundLeavesTheOceans) {
+    raster::Surface desktop(1600, 1000);
+    for (int y = 0; y < desktop.Height(); ++y)
+        for (int x = 0; x < desktop.Width(); ++x)
+            desktop.SetPixel(x, y, raster::Rgb(x % 251, y % 241, (x + y) % 239));
+    Platform({.width = 1280, .height = 1024}).window.screenPicture = desktop;
+    CChildView& view = Start();
+    Window().viewOrigin = {100, 200};
+    raster::Surface shown(kBoardWidth, kBoardHeight);
+
+    // Background 1 without its pictures (none in this program folder): the desktop only.
+    view.OnCommand(cmd::kBackground1);
+    PlayQueues();
+    view.OnPaint(shown);
+    for (const raster::Point at : {raster::Point{0, 0}, raster::Point{600, 400},
+                                   raster::Point{kBoardWidth - 1, kOceanHeight - 1}})
+        EXPECT_EQ(shown.Pixel(at.x, at.y), desktop.Pixel(at.x + 100, at.y + 200));
+
+    // The user's picture, smaller than the board, stretched over the screen size's board; the
+    // desktop beside it.
+    raster::Surface picture(40, 30, raster::Rgb(0, 170, 0));
+    WriteBytes(DocumentsFolder() + "/oceans.bmp", raster::WriteBmp(picture));
+    g_oceansBackground = 3;
+    g_freshMapMarker = "0";
+    view.OnPaint(shown);
+    EXPECT_EQ(shown.Pixel(0, 0), raster::Rgb(0, 170, 0));
+    EXPECT_EQ(shown.Pixel(kBoardWidth - 1, 20), desktop.Pixel(kBoardWidth - 1 + 100, 220));
+    EXPECT_EQ(shown.Pixel(kBoardWidth - 1, kOceanHeight - 1),
+              desktop.Pixel(kBoardWidth - 1 + 100, kOceanHeight - 1 + 200));
+    // The window moved: the desktop from where it stands now.
+    Window().viewOrigin = {300, 50};
+    g_freshMapMarker = "0";
+    view.OnPaint(shown);
+    EXPECT_EQ(shown.Pixel(kBoardWidth - 1, 20), desktop.Pixel(kBoardWidth - 1 + 300, 70));
 }
 
 TEST_F(SettingsMenu, WithoutAPictureOfTheScreenTheDesktopIsTheOwnColour) {
