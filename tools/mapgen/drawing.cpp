@@ -46,30 +46,39 @@ int TerritoryAt(const Row& row, double ramp, double u, double v) {
 
 }  // namespace
 
-std::vector<int> MainPieces(const std::vector<int>& white, int width, int height, int territories) {
-    std::vector<int> piece(white.size(), -1), sizes, ownerOf;
-    std::vector<int> stack;
-    for (int start = 0; start < static_cast<int>(white.size()); ++start) {
-        if (white[start] == 0 || piece[start] >= 0) continue;
-        const int id = static_cast<int>(sizes.size());
-        sizes.push_back(0);
-        ownerOf.push_back(white[start]);
+std::vector<int> Pieces(const std::vector<int>& value, int width, int height,
+                        std::vector<int>* sizes) {
+    std::vector<int> piece(value.size(), -1), stack;
+    sizes->clear();
+    for (int start = 0; start < static_cast<int>(value.size()); ++start) {
+        if (piece[start] >= 0) continue;
+        const int id = static_cast<int>(sizes->size());
+        sizes->push_back(0);
         piece[start] = id;
         stack.push_back(start);
         while (!stack.empty()) {
             const int p = stack.back();
             stack.pop_back();
-            ++sizes[id];
+            ++(*sizes)[id];
             const int x = p % width, y = p / width;
             const std::array<std::array<int, 2>, 4> next{
                 {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}};
             for (const auto& n : next) {
                 if (n[0] < 0 || n[1] < 0 || n[0] >= width || n[1] >= height) continue;
                 const int q = n[1] * width + n[0];
-                if (white[q] == white[start] && piece[q] < 0) piece[q] = id, stack.push_back(q);
+                if (piece[q] < 0 && value[q] == value[start]) piece[q] = id, stack.push_back(q);
             }
         }
     }
+    return piece;
+}
+
+std::vector<int> MainPieces(const std::vector<int>& white, int width, int height, int territories) {
+    std::vector<int> sizes;
+    const std::vector<int> piece = Pieces(white, width, height, &sizes);
+    std::vector<int> ownerOf(sizes.size(), 0);
+    for (std::size_t p = 0; p < white.size(); ++p)
+        ownerOf[static_cast<std::size_t>(piece[p])] = white[p];
     std::vector<int> best(static_cast<std::size_t>(territories) + 1, -1);
     for (int id = 0; id < static_cast<int>(sizes.size()); ++id) {
         int& b = best[static_cast<std::size_t>(ownerOf[id])];

@@ -17,6 +17,9 @@ struct Drawing {
     int At(int x, int y) const { return y * picture.Width() + x; }
 };
 
+// 4-connected pieces of equal value: the piece of every pixel, and in `sizes` each piece's size.
+std::vector<int> Pieces(const std::vector<int>& value, int width, int height,
+                        std::vector<int>* sizes);
 // Each territory's largest 4-connected piece of white (the territory's number there, else 0).
 std::vector<int> MainPieces(const std::vector<int>& white, int width, int height, int territories);
 // The territory under every pixel (0 for sea), from the strips and their closed stretches.

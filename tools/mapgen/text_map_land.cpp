@@ -9,6 +9,7 @@
 
 #include "tools/art/noise.h"
 #include "tools/mapgen/board_rules.h"
+#include "tools/mapgen/drawing.h"
 #include "tools/mapgen/strip_map.h"
 
 namespace mapgen {
@@ -54,33 +55,6 @@ OwnerGrid EmptyGrid() {
 bool Usable(const OwnerGrid& g, const raster::Rect& clear, int x, int y) {
     return x >= kMargin && y >= kMargin && x < g.width - kMargin && y < g.height - kMargin &&
            !InRect(clear, x, y);
-}
-
-// 4-connected pieces of equal value; returns the piece of each pixel and each piece's size.
-std::vector<int> Pieces(const std::vector<int>& value, int w, int h, std::vector<int>* sizes) {
-    std::vector<int> piece(value.size(), -1), stack;
-    sizes->clear();
-    for (int start = 0; start < static_cast<int>(value.size()); ++start) {
-        if (piece[start] >= 0) continue;
-        const int id = static_cast<int>(sizes->size());
-        sizes->push_back(0);
-        piece[start] = id;
-        stack.push_back(start);
-        while (!stack.empty()) {
-            const int p = stack.back();
-            stack.pop_back();
-            ++(*sizes)[id];
-            const int x = p % w, y = p / w;
-            const std::array<std::array<int, 2>, 4> next{
-                {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}};
-            for (const auto& n : next) {
-                if (n[0] < 0 || n[1] < 0 || n[0] >= w || n[1] >= h) continue;
-                const int q = n[1] * w + n[0];
-                if (piece[q] < 0 && value[q] == value[start]) piece[q] = id, stack.push_back(q);
-            }
-        }
-    }
-    return piece;
 }
 
 // Places `count` disc centres of the given radii apart from each other and the panel.

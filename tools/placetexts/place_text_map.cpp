@@ -14,6 +14,7 @@
 #include "core/model/game_state.h"
 #include "maps/map_texts.h"
 #include "tools/mapgen/board_rules.h"
+#include "tools/mapgen/drawing.h"
 
 namespace placetexts {
 namespace {
@@ -129,33 +130,6 @@ void FillRing(mapgen::OwnerGrid& g, const Ring& ring, int value, int only) {
     }
 }
 
-// 4-connected pieces of equal value; `sizes` gets each piece's pixel count.
-std::vector<int> Pieces(const mapgen::OwnerGrid& g, std::vector<int>* sizes) {
-    std::vector<int> piece(g.owner.size(), -1), stack;
-    sizes->clear();
-    for (int start = 0; start < static_cast<int>(g.owner.size()); ++start) {
-        if (piece[start] >= 0) continue;
-        const int id = static_cast<int>(sizes->size());
-        sizes->push_back(0);
-        piece[start] = id;
-        stack.push_back(start);
-        while (!stack.empty()) {
-            const int p = stack.back();
-            stack.pop_back();
-            ++(*sizes)[id];
-            const int x = p % g.width, y = p / g.width;
-            const std::array<std::array<int, 2>, 4> next{
-                {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}};
-            for (const auto& n : next) {
-                if (!g.Inside(n[0], n[1])) continue;
-                const int q = g.At(n[0], n[1]);
-                if (piece[q] < 0 && g.owner[q] == g.owner[start]) piece[q] = id, stack.push_back(q);
-            }
-        }
-    }
-    return piece;
-}
-
 // Joins each island of a territory to its main land by the shortest way over open sea (a strip
 // five pixels wide, so that white runs along it between its coasts), when that is no longer than
 // `longest`; other islands stay as they are (the stray pieces are merged or sunk afterwards).
@@ -165,7 +139,7 @@ void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
     std::vector<bool> hasIsland(static_cast<std::size_t>(territories) + 1, false);
     {
         std::vector<int> sizes;
-        const std::vector<int> piece = Pieces(g, &sizes);
+        const std::vector<int> piece = mapgen::Pieces(g.owner, g.width, g.height, &sizes);
         std::vector<int> largest(hasIsland.size(), -1);
         for (std::size_t p = 0; p < piece.size(); ++p) {
             const int o = g.owner[p];
@@ -181,7 +155,7 @@ void BridgeIslands(mapgen::OwnerGrid& g, int territories, int longest) {
     for (int t = 1; t <= territories; ++t) {
         for (int round = 0; round < 40 && hasIsland[t]; ++round) {
             std::vector<int> sizes;
-            const std::vector<int> piece = Pieces(g, &sizes);
+            const std::vector<int> piece = mapgen::Pieces(g.owner, g.width, g.height, &sizes);
             int main = -1;
             for (std::size_t p = 0; p < piece.size(); ++p)
                 if (g.owner[p] == t && (main < 0 || sizes[piece[p]] > sizes[main])) main = piece[p];
