@@ -45,7 +45,7 @@ raster::Rect BoardRect() {
     return kBoards[SizeIndex()];
 }
 
-// The ocean area of the board, which the desktop behind the window fills first.
+// The ocean area of the board, where the desktop behind the window can show.
 constexpr raster::Rect kOceanArea{0, 0, kBoardWidth, kOceanHeight};
 // What an oceans background covers of the board, from its top-left corner.
 using Covered = raster::Rect;
@@ -85,13 +85,6 @@ void DrawDesktopIn(raster::Surface& board, const platform::WindowServices& windo
                  piece->picture);
 }
 
-void DrawDesktop(raster::Surface& board, const platform::WindowServices& window) {
-    const raster::Point origin = window.ViewScreenOrigin();
-    g_desktopOffsetX = origin.x;
-    g_desktopOffsetY = origin.y;
-    DrawDesktopIn(board, window, kOceanArea);
-}
-
 // The desktop under the oceans where they leave the ocean area uncovered: the strip right of
 // what they cover and the strip below it. Drawn after the oceans, it gives the board the
 // desktop was first drawn under them would, reading only what shows of the screen.
@@ -112,8 +105,7 @@ void DrawDesktopBeside(raster::Surface& board, const platform::WindowServices& w
 
 // The oceans by background; some backgrounds move a preset colour scheme to own colours.
 // Answers what of the board they cover.
-Covered DrawOceans(raster::Surface& board, const platform::Files& files,
-                   const platform::WindowServices& window) {
+Covered DrawOceans(raster::Surface& board, const platform::Files& files) {
     Covered covered;
     switch (g_oceansBackground) {
         case 0:
@@ -139,10 +131,9 @@ Covered DrawOceans(raster::Surface& board, const platform::Files& files,
             break;
         default:
             // 2: the desktop shines through. Where the screen could not be read, or the window
-            // stands partly off it, the own oceans colour shows rather than black.
+            // stands partly off it, the own oceans colour shows rather than black: it covers
+            // nothing of the desktop drawn over it.
             raster::FillRect(board, kOceanArea, g_oceansColour);
-            DrawDesktop(board, window);
-            covered = kOceanArea;
             break;
     }
     return covered;
@@ -218,7 +209,7 @@ void CChildView::RebuildBoard() {
     board.Resize(kBoardWidth, kBoardHeight, 0);
     // The desktop behind the window, then the oceans over it: drawn the other way round, so that
     // only what the oceans leave showing is read of the screen.
-    const Covered covered = DrawOceans(board, platform_.files, platform_.window);
+    const Covered covered = DrawOceans(board, platform_.files);
     DrawDesktopBeside(board, platform_.window, covered);
     LoadMapPicture(platform_.files);
     const bool hasMap = !g_mapBitmap.Empty();

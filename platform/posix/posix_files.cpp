@@ -76,7 +76,6 @@ mode_t NewFileMode() {
     return static_cast<mode_t>(0666 & ~mask);
 }
 
-// Makes the rename itself durable.
 // Copies `size` bytes from `in` to `out` inside the kernel where the file systems allow it, else
 // through a buffer; a source that ends early ends the copy there.
 bool CopyBytes(int in, int out, std::size_t size) {
@@ -104,6 +103,7 @@ bool CopyBytes(int in, int out, std::size_t size) {
     return true;
 }
 
+// Makes the rename itself durable.
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
