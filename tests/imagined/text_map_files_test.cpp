@@ -29,6 +29,7 @@
 
 namespace {
 
+using map_files_test::ReadCheckedPicture;
 using map_files_test::ReadFile;
 using NewUser = map_files_test::NewUserFixture;
 
@@ -97,17 +98,9 @@ TEST_F(NewUser, ShippedPicturesKeepTheDrawingRules) {
         const CodeMapContent content{territories, {}, {}};
         const mapgen::LabelArt art(content);
         for (const auto& [size, file] : {std::pair{2, ".bmp"}, std::pair{3, "_2.bmp"}}) {
-            const std::string bytes = ReadFile(shipped / (std::string(name) + file));
-            std::string error;
             const auto picture =
-                raster::ReadBmp(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &error);
-            ASSERT_TRUE(picture.has_value()) << error;
-            const mapgen::PictureSize expected = mapgen::BoardSize(size);
-            EXPECT_EQ(picture->Width(), expected.width);
-            EXPECT_EQ(picture->Height(), expected.height);
-            const maps::PictureRules rules =
-                maps::RulesFor(art.Art(), content, size, 12, mapgen::kLaneGrey);
-            EXPECT_EQ(maps::ValidatePicture(*picture, rules), std::vector<std::string>{}) << size;
+                ReadCheckedPicture(shipped / (std::string(name) + file), content, art, size);
+            ASSERT_TRUE(picture.has_value());
         }
     }
 }

@@ -12,6 +12,14 @@
 
 namespace board_checks {
 
+// The continent that names territory t among its members, or 0.
+inline int ContinentOf(int t) {
+    for (int c = 1; c <= g_continentCount; ++c)
+        for (int k = 1; k <= g_continents[c][kContinentMemberCount]; ++k)
+            if (g_continents[c][k] == t) return c;
+    return 0;
+}
+
 // Every neighbour names its territory back, and every territory is reached from territory 1.
 inline void ExpectSymmetricConnectedNeighbours() {
     std::vector<int> reached{1};

@@ -47,13 +47,6 @@ const TextCase kTexts[] = {
     {"107", Codes::kXxx, 3},
 };
 
-int ContinentOf(int t) {
-    for (int c = 1; c <= g_continentCount; ++c)
-        for (int k = 1; k <= g_continents[c][kContinentMemberCount]; ++k)
-            if (g_continents[c][k] == t) return c;
-    return 0;
-}
-
 // Parsed as a loaded map file is: the table's counts, neighbours that name each other, one
 // connected board, codes as the table says, and bonuses that grow with what a continent asks.
 TEST(ImaginedMapTexts, EachParsesIntoASoundBoard) {
@@ -91,7 +84,7 @@ TEST(ImaginedMapTexts, EachParsesIntoASoundBoard) {
 
         // Only a map with more territories than its continents can hold leaves some outside.
         int outside = 0;
-        for (int t = 1; t <= g_territoryCount; ++t) outside += ContinentOf(t) == 0;
+        for (int t = 1; t <= g_territoryCount; ++t) outside += board_checks::ContinentOf(t) == 0;
         EXPECT_EQ(outside, std::max(0, g_territoryCount - kMaxContinentMembers * g_continentCount));
         for (int k = 1; k <= g_continentCount; ++k) {
             int borders = 0;

@@ -34,6 +34,7 @@
 
 namespace {
 
+using map_files_test::ReadCheckedPicture;
 using map_files_test::ReadFile;
 using NewUser = map_files_test::NewUserFixture;
 
@@ -118,13 +119,6 @@ bool Parse(const char* name) {
            ParseMapTextBuffer() == map_text_result::kAccepted;
 }
 
-int ContinentOf(int t) {
-    for (int c = 1; c <= g_continentCount; ++c)
-        for (int k = 1; k <= g_continents[c][kContinentMemberCount]; ++k)
-            if (g_continents[c][k] == t) return c;
-    return 0;
-}
-
 // The game's own parser accepts each text with its table's counts; neighbours name each other
 // and join one board; every territory is in exactly one of the named continents, each bonus
 // grows with what the continent asks; codes as the table says.
@@ -156,7 +150,7 @@ TEST(PlaceMapTexts, EachParsesIntoASoundBoardOfItsRealRegions) {
         }
         std::set<std::string> codes;
         for (int t = 1; t <= g_territoryCount; ++t) {
-            EXPECT_NE(ContinentOf(t), 0) << t;
+            EXPECT_NE(board_checks::ContinentOf(t), 0) << t;
             const std::string& code = g_territoryCodes[t];
             EXPECT_EQ(code.size(), c.codeLength) << t;
             if (!c.ownCodes) {
@@ -221,17 +215,9 @@ TEST_F(NewUser, ShippedPicturesKeepTheDrawingRules) {
         const std::string panel(BuiltinMapTextByName(c.name)->panel);
         const int panelX = std::stoi(panel), panelY = std::stoi(panel.substr(panel.find(' ')));
         for (const auto& [size, file] : {std::pair{2, ".bmp"}, std::pair{3, "_2.bmp"}}) {
-            const std::string bytes = ReadFile(shipped / (std::string(c.name) + file));
-            std::string error;
             const auto picture =
-                raster::ReadBmp(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &error);
-            ASSERT_TRUE(picture.has_value()) << error;
-            const mapgen::PictureSize expected = mapgen::BoardSize(size);
-            EXPECT_EQ(picture->Width(), expected.width);
-            EXPECT_EQ(picture->Height(), expected.height);
-            const maps::PictureRules rules =
-                maps::RulesFor(art.Art(), content, size, 12, mapgen::kLaneGrey);
-            EXPECT_EQ(maps::ValidatePicture(*picture, rules), std::vector<std::string>{}) << size;
+                ReadCheckedPicture(shipped / (std::string(c.name) + file), content, art, size);
+            ASSERT_TRUE(picture.has_value());
             const int scale = size == 3 ? 125 : 100;
             int land = 0;
             for (int y = panelY * scale / 100; y < (panelY + 205) * scale / 100; ++y)
