@@ -13,6 +13,10 @@ namespace {
 using seat_test::Process;
 using seat_test::ReadLog;
 using seat_test::SeatLog;
+using seat_test::WaitForLogLine;
+
+// Long enough for a loaded machine to start a seat program under the sanitizers.
+constexpr std::chrono::seconds kReady{60};
 
 class LanGame : public ::testing::Test {
   protected:
@@ -68,11 +72,12 @@ bool Reported(const SeatLog& log) {
 TEST_F(LanGame, ThreeMachinesPlayToTheEndWithTheSameBoardAfterEveryTurn) {
     Process host({MAROVEK_SEAT, "--host", port_, "--joins", "2", "--computers", "1", "--name",
                   "Ann", "--seed", "7", "--log", Log("host")});
-    // The joined seats connect once the host listens.
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The joined seats connect once the host listens, one after the other, so that their seats
+    // are always the same however slowly the machine starts the programs.
+    ASSERT_TRUE(WaitForLogLine(Log("host"), "listening", kReady)) << ReadLog(Log("host")).failure;
     Process bob({MAROVEK_SEAT, "--join", port_, "--name", "Bob", "--chat", "hello all", "--log",
                  Log("bob")});
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(WaitForLogLine(Log("host"), "joins 1", kReady)) << ReadLog(Log("bob")).failure;
     Process cid({MAROVEK_SEAT, "--join", port_, "--name", "Cid", "--log", Log("cid")});
 
     const int hostExit = host.Wait(std::chrono::seconds(170));
@@ -152,7 +157,7 @@ TEST_F(LanGame, HostileMessagesChangeNothingAndTheGameStillPlaysToItsEnd) {
         seat_test::SendMessage(raw, junk);
     seat_test::Relay relay(std::stoi(relayPort), std::stoi(port_), tamper);
     Process bob({MAROVEK_SEAT, "--join", relayPort, "--name", "Bob", "--log", Log("bob")});
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(WaitForLogLine(Log("host"), "joins 1", kReady)) << ReadLog(Log("bob")).failure;
     Process cid({MAROVEK_SEAT, "--join", port_, "--name", "Cid", "--log", Log("cid")});
 
     const int hostExit = host.Wait(std::chrono::seconds(170));

@@ -136,6 +136,7 @@ class Seat {
             g_gameKind = game_kind::kNetworkHost;
             g_playerCount = 1;
             if (!view_->HostNetworkGame()) return Fail("cannot listen");
+            log_ << "listening" << std::endl;
         } else {
             g_gameKind = game_kind::kNetworkJoined;
             if (!view_->JoinNetworkGame(options_.address)) return Fail("cannot connect");
@@ -151,6 +152,7 @@ class Seat {
                 if (stopAt != Clock::time_point{}) return Finish();
                 return Fail("the program ended: " + g_statusText);
             }
+            LogJoins();
             // The board as received, before this seat plays on it.
             Snapshot();
             StartWhenJoined();
@@ -246,6 +248,13 @@ class Seat {
         return options_.host ? !g_isHostWaiting && g_lastNetworkSeat > 0 : g_hasNetworkGameStarted;
     }
 
+    // The host tells how many machines have joined, so that a test starts the next one in turn.
+    void LogJoins() {
+        if (!options_.host || g_joinedSeatCount == joinsLogged_) return;
+        joinsLogged_ = g_joinedSeatCount;
+        log_ << "joins " << g_joinedSeatCount - 1 << std::endl;
+    }
+
     void StartWhenJoined() {
         if (!options_.host || !g_isHostWaiting || g_joinedSeatCount - 1 < options_.joins) return;
         test_.dialogs.Script(
@@ -314,6 +323,7 @@ class Seat {
     std::set<std::pair<int, int>> seen_;
     std::int32_t placedRound_ = -1;
     int playedTurn_ = -1;
+    std::int32_t joinsLogged_ = 0;
     bool chatSent_ = false;
     std::string lastStatus_;
 };

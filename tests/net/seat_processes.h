@@ -83,6 +83,20 @@ struct SeatLog {
     std::string failure;
 };
 
+// Waits until a seat's log holds `line` (a whole line), at most `limit`.
+inline bool WaitForLogLine(const std::string& path, const std::string& line,
+                           std::chrono::seconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        std::ifstream in(path);
+        std::string read;
+        while (std::getline(in, read))
+            if (read == line) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
 inline SeatLog ReadLog(const std::string& path) {
     SeatLog log;
     std::ifstream in(path);
