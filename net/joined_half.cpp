@@ -133,6 +133,8 @@ bool GameStart(CChildView& view, std::string_view payload) {
     if (!SelectBoardMap(view, shownMap)) return true;
     if (!Read(payload)) return false;
     g_hasNetworkGameStarted = true;
+    // The cards pane shows the hands of this game, not those of the demo it replaces.
+    g_playerRecordSnapshot = g_players;
     for (int t = 1; t <= g_territoryCount && t <= kMaxTerritories; ++t) {
         const TerritoryState& shown = g_displayedTerritories[At(t)];
         view.DrawTerritoryArmies(t, shown.armies, shown.owner, IsYes(g_territoryHighlight[At(t)]));

@@ -180,6 +180,9 @@ class JoinedMachineFileMap : public JoinedMachine {
 // The host plays a map file: this machine loads its own file of that name and plays on.
 TEST_F(JoinedMachineFileMap, TheStartLoadsTheMapFileTheHostNamed) {
     WriteIsles(true);
+    // The hands of the demo game that ran here before.
+    g_playerRecordSnapshot[2][player_field::kCavalryCards] = 1;
+    g_playerRecordSnapshot[3][player_field::kWildCards] = 2;
     StartOnIsles();
     EXPECT_TRUE(platform_->window.messageBoxes.empty());
     EXPECT_FALSE(platform_->window.hasQuit);
@@ -187,6 +190,9 @@ TEST_F(JoinedMachineFileMap, TheStartLoadsTheMapFileTheHostNamed) {
     EXPECT_TRUE(g_isMapCustom && g_isMapFileLoaded);
     EXPECT_EQ(g_territoryCount, 3);
     EXPECT_EQ(g_territories[3].owner, 2);
+    std::string cards;
+    View().FormatCardsLine(cards);
+    EXPECT_EQ(cards, "Cards :       - 0 0 0");
 }
 
 // Without that file (or without its picture) there is no game to join.
