@@ -162,6 +162,9 @@ class Seat {
             if (g_statusText != lastStatus_) {
                 lastStatus_ = g_statusText;
                 log_ << "status " << lastStatus_ << std::endl;
+                // A join that failed leaves the player with nothing to wait for.
+                if (!options_.host && !Started() && lastStatus_.rfind("ERROR", 0) == 0)
+                    return Fail("cannot join");
             }
             // While an acknowledgement is awaited the clock goes slowly, so that the watchdog
             // gives the other machine time; otherwise it plays the queues fast.
