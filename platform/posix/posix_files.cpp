@@ -103,6 +103,25 @@ bool CopyBytes(int in, int out, std::size_t size) {
     return true;
 }
 
+// Makes a file only where none is yet (through a link to a file not there yet, the file it names,
+// as a save through the link would), fills it through `fill` and flushes it to the disk. Answers
+// the path made, or nullopt, and then no part of it is left: a half-made new file would later
+// read as a damaged one. The kernel applies the user's umask to the mode.
+template <typename Fill>
+std::optional<std::string> MakeNewFile(const std::string& linkOrPath, Fill fill) {
+    if (linkOrPath.empty()) return std::nullopt;
+    std::optional<std::string> target = FinalTarget(linkOrPath);
+    if (!target) return std::nullopt;
+    const int fd = ::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return std::nullopt;
+    const bool synced = fill(fd) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !synced) {
+        ::unlink(target->c_str());
+        return std::nullopt;
+    }
+    return target;
+}
+
 // Makes the rename itself durable.
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -297,52 +316,28 @@ bool PosixFiles::WriteAtomic(const std::string& linkOrPath, const platform::Byte
 }
 
 bool PosixFiles::CreateNew(const std::string& linkOrPath, const platform::Bytes& content) {
-    if (linkOrPath.empty()) return false;
-    // A link to a file not there yet makes that file, as a save through the link would.
-    const std::optional<std::string> target = FinalTarget(linkOrPath);
-    if (!target) return false;
-    const std::string& path = *target;
-    // The kernel applies the user's umask to the mode.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    if (!WriteSyncClose(fd, content)) {
-        // A half-written new file would later read as a damaged one.
-        ::unlink(path.c_str());
-        return false;
-    }
-    SyncFolder(FolderOf(path));
+    const std::optional<std::string> made =
+        MakeNewFile(linkOrPath, [&](int fd) { return WriteAll(fd, content); });
+    if (!made) return false;
+    SyncFolder(FolderOf(*made));
     return true;
 }
 
 bool PosixFiles::CopyNew(const std::string& from, const std::string& linkOrTo,
                          std::size_t maxBytes) {
-    if (linkOrTo.empty()) return false;
     // As Read: only a regular file is copied, and opening it never waits.
     const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (in < 0) return false;
     struct stat info {};
-    const std::optional<std::string> target = FinalTarget(linkOrTo);
-    if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<std::uintmax_t>(info.st_size) > maxBytes || !target) {
-        ::close(in);
-        return false;
-    }
-    const int out = ::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    const bool copied = CopyBytes(in, out, static_cast<std::size_t>(info.st_size));
+    const bool fits = ::fstat(in, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
+                      static_cast<std::uintmax_t>(info.st_size) <= maxBytes;
+    const bool made = fits && MakeNewFile(linkOrTo, [&](int out) {
+                          return CopyBytes(in, out, static_cast<std::size_t>(info.st_size));
+                      });
     ::close(in);
-    const bool synced = copied && ::fsync(out) == 0;
-    if (::close(out) != 0 || !synced) {
-        // A half-made copy would later read as a damaged file of the user's.
-        ::unlink(target->c_str());
-        return false;
-    }
     // The folder is not flushed: a copy whose name a crash loses is simply made again, and its
     // bytes are on the disk before its name can be.
-    return true;
+    return made;
 }
 
 bool PosixFiles::Remove(const std::string& path) {

@@ -368,8 +368,8 @@ bool SinkCrumbs(std::vector<int>& owner, const Drawing& d) {
 }
 
 // One straight sea lane from territory a's white to b's: the shortest whose sea pixels make one
-// run that lies beside the coasts of a and b alone; false when there is none.
-bool DrawLane(Drawing& d, int a, int b) {
+// run that lies beside the coasts of a and b alone; none when there is no such lane.
+void DrawLane(Drawing& d, int a, int b) {
     const int w = d.picture.Width(), h = d.picture.Height();
     auto white = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < w && y < h ? d.white[d.At(x, y)] : -1;
@@ -438,9 +438,8 @@ bool DrawLane(Drawing& d, int a, int b) {
         }
         if (!sound || runs != 1) continue;
         for (const raster::Point& s : line) d.picture.SetPixel(s.x, s.y, kLaneGrey);
-        return true;
+        return;
     }
-    return false;
 }
 
 }  // namespace
